@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QUuid>
+
+// A notice for the user: shown as an alert, told apart from the previous one
+// by its id even when the texts are the same.
+struct AppNotice {
+    QUuid id;
+    QString title;
+    QString message;
+
+    // A notice with a new random id.
+    static AppNotice make(const QString &title, const QString &message);
+};

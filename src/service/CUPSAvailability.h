@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// Both tool locations, as they were found by one availability check.
+struct CUPSAvailability {
+    QString lpstatURL;
+    QString lpmoveURL;
+};

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "CUPSAvailability.h"
+#include "CUPSServiceError.h"
+#include "CommandResult.h"
+#include "JobMetadata.h"
+#include "PrintJob.h"
+#include "Printer.h"
+
+#include <QFuture>
+#include <QHash>
+#include <QList>
+#include <QStringList>
+
+#include <expected>
+
+template<typename T>
+using CUPSResult = std::expected<T, CUPSServiceError>;
+
+// The only way into CUPS: runs lpstat and lpmove as child processes of the
+// user, without a shell, and turns what they print into records. A plain value;
+// every operation starts afresh and nothing is cached.
+//
+// The asynchronous operations run on QThreadPool::globalInstance() and chain
+// their steps as continuations, so no pool thread ever waits for another future.
+class CUPSService
+{
+public:
+    static inline const QString systemLpstatURL = QStringLiteral("/usr/bin/lpstat");
+
+    explicit CUPSService(const QString &lpstatURL = systemLpstatURL);
+
+    const QString &lpstatURL() const { return m_lpstatURL; }
+
+    // Jobs in the order of the basic listing, enriched from the detailed one.
+    QFuture<CUPSResult<QList<PrintJob>>> listJobs() const;
+    // Queues sorted by name (locale-aware, case-insensitive, stable).
+    QFuture<CUPSResult<QList<Printer>>> listPrinters() const;
+    // lpstat must be executable and lpmove must be found on PATH or a fallback.
+    QFuture<CUPSResult<CUPSAvailability>> preflight() const;
+    CUPSResult<QString> resolveLPMoveURL() const;
+
+    // Starts the program directly with exactly these arguments and collects both
+    // output streams and the exit status. Fails only when the program cannot start.
+    static QFuture<CUPSResult<CommandResult>> run(const QString &executableURL, const QStringList &arguments);
+    // A run whose status is not 0 becomes commandFailed labelled with `command`.
+    static CUPSResult<void> validate(const CommandResult &result, const QString &command);
+
+    static QList<PrintJob> parseBasicJobs(const QString &output);
+    // Keyed by the canonical (NFC) form of the job identifier.
+    static QHash<QString, JobMetadata> parseDetailedJobMetadata(const QString &output);
+    static QList<Printer> parsePrinters(const QString &output);
+
+    // The decoding rule for tool output: valid UTF-8 as a whole, or nothing.
+    static QString decodeToolOutput(const QByteArray &bytes);
+
+    // The blocking part of run(); executes on the calling thread.
+    static CUPSResult<CommandResult> runBlocking(const QString &executableURL, const QStringList &arguments);
+
+private:
+    QString m_lpstatURL;
+};

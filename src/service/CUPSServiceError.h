@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+// The one error type of CUPS access. A plain value: copied freely and passed
+// between threads. Every case has a German description and a suggestion.
+class CUPSServiceError
+{
+public:
+    enum class Kind {
+        LpstatUnavailable,
+        LaunchFailed,
+        CommandFailed,
+        LpmoveUnavailable,
+        InvalidDestination,
+    };
+
+    static CUPSServiceError lpstatUnavailable(const QString &path);
+    static CUPSServiceError launchFailed(const QString &executable, const QString &reason);
+    static CUPSServiceError commandFailed(const QString &command, qint32 status, const QString &standardError);
+    static CUPSServiceError lpmoveUnavailable();
+    static CUPSServiceError invalidDestination();
+
+    Kind kind() const { return m_kind; }
+
+    // Payloads; empty where the case has none.
+    const QString &path() const { return m_path; }
+    const QString &executable() const { return m_path; }
+    const QString &reason() const { return m_text; }
+    const QString &command() const { return m_command; }
+    qint32 status() const { return m_status; }
+    const QString &standardError() const { return m_text; }
+
+    QString errorDescription() const;
+    QString recoverySuggestion() const;
+
+    // True when a tool's error text says that CUPS refused the user's authorisation.
+    static bool isPermissionError(const QString &text);
+
+    friend bool operator==(const CUPSServiceError &lhs, const CUPSServiceError &rhs) = default;
+
+private:
+    explicit CUPSServiceError(Kind kind)
+        : m_kind(kind)
+    {
+    }
+
+    Kind m_kind;
+    QString m_path;
+    QString m_command;
+    QString m_text;
+    qint32 m_status = 0;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QHashFunctions>
+#include <QString>
+
+#include <optional>
+
+// One job waiting in a CUPS queue, as the job listing reported it.
+// Equality and hashing look at the canonical (NFC) form of every text, so a
+// name that reaches us decomposed still matches its composed twin; the stored
+// text stays exactly as lpstat printed it because it goes back to lpmove.
+struct PrintJob {
+    QString identifier;
+    QString sourcePrinterName;
+    std::optional<QString> owner;
+    std::optional<QString> title;
+
+    const QString &id() const { return identifier; }
+
+    // What assistive technology reads for the job's row.
+    QString accessibleDescription() const;
+
+    friend bool operator==(const PrintJob &lhs, const PrintJob &rhs);
+};
+
+size_t qHash(const PrintJob &job, size_t seed = 0) noexcept;

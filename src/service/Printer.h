@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QHashFunctions>
+#include <QString>
+
+// One CUPS queue as the printer listing named it.
+struct Printer {
+    QString name;
+
+    const QString &id() const { return name; }
+
+    friend bool operator==(const Printer &lhs, const Printer &rhs);
+};
+
+size_t qHash(const Printer &printer, size_t seed = 0) noexcept;

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+// The character classes, trims and splits that every parser of tool output
+// shares. A "character" is an extended grapheme cluster; class tests look at
+// the first code point of a cluster. Pure ASCII text takes a fast path that
+// needs no segmentation.
+namespace TextRules {
+
+bool isLineBreak(char32_t codePoint);
+bool isBlank(char32_t codePoint);
+bool isNumeric(char32_t codePoint);
+
+// Trim set "spaces": general category Zs plus TAB.
+QStringView trimSpaces(QStringView text);
+// Trim set "spaces and line breaks": Zs, Zl, Zp, TAB..CR and NEL.
+QStringView trimSpacesAndLineBreaks(QStringView text);
+
+// Lines between line breaks; a CR LF pair counts as one break.
+QList<QStringView> splitLines(QStringView text, bool keepEmptyLines);
+
+// A line's grapheme cluster boundaries. Lines never contain line breaks.
+class Clusters
+{
+public:
+    explicit Clusters(QStringView line);
+
+    QStringView text() const { return m_text; }
+    // Number of clusters.
+    qsizetype count() const;
+    // Start offset of cluster `index`; start(count()) is the text's length.
+    qsizetype start(qsizetype index) const;
+    bool isBoundary(qsizetype offset) const;
+    char32_t firstCodePoint(qsizetype index) const;
+
+private:
+    QStringView m_text;
+    bool m_everyUnitIsCluster = true;
+    QList<qsizetype> m_starts; // only when not every code unit is a cluster
+};
+
+// Tokens: runs of clusters that are not blank.
+QList<QStringView> tokens(QStringView line);
+
+// Whether the line's first character is a blank.
+bool startsWithBlank(QStringView line);
+
+// True when `token` is a job identifier: text, "-", numeric characters. Sets
+// `queueName` to the text before the last "-".
+bool isJobIdentifier(QStringView token, QStringView *queueName = nullptr);
+
+// `text` starts with the ASCII `prefix` and the prefix ends on a cluster boundary.
+bool startsWithMarker(QStringView text, QLatin1StringView prefix);
+// First offset where `marker` occurs starting and ending on cluster boundaries, or -1.
+qsizetype indexOfMarker(QStringView text, QLatin1StringView marker);
+
+// Canonical (NFC) form, used for equality and hashing.
+QString canonical(const QString &text);
+bool canonicallyEqual(const QString &lhs, const QString &rhs);
+
+} // namespace TextRules

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A temporary directory of small shell scripts that stand in for lpstat and
+// lpmove where the real tools cannot produce a case (chosen exit statuses,
+// invalid UTF-8, huge output, timing probes). Removed with the object.
+class FakeToolDirectory
+{
+public:
+    FakeToolDirectory();
+
+    QString path() const;
+    QString filePath(const QString &name) const;
+
+    // Writes `name` as a POSIX shell script with `body` after the #! line and
+    // returns its absolute path.
+    QString addScript(const QString &name, const QString &body, bool executable = true);
+
+    // A file of the given name that exists but may not be executed.
+    QString addPlainFile(const QString &name, const QByteArray &contents = {});
+
+private:
+    QTemporaryDir m_dir;
+};
