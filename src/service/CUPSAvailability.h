@@ -3,7 +3,8 @@
 #include <QString>
 
 // Both tool locations, as they were found by one availability check.
-struct CUPSAvailability {
+struct CUPSAvailability
+{
     QString lpstatURL;
     QString lpmoveURL;
 };

@@ -14,8 +14,7 @@
 
 #include <expected>
 
-template<typename T>
-using CUPSResult = std::expected<T, CUPSServiceError>;
+template<typename T> using CUPSResult = std::expected<T, CUPSServiceError>;
 
 // The only way into CUPS: runs lpstat and lpmove as child processes of the
 // user, without a shell, and turns what they print into records. A plain value;

@@ -42,8 +42,7 @@ public:
 private:
     explicit CUPSServiceError(Kind kind)
         : m_kind(kind)
-    {
-    }
+    { }
 
     Kind m_kind;
     QString m_path;

@@ -6,7 +6,8 @@
 
 // What the detailed job listing says about one job. A field is only ever set
 // to non-empty text.
-struct JobMetadata {
+struct JobMetadata
+{
     std::optional<QString> owner;
     std::optional<QString> title;
 };

@@ -9,7 +9,8 @@
 // Equality and hashing look at the canonical (NFC) form of every text, so a
 // name that reaches us decomposed still matches its composed twin; the stored
 // text stays exactly as lpstat printed it because it goes back to lpmove.
-struct PrintJob {
+struct PrintJob
+{
     QString identifier;
     QString sourcePrinterName;
     std::optional<QString> owner;

@@ -4,7 +4,8 @@
 #include <QString>
 
 // One CUPS queue as the printer listing named it.
-struct Printer {
+struct Printer
+{
     QString name;
 
     const QString &id() const { return name; }

@@ -1,0 +1,102 @@
+#include "CUPSServiceError.h"
+
+#include "TextRules.h"
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+CUPSServiceError CUPSServiceError::lpstatUnavailable(const QString &path)
+{
+    CUPSServiceError error(Kind::LpstatUnavailable);
+    error.m_path = path;
+    return error;
+}
+
+CUPSServiceError CUPSServiceError::launchFailed(const QString &executable, const QString &reason)
+{
+    CUPSServiceError error(Kind::LaunchFailed);
+    error.m_path = executable;
+    error.m_text = reason;
+    return error;
+}
+
+CUPSServiceError CUPSServiceError::commandFailed(const QString &command, qint32 status, const QString &standardError)
+{
+    CUPSServiceError error(Kind::CommandFailed);
+    error.m_command = command;
+    error.m_status = status;
+    error.m_text = standardError;
+    return error;
+}
+
+CUPSServiceError CUPSServiceError::lpmoveUnavailable()
+{
+    return CUPSServiceError(Kind::LpmoveUnavailable);
+}
+
+CUPSServiceError CUPSServiceError::invalidDestination()
+{
+    return CUPSServiceError(Kind::InvalidDestination);
+}
+
+bool CUPSServiceError::isPermissionError(const QString &text)
+{
+    // CUPS prints its refusals in the user's language, so the German wording of
+    // "Forbidden" and "Unauthorized" counts as well.
+    static constexpr std::array markers {
+        "not authorized"_L1, "not permitted"_L1, "permission denied"_L1, "unauthorized"_L1,
+        "forbidden"_L1,      "verboten"_L1,      "nicht berechtigt"_L1,
+    };
+    if (text.isEmpty())
+        return false;
+    const QString lowered = text.toLower();
+    for (const QLatin1StringView marker : markers) {
+        if (TextRules::indexOfMarker(lowered, marker) >= 0)
+            return true;
+    }
+    return false;
+}
+
+QString CUPSServiceError::errorDescription() const
+{
+    switch (m_kind) {
+    case Kind::LpstatUnavailable:
+        return u"Das CUPS-Werkzeug lpstat wurde unter "_s + m_path + u" nicht gefunden oder ist nicht ausführbar."_s;
+    case Kind::LaunchFailed:
+        return m_path + u" konnte nicht gestartet werden: "_s + m_text;
+    case Kind::CommandFailed: {
+        const QString trimmed = TextRules::trimSpacesAndLineBreaks(m_text).toString();
+        const QString detail = trimmed.isEmpty() ? u"CUPS lieferte keine weitere Fehlermeldung."_s : trimmed;
+        if (isPermissionError(trimmed)) {
+            return u"CUPS hat die Berechtigung verweigert. Die App startet kein sudo und fragt kein Passwort ab. "
+                   u"Prüfen Sie die CUPS-Berechtigung für Ihren Benutzer. Originalfehler: "_s
+                + detail;
+        }
+        return m_command + u" ist mit Status "_s + QString::number(m_status) + u" fehlgeschlagen. "_s + detail;
+    }
+    case Kind::LpmoveUnavailable:
+        return u"Das CUPS-Werkzeug lpmove wurde nicht im ausführbaren Systempfad gefunden."_s;
+    case Kind::InvalidDestination:
+        return u"Als Ziel muss ein anderer Drucker als die Quellwarteschlange gewählt werden."_s;
+    }
+    Q_UNREACHABLE();
+    return {};
+}
+
+QString CUPSServiceError::recoverySuggestion() const
+{
+    switch (m_kind) {
+    case Kind::LpstatUnavailable:
+    case Kind::LpmoveUnavailable:
+        return u"Prüfen Sie die lokale CUPS-Installation und starten Sie die App anschließend erneut."_s;
+    case Kind::LaunchFailed:
+        return u"Prüfen Sie, ob das lokale CUPS-System verfügbar ist."_s;
+    case Kind::CommandFailed:
+        return u"Aktualisieren Sie die Listen und prüfen Sie die Druckzentrale."_s;
+    case Kind::InvalidDestination:
+        return u"Wählen Sie eine andere konfigurierte Druckerwarteschlange."_s;
+    }
+    Q_UNREACHABLE();
+    return {};
+}

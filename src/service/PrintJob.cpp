@@ -1,0 +1,47 @@
+#include "PrintJob.h"
+
+#include "TextRules.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool optionalEqual(const std::optional<QString> &lhs, const std::optional<QString> &rhs)
+{
+    if (lhs.has_value() != rhs.has_value())
+        return false;
+    return !lhs || TextRules::canonicallyEqual(*lhs, *rhs);
+}
+
+size_t optionalHash(const std::optional<QString> &text, size_t seed)
+{
+    seed = qHash(text.has_value(), seed);
+    return text ? qHash(TextRules::canonical(*text), seed) : seed;
+}
+
+} // namespace
+
+QString PrintJob::accessibleDescription() const
+{
+    QStringList segments { identifier, u"Quelle: "_s + sourcePrinterName };
+    if (owner && !owner->isEmpty())
+        segments.append(u"Eigentümer: "_s + *owner);
+    if (title && !title->isEmpty())
+        segments.append(u"Titel: "_s + *title);
+    return segments.join(u" · "_s);
+}
+
+bool operator==(const PrintJob &lhs, const PrintJob &rhs)
+{
+    return TextRules::canonicallyEqual(lhs.identifier, rhs.identifier)
+        && TextRules::canonicallyEqual(lhs.sourcePrinterName, rhs.sourcePrinterName)
+        && optionalEqual(lhs.owner, rhs.owner) && optionalEqual(lhs.title, rhs.title);
+}
+
+size_t qHash(const PrintJob &job, size_t seed) noexcept
+{
+    seed = qHash(TextRules::canonical(job.identifier), seed);
+    seed = qHash(TextRules::canonical(job.sourcePrinterName), seed);
+    seed = optionalHash(job.owner, seed);
+    return optionalHash(job.title, seed);
+}

@@ -1,0 +1,13 @@
+#include "Printer.h"
+
+#include "TextRules.h"
+
+bool operator==(const Printer &lhs, const Printer &rhs)
+{
+    return TextRules::canonicallyEqual(lhs.name, rhs.name);
+}
+
+size_t qHash(const Printer &printer, size_t seed) noexcept
+{
+    return qHash(TextRules::canonical(printer.name), seed);
+}
