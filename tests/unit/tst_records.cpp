@@ -1,0 +1,195 @@
+#include <CUPSService.h>
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+using OptionalText = std::optional<QString>;
+Q_DECLARE_METATYPE(PrintJob)
+Q_DECLARE_METATYPE(OptionalText)
+Q_DECLARE_METATYPE(CUPSServiceError)
+Q_DECLARE_METATYPE(CommandResult)
+
+class RecordsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void accessibleDescriptionLeavesOutMissingSegments_data()
+    {
+        QTest::addColumn<OptionalText>("owner");
+        QTest::addColumn<OptionalText>("title");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("all four") << OptionalText(u"anna"_s) << OptionalText(u"Bericht.pdf"_s)
+                                  << u"Laser-42 · Quelle: Laser · Eigentümer: anna · Titel: Bericht.pdf"_s;
+        QTest::newRow("neither") << OptionalText() << OptionalText() << u"Laser-42 · Quelle: Laser"_s;
+        QTest::newRow("title only") << OptionalText() << OptionalText(u"T"_s)
+                                    << u"Laser-42 · Quelle: Laser · Titel: T"_s;
+        QTest::newRow("empty owner and title count as missing")
+            << OptionalText(u""_s) << OptionalText(u""_s) << u"Laser-42 · Quelle: Laser"_s;
+    }
+
+    void accessibleDescriptionLeavesOutMissingSegments()
+    {
+        QFETCH(OptionalText, owner);
+        QFETCH(OptionalText, title);
+        QFETCH(QString, expected);
+        const PrintJob job { u"Laser-42"_s, u"Laser"_s, owner, title };
+        QCOMPARE(job.accessibleDescription(), expected);
+    }
+
+    void equalityAndHashAgree_data()
+    {
+        QTest::addColumn<PrintJob>("lhs");
+        QTest::addColumn<PrintJob>("rhs");
+        QTest::addColumn<bool>("equal");
+
+        const PrintJob base { u"Büro-1"_s, u"Büro"_s, u"jürgen"_s, u"Übersicht"_s };
+        QTest::newRow("NFC and NFD spellings are one job")
+            << base << PrintJob { u"Bu\u0308ro-1"_s, u"Bu\u0308ro"_s, u"ju\u0308rgen"_s, u"U\u0308bersicht"_s } << true;
+        QTest::newRow("absent differs from empty")
+            << PrintJob { u"A-1"_s, u"A"_s, {}, {} } << PrintJob { u"A-1"_s, u"A"_s, u""_s, {} } << false;
+        QTest::newRow("title alone differs")
+            << base << PrintJob { base.identifier, base.sourcePrinterName, base.owner, u"Andere"_s } << false;
+        QTest::newRow("case matters") << PrintJob { u"A-1"_s, u"A"_s, {}, {} } << PrintJob { u"a-1"_s, u"a"_s, {}, {} }
+                                      << false;
+        QTest::newRow("owner and title are not interchangeable")
+            << PrintJob { u"A-1"_s, u"A"_s, u"x"_s, {} } << PrintJob { u"A-1"_s, u"A"_s, {}, u"x"_s } << false;
+    }
+
+    void equalityAndHashAgree()
+    {
+        QFETCH(PrintJob, lhs);
+        QFETCH(PrintJob, rhs);
+        QFETCH(bool, equal);
+        QCOMPARE(lhs == rhs, equal);
+        if (equal)
+            QCOMPARE(qHash(lhs, 7), qHash(rhs, 7));
+        const Printer left { lhs.sourcePrinterName };
+        const Printer right { rhs.sourcePrinterName };
+        if (left == right)
+            QCOMPARE(qHash(left, 3), qHash(right, 3));
+    }
+
+    void sameIdentifierMeansSameIdentity()
+    {
+        const PrintJob a { u"Laser-1"_s, u"Laser"_s, {}, u"A"_s };
+        const PrintJob b { u"Laser-1"_s, u"Laser"_s, {}, u"B"_s };
+        QVERIFY(a != b);
+        QCOMPARE(a.id(), b.id());
+        QCOMPARE(Printer { u"Laser"_s }.id(), u"Laser"_s);
+    }
+
+    void errorTexts_data()
+    {
+        QTest::addColumn<CUPSServiceError>("error");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("suggestion");
+
+        const QString install
+            = u"Prüfen Sie die lokale CUPS-Installation und starten Sie die App anschließend erneut."_s;
+        const QString refresh = u"Aktualisieren Sie die Listen und prüfen Sie die Druckzentrale."_s;
+        const QString permission
+            = u"CUPS hat die Berechtigung verweigert. Die App startet kein sudo und fragt kein "
+              u"Passwort ab. Prüfen Sie die CUPS-Berechtigung für Ihren Benutzer. Originalfehler: "_s;
+
+        QTest::newRow("lpstat missing")
+            << CUPSServiceError::lpstatUnavailable(u"/usr/bin/lpstat"_s)
+            << u"Das CUPS-Werkzeug lpstat wurde unter /usr/bin/lpstat nicht gefunden oder ist nicht ausführbar."_s
+            << install;
+        QTest::newRow("launch failed") << CUPSServiceError::launchFailed(u"/x/lpmove"_s, u"Keine Datei"_s)
+                                       << u"/x/lpmove konnte nicht gestartet werden: Keine Datei"_s
+                                       << u"Prüfen Sie, ob das lokale CUPS-System verfügbar ist."_s;
+        QTest::newRow("command failed, nothing printed")
+            << CUPSServiceError::commandFailed(u"lpstat -o"_s, 2, u""_s)
+            << u"lpstat -o ist mit Status 2 fehlgeschlagen. CUPS lieferte keine weitere Fehlermeldung."_s << refresh;
+        QTest::newRow("command failed, detail trimmed")
+            << CUPSServiceError::commandFailed(u"lpmove"_s, 1, u"\n lpmove: Job #99 does not exist.\r\n"_s)
+            << u"lpmove ist mit Status 1 fehlgeschlagen. lpmove: Job #99 does not exist."_s << refresh;
+        QTest::newRow("Forbidden keeps its capital")
+            << CUPSServiceError::commandFailed(u"lpmove"_s, 1, u"\nForbidden\n"_s) << permission + u"Forbidden"_s
+            << refresh;
+        QTest::newRow("German refusal") << CUPSServiceError::commandFailed(u"lpmove"_s, 1, u"lpmove: Verboten\n"_s)
+                                        << permission + u"lpmove: Verboten"_s << refresh;
+        QTest::newRow("German unauthorised")
+            << CUPSServiceError::commandFailed(u"lpmove"_s, 1, u"lpmove: Nicht berechtigt\n"_s)
+            << permission + u"lpmove: Nicht berechtigt"_s << refresh;
+        QTest::newRow("authorization required is not a refusal")
+            << CUPSServiceError::commandFailed(u"lpmove"_s, 1, u"Authorization required"_s)
+            << u"lpmove ist mit Status 1 fehlgeschlagen. Authorization required"_s << refresh;
+        QTest::newRow("lpmove missing")
+            << CUPSServiceError::lpmoveUnavailable()
+            << u"Das CUPS-Werkzeug lpmove wurde nicht im ausführbaren Systempfad gefunden."_s << install;
+        QTest::newRow("invalid destination")
+            << CUPSServiceError::invalidDestination()
+            << u"Als Ziel muss ein anderer Drucker als die Quellwarteschlange gewählt werden."_s
+            << u"Wählen Sie eine andere konfigurierte Druckerwarteschlange."_s;
+    }
+
+    void errorTexts()
+    {
+        QFETCH(CUPSServiceError, error);
+        QFETCH(QString, description);
+        QFETCH(QString, suggestion);
+        QCOMPARE(error.errorDescription(), description);
+        QCOMPARE(error.recoverySuggestion(), suggestion);
+    }
+
+    void permissionMarkers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("refused");
+
+        QTest::newRow("not authorized") << u"Client is NOT AUTHORIZED"_s << true;
+        QTest::newRow("not permitted") << u"operation not permitted"_s << true;
+        QTest::newRow("permission denied") << u"Permission denied"_s << true;
+        QTest::newRow("unauthorized") << u"lpmove: Unauthorized"_s << true;
+        QTest::newRow("forbidden") << u"lpmove: Forbidden"_s << true;
+        QTest::newRow("verboten") << u"lpmove: Verboten"_s << true;
+        QTest::newRow("nicht berechtigt") << u"lpmove: Nicht berechtigt"_s << true;
+        QTest::newRow("empty") << u""_s << false;
+        QTest::newRow("unknown job") << u"lpmove: Job #99 does not exist."_s << false;
+        QTest::newRow("marker torn by a combining mark") << u"forbidden\u0301"_s << false;
+    }
+
+    void permissionMarkers()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, refused);
+        QCOMPARE(CUPSServiceError::isPermissionError(text), refused);
+    }
+
+    void validateChoosesTheErrorText_data()
+    {
+        QTest::addColumn<CommandResult>("result");
+        QTest::addColumn<bool>("passes");
+        QTest::addColumn<QString>("carried");
+
+        QTest::newRow("status 0 with stderr passes")
+            << CommandResult { u"out"_s, u"warning"_s, 0 } << true << QString();
+        QTest::newRow("blank stderr carries stdout untrimmed")
+            << CommandResult { u"  out\n"_s, u" \n\u2028\t"_s, 1 } << false << u"  out\n"_s;
+        QTest::newRow("stderr carried untrimmed")
+            << CommandResult { u"out"_s, u"\nerr \n"_s, 3 } << false << u"\nerr \n"_s;
+        QTest::newRow("signal status fails") << CommandResult { {}, {}, 9 } << false << QString();
+    }
+
+    void validateChoosesTheErrorText()
+    {
+        QFETCH(CommandResult, result);
+        QFETCH(bool, passes);
+        QFETCH(QString, carried);
+        const CUPSResult<void> verdict = CUPSService::validate(result, u"lpstat -a"_s);
+        QCOMPARE(verdict.has_value(), passes);
+        if (passes)
+            return;
+        QCOMPARE(verdict.error().kind(), CUPSServiceError::Kind::CommandFailed);
+        QCOMPARE(verdict.error().command(), u"lpstat -a"_s);
+        QCOMPARE(verdict.error().status(), result.terminationStatus);
+        QCOMPARE(verdict.error().standardError(), carried);
+    }
+};
+
+QTEST_GUILESS_MAIN(RecordsTest)
+#include "tst_records.moc"

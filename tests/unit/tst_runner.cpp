@@ -1,0 +1,268 @@
+#include <CUPSService.h>
+#include <FakeToolDirectory.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+Q_DECLARE_METATYPE(PrintJob)
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+template<typename T> T await(QFuture<T> future)
+{
+    // The runner never needs the calling thread, so a plain wait is fine here.
+    future.waitForFinished();
+    return future.result();
+}
+
+CommandResult runScript(const QString &script, const QStringList &arguments = {})
+{
+    const CUPSResult<CommandResult> result = await(CUPSService::run(script, arguments));
+    if (!result)
+        qFatal("could not start %s", qPrintable(script));
+    return *result;
+}
+
+// Restores PATH when a test is done with it.
+class PathOverride
+{
+public:
+    explicit PathOverride(const std::optional<QByteArray> &path)
+        : m_saved(qgetenv("PATH"))
+    {
+        if (path)
+            qputenv("PATH", *path);
+        else
+            qunsetenv("PATH");
+    }
+    ~PathOverride() { qputenv("PATH", m_saved); }
+
+private:
+    QByteArray m_saved;
+};
+
+} // namespace
+
+class RunnerTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void argumentsArriveVerbatim()
+    {
+        FakeToolDirectory tools;
+        const QString echo = tools.addScript(u"args"_s, u"for a in \"$@\"; do printf '[%s]' \"$a\"; done"_s);
+        const QStringList arguments { u"two words"_s, u"\"quoted\""_s, u"$(touch /tmp/parvento-pwned)"_s,
+                                      u";"_s,         u"Bu\u0308ro"_s, u"-x"_s };
+        QCOMPARE(runScript(echo, arguments).standardOutput,
+                 u"[two words][\"quoted\"][$(touch /tmp/parvento-pwned)][;][Bu\u0308ro][-x]"_s);
+        QVERIFY(!QFile::exists(u"/tmp/parvento-pwned"_s));
+        QCOMPARE(runScript(echo, {}).standardOutput, QString());
+        QCOMPARE(runScript(tools.addScript(u"count"_s, u"printf %s $#"_s)).standardOutput, u"0"_s);
+    }
+
+    void streamsStaySeparateAndStatusIsKept()
+    {
+        FakeToolDirectory tools;
+        const CommandResult result
+            = runScript(tools.addScript(u"mixed"_s, u"printf 'out\\n'; printf ' \\n' >&2; exit 4"_s));
+        QCOMPARE(result.standardOutput, u"out\n"_s);
+        QCOMPARE(result.standardError, u" \n"_s);
+        QCOMPARE(result.terminationStatus, 4);
+        QCOMPARE(CUPSService::validate(result, u"lpstat -o"_s).error().standardError(), u"out\n"_s);
+    }
+
+    void invalidUtf8EmptiesOnlyThatStream()
+    {
+        FakeToolDirectory tools;
+        const CommandResult result
+            = runScript(tools.addScript(u"bad"_s, u"printf 'gut \\303\\274'; printf 'b\\377se' >&2"_s));
+        QCOMPARE(result.standardOutput, u"gut ü"_s);
+        QCOMPARE(result.standardError, QString());
+        const CommandResult truncated = runScript(tools.addScript(u"cut"_s, u"printf 'ab\\303'"_s));
+        QCOMPARE(truncated.standardOutput, QString());
+    }
+
+    void largeOutputOnBothStreamsCompletes()
+    {
+        FakeToolDirectory tools;
+        const CommandResult result = runScript(tools.addScript(
+            u"big"_s, u"head -c 1048576 /dev/zero | tr '\\0' a; head -c 1048576 /dev/zero | tr '\\0' b >&2"_s));
+        QCOMPARE(result.standardOutput.size(), 1048576);
+        QCOMPARE(result.standardError.size(), 1048576);
+    }
+
+    void signalEndsCountAsFailure()
+    {
+        FakeToolDirectory tools;
+        const CommandResult result = runScript(tools.addScript(u"killed"_s, u"kill -9 $$"_s));
+        QVERIFY(result.terminationStatus != 0);
+        QVERIFY(!CUPSService::validate(result, u"lpmove"_s));
+    }
+
+    void startFailureNamesThePlainPath_data()
+    {
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("missing") << false;
+        QTest::newRow("not executable") << true;
+    }
+
+    void startFailureNamesThePlainPath()
+    {
+        QFETCH(bool, exists);
+        FakeToolDirectory tools;
+        const QString path = exists ? tools.addPlainFile(u"lpstat"_s, "#!/bin/sh\n") : tools.filePath(u"nope"_s);
+        const CUPSResult<CommandResult> result = await(CUPSService::run(path, { u"-o"_s }));
+        QVERIFY(!result);
+        QCOMPARE(result.error().kind(), CUPSServiceError::Kind::LaunchFailed);
+        QCOMPARE(result.error().executable(), path);
+        QVERIFY(!result.error().reason().isEmpty());
+        QVERIFY(result.error().errorDescription().startsWith(path + u" konnte nicht gestartet werden: "_s));
+    }
+
+    void listJobsMergesTheDetailedListing_data()
+    {
+        QTest::addColumn<QString>("lpstat");
+        QTest::addColumn<QList<PrintJob>>("expected");
+        QTest::addColumn<QStringList>("runs");
+
+        const QString basic = u"  -o) printf 'Laser-42 anna 1 x\\nHP-Office-7 ben 2\\nPlotter-8\\n' ;;\n"_s;
+        QTest::newRow("worked example") << basic
+                + u"  -l) printf 'Laser-42 anna\\n\\tTitle: Bericht.pdf\\n\\tUser: anna.m  \\n\\n"
+                  u"Plotter-8\\n\\tUser: pia\\nGhost-1\\n\\tTitle: g\\n' ;;\n"_s
+                                        << QList { PrintJob { u"Laser-42"_s, u"Laser"_s, u"anna.m"_s,
+                                                              u"Bericht.pdf"_s },
+                                                   PrintJob { u"HP-Office-7"_s, u"HP-Office"_s, u"ben"_s, {} },
+                                                   PrintJob { u"Plotter-8"_s, u"Plotter"_s, u"pia"_s, {} } }
+                                        << QStringList { u"-o"_s, u"-l -o"_s };
+        QTest::newRow("detailed listing fails") << basic + u"  -l) printf 'Laser-42\\n\\tTitle: X\\n'; exit 1 ;;\n"_s
+                                                << QList { PrintJob { u"Laser-42"_s, u"Laser"_s, u"anna"_s, {} },
+                                                           PrintJob { u"HP-Office-7"_s, u"HP-Office"_s, u"ben"_s, {} },
+                                                           PrintJob { u"Plotter-8"_s, u"Plotter"_s, {}, {} } }
+                                                << QStringList { u"-o"_s, u"-l -o"_s };
+        QTest::newRow("no jobs, no detailed run")
+            << u"  -o) printf 'no entries\\n' ;;\n"_s << QList<PrintJob> {} << QStringList { u"-o"_s };
+    }
+
+    void listJobsMergesTheDetailedListing()
+    {
+        QFETCH(QString, lpstat);
+        QFETCH(QList<PrintJob>, expected);
+        QFETCH(QStringList, runs);
+
+        FakeToolDirectory tools;
+        const QString log = tools.filePath(u"runs.log"_s);
+        const QString script
+            = tools.addScript(u"lpstat"_s, u"echo \"$*\" >> '%1'\ncase \"$1\" in\n%2esac"_s.arg(log, lpstat));
+        const CUPSResult<QList<PrintJob>> jobs = await(CUPSService(script).listJobs());
+        QVERIFY(jobs);
+        QCOMPARE(*jobs, expected);
+        QFile logFile(log);
+        QVERIFY(logFile.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(logFile.readAll()).split(u'\n', Qt::SkipEmptyParts), runs);
+    }
+
+    void listingFailuresCarryTheirLabel_data()
+    {
+        QTest::addColumn<bool>("printers");
+        QTest::newRow("jobs") << false;
+        QTest::newRow("printers") << true;
+    }
+
+    void listingFailuresCarryTheirLabel()
+    {
+        QFETCH(bool, printers);
+        FakeToolDirectory tools;
+        const CUPSService service(tools.addScript(u"lpstat"_s, u"echo 'lpstat: No scheduler' >&2; exit 1"_s));
+        const CUPSServiceError error
+            = printers ? await(service.listPrinters()).error() : await(service.listJobs()).error();
+        QCOMPARE(error.command(), printers ? u"lpstat -a"_s : u"lpstat -o"_s);
+        QCOMPARE(error.standardError(), u"lpstat: No scheduler\n"_s);
+    }
+
+    void preflightSearchesPathThenFallbacks_data()
+    {
+        QTest::addColumn<QStringList>("pathEntries"); // "@n" names temp directory n
+        QTest::addColumn<QList<int>>("executableIn");
+        QTest::addColumn<QList<int>>("plainIn");
+        QTest::addColumn<int>("expected"); // directory index, -1 for unavailable
+
+        QTest::newRow("first executable in PATH order")
+            << QStringList { u"@1"_s, u"@0"_s } << QList { 0, 1 } << QList<int> {} << 1;
+        QTest::newRow("non-executable first candidate is passed over")
+            << QStringList { u"@0"_s, u"@1"_s } << QList { 1 } << QList { 0 } << 1;
+        QTest::newRow("empty entries are not the current directory")
+            << QStringList { u""_s, u"@0"_s, u""_s } << QList { 0 } << QList<int> {} << 0;
+    }
+
+    void preflightSearchesPathThenFallbacks()
+    {
+        QFETCH(QStringList, pathEntries);
+        QFETCH(QList<int>, executableIn);
+        QFETCH(QList<int>, plainIn);
+        QFETCH(int, expected);
+
+        FakeToolDirectory directories[2];
+        for (int index : executableIn)
+            directories[index].addScript(u"lpmove"_s, u"exit 0"_s);
+        for (int index : plainIn)
+            directories[index].addPlainFile(u"lpmove"_s);
+        QStringList entries;
+        for (const QString &entry : pathEntries)
+            entries.append(entry.startsWith(u'@') ? directories[entry.mid(1).toInt()].path() : entry);
+
+        FakeToolDirectory cwd;
+        cwd.addScript(u"lpmove"_s, u"exit 0"_s);
+        const QString saved = QDir::currentPath();
+        QDir::setCurrent(cwd.path());
+        const PathOverride path(entries.join(u':').toUtf8());
+        const CUPSResult<QString> found = CUPSService(u"/bin/sh"_s).resolveLPMoveURL();
+        QDir::setCurrent(saved);
+
+        QVERIFY(found);
+        QCOMPARE(*found, directories[expected].filePath(u"lpmove"_s));
+    }
+
+    void preflightWithoutPathUsesOnlyFallbacks()
+    {
+        const PathOverride path(std::nullopt);
+        const CUPSResult<QString> found = CUPSService(u"/bin/sh"_s).resolveLPMoveURL();
+        // Whatever the machine has, the answer can only come from the four fallbacks.
+        if (found) {
+            QVERIFY(QStringList({ u"/usr/sbin/lpmove"_s, u"/usr/bin/lpmove"_s, u"/bin/lpmove"_s, u"/sbin/lpmove"_s })
+                        .contains(*found));
+        } else {
+            QCOMPARE(found.error().kind(), CUPSServiceError::Kind::LpmoveUnavailable);
+        }
+    }
+
+    void preflightReportsTheMissingTool()
+    {
+        FakeToolDirectory tools;
+        const QString plain = tools.addPlainFile(u"lpstat"_s);
+        const CUPSResult<CUPSAvailability> noLpstat = await(CUPSService(plain).preflight());
+        QCOMPARE(noLpstat.error().kind(), CUPSServiceError::Kind::LpstatUnavailable);
+        QCOMPARE(noLpstat.error().path(), plain);
+
+        const QString lpstat = tools.addScript(u"lpstat2"_s, u"exit 0"_s);
+        FakeToolDirectory bin;
+        const QString lpmove = bin.addScript(u"lpmove"_s, u"exit 0"_s);
+        {
+            const PathOverride path(bin.path().toUtf8());
+            const CUPSResult<CUPSAvailability> ok = await(CUPSService(lpstat).preflight());
+            QVERIFY(ok);
+            QCOMPARE(ok->lpstatURL, lpstat);
+            QCOMPARE(ok->lpmoveURL, lpmove);
+        }
+        if (!QFile::exists(u"/usr/sbin/lpmove"_s) && !QFile::exists(u"/usr/bin/lpmove"_s)) {
+            const PathOverride path(tools.path().toUtf8());
+            QCOMPARE(await(CUPSService(lpstat).preflight()).error().kind(), CUPSServiceError::Kind::LpmoveUnavailable);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(RunnerTest)
+#include "tst_runner.moc"
