@@ -110,18 +110,21 @@ CUPSResult<void> CUPSService::validate(const CommandResult &result, const QStrin
 QList<PrintJob> CUPSService::parseBasicJobs(const QString &output)
 {
     QList<PrintJob> jobs;
-    for (const QStringView line : TextRules::splitLines(output, false)) {
-        const QList<QStringView> tokens = TextRules::tokens(line);
+    // One job per line is the common shape; reserving once avoids regrowing a
+    // large list while thousands of jobs are appended.
+    jobs.reserve(output.count(u'\n') + 1);
+    TextRules::forEachLine(output, false, [&jobs](QStringView line) {
+        const QList<QStringView> tokens = TextRules::leadingTokens(line, 2);
         QStringView queue;
         if (tokens.isEmpty() || !TextRules::isJobIdentifier(tokens.first(), &queue))
-            continue;
+            return;
         PrintJob job;
         job.identifier = tokens.first().toString();
         job.sourcePrinterName = queue.toString();
         if (tokens.size() >= 2)
             job.owner = tokens.at(1).toString();
         jobs.append(std::move(job));
-    }
+    });
     return jobs;
 }
 
@@ -129,30 +132,30 @@ QHash<QString, JobMetadata> CUPSService::parseDetailedJobMetadata(const QString 
 {
     QHash<QString, JobMetadata> table;
     std::optional<QString> currentJob;
-    for (const QStringView line : TextRules::splitLines(output, true)) {
+    TextRules::forEachLine(output, true, [&](QStringView line) {
         if (TextRules::startsWithBlank(line)) {
             if (!currentJob)
-                continue;
+                return;
             const QStringView detail = TextRules::trimSpacesAndLineBreaks(line);
             if (TextRules::startsWithMarker(detail, "Title:"_L1)) {
                 const QStringView value = TextRules::trimSpaces(detail.sliced(6));
                 if (!value.isEmpty())
                     table[*currentJob].title = value.toString();
-                continue;
+                return;
             }
             if (TextRules::startsWithMarker(detail, "User:"_L1)) {
                 const QStringView value = TextRules::trimSpaces(detail.sliced(5));
                 if (!value.isEmpty())
                     table[*currentJob].owner = value.toString();
             }
-            continue;
+            return;
         }
-        const QList<QStringView> tokens = TextRules::tokens(line);
+        const QList<QStringView> tokens = TextRules::leadingTokens(line, 1);
         if (!tokens.isEmpty() && TextRules::isJobIdentifier(tokens.first()))
             currentJob = TextRules::canonical(tokens.first().toString());
         else
             currentJob.reset();
-    }
+    });
     return table;
 }
 
@@ -164,7 +167,7 @@ QList<Printer> CUPSService::parsePrinters(const QString &output)
     };
 
     QList<Printer> printers;
-    for (const QStringView line : TextRules::splitLines(output, false)) {
+    TextRules::forEachLine(output, false, [&printers](QStringView line) {
         qsizetype cut = -1;
         for (const QLatin1StringView marker : markers) {
             const qsizetype at = TextRules::indexOfMarker(line, marker);
@@ -172,11 +175,11 @@ QList<Printer> CUPSService::parsePrinters(const QString &output)
                 cut = at;
         }
         if (cut < 0)
-            continue;
+            return;
         const QStringView name = TextRules::trimSpacesAndLineBreaks(line.first(cut));
         if (!name.isEmpty())
             printers.append(Printer { name.toString() });
-    }
+    });
 
     QCollator collator; // the user's current locale
     collator.setCaseSensitivity(Qt::CaseInsensitive);

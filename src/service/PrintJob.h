@@ -24,4 +24,6 @@ struct PrintJob
     friend bool operator==(const PrintJob &lhs, const PrintJob &rhs);
 };
 
+Q_DECLARE_TYPEINFO(PrintJob, Q_RELOCATABLE_TYPE);
+
 size_t qHash(const PrintJob &job, size_t seed = 0) noexcept;

@@ -13,4 +13,6 @@ struct Printer
     friend bool operator==(const Printer &lhs, const Printer &rhs);
 };
 
+Q_DECLARE_TYPEINFO(Printer, Q_RELOCATABLE_TYPE);
+
 size_t qHash(const Printer &printer, size_t seed = 0) noexcept;

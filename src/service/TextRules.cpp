@@ -2,6 +2,8 @@
 
 #include <QTextBoundaryFinder>
 
+#include <limits>
+
 #include <unicode/uchar.h>
 
 namespace TextRules {
@@ -110,26 +112,7 @@ QStringView trimSpacesAndLineBreaks(QStringView text)
 QList<QStringView> splitLines(QStringView text, bool keepEmptyLines)
 {
     QList<QStringView> lines;
-    qsizetype lineStart = 0;
-    const qsizetype size = text.size();
-    const auto addLine = [&](qsizetype end) {
-        if (keepEmptyLines || end > lineStart)
-            lines.append(text.sliced(lineStart, end - lineStart));
-    };
-    // Every line break is a BMP character, so scanning code units is enough.
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = text[i].unicode();
-        if (!isLineBreak(c))
-            continue;
-        addLine(i);
-        if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
-            ++i;
-        lineStart = i + 1;
-    }
-    // Text after the last break is a line; an output that ends with a break has
-    // no empty line after it.
-    if (lineStart < size)
-        addLine(size);
+    forEachLine(text, keepEmptyLines, [&lines](QStringView line) { lines.append(line); });
     return lines;
 }
 
@@ -171,20 +154,29 @@ char32_t Clusters::firstCodePoint(qsizetype index) const
 
 QList<QStringView> tokens(QStringView line)
 {
+    return leadingTokens(line, std::numeric_limits<qsizetype>::max());
+}
+
+QList<QStringView> leadingTokens(QStringView line, qsizetype limit)
+{
     QList<QStringView> result;
+    if (limit <= 0)
+        return result;
     if (isAscii(line)) {
-        qsizetype tokenStart = -1;
-        for (qsizetype i = 0; i < line.size(); ++i) {
-            const bool blank = isBlank(line[i].unicode());
-            if (blank && tokenStart >= 0) {
-                result.append(line.sliced(tokenStart, i - tokenStart));
-                tokenStart = -1;
-            } else if (!blank && tokenStart < 0) {
-                tokenStart = i;
-            }
+        qsizetype i = 0;
+        const qsizetype size = line.size();
+        while (i < size) {
+            while (i < size && isBlank(line[i].unicode()))
+                ++i;
+            const qsizetype tokenStart = i;
+            while (i < size && !isBlank(line[i].unicode()))
+                ++i;
+            if (i == tokenStart)
+                break;
+            result.append(line.sliced(tokenStart, i - tokenStart));
+            if (result.size() == limit)
+                break;
         }
-        if (tokenStart >= 0)
-            result.append(line.sliced(tokenStart));
         return result;
     }
 
@@ -196,6 +188,8 @@ QList<QStringView> tokens(QStringView line)
         if (blank && tokenStart >= 0) {
             result.append(line.sliced(tokenStart, offset - tokenStart));
             tokenStart = -1;
+            if (result.size() == limit)
+                return result;
         } else if (!blank && tokenStart < 0) {
             tokenStart = offset;
         }

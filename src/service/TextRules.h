@@ -22,6 +22,30 @@ QStringView trimSpacesAndLineBreaks(QStringView text);
 // Lines between line breaks; a CR LF pair counts as one break.
 QList<QStringView> splitLines(QStringView text, bool keepEmptyLines);
 
+// The same lines handed to `visit` one by one, without building a list.
+template<typename Visitor> void forEachLine(QStringView text, bool keepEmptyLines, Visitor &&visit)
+{
+    qsizetype lineStart = 0;
+    const qsizetype size = text.size();
+    // Every line break is a BMP character, so scanning code units is enough.
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c > 0x0D && c != 0x85 && c != 0x2028 && c != 0x2029)
+            continue;
+        if (c < 0x0A)
+            continue;
+        if (keepEmptyLines || i > lineStart)
+            visit(text.sliced(lineStart, i - lineStart));
+        if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
+            ++i;
+        lineStart = i + 1;
+    }
+    // Text after the last break is a line; an output that ends with a break
+    // has no empty line after it.
+    if (lineStart < size)
+        visit(text.sliced(lineStart));
+}
+
 // A line's grapheme cluster boundaries. Lines never contain line breaks.
 class Clusters
 {
@@ -44,6 +68,9 @@ private:
 
 // Tokens: runs of clusters that are not blank.
 QList<QStringView> tokens(QStringView line);
+// At most the first `limit` tokens; parsers that need only the leading tokens
+// of a long line should not pay for the rest.
+QList<QStringView> leadingTokens(QStringView line, qsizetype limit);
 
 // Whether the line's first character is a blank.
 bool startsWithBlank(QStringView line);
