@@ -1,9 +1,12 @@
 # Thin wrapper around CMake and CTest; see README.md.
 BUILD_DIR ?= build
 BENCH_DIR ?= build-bench
+FUZZ_DIR ?= build-fuzz
+SANITIZE_DIR ?= build-sanitize
+FUZZ_SECONDS ?= 30
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: deps configure build test bench demo run screenshots clean
+.PHONY: deps configure build test bench demo run screenshots fuzz test-sanitize clean
 
 deps:
 	bash scripts/install-deps
@@ -31,5 +34,18 @@ demo: build
 screenshots: build
 	bash scripts/screenshots $(BUILD_DIR)
 
+fuzz: deps
+	CXX=clang++-16 cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPARVENTO_BUILD_FUZZERS=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	bash fuzz/run-all $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DPARVENTO_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 QT_QPA_PLATFORM=offscreen \
+		ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD_DIR) $(BENCH_DIR)
+	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(FUZZ_DIR) $(SANITIZE_DIR)

@@ -1,0 +1,25 @@
+#include "FuzzInput.h"
+
+#include <CUPSService.h>
+#include <TextRules.h>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString text = fuzzText(data, size);
+    const QList<PrintJob> jobs = CUPSService::parseBasicJobs(text);
+
+    qsizetype searchFrom = 0;
+    for (const PrintJob &job : jobs) {
+        QStringView queue;
+        FUZZ_ASSERT(TextRules::isJobIdentifier(job.identifier, &queue));
+        FUZZ_ASSERT(queue == job.sourcePrinterName);
+        FUZZ_ASSERT(job.identifier.startsWith(job.sourcePrinterName + u'-'));
+        FUZZ_ASSERT(!job.owner || !job.owner->isEmpty());
+        FUZZ_ASSERT(!job.title);
+        // Jobs come out in the order their lines stand in the listing.
+        const qsizetype at = text.indexOf(job.identifier, searchFrom);
+        FUZZ_ASSERT(at >= 0);
+        searchFrom = at + job.identifier.size();
+    }
+    return 0;
+}

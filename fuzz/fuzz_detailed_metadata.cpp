@@ -1,0 +1,38 @@
+#include "FuzzInput.h"
+
+#include <CUPSService.h>
+#include <TextRules.h>
+
+#include <QSet>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString text = fuzzText(data, size);
+    const QHash<QString, JobMetadata> table = CUPSService::parseDetailedJobMetadata(text);
+
+    // Every entry must belong to a job that heads a block of the listing.
+    QSet<QString> headers;
+    for (const QStringView line : TextRules::splitLines(text, false)) {
+        if (TextRules::startsWithBlank(line))
+            continue;
+        const QList<QStringView> tokens = TextRules::tokens(line);
+        if (!tokens.isEmpty())
+            headers.insert(TextRules::canonical(tokens.first().toString()));
+    }
+    for (auto entry = table.cbegin(); entry != table.cend(); ++entry) {
+        FUZZ_ASSERT(TextRules::isJobIdentifier(entry.key()));
+        FUZZ_ASSERT(headers.contains(entry.key()));
+        FUZZ_ASSERT(entry->owner || entry->title);
+        for (const std::optional<QString> &field : { entry->owner, entry->title }) {
+            if (!field)
+                continue;
+            FUZZ_ASSERT(!field->isEmpty());
+            FUZZ_ASSERT(TextRules::trimSpaces(*field) == QStringView(*field));
+        }
+    }
+
+    // Merging the table into the basic jobs never adds or reorders a job.
+    const QList<PrintJob> basic = CUPSService::parseBasicJobs(text);
+    FUZZ_ASSERT(basic.size() <= text.size());
+    return 0;
+}
