@@ -5,7 +5,8 @@
 
 // A notice for the user: shown as an alert, told apart from the previous one
 // by its id even when the texts are the same.
-struct AppNotice {
+struct AppNotice
+{
     QUuid id;
     QString title;
     QString message;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "AppNotice.h"
+#include "JobListModel.h"
+#include "PrinterListModel.h"
+#include "WorkflowError.h"
 
 #include <CUPSService.h>
 
@@ -10,9 +13,6 @@
 #include <QtQml/qqmlregistration.h>
 
 #include <optional>
-
-class JobListModel;
-class PrinterListModel;
 
 // The state of one window: the jobs and queues of the last reload, the user's
 // selection, the busy flags, the pending notice and the status line; and the
@@ -26,13 +26,13 @@ class PrintJobsViewModel : public QObject
     // Stored state.
     Q_PROPERTY(bool isLoading READ isLoading NOTIFY changed FINAL)
     Q_PROPERTY(bool isMoving READ isMoving NOTIFY changed FINAL)
-    Q_PROPERTY(bool isShowingMoveConfirmation READ isShowingMoveConfirmation WRITE setShowingMoveConfirmation
-                   NOTIFY changed FINAL)
+    Q_PROPERTY(bool isShowingMoveConfirmation READ isShowingMoveConfirmation WRITE setShowingMoveConfirmation NOTIFY
+                   changed FINAL)
     Q_PROPERTY(QString statusText READ statusText NOTIFY changed FINAL)
     Q_PROPERTY(QString lpmovePath READ lpmovePathText NOTIFY changed FINAL)
     Q_PROPERTY(bool hasLpmovePath READ hasLpmovePath NOTIFY changed FINAL)
-    Q_PROPERTY(QString selectedDestinationID READ selectedDestinationIDText WRITE setSelectedDestinationIDText
-                   NOTIFY changed FINAL)
+    Q_PROPERTY(QString selectedDestinationID READ selectedDestinationIDText WRITE setSelectedDestinationIDText NOTIFY
+                   changed FINAL)
     Q_PROPERTY(bool hasNotice READ hasNotice NOTIFY changed FINAL)
     Q_PROPERTY(QString noticeID READ noticeIDText NOTIFY changed FINAL)
     Q_PROPERTY(QString noticeTitle READ noticeTitle NOTIFY changed FINAL)
@@ -116,5 +116,52 @@ Q_SIGNALS:
     void changed();
 
 private:
-    // Implementation owned by the model's developer.
+    // Lets tests and benchmarks reach the private steps directly.
+    friend struct PrintJobsViewModelTestAccess;
+
+    struct RefreshRun;
+    struct MoveRun;
+
+    void setJobs(const QList<PrintJob> &jobs);
+    void setPrinters(const QList<Printer> &printers);
+    void setSelectedJobIDs(const QSet<QString> &identifiers);
+    void setLoading(bool loading);
+    void setMoving(bool moving);
+    void setStatusText(const QString &text);
+    void setLpmovePath(const std::optional<QString> &path);
+
+    // Trims the selection to what the last successful reload still lists.
+    void retainValidSelections();
+    // Turns an error into the pending notice.
+    void present(const WorkflowError &error, const QString &title);
+
+    bool isBusy() const { return m_isLoading || m_isMoving; }
+    // Canonical source queue names of the selected jobs.
+    QSet<QString> selectedSourceKeys() const;
+    // Index into m_printers of the chosen destination, or -1.
+    qsizetype selectedDestinationIndex() const;
+    void syncJobModel();
+    void syncDestinationModel();
+
+    CUPSService m_service;
+    QList<PrintJob> m_jobs;
+    // Canonical forms, computed once per reload: selection and filtering
+    // compare them instead of normalising on every read.
+    QList<QString> m_jobKeys;
+    QList<QString> m_jobSourceKeys;
+    QList<Printer> m_printers;
+    QList<QString> m_printerKeys;
+    // Canonical identifiers, so that a job listed in another normalisation
+    // stays the same job.
+    QSet<QString> m_selectedJobIDs;
+    std::optional<QString> m_selectedDestinationID;
+    bool m_isLoading = false;
+    bool m_isMoving = false;
+    bool m_isShowingMoveConfirmation = false;
+    std::optional<AppNotice> m_notice;
+    QString m_statusText;
+    std::optional<QString> m_lpmovePath;
+    // Children of the model.
+    JobListModel *m_jobModel;
+    PrinterListModel *m_destinationModel;
 };

@@ -1,0 +1,6 @@
+#include "AppNotice.h"
+
+AppNotice AppNotice::make(const QString &title, const QString &message)
+{
+    return AppNotice { QUuid::createUuid(), title, message };
+}

@@ -1,0 +1,89 @@
+#include "JobListModel.h"
+
+using namespace Qt::StringLiterals;
+
+JobListModel::JobListModel(QObject *parent)
+    : QAbstractListModel(parent)
+{ }
+
+int JobListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+int JobListModel::count() const
+{
+    return int(m_rows.size());
+}
+
+const PrintJob &JobListModel::jobAt(int row) const
+{
+    return m_rows.at(row).job;
+}
+
+QVariant JobListModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const Row &row = m_rows.at(index.row());
+    const PrintJob &job = row.job;
+    switch (role) {
+    case Qt::DisplayRole:
+    case IdentifierRole:
+        return job.identifier;
+    case DisplayTitleRole:
+        return job.title && !job.title->isEmpty() ? *job.title : u"Druckauftrag"_s;
+    case SourcePrinterNameRole:
+        return job.sourcePrinterName;
+    case OwnerRole:
+        return job.owner.value_or(QString());
+    case HasOwnerRole:
+        return job.owner && !job.owner->isEmpty();
+    case AccessibleDescriptionRole:
+        return job.accessibleDescription();
+    case IsSelectedRole:
+        return row.isSelected;
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> JobListModel::roleNames() const
+{
+    return {
+        { IdentifierRole, "identifier" },
+        { DisplayTitleRole, "displayTitle" },
+        { SourcePrinterNameRole, "sourcePrinterName" },
+        { OwnerRole, "owner" },
+        { HasOwnerRole, "hasOwner" },
+        { AccessibleDescriptionRole, "accessibleDescription" },
+        { IsSelectedRole, "isSelected" },
+    };
+}
+
+void JobListModel::update(const QList<PrintJob> &jobs, const QList<QString> &keys, const QSet<QString> &selectedKeys)
+{
+    Q_ASSERT(jobs.size() == keys.size());
+    QList<Row> rows;
+    rows.reserve(jobs.size());
+    for (qsizetype i = 0; i < jobs.size(); ++i)
+        rows.append(Row { jobs.at(i), keys.at(i), selectedKeys.contains(keys.at(i)) });
+
+    struct Notifier
+    {
+        JobListModel *model;
+        void beginRemoveRows(qsizetype first, qsizetype last) { model->beginRemoveRows({}, int(first), int(last)); }
+        void endRemoveRows() { model->endRemoveRows(); }
+        void beginInsertRows(qsizetype first, qsizetype last) { model->beginInsertRows({}, int(first), int(last)); }
+        void endInsertRows() { model->endInsertRows(); }
+        void dataChanged(qsizetype first, qsizetype last)
+        {
+            Q_EMIT model->dataChanged(model->index(int(first)), model->index(int(last)));
+        }
+    } notifier { this };
+
+    const int before = count();
+    m_rows.assign(std::move(rows), notifier);
+    if (count() != before)
+        Q_EMIT countChanged();
+}

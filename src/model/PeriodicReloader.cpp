@@ -1,0 +1,108 @@
+#include "PeriodicReloader.h"
+
+#include "PrintJobsViewModel.h"
+#include "WhenFinished.h"
+
+PeriodicReloader::PeriodicReloader(QObject *parent)
+    : QObject(parent)
+{
+    connect(&m_timer, &BootClockTimer::timeout, this, &PeriodicReloader::reload);
+}
+
+PeriodicReloader::~PeriodicReloader() = default;
+
+PrintJobsViewModel *PeriodicReloader::viewModel() const
+{
+    return m_model;
+}
+
+void PeriodicReloader::setViewModel(PrintJobsViewModel *model)
+{
+    if (m_model == model)
+        return;
+    // A loop belongs to one model; a new model starts a new loop.
+    m_looping = false;
+    m_timer.stop();
+    m_model = model;
+    Q_EMIT viewModelChanged();
+    update();
+}
+
+bool PeriodicReloader::isRunning() const
+{
+    return m_running;
+}
+
+void PeriodicReloader::setRunning(bool running)
+{
+    if (m_running == running)
+        return;
+    m_running = running;
+    Q_EMIT runningChanged();
+    update();
+}
+
+void PeriodicReloader::start()
+{
+    setRunning(true);
+}
+
+void PeriodicReloader::stop()
+{
+    setRunning(false);
+}
+
+int PeriodicReloader::interval() const
+{
+    return m_interval;
+}
+
+void PeriodicReloader::setInterval(int milliseconds)
+{
+    if (m_interval == milliseconds)
+        return;
+    // Applies from the next wait on.
+    m_interval = milliseconds;
+    Q_EMIT intervalChanged();
+}
+
+void PeriodicReloader::classBegin()
+{
+    m_complete = false;
+}
+
+void PeriodicReloader::componentComplete()
+{
+    m_complete = true;
+    update();
+}
+
+bool PeriodicReloader::shouldRun() const
+{
+    return m_complete && m_running && m_model;
+}
+
+void PeriodicReloader::update()
+{
+    if (shouldRun() == m_looping)
+        return;
+    m_looping = !m_looping;
+    ++m_loop;
+    m_timer.stop();
+    if (m_looping)
+        reload();
+}
+
+void PeriodicReloader::reload()
+{
+    if (!m_looping || !m_model) {
+        m_looping = false;
+        return;
+    }
+    // A reload refused because another workflow runs counts as done: the next
+    // one follows a full period later.
+    whenFinished(m_model->refresh(), [self = QPointer<PeriodicReloader>(this), loop = m_loop] {
+        if (self && self->m_looping && self->m_loop == loop)
+            self->m_timer.start(self->m_interval);
+    });
+}

@@ -1,0 +1,72 @@
+#include "PrinterListModel.h"
+
+PrinterListModel::PrinterListModel(QObject *parent)
+    : QAbstractListModel(parent)
+{ }
+
+int PrinterListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+int PrinterListModel::count() const
+{
+    return int(m_rows.size());
+}
+
+const Printer &PrinterListModel::printerAt(int row) const
+{
+    return m_rows.at(row).printer;
+}
+
+QVariant PrinterListModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const Row &row = m_rows.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+    case NameRole:
+        return row.printer.name;
+    case IsSelectedRole:
+        return row.isSelected;
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> PrinterListModel::roleNames() const
+{
+    return {
+        { NameRole, "name" },
+        { IsSelectedRole, "isSelected" },
+    };
+}
+
+void PrinterListModel::update(const QList<Printer> &printers, const QList<QString> &keys,
+                              const std::optional<QString> &selectedKey)
+{
+    Q_ASSERT(printers.size() == keys.size());
+    QList<Row> rows;
+    rows.reserve(printers.size());
+    for (qsizetype i = 0; i < printers.size(); ++i)
+        rows.append(Row { printers.at(i), keys.at(i), selectedKey && *selectedKey == keys.at(i) });
+
+    struct Notifier
+    {
+        PrinterListModel *model;
+        void beginRemoveRows(qsizetype first, qsizetype last) { model->beginRemoveRows({}, int(first), int(last)); }
+        void endRemoveRows() { model->endRemoveRows(); }
+        void beginInsertRows(qsizetype first, qsizetype last) { model->beginInsertRows({}, int(first), int(last)); }
+        void endInsertRows() { model->endInsertRows(); }
+        void dataChanged(qsizetype first, qsizetype last)
+        {
+            Q_EMIT model->dataChanged(model->index(int(first)), model->index(int(last)));
+        }
+    } notifier { this };
+
+    const int before = count();
+    m_rows.assign(std::move(rows), notifier);
+    if (count() != before)
+        Q_EMIT countChanged();
+}

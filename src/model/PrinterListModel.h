@@ -1,0 +1,61 @@
+#pragma once
+
+#include "IdentityRows.h"
+
+#include <Printer.h>
+
+#include <QAbstractListModel>
+#include <QtQml/qqmlregistration.h>
+
+#include <optional>
+
+// The rows of the destination pane: the queues that may receive the selected
+// jobs, with the chosen one marked. A queue keeps its row for as long as it is
+// offered.
+class PrinterListModel : public QAbstractListModel
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Provided by PrintJobsViewModel.destinationModel")
+
+    Q_PROPERTY(int count READ count NOTIFY countChanged FINAL)
+
+public:
+    enum Role {
+        NameRole = Qt::UserRole + 1,
+        IsSelectedRole,
+    };
+    Q_ENUM(Role)
+
+    explicit PrinterListModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    int count() const;
+    const Printer &printerAt(int row) const;
+
+    // Shows `printers`; `keys` holds the canonical name of each, and the one
+    // whose key equals `selectedKey` is marked.
+    void update(const QList<Printer> &printers, const QList<QString> &keys, const std::optional<QString> &selectedKey);
+
+Q_SIGNALS:
+    void countChanged();
+
+private:
+    struct Row
+    {
+        Printer printer;
+        QString identity;
+        bool isSelected = false;
+
+        const QString &key() const { return identity; }
+        friend bool operator==(const Row &lhs, const Row &rhs)
+        {
+            return lhs.isSelected == rhs.isSelected && lhs.printer.name == rhs.printer.name;
+        }
+    };
+
+    IdentityRows<Row> m_rows;
+};

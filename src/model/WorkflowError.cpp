@@ -1,0 +1,31 @@
+#include "WorkflowError.h"
+
+using namespace Qt::StringLiterals;
+
+WorkflowError::WorkflowError(const CUPSServiceError &error)
+    : m_serviceError(error)
+{ }
+
+WorkflowError WorkflowError::unexpected(const QString &detail)
+{
+    WorkflowError error;
+    error.m_detail = detail;
+    return error;
+}
+
+QString WorkflowError::description() const
+{
+    if (m_serviceError)
+        return m_serviceError->errorDescription();
+    const QString generic = u"Der Vorgang konnte nicht abgeschlossen werden."_s;
+    // Whatever the detail holds, the description stays on one line.
+    const QString detail = m_detail.simplified();
+    return detail.isEmpty() ? generic : generic + u' ' + detail;
+}
+
+std::optional<QString> WorkflowError::recoverySuggestion() const
+{
+    if (m_serviceError)
+        return m_serviceError->recoverySuggestion();
+    return std::nullopt;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <CUPSServiceError.h>
+
+#include <QString>
+
+#include <optional>
+
+// An error that ends a workflow step: as a rule one of CUPS access, otherwise
+// one from elsewhere (a task that was cancelled or threw) that brings no texts
+// of its own and is described by a plain generic sentence.
+class WorkflowError
+{
+public:
+    explicit WorkflowError(const CUPSServiceError &error);
+    // An error from outside CUPS access; `detail` may be empty.
+    static WorkflowError unexpected(const QString &detail = {});
+
+    // The error's own description, or the generic one; always one text.
+    QString description() const;
+    // Only errors of CUPS access have one.
+    std::optional<QString> recoverySuggestion() const;
+
+    const std::optional<CUPSServiceError> &serviceError() const { return m_serviceError; }
+
+private:
+    WorkflowError() = default;
+
+    std::optional<CUPSServiceError> m_serviceError;
+    QString m_detail;
+};
