@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <optional>
+
+// A real CUPS scheduler of the test's own, in a temporary directory (see
+// scripts/private-cups for its configuration). While it runs, CUPS_SERVER in
+// this process's environment names its socket, so every tool the test starts,
+// and every tool those start, talks to it and never to the system's CUPS.
+//
+// The scheduler is stopped by the destructor, also when a test fails; if the
+// test process dies outright, the kernel stops it (it is started with a
+// parent-death signal). CUPS_SERVER keeps pointing at the private socket until
+// the object is gone, so a test that stops the scheduler sees tools fail
+// rather than reach the system's CUPS.
+//
+// Its policy lets only a job's owner move the job, so a refused move is real:
+// submit a job for otherUserName() and run lpmove through unprivileged().
+class PrivateCupsServer
+{
+public:
+    PrivateCupsServer();
+    ~PrivateCupsServer();
+    Q_DISABLE_COPY_MOVE(PrivateCupsServer)
+
+    // Starts the scheduler and waits until it answers. Starting again after
+    // stop() reuses the same directory, so queues and waiting jobs survive.
+    // On failure lastError() says why.
+    bool start();
+    void stop();
+    bool isRunning() const;
+
+    QString directory() const;
+    QString socketPath() const;
+    // What went wrong in the last call that failed, with the scheduler's log.
+    QString lastError() const;
+
+    bool addQueue(const QString &name);
+    bool rejectQueue(const QString &name);
+    // Submits a held job and returns the identifier lp reported. Without an
+    // owner the job belongs to the running user. lp's requesting user name is
+    // what the scheduler records as the owner, also for a normal user.
+    std::optional<QString> submitHeldJob(const QString &queue, const QString &owner = {});
+    bool cancelJob(const QString &identifier);
+    // The identifiers of `lpstat -o`, in its order.
+    std::optional<QStringList> jobIdentifiers();
+    // How many requests of an IPP operation (such as "Get-Jobs") the scheduler
+    // has answered since it was first started: proof of what a client really ran.
+    qsizetype answeredRequests(const QString &operation) const;
+
+    // The account the tests run as, and a different name to own jobs that
+    // this account may not move.
+    static QString userName();
+    static QString otherUserName();
+    static bool runsAsRoot();
+
+    // Absolute path of a CUPS tool (lpstat, lpmove, lpadmin ...), looked up on
+    // PATH and in the sbin directories a normal user's PATH may lack.
+    static QString toolPath(const QString &name);
+
+    // A program with its arguments, to be started without a shell.
+    struct Command
+    {
+        QString program;
+        QStringList arguments;
+    };
+    // Runs the program as an account that owns nothing and administers
+    // nothing: nobody when the tests run as root (root is never refused on the
+    // local socket), else the running user unchanged.
+    static Command unprivileged(const QString &program, const QStringList &arguments);
+
+private:
+    struct ToolRun
+    {
+        bool started = false;
+        int status = -1;
+        QString standardOutput;
+        QString standardError;
+    };
+    ToolRun runTool(const QString &name, const QStringList &arguments) const;
+    bool succeeded(const ToolRun &run, const QString &what);
+    bool fail(const QString &message);
+    bool schedulerAnswers() const;
+    QString logTail() const;
+
+    QTemporaryDir m_dir;
+    QProcess m_cupsd;
+    std::optional<QByteArray> m_previousServer;
+    QString m_lastError;
+};
