@@ -12,8 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const PrintJob &job : jobs) {
         QStringView queue;
         FUZZ_ASSERT(TextRules::isJobIdentifier(job.identifier, &queue));
-        FUZZ_ASSERT(queue == job.sourcePrinterName);
-        FUZZ_ASSERT(job.identifier.startsWith(job.sourcePrinterName + u'-'));
+        // The queue is the identifier's prefix, percent-decoded where lpstat encoded it.
+        FUZZ_ASSERT(TextRules::queueNameFromJobListing(queue) == job.sourcePrinterName);
+        FUZZ_ASSERT(!job.sourcePrinterName.isEmpty());
         FUZZ_ASSERT(!job.owner || !job.owner->isEmpty());
         FUZZ_ASSERT(!job.title);
         // Jobs come out in the order their lines stand in the listing.

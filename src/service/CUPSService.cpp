@@ -120,7 +120,7 @@ QList<PrintJob> CUPSService::parseBasicJobs(const QString &output)
             return;
         PrintJob job;
         job.identifier = tokens.first().toString();
-        job.sourcePrinterName = queue.toString();
+        job.sourcePrinterName = TextRules::queueNameFromJobListing(queue);
         if (tokens.size() >= 2)
             job.owner = tokens.at(1).toString();
         jobs.append(std::move(job));

@@ -1,6 +1,9 @@
 #include "TextRules.h"
 
+#include <QStringDecoder>
 #include <QTextBoundaryFinder>
+
+#include <cctype>
 
 #include <limits>
 
@@ -242,6 +245,24 @@ bool isJobIdentifier(QStringView token, QStringView *queueName)
     if (queueName)
         *queueName = token.first(clusters.start(split));
     return true;
+}
+
+QString queueNameFromJobListing(QStringView encoded)
+{
+    if (!encoded.contains(u'%'))
+        return encoded.toString();
+    const auto isHex = [](QChar c) {
+        return std::isxdigit(static_cast<unsigned char>(c.unicode())) && c.unicode() < 0x80;
+    };
+    for (qsizetype i = encoded.indexOf(u'%'); i >= 0; i = encoded.indexOf(u'%', i + 3)) {
+        if (i + 2 >= encoded.size() || !isHex(encoded[i + 1]) || !isHex(encoded[i + 2]))
+            return encoded.toString();
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = decoder.decode(QByteArray::fromPercentEncoding(encoded.toUtf8()));
+    if (decoder.hasError() || decoded.isEmpty())
+        return encoded.toString();
+    return decoded;
 }
 
 namespace {

@@ -79,6 +79,12 @@ bool startsWithBlank(QStringView line);
 // `queueName` to the text before the last "-".
 bool isJobIdentifier(QStringView token, QStringView *queueName = nullptr);
 
+// lpstat prints a job's queue the way it stands in the job's printer URI:
+// non-ASCII bytes and "%" are percent-encoded (Büro-6 reads B%C3%BCro-6).
+// Returns the queue's real name, or the text unchanged when it is not a
+// well-formed encoding of UTF-8.
+QString queueNameFromJobListing(QStringView encoded);
+
 // `text` starts with the ASCII `prefix` and the prefix ends on a cluster boundary.
 bool startsWithMarker(QStringView text, QLatin1StringView prefix);
 // First offset where `marker` occurs starting and ending on cluster boundaries, or -1.
