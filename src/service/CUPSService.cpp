@@ -11,11 +11,17 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <array>
+#include <atomic>
 #include <numeric>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+std::atomic_bool runsAbandoned = false;
+
+// How often a waiting run looks whether the program is ending.
+constexpr int abandonCheckMilliseconds = 100;
 
 template<typename T> QFuture<CUPSResult<T>> readyFailure(const CUPSServiceError &error)
 {
@@ -75,22 +81,40 @@ CUPSResult<CommandResult> CUPSService::runBlocking(const QString &executableURL,
     process.setArguments(arguments);
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.setInputChannelMode(QProcess::ForwardedInputChannel);
+    if (runsAbandoned)
+        return std::unexpected(CUPSServiceError::launchFailed(executableURL, u"Parvento wird beendet."_s));
     process.start(QIODevice::ReadOnly);
     if (!process.waitForStarted(-1))
         return std::unexpected(CUPSServiceError::launchFailed(executableURL, process.errorString()));
 
     // waitForFinished keeps reading both pipes while it waits, so a child that
-    // writes more than a pipe holds never stalls.
-    process.waitForFinished(-1);
+    // writes more than a pipe holds never stalls. There is no time limit; the
+    // wait only wakes up now and then to see whether the program is ending.
+    while (!process.waitForFinished(abandonCheckMilliseconds) && process.state() != QProcess::NotRunning) {
+        if (runsAbandoned) {
+            process.kill();
+            process.waitForFinished(-1);
+            break;
+        }
+    }
 
+    const QByteArray output = process.readAllStandardOutput();
+    const QByteArray error = process.readAllStandardError();
     CommandResult result;
-    result.standardOutput = decodeToolOutput(process.readAllStandardOutput());
-    result.standardError = decodeToolOutput(process.readAllStandardError());
+    result.standardOutput = decodeToolOutput(output);
+    result.standardError = decodeToolOutput(error);
+    result.standardOutputDropped = result.standardOutput.isEmpty() && !output.isEmpty();
+    result.standardErrorDropped = result.standardError.isEmpty() && !error.isEmpty();
     result.terminationStatus = process.exitCode();
     // A child ended by a signal reports the signal number; never let it pass as success.
     if (process.exitStatus() == QProcess::CrashExit && result.terminationStatus == 0)
         result.terminationStatus = -1;
     return result;
+}
+
+void CUPSService::abandonPendingRuns()
+{
+    runsAbandoned = true;
 }
 
 QFuture<CUPSResult<CommandResult>> CUPSService::run(const QString &executableURL, const QStringList &arguments)
@@ -178,7 +202,7 @@ QList<Printer> CUPSService::parsePrinters(const QString &output)
             return;
         const QStringView name = TextRules::trimSpacesAndLineBreaks(line.first(cut));
         if (!name.isEmpty())
-            printers.append(Printer { name.toString() });
+            printers.append(Printer {name.toString()});
     });
 
     QCollator collator; // the user's current locale
@@ -209,17 +233,19 @@ QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobs() const
 {
     using Result = CUPSResult<QList<PrintJob>>;
     const QString lpstat = m_lpstatURL;
-    return run(lpstat, { u"-o"_s })
+    return run(lpstat, {u"-o"_s})
         .then([lpstat](const CUPSResult<CommandResult> &basic) -> QFuture<Result> {
             if (!basic)
                 return readyFailure<QList<PrintJob>>(basic.error());
             if (const auto valid = validate(*basic, u"lpstat -o"_s); !valid)
                 return readyFailure<QList<PrintJob>>(valid.error());
+            if (basic->standardOutputDropped)
+                return readyFailure<QList<PrintJob>>(CUPSServiceError::unreadableOutput(u"lpstat -o"_s));
             QList<PrintJob> jobs = parseBasicJobs(basic->standardOutput);
             if (jobs.isEmpty())
                 return readyValue(std::move(jobs));
             // The detailed listing only enriches; when it fails the basic jobs stand.
-            return run(lpstat, { u"-l"_s, u"-o"_s }).then([jobs](const CUPSResult<CommandResult> &detailed) -> Result {
+            return run(lpstat, {u"-l"_s, u"-o"_s}).then([jobs](const CUPSResult<CommandResult> &detailed) -> Result {
                 if (!detailed || detailed->terminationStatus != 0)
                     return jobs;
                 return mergeMetadata(jobs, parseDetailedJobMetadata(detailed->standardOutput));
@@ -230,19 +256,20 @@ QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobs() const
 
 QFuture<CUPSResult<QList<Printer>>> CUPSService::listPrinters() const
 {
-    return run(m_lpstatURL, { u"-a"_s })
-        .then([](const CUPSResult<CommandResult> &listing) -> CUPSResult<QList<Printer>> {
-            if (!listing)
-                return std::unexpected(listing.error());
-            if (const auto valid = validate(*listing, u"lpstat -a"_s); !valid)
-                return std::unexpected(valid.error());
-            return parsePrinters(listing->standardOutput);
-        });
+    return run(m_lpstatURL, {u"-a"_s}).then([](const CUPSResult<CommandResult> &listing) -> CUPSResult<QList<Printer>> {
+        if (!listing)
+            return std::unexpected(listing.error());
+        if (const auto valid = validate(*listing, u"lpstat -a"_s); !valid)
+            return std::unexpected(valid.error());
+        if (listing->standardOutputDropped)
+            return std::unexpected(CUPSServiceError::unreadableOutput(u"lpstat -a"_s));
+        return parsePrinters(listing->standardOutput);
+    });
 }
 
 CUPSResult<QString> CUPSService::resolveLPMoveURL() const
 {
-    static constexpr std::array fallbackDirectories { "/usr/sbin"_L1, "/usr/bin"_L1, "/bin"_L1, "/sbin"_L1 };
+    static constexpr std::array fallbackDirectories {"/usr/sbin"_L1, "/usr/bin"_L1, "/bin"_L1, "/sbin"_L1};
 
     // An empty entry never stands for the current directory.
     QStringList candidates = qEnvironmentVariable("PATH").split(u':', Qt::SkipEmptyParts);
@@ -269,6 +296,6 @@ QFuture<CUPSResult<CUPSAvailability>> CUPSService::preflight() const
         const CUPSResult<QString> lpmove = service.resolveLPMoveURL();
         if (!lpmove)
             return std::unexpected(lpmove.error());
-        return CUPSAvailability { service.m_lpstatURL, *lpmove };
+        return CUPSAvailability {service.m_lpstatURL, *lpmove};
     });
 }

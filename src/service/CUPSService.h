@@ -53,6 +53,11 @@ public:
     // The decoding rule for tool output: valid UTF-8 as a whole, or nothing.
     static QString decodeToolOutput(const QByteArray &bytes);
 
+    // For program exit: kills the children of runs still in flight and makes
+    // later runs fail at once, so that no worker thread keeps the program from
+    // ending while a tool hangs.
+    static void abandonPendingRuns();
+
     // The blocking part of run(); executes on the calling thread.
     static CUPSResult<CommandResult> runBlocking(const QString &executableURL, const QStringList &arguments);
 

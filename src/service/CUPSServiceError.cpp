@@ -40,6 +40,20 @@ CUPSServiceError CUPSServiceError::invalidDestination()
     return CUPSServiceError(Kind::InvalidDestination);
 }
 
+CUPSServiceError CUPSServiceError::unreadableOutput(const QString &command)
+{
+    CUPSServiceError error(Kind::UnreadableOutput);
+    error.m_command = command;
+    return error;
+}
+
+CUPSServiceError CUPSServiceError::optionLikeArgument(const QString &argument)
+{
+    CUPSServiceError error(Kind::OptionLikeArgument);
+    error.m_text = argument;
+    return error;
+}
+
 bool CUPSServiceError::isPermissionError(const QString &text)
 {
     // CUPS prints its refusals in the user's language, so the German wording of
@@ -79,6 +93,10 @@ QString CUPSServiceError::errorDescription() const
         return u"Das CUPS-Werkzeug lpmove wurde nicht im ausführbaren Systempfad gefunden."_s;
     case Kind::InvalidDestination:
         return u"Als Ziel muss ein anderer Drucker als die Quellwarteschlange gewählt werden."_s;
+    case Kind::UnreadableOutput:
+        return m_command + u" lieferte eine Ausgabe, die nicht als UTF-8-Text lesbar ist."_s;
+    case Kind::OptionLikeArgument:
+        return u"„"_s + m_text + u"“ beginnt mit einem Bindestrich und würde von lpmove als Option gelesen."_s;
     }
     Q_UNREACHABLE();
     return {};
@@ -93,9 +111,12 @@ QString CUPSServiceError::recoverySuggestion() const
     case Kind::LaunchFailed:
         return u"Prüfen Sie, ob das lokale CUPS-System verfügbar ist."_s;
     case Kind::CommandFailed:
+    case Kind::UnreadableOutput:
         return u"Aktualisieren Sie die Listen und prüfen Sie die Druckzentrale."_s;
     case Kind::InvalidDestination:
         return u"Wählen Sie eine andere konfigurierte Druckerwarteschlange."_s;
+    case Kind::OptionLikeArgument:
+        return u"Benennen Sie die Druckerwarteschlange in CUPS so um, dass ihr Name nicht mit einem Bindestrich beginnt."_s;
     }
     Q_UNREACHABLE();
     return {};

@@ -13,6 +13,11 @@ public:
         CommandFailed,
         LpmoveUnavailable,
         InvalidDestination,
+        // A listing that ended well but printed text that is not UTF-8: its
+        // content is unknown, so it must not pass for an empty listing.
+        UnreadableOutput,
+        // An argument lpmove would read as one of its options.
+        OptionLikeArgument,
     };
 
     static CUPSServiceError lpstatUnavailable(const QString &path);
@@ -20,6 +25,8 @@ public:
     static CUPSServiceError commandFailed(const QString &command, qint32 status, const QString &standardError);
     static CUPSServiceError lpmoveUnavailable();
     static CUPSServiceError invalidDestination();
+    static CUPSServiceError unreadableOutput(const QString &command);
+    static CUPSServiceError optionLikeArgument(const QString &argument);
 
     Kind kind() const { return m_kind; }
 
@@ -30,6 +37,7 @@ public:
     const QString &command() const { return m_command; }
     qint32 status() const { return m_status; }
     const QString &standardError() const { return m_text; }
+    const QString &argument() const { return m_text; }
 
     QString errorDescription() const;
     QString recoverySuggestion() const;

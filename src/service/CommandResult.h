@@ -8,4 +8,8 @@ struct CommandResult
     QString standardOutput;
     QString standardError;
     qint32 terminationStatus = 0;
+    // Set when a stream was not valid UTF-8 and its text was dropped, so that a
+    // listing can tell "printed nothing" from "printed something unreadable".
+    bool standardOutputDropped = false;
+    bool standardErrorDropped = false;
 };

@@ -23,7 +23,7 @@ size_t optionalHash(const std::optional<QString> &text, size_t seed)
 
 QString PrintJob::accessibleDescription() const
 {
-    QStringList segments { identifier, u"Quelle: "_s + sourcePrinterName };
+    QStringList segments {identifier, u"Quelle: "_s + sourcePrinterName};
     if (owner && !owner->isEmpty())
         segments.append(u"Eigentümer: "_s + *owner);
     if (title && !title->isEmpty())

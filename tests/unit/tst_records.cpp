@@ -35,7 +35,7 @@ private Q_SLOTS:
         QFETCH(OptionalText, owner);
         QFETCH(OptionalText, title);
         QFETCH(QString, expected);
-        const PrintJob job { u"Laser-42"_s, u"Laser"_s, owner, title };
+        const PrintJob job {u"Laser-42"_s, u"Laser"_s, owner, title};
         QCOMPARE(job.accessibleDescription(), expected);
     }
 
@@ -45,17 +45,17 @@ private Q_SLOTS:
         QTest::addColumn<PrintJob>("rhs");
         QTest::addColumn<bool>("equal");
 
-        const PrintJob base { u"Büro-1"_s, u"Büro"_s, u"jürgen"_s, u"Übersicht"_s };
+        const PrintJob base {u"Büro-1"_s, u"Büro"_s, u"jürgen"_s, u"Übersicht"_s};
         QTest::newRow("NFC and NFD spellings are one job")
-            << base << PrintJob { u"Bu\u0308ro-1"_s, u"Bu\u0308ro"_s, u"ju\u0308rgen"_s, u"U\u0308bersicht"_s } << true;
+            << base << PrintJob {u"Bu\u0308ro-1"_s, u"Bu\u0308ro"_s, u"ju\u0308rgen"_s, u"U\u0308bersicht"_s} << true;
         QTest::newRow("absent differs from empty")
-            << PrintJob { u"A-1"_s, u"A"_s, {}, {} } << PrintJob { u"A-1"_s, u"A"_s, u""_s, {} } << false;
+            << PrintJob {u"A-1"_s, u"A"_s, {}, {}} << PrintJob {u"A-1"_s, u"A"_s, u""_s, {}} << false;
         QTest::newRow("title alone differs")
-            << base << PrintJob { base.identifier, base.sourcePrinterName, base.owner, u"Andere"_s } << false;
-        QTest::newRow("case matters") << PrintJob { u"A-1"_s, u"A"_s, {}, {} } << PrintJob { u"a-1"_s, u"a"_s, {}, {} }
+            << base << PrintJob {base.identifier, base.sourcePrinterName, base.owner, u"Andere"_s} << false;
+        QTest::newRow("case matters") << PrintJob {u"A-1"_s, u"A"_s, {}, {}} << PrintJob {u"a-1"_s, u"a"_s, {}, {}}
                                       << false;
         QTest::newRow("owner and title are not interchangeable")
-            << PrintJob { u"A-1"_s, u"A"_s, u"x"_s, {} } << PrintJob { u"A-1"_s, u"A"_s, {}, u"x"_s } << false;
+            << PrintJob {u"A-1"_s, u"A"_s, u"x"_s, {}} << PrintJob {u"A-1"_s, u"A"_s, {}, u"x"_s} << false;
     }
 
     void equalityAndHashAgree()
@@ -66,19 +66,19 @@ private Q_SLOTS:
         QCOMPARE(lhs == rhs, equal);
         if (equal)
             QCOMPARE(qHash(lhs, 7), qHash(rhs, 7));
-        const Printer left { lhs.sourcePrinterName };
-        const Printer right { rhs.sourcePrinterName };
+        const Printer left {lhs.sourcePrinterName};
+        const Printer right {rhs.sourcePrinterName};
         if (left == right)
             QCOMPARE(qHash(left, 3), qHash(right, 3));
     }
 
     void sameIdentifierMeansSameIdentity()
     {
-        const PrintJob a { u"Laser-1"_s, u"Laser"_s, {}, u"A"_s };
-        const PrintJob b { u"Laser-1"_s, u"Laser"_s, {}, u"B"_s };
+        const PrintJob a {u"Laser-1"_s, u"Laser"_s, {}, u"A"_s};
+        const PrintJob b {u"Laser-1"_s, u"Laser"_s, {}, u"B"_s};
         QVERIFY(a != b);
         QCOMPARE(a.id(), b.id());
-        QCOMPARE(Printer { u"Laser"_s }.id(), u"Laser"_s);
+        QCOMPARE(Printer {u"Laser"_s}.id(), u"Laser"_s);
     }
 
     void errorTexts_data()
@@ -127,6 +127,25 @@ private Q_SLOTS:
             << u"Wählen Sie eine andere konfigurierte Druckerwarteschlange."_s;
     }
 
+    void errorTextsOfOurOwnCases_data()
+    {
+        QTest::addColumn<CUPSServiceError>("error");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("suggestion");
+
+        QTest::newRow("unreadable listing")
+            << CUPSServiceError::unreadableOutput(u"lpstat -o"_s)
+            << u"lpstat -o lieferte eine Ausgabe, die nicht als UTF-8-Text lesbar ist."_s
+            << u"Aktualisieren Sie die Listen und prüfen Sie die Druckzentrale."_s;
+        QTest::newRow("option-like argument")
+            << CUPSServiceError::optionLikeArgument(u"-Dash"_s)
+            << u"„-Dash“ beginnt mit einem Bindestrich und würde von lpmove als Option gelesen."_s
+            << u"Benennen Sie die Druckerwarteschlange in CUPS so um, dass ihr Name nicht mit einem Bindestrich "
+               u"beginnt."_s;
+    }
+
+    void errorTextsOfOurOwnCases() { errorTexts(); }
+
     void errorTexts()
     {
         QFETCH(CUPSServiceError, error);
@@ -166,13 +185,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("passes");
         QTest::addColumn<QString>("carried");
 
-        QTest::newRow("status 0 with stderr passes")
-            << CommandResult { u"out"_s, u"warning"_s, 0 } << true << QString();
+        QTest::newRow("status 0 with stderr passes") << CommandResult {u"out"_s, u"warning"_s, 0} << true << QString();
         QTest::newRow("blank stderr carries stdout untrimmed")
-            << CommandResult { u"  out\n"_s, u" \n\u2028\t"_s, 1 } << false << u"  out\n"_s;
+            << CommandResult {u"  out\n"_s, u" \n\u2028\t"_s, 1} << false << u"  out\n"_s;
         QTest::newRow("stderr carried untrimmed")
-            << CommandResult { u"out"_s, u"\nerr \n"_s, 3 } << false << u"\nerr \n"_s;
-        QTest::newRow("signal status fails") << CommandResult { {}, {}, 9 } << false << QString();
+            << CommandResult {u"out"_s, u"\nerr \n"_s, 3} << false << u"\nerr \n"_s;
+        QTest::newRow("signal status fails") << CommandResult {{}, {}, 9} << false << QString();
     }
 
     void validateChoosesTheErrorText()

@@ -55,8 +55,8 @@ private Q_SLOTS:
     {
         FakeToolDirectory tools;
         const QString echo = tools.addScript(u"args"_s, u"for a in \"$@\"; do printf '[%s]' \"$a\"; done"_s);
-        const QStringList arguments { u"two words"_s, u"\"quoted\""_s, u"$(touch /tmp/parvento-pwned)"_s,
-                                      u";"_s,         u"Bu\u0308ro"_s, u"-x"_s };
+        const QStringList arguments {u"two words"_s, u"\"quoted\""_s, u"$(touch /tmp/parvento-pwned)"_s,
+                                     u";"_s,         u"Bu\u0308ro"_s, u"-x"_s};
         QCOMPARE(runScript(echo, arguments).standardOutput,
                  u"[two words][\"quoted\"][$(touch /tmp/parvento-pwned)][;][Bu\u0308ro][-x]"_s);
         QVERIFY(!QFile::exists(u"/tmp/parvento-pwned"_s));
@@ -115,7 +115,7 @@ private Q_SLOTS:
         QFETCH(bool, exists);
         FakeToolDirectory tools;
         const QString path = exists ? tools.addPlainFile(u"lpstat"_s, "#!/bin/sh\n") : tools.filePath(u"nope"_s);
-        const CUPSResult<CommandResult> result = await(CUPSService::run(path, { u"-o"_s }));
+        const CUPSResult<CommandResult> result = await(CUPSService::run(path, {u"-o"_s}));
         QVERIFY(!result);
         QCOMPARE(result.error().kind(), CUPSServiceError::Kind::LaunchFailed);
         QCOMPARE(result.error().executable(), path);
@@ -133,18 +133,17 @@ private Q_SLOTS:
         QTest::newRow("worked example") << basic
                 + u"  -l) printf 'Laser-42 anna\\n\\tTitle: Bericht.pdf\\n\\tUser: anna.m  \\n\\n"
                   u"Plotter-8\\n\\tUser: pia\\nGhost-1\\n\\tTitle: g\\n' ;;\n"_s
-                                        << QList { PrintJob { u"Laser-42"_s, u"Laser"_s, u"anna.m"_s,
-                                                              u"Bericht.pdf"_s },
-                                                   PrintJob { u"HP-Office-7"_s, u"HP-Office"_s, u"ben"_s, {} },
-                                                   PrintJob { u"Plotter-8"_s, u"Plotter"_s, u"pia"_s, {} } }
-                                        << QStringList { u"-o"_s, u"-l -o"_s };
+                                        << QList {PrintJob {u"Laser-42"_s, u"Laser"_s, u"anna.m"_s, u"Bericht.pdf"_s},
+                                                  PrintJob {u"HP-Office-7"_s, u"HP-Office"_s, u"ben"_s, {}},
+                                                  PrintJob {u"Plotter-8"_s, u"Plotter"_s, u"pia"_s, {}}}
+                                        << QStringList {u"-o"_s, u"-l -o"_s};
         QTest::newRow("detailed listing fails") << basic + u"  -l) printf 'Laser-42\\n\\tTitle: X\\n'; exit 1 ;;\n"_s
-                                                << QList { PrintJob { u"Laser-42"_s, u"Laser"_s, u"anna"_s, {} },
-                                                           PrintJob { u"HP-Office-7"_s, u"HP-Office"_s, u"ben"_s, {} },
-                                                           PrintJob { u"Plotter-8"_s, u"Plotter"_s, {}, {} } }
-                                                << QStringList { u"-o"_s, u"-l -o"_s };
+                                                << QList {PrintJob {u"Laser-42"_s, u"Laser"_s, u"anna"_s, {}},
+                                                          PrintJob {u"HP-Office-7"_s, u"HP-Office"_s, u"ben"_s, {}},
+                                                          PrintJob {u"Plotter-8"_s, u"Plotter"_s, {}, {}}}
+                                                << QStringList {u"-o"_s, u"-l -o"_s};
         QTest::newRow("no jobs, no detailed run")
-            << u"  -o) printf 'no entries\\n' ;;\n"_s << QList<PrintJob> {} << QStringList { u"-o"_s };
+            << u"  -o) printf 'no entries\\n' ;;\n"_s << QList<PrintJob> {} << QStringList {u"-o"_s};
     }
 
     void listJobsMergesTheDetailedListing()
@@ -183,6 +182,24 @@ private Q_SLOTS:
         QCOMPARE(error.standardError(), u"lpstat: No scheduler\n"_s);
     }
 
+    void unreadableListingIsAnErrorNotAnEmptyList_data()
+    {
+        QTest::addColumn<bool>("printers");
+        QTest::newRow("jobs") << false;
+        QTest::newRow("printers") << true;
+    }
+
+    void unreadableListingIsAnErrorNotAnEmptyList()
+    {
+        QFETCH(bool, printers);
+        FakeToolDirectory tools;
+        const CUPSService service(tools.addScript(u"lpstat"_s, u"printf 'Laser-1 \\377nna\\n'"_s));
+        const CUPSServiceError error
+            = printers ? await(service.listPrinters()).error() : await(service.listJobs()).error();
+        QCOMPARE(error.kind(), CUPSServiceError::Kind::UnreadableOutput);
+        QCOMPARE(error.command(), printers ? u"lpstat -a"_s : u"lpstat -o"_s);
+    }
+
     void preflightSearchesPathThenFallbacks_data()
     {
         QTest::addColumn<QStringList>("pathEntries"); // "@n" names temp directory n
@@ -191,11 +208,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("expected"); // directory index, -1 for unavailable
 
         QTest::newRow("first executable in PATH order")
-            << QStringList { u"@1"_s, u"@0"_s } << QList { 0, 1 } << QList<int> {} << 1;
+            << QStringList {u"@1"_s, u"@0"_s} << QList {0, 1} << QList<int> {} << 1;
         QTest::newRow("non-executable first candidate is passed over")
-            << QStringList { u"@0"_s, u"@1"_s } << QList { 1 } << QList { 0 } << 1;
+            << QStringList {u"@0"_s, u"@1"_s} << QList {1} << QList {0} << 1;
         QTest::newRow("empty entries are not the current directory")
-            << QStringList { u""_s, u"@0"_s, u""_s } << QList { 0 } << QList<int> {} << 0;
+            << QStringList {u""_s, u"@0"_s, u""_s} << QList {0} << QList<int> {} << 0;
     }
 
     void preflightSearchesPathThenFallbacks()
@@ -232,7 +249,7 @@ private Q_SLOTS:
         const CUPSResult<QString> found = CUPSService(u"/bin/sh"_s).resolveLPMoveURL();
         // Whatever the machine has, the answer can only come from the four fallbacks.
         if (found) {
-            QVERIFY(QStringList({ u"/usr/sbin/lpmove"_s, u"/usr/bin/lpmove"_s, u"/bin/lpmove"_s, u"/sbin/lpmove"_s })
+            QVERIFY(QStringList({u"/usr/sbin/lpmove"_s, u"/usr/bin/lpmove"_s, u"/bin/lpmove"_s, u"/sbin/lpmove"_s})
                         .contains(*found));
         } else {
             QCOMPARE(found.error().kind(), CUPSServiceError::Kind::LpmoveUnavailable);

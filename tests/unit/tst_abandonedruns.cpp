@@ -1,0 +1,37 @@
+#include <CUPSService.h>
+#include <FakeToolDirectory.h>
+
+#include <QElapsedTimer>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// Abandoning is for program exit and cannot be undone, so it has a process of its own.
+class AbandonedRunsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void hangingToolDoesNotOutliveTheProgram()
+    {
+        FakeToolDirectory tools;
+        const QString hanging = tools.addScript(u"lpstat"_s, u"exec sleep 600"_s);
+        QFuture<CUPSResult<CommandResult>> pending = CUPSService::run(hanging, {u"-o"_s});
+        QTest::qWait(300);
+        QVERIFY(!pending.isFinished());
+
+        QElapsedTimer clock;
+        clock.start();
+        CUPSService::abandonPendingRuns();
+        pending.waitForFinished();
+        QVERIFY(clock.elapsed() < 5000);
+        QVERIFY(pending.result().has_value());
+        QVERIFY(!CUPSService::validate(*pending.result(), u"lpstat -o"_s));
+
+        const CUPSResult<CommandResult> later = CUPSService::runBlocking(hanging, {});
+        QCOMPARE(later.error().kind(), CUPSServiceError::Kind::LaunchFailed);
+    }
+};
+
+QTEST_GUILESS_MAIN(AbandonedRunsTest)
+#include "tst_abandonedruns.moc"
