@@ -1,0 +1,163 @@
+// Moving jobs with the real lpmove through the service's runner, against a
+// real, private CUPS scheduler: what a move changes, and how its failures
+// are judged in English and in German.
+
+#include <CUPSService.h>
+#include <PrivateCupsServer.h>
+#include <ToolLocale.h>
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+template<typename T> T await(QFuture<T> future)
+{
+    future.waitForFinished();
+    return future.result();
+}
+
+const QString permissionPrefix = u"CUPS hat die Berechtigung verweigert."_s;
+
+} // namespace
+
+class CupsMoveTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
+        for (const QString &queue : {u"Laser"_s, u"Farbe"_s, u"Etage-2"_s})
+            QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
+
+        const CUPSResult<QString> lpmove = CUPSService().resolveLPMoveURL();
+        QVERIFY2(lpmove, "lpmove must be found on PATH or in a fallback directory");
+        m_lpmove = *lpmove;
+    }
+
+    void moveGivesTheJobANewIdentifier_data()
+    {
+        QTest::addColumn<QString>("destination");
+        QTest::newRow("plain name") << u"Farbe"_s;
+        QTest::newRow("name with a dash") << u"Etage-2"_s;
+    }
+
+    void moveGivesTheJobANewIdentifier()
+    {
+        QFETCH(QString, destination);
+        const std::optional<QString> identifier = m_server.submitHeldJob(u"Laser"_s);
+        QVERIFY2(identifier, qPrintable(m_server.lastError()));
+        const QString number = identifier->section(u'-', -1);
+
+        const CUPSResult<CommandResult> result = await(CUPSService::run(m_lpmove, {*identifier, destination}));
+        QVERIFY(result);
+        const CUPSResult<void> valid = CUPSService::validate(*result, u"lpmove"_s);
+        QVERIFY2(valid, qPrintable(valid ? QString() : valid.error().errorDescription()));
+
+        // The job keeps its number and takes the destination's name.
+        const QString moved = destination + u'-' + number;
+        const std::optional<QStringList> identifiers = m_server.jobIdentifiers();
+        QVERIFY(identifiers);
+        QVERIFY(!identifiers->contains(*identifier));
+        QVERIFY(identifiers->contains(moved));
+
+        const CUPSResult<QList<PrintJob>> jobs = await(CUPSService().listJobs());
+        QVERIFY(jobs);
+        const auto job = std::find_if(jobs->cbegin(), jobs->cend(),
+                                      [&moved](const PrintJob &candidate) { return candidate.identifier == moved; });
+        QVERIFY(job != jobs->cend());
+        QCOMPARE(job->sourcePrinterName, destination);
+        QCOMPARE(job->owner, std::optional(PrivateCupsServer::userName()));
+
+        QVERIFY2(m_server.cancelJob(moved), qPrintable(m_server.lastError()));
+    }
+
+    void refusedMoveIsAPermissionError_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QString>("toolError");
+        QTest::newRow("English") << QByteArray("C") << u"lpmove: Forbidden"_s;
+        QTest::newRow("German") << QByteArray("de_DE.UTF-8") << u"lpmove: Verboten"_s;
+    }
+
+    void refusedMoveIsAPermissionError()
+    {
+        QFETCH(QByteArray, locale);
+        QFETCH(QString, toolError);
+        const std::optional<QString> identifier
+            = m_server.submitHeldJob(u"Laser"_s, PrivateCupsServer::otherUserName());
+        QVERIFY2(identifier, qPrintable(m_server.lastError()));
+        const ToolLocale toolLocale(locale);
+
+        // Someone who neither owns the job nor is root asks to move it.
+        const auto [program, arguments] = PrivateCupsServer::unprivileged(m_lpmove, {*identifier, u"Farbe"_s});
+        const CUPSResult<CommandResult> result = await(CUPSService::run(program, arguments));
+        QVERIFY(result);
+        QCOMPARE(result->standardError.trimmed(), toolError);
+
+        const CUPSResult<void> valid = CUPSService::validate(*result, u"lpmove"_s);
+        QVERIFY(!valid);
+        QCOMPARE(valid.error().kind(), CUPSServiceError::Kind::CommandFailed);
+        QVERIFY(CUPSServiceError::isPermissionError(valid.error().standardError()));
+        QVERIFY(valid.error().errorDescription().startsWith(permissionPrefix));
+        QVERIFY(valid.error().errorDescription().endsWith(u"Originalfehler: "_s + toolError));
+
+        // Nothing moved.
+        const std::optional<QStringList> identifiers = m_server.jobIdentifiers();
+        QVERIFY(identifiers && identifiers->contains(*identifier));
+        QVERIFY2(m_server.cancelJob(*identifier), qPrintable(m_server.lastError()));
+    }
+
+    void otherFailuresAreNotPermissionErrors_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QString>("job"); // empty: a fresh job of the running user
+        QTest::addColumn<QString>("destination");
+        QTest::addColumn<QString>("toolError");
+
+        QTest::newRow("unknown job, English")
+            << QByteArray("C") << u"Laser-99999"_s << u"Farbe"_s << u"lpmove: Job #99999 does not exist."_s;
+        QTest::newRow("unknown job, German") << QByteArray("de_DE.UTF-8") << u"Laser-99999"_s << u"Farbe"_s
+                                             << u"lpmove: Auftrag #99999 existiert nicht."_s;
+        QTest::newRow("unknown destination, English")
+            << QByteArray("C") << QString() << u"Nirgendwo"_s << u"lpmove: The printer or class does not exist."_s;
+        QTest::newRow("unknown destination, German") << QByteArray("de_DE.UTF-8") << QString() << u"Nirgendwo"_s
+                                                     << u"lpmove: Der Drucker oder die Klasse existiert nicht."_s;
+        // lpmove takes a leading "-" for an option and has no "--"; this one
+        // message names the tool by the path it was started with ($0).
+        QTest::newRow("destination starting with a dash")
+            << QByteArray("C") << QString() << u"-Farbe"_s << u"$0: Unknown option \"F\"."_s;
+    }
+
+    void otherFailuresAreNotPermissionErrors()
+    {
+        QFETCH(QByteArray, locale);
+        QFETCH(QString, job);
+        QFETCH(QString, destination);
+        QFETCH(QString, toolError);
+        if (job == QString()) {
+            const std::optional<QString> identifier = m_server.submitHeldJob(u"Laser"_s);
+            QVERIFY2(identifier, qPrintable(m_server.lastError()));
+            job = *identifier;
+        }
+        const ToolLocale toolLocale(locale);
+
+        const CUPSResult<CommandResult> result = await(CUPSService::run(m_lpmove, {job, destination}));
+        QVERIFY(result);
+        const CUPSResult<void> valid = CUPSService::validate(*result, u"lpmove"_s);
+        QVERIFY(!valid);
+        QCOMPARE(valid.error().errorDescription(),
+                 u"lpmove ist mit Status 1 fehlgeschlagen. "_s + QString(toolError).replace(u"$0"_s, m_lpmove));
+        QVERIFY(!CUPSServiceError::isPermissionError(valid.error().standardError()));
+    }
+
+private:
+    PrivateCupsServer m_server;
+    QString m_lpmove;
+};
+
+QTEST_GUILESS_MAIN(CupsMoveTest)
+#include "tst_cupsmove.moc"
