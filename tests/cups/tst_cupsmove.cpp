@@ -75,42 +75,6 @@ private Q_SLOTS:
         QVERIFY2(m_server.cancelJob(moved), qPrintable(m_server.lastError()));
     }
 
-    void refusedMoveIsAPermissionError_data()
-    {
-        QTest::addColumn<QByteArray>("locale");
-        QTest::addColumn<QString>("toolError");
-        QTest::newRow("English") << QByteArray("C") << u"lpmove: Forbidden"_s;
-        QTest::newRow("German") << QByteArray("de_DE.UTF-8") << u"lpmove: Verboten"_s;
-    }
-
-    void refusedMoveIsAPermissionError()
-    {
-        QFETCH(QByteArray, locale);
-        QFETCH(QString, toolError);
-        const std::optional<QString> identifier
-            = m_server.submitHeldJob(u"Laser"_s, PrivateCupsServer::otherUserName());
-        QVERIFY2(identifier, qPrintable(m_server.lastError()));
-        const ToolLocale toolLocale(locale);
-
-        // Someone who neither owns the job nor is root asks to move it.
-        const auto [program, arguments] = PrivateCupsServer::unprivileged(m_lpmove, {*identifier, u"Farbe"_s});
-        const CUPSResult<CommandResult> result = await(CUPSService::run(program, arguments));
-        QVERIFY(result);
-        QCOMPARE(result->standardError.trimmed(), toolError);
-
-        const CUPSResult<void> valid = CUPSService::validate(*result, u"lpmove"_s);
-        QVERIFY(!valid);
-        QCOMPARE(valid.error().kind(), CUPSServiceError::Kind::CommandFailed);
-        QVERIFY(CUPSServiceError::isPermissionError(valid.error().standardError()));
-        QVERIFY(valid.error().errorDescription().startsWith(permissionPrefix));
-        QVERIFY(valid.error().errorDescription().endsWith(u"Originalfehler: "_s + toolError));
-
-        // Nothing moved.
-        const std::optional<QStringList> identifiers = m_server.jobIdentifiers();
-        QVERIFY(identifiers && identifiers->contains(*identifier));
-        QVERIFY2(m_server.cancelJob(*identifier), qPrintable(m_server.lastError()));
-    }
-
     void otherFailuresAreNotPermissionErrors_data()
     {
         QTest::addColumn<QByteArray>("locale");
@@ -152,6 +116,52 @@ private Q_SLOTS:
         QCOMPARE(valid.error().errorDescription(),
                  u"lpmove ist mit Status 1 fehlgeschlagen. "_s + QString(toolError).replace(u"$0"_s, m_lpmove));
         QVERIFY(!CUPSServiceError::isPermissionError(valid.error().standardError()));
+    }
+
+    // Last, as its later rows restart the scheduler without peer credentials.
+    void refusedMoveIsAPermissionError_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<bool>("peerCredentials");
+        QTest::addColumn<QString>("toolError");
+        QTest::newRow("forbidden, English") << QByteArray("C") << true << u"lpmove: Forbidden"_s;
+        QTest::newRow("forbidden, German") << QByteArray("de_DE.UTF-8") << true << u"lpmove: Verboten"_s;
+        QTest::newRow("unauthorized, English") << QByteArray("C") << false << u"lpmove: Unauthorized"_s;
+        QTest::newRow("unauthorized, German") << QByteArray("de_DE.UTF-8") << false << u"lpmove: Nicht berechtigt"_s;
+    }
+
+    void refusedMoveIsAPermissionError()
+    {
+        QFETCH(QByteArray, locale);
+        QFETCH(bool, peerCredentials);
+        QFETCH(QString, toolError);
+        if (m_server.peerCredentials() != peerCredentials) {
+            m_server.stop();
+            m_server.setPeerCredentials(peerCredentials);
+            QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
+        }
+        const std::optional<QString> identifier
+            = m_server.submitHeldJob(u"Laser"_s, PrivateCupsServer::otherUserName());
+        QVERIFY2(identifier, qPrintable(m_server.lastError()));
+        const ToolLocale toolLocale(locale);
+
+        // Someone who neither owns the job nor is root asks to move it.
+        const auto [program, arguments] = PrivateCupsServer::unprivileged(m_lpmove, {*identifier, u"Farbe"_s});
+        const CUPSResult<CommandResult> result = await(CUPSService::run(program, arguments));
+        QVERIFY(result);
+        QCOMPARE(result->standardError.trimmed(), toolError);
+
+        const CUPSResult<void> valid = CUPSService::validate(*result, u"lpmove"_s);
+        QVERIFY(!valid);
+        QCOMPARE(valid.error().kind(), CUPSServiceError::Kind::CommandFailed);
+        QVERIFY(CUPSServiceError::isPermissionError(valid.error().standardError()));
+        QVERIFY(valid.error().errorDescription().startsWith(permissionPrefix));
+        QVERIFY(valid.error().errorDescription().endsWith(u"Originalfehler: "_s + toolError));
+
+        // Nothing moved.
+        const std::optional<QStringList> identifiers = m_server.jobIdentifiers();
+        QVERIFY(identifiers && identifiers->contains(*identifier));
+        QVERIFY2(m_server.cancelJob(*identifier), qPrintable(m_server.lastError()));
     }
 
 private:

@@ -80,6 +80,16 @@ bool PrivateCupsServer::isRunning() const
     return m_cupsd.state() != QProcess::NotRunning;
 }
 
+void PrivateCupsServer::setPeerCredentials(bool enabled)
+{
+    m_peerCredentials = enabled;
+}
+
+bool PrivateCupsServer::peerCredentials() const
+{
+    return m_peerCredentials;
+}
+
 bool PrivateCupsServer::fail(const QString &message)
 {
     m_lastError = message;
@@ -97,17 +107,22 @@ bool PrivateCupsServer::start()
 
     // One configuration for the demo and the tests: the script writes it.
     QProcess configure;
-    configure.start(u"/bin/bash"_s, { scriptPath(), u"configure"_s, directory() });
+    configure.start(u"/bin/bash"_s, {scriptPath(), u"configure"_s, directory()});
     if (!configure.waitForFinished(stopTimeoutMilliseconds) || configure.exitStatus() != QProcess::NormalExit
         || configure.exitCode() != 0) {
         return fail(u"private-cups configure failed: "_s + QString::fromLocal8Bit(configure.readAllStandardError())
                     + configure.errorString());
     }
+    if (!m_peerCredentials) {
+        QFile files(m_dir.filePath(u"cups-files.conf"_s));
+        if (!files.open(QIODevice::Append) || files.write("PeerCred Off\n") < 0)
+            return fail(u"cannot write "_s + files.fileName());
+    }
     QFile::remove(socketPath());
 
     m_cupsd.setProgram(cupsdPath());
     m_cupsd.setArguments(
-        { u"-f"_s, u"-c"_s, m_dir.filePath(u"cupsd.conf"_s), u"-s"_s, m_dir.filePath(u"cups-files.conf"_s) });
+        {u"-f"_s, u"-c"_s, m_dir.filePath(u"cupsd.conf"_s), u"-s"_s, m_dir.filePath(u"cups-files.conf"_s)});
     m_cupsd.setStandardInputFile(QProcess::nullDevice());
     m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
     m_cupsd.setStandardOutputFile(m_dir.filePath(u"log/cupsd.out"_s), QIODevice::Append);
@@ -150,14 +165,14 @@ void PrivateCupsServer::stop()
 bool PrivateCupsServer::schedulerAnswers() const
 {
     // lpstat -r exits 0 whether or not the scheduler runs; only its words differ.
-    const ToolRun run = runTool(u"lpstat"_s, { u"-r"_s });
+    const ToolRun run = runTool(u"lpstat"_s, {u"-r"_s});
     return run.started && run.standardOutput.trimmed() == u"scheduler is running"_s;
 }
 
 QString PrivateCupsServer::logTail() const
 {
     QString log;
-    for (const QString &name : { u"log/cupsd.out"_s, u"log/error_log"_s }) {
+    for (const QString &name : {u"log/cupsd.out"_s, u"log/error_log"_s}) {
         QFile file(m_dir.filePath(name));
         if (file.open(QIODevice::ReadOnly))
             log += name + u":\n"_s + QString::fromUtf8(file.readAll().right(4000));
@@ -169,7 +184,7 @@ QString PrivateCupsServer::toolPath(const QString &name)
 {
     QString path = QStandardPaths::findExecutable(name);
     if (path.isEmpty())
-        path = QStandardPaths::findExecutable(name, { u"/usr/sbin"_s, u"/usr/bin"_s, u"/sbin"_s, u"/bin"_s });
+        path = QStandardPaths::findExecutable(name, {u"/usr/sbin"_s, u"/usr/bin"_s, u"/sbin"_s, u"/bin"_s});
     return path;
 }
 
@@ -214,13 +229,13 @@ bool PrivateCupsServer::succeeded(const ToolRun &run, const QString &what)
 
 bool PrivateCupsServer::addQueue(const QString &name)
 {
-    return succeeded(runTool(u"lpadmin"_s, { u"-p"_s, name, u"-E"_s, u"-v"_s, u"file:///dev/null"_s }),
+    return succeeded(runTool(u"lpadmin"_s, {u"-p"_s, name, u"-E"_s, u"-v"_s, u"file:///dev/null"_s}),
                      u"lpadmin -p "_s + name);
 }
 
 bool PrivateCupsServer::rejectQueue(const QString &name)
 {
-    return succeeded(runTool(u"cupsreject"_s, { name }), u"cupsreject "_s + name);
+    return succeeded(runTool(u"cupsreject"_s, {name}), u"cupsreject "_s + name);
 }
 
 std::optional<QString> PrivateCupsServer::submitHeldJob(const QString &queue, const QString &owner)
@@ -233,7 +248,7 @@ std::optional<QString> PrivateCupsServer::submitHeldJob(const QString &queue, co
             return std::nullopt;
         }
     }
-    QStringList arguments { u"-d"_s, queue, u"-H"_s, u"hold"_s };
+    QStringList arguments {u"-d"_s, queue, u"-H"_s, u"hold"_s};
     if (!owner.isEmpty())
         arguments << u"-U"_s << owner;
     arguments << document;
@@ -252,12 +267,12 @@ std::optional<QString> PrivateCupsServer::submitHeldJob(const QString &queue, co
 
 bool PrivateCupsServer::cancelJob(const QString &identifier)
 {
-    return succeeded(runTool(u"cancel"_s, { identifier }), u"cancel "_s + identifier);
+    return succeeded(runTool(u"cancel"_s, {identifier}), u"cancel "_s + identifier);
 }
 
 std::optional<QStringList> PrivateCupsServer::jobIdentifiers()
 {
-    const ToolRun run = runTool(u"lpstat"_s, { u"-o"_s });
+    const ToolRun run = runTool(u"lpstat"_s, {u"-o"_s});
     if (!succeeded(run, u"lpstat -o"_s))
         return std::nullopt;
     QStringList identifiers;
@@ -304,10 +319,10 @@ QString PrivateCupsServer::otherUserName()
 PrivateCupsServer::Command PrivateCupsServer::unprivileged(const QString &program, const QStringList &arguments)
 {
     if (!runsAsRoot())
-        return { program, arguments };
+        return {program, arguments};
     const std::optional<passwd> nobody = account("nobody");
     const QString uid = nobody ? QString::number(nobody->pw_uid) : u"65534"_s;
     const QString gid = nobody ? QString::number(nobody->pw_gid) : u"65534"_s;
-    return { toolPath(u"setpriv"_s),
-             QStringList { u"--reuid"_s, uid, u"--regid"_s, gid, u"--clear-groups"_s, program } + arguments };
+    return {toolPath(u"setpriv"_s),
+            QStringList {u"--reuid"_s, uid, u"--regid"_s, gid, u"--clear-groups"_s, program} + arguments};
 }

@@ -35,6 +35,13 @@ public:
     void stop();
     bool isRunning() const;
 
+    // Whether the scheduler may identify local clients by their socket
+    // credentials (the default). Without them a user who is not the owner is
+    // asked to log in, which lpmove cannot do: "Unauthorized" instead of
+    // "Forbidden". Takes effect at the next start().
+    void setPeerCredentials(bool enabled);
+    bool peerCredentials() const;
+
     QString directory() const;
     QString socketPath() const;
     // What went wrong in the last call that failed, with the scheduler's log.
@@ -92,4 +99,5 @@ private:
     QProcess m_cupsd;
     std::optional<QByteArray> m_previousServer;
     QString m_lastError;
+    bool m_peerCredentials = true;
 };
