@@ -60,20 +60,20 @@ private Q_SLOTS:
         QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
 
         // lpstat -a prints "Übergabe" last (it sorts by bytes); the listing must not.
-        for (const QString &queue : { u"Laser"_s, u"Etage-2"_s, u"Archiv"_s, u"Zentrale"_s, u"Übergabe"_s })
+        for (const QString &queue : {u"Laser"_s, u"Etage-2"_s, u"Archiv"_s, u"Zentrale"_s, u"Übergabe"_s})
             QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
 
         const QString me = PrivateCupsServer::userName();
         const QString other = PrivateCupsServer::otherUserName();
         const QList<std::pair<QString, QString>> jobs {
-            { u"Laser"_s, me },   { u"Laser"_s, other }, { u"Etage-2"_s, other },
-            { u"Etage-2"_s, me }, { u"Etage-2"_s, me },  { u"Archiv"_s, other },
+            {u"Laser"_s, me},   {u"Laser"_s, other}, {u"Etage-2"_s, other},
+            {u"Etage-2"_s, me}, {u"Etage-2"_s, me},  {u"Archiv"_s, other},
         };
         for (const auto &[queue, owner] : jobs) {
             const std::optional<QString> id = m_server.submitHeldJob(queue, owner);
             QVERIFY2(id, qPrintable(m_server.lastError()));
             // Real listings have no Title: or User: lines, so titles stay absent.
-            m_expectedJobs.append(PrintJob { *id, queue, owner, std::nullopt });
+            m_expectedJobs.append(PrintJob {*id, queue, owner, std::nullopt});
         }
         // A queue that rejects new jobs still lists the ones already waiting.
         QVERIFY2(m_server.rejectQueue(u"Archiv"_s), qPrintable(m_server.lastError()));
@@ -105,7 +105,7 @@ private Q_SLOTS:
         // Its indented "Alerts:" and "queued for" lines (German "Alarme:", "in
         // Warteschlange eingereiht für") must neither become jobs nor metadata.
         const CUPSResult<CommandResult> detailed
-            = await(CUPSService::run(CUPSService::systemLpstatURL, { u"-l"_s, u"-o"_s }));
+            = await(CUPSService::run(CUPSService::systemLpstatURL, {u"-l"_s, u"-o"_s}));
         QVERIFY(detailed);
         QCOMPARE(detailed->terminationStatus, 0);
         QFETCH(QString, detailWord);
@@ -122,13 +122,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("acceptingWord");
         // lpstat -a prints "Übergabe" after "Zentrale" (it orders by bytes).
         QTest::newRow("English") << QByteArray("C") << QLocale(QLocale::English, QLocale::UnitedStates)
-                                 << QStringList { u"Archiv"_s, u"Etage-2"_s, u"Laser"_s, u"Übergabe"_s, u"Zentrale"_s }
+                                 << QStringList {u"Archiv"_s, u"Etage-2"_s, u"Laser"_s, u"Übergabe"_s, u"Zentrale"_s}
                                  << u"accepting"_s;
         QTest::newRow("German") << QByteArray("de_DE.UTF-8") << QLocale(QLocale::German, QLocale::Germany)
-                                << QStringList { u"Archiv"_s, u"Etage-2"_s, u"Laser"_s, u"Übergabe"_s, u"Zentrale"_s }
+                                << QStringList {u"Archiv"_s, u"Etage-2"_s, u"Laser"_s, u"Übergabe"_s, u"Zentrale"_s}
                                 << u"akzeptiert"_s;
         QTest::newRow("C") << QByteArray("C") << QLocale::c()
-                           << QStringList { u"Archiv"_s, u"Etage-2"_s, u"Laser"_s, u"Zentrale"_s, u"Übergabe"_s }
+                           << QStringList {u"Archiv"_s, u"Etage-2"_s, u"Laser"_s, u"Zentrale"_s, u"Übergabe"_s}
                            << u"accepting"_s;
     }
 
@@ -148,7 +148,7 @@ private Q_SLOTS:
         QVERIFY2(printers, qPrintable(printers ? QString() : printers.error().errorDescription()));
         QCOMPARE(names(*printers), expected);
 
-        const CUPSResult<CommandResult> raw = await(CUPSService::run(CUPSService::systemLpstatURL, { u"-a"_s }));
+        const CUPSResult<CommandResult> raw = await(CUPSService::run(CUPSService::systemLpstatURL, {u"-a"_s}));
         QVERIFY(raw && raw->standardOutput.contains(acceptingWord));
     }
 

@@ -4,14 +4,14 @@
 
 namespace {
 
-constexpr const char *variables[] = { "LC_ALL", "LANG", "LC_MESSAGES", "LANGUAGE" };
+constexpr const char *variables[] = {"LC_ALL", "LANG", "LC_MESSAGES", "LANGUAGE"};
 
 } // namespace
 
 ToolLocale::ToolLocale(const QByteArray &locale)
 {
     for (const char *name : variables) {
-        m_saved.append({ name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt });
+        m_saved.append({name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt});
         qunsetenv(name);
     }
     qputenv("LC_ALL", locale);
