@@ -1,0 +1,24 @@
+#pragma once
+
+// Reaches the private steps of PrintJobsViewModel (a friend of it), for tests
+// and benchmarks that drive the selection rules without running any tool.
+// Header only: include it from targets that link parvento_model.
+
+#include <PrintJobsViewModel.h>
+
+struct PrintJobsViewModelTestAccess
+{
+    // What a successful reload stores before it trims the selection.
+    static void load(PrintJobsViewModel &model, const QList<PrintJob> &jobs, const QList<Printer> &printers)
+    {
+        model.setJobs(jobs);
+        model.setPrinters(printers);
+    }
+    static void retainValidSelections(PrintJobsViewModel &model) { model.retainValidSelections(); }
+    static void present(PrintJobsViewModel &model, const WorkflowError &error, const QString &title)
+    {
+        model.present(error, title);
+    }
+    static void setLoading(PrintJobsViewModel &model, bool loading) { model.setLoading(loading); }
+    static void setMoving(PrintJobsViewModel &model, bool moving) { model.setMoving(moving); }
+};

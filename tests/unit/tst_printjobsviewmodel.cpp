@@ -1,0 +1,716 @@
+// The window model: selection rules, notices, and the reload and move
+// workflows against fake lpstat and lpmove scripts that log every call.
+
+#include <FakeCupsTools.h>
+#include <PrintJobsViewModel.h>
+#include <PrintJobsViewModelTestAccess.h>
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThreadPool>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(WorkflowError)
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+PrintJob makeJob(const QString &identifier)
+{
+    return PrintJob {identifier, identifier.first(identifier.lastIndexOf(u'-')), std::nullopt, std::nullopt};
+}
+
+QList<PrintJob> makeJobs(const QStringList &identifiers)
+{
+    QList<PrintJob> jobs;
+    for (const QString &identifier : identifiers)
+        jobs.append(makeJob(identifier));
+    return jobs;
+}
+
+QList<Printer> makePrinters(const QStringList &names)
+{
+    QList<Printer> printers;
+    for (const QString &name : names)
+        printers.append(Printer {name});
+    return printers;
+}
+
+QStringList identifiers(const QList<PrintJob> &jobs)
+{
+    QStringList result;
+    for (const PrintJob &job : jobs)
+        result.append(job.identifier);
+    return result;
+}
+
+QStringList names(const QList<Printer> &printers)
+{
+    QStringList result;
+    for (const Printer &printer : printers)
+        result.append(printer.name);
+    return result;
+}
+
+QStringList sorted(const QSet<QString> &set)
+{
+    QStringList list = set.values();
+    list.sort();
+    return list;
+}
+
+QStringList arguments(const QList<FakeCupsTools::Call> &calls)
+{
+    QStringList result;
+    for (const FakeCupsTools::Call &call : calls)
+        result.append(call.arguments.join(u' '));
+    return result;
+}
+
+// Workflows continue on the UI thread, so a test waits by running the event loop.
+[[nodiscard]] bool finishes(const QFuture<void> &future, int timeoutMs = 20'000)
+{
+    return QTest::qWaitFor([&future] { return future.isFinished(); }, timeoutMs);
+}
+
+// Applies steps such as "toggle A-1" and "dest C" to the model.
+void apply(PrintJobsViewModel &model, const QStringList &steps)
+{
+    for (const QString &step : steps) {
+        const QString argument = step.section(u' ', 1);
+        if (step.startsWith(u"toggle "_s)) {
+            const auto listed = std::find_if(model.jobs().cbegin(), model.jobs().cend(),
+                                             [&argument](const PrintJob &job) { return job.identifier == argument; });
+            model.toggleJobSelection(listed != model.jobs().cend() ? *listed : makeJob(argument));
+        } else if (step.startsWith(u"dest "_s)) {
+            model.setSelectedDestinationID(argument);
+        } else {
+            qFatal("unknown step %s", qPrintable(step));
+        }
+    }
+}
+
+const QStringList baseJobs {u"A-1"_s, u"A-2"_s, u"B-3"_s, u"C-4"_s, u"Bu\u0308ro-5"_s};
+const QStringList basePrinters {u"A"_s, u"B"_s, u"B\u00fcro"_s, u"C"_s, u"D"_s};
+
+QString lpmoveFailure(const QString &identifier)
+{
+    return u"lpmove: Job #"_s + identifier.section(u'-', -1) + u" does not exist.\n"_s;
+}
+
+// Runs a first reload against the fake tools with the given listing.
+void listOnFakes(FakeCupsTools &tools, const QStringList &jobIdentifiers, const QStringList &printerNames)
+{
+    QStringList lines;
+    for (const QString &identifier : jobIdentifiers)
+        lines.append(identifier + u" anna 1024 Mon 01 Jan 2024 12:00:00 CET"_s);
+    tools.setJobLines(lines);
+    tools.setPrinterNames(printerNames);
+}
+
+} // namespace
+
+class PrintJobsViewModelTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount()); }
+
+    void startsEmptyAndReady()
+    {
+        const PrintJobsViewModel model;
+        QVERIFY(model.jobs().isEmpty());
+        QVERIFY(model.printers().isEmpty());
+        QVERIFY(model.selectedJobIDs().isEmpty());
+        QVERIFY(!model.selectedDestinationID());
+        QVERIFY(!model.isLoading());
+        QVERIFY(!model.isMoving());
+        QVERIFY(!model.isShowingMoveConfirmation());
+        QVERIFY(!model.notice());
+        QVERIFY(!model.lpmovePath());
+        QCOMPARE(model.statusText(), u"Bereit zum Laden der CUPS-Aufträge."_s);
+        QVERIFY(!model.canRequestMove());
+        QCOMPARE(model.confirmationMessage(), QString());
+    }
+
+    void selectionRules_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("selectedJobs");
+        QTest::addColumn<QString>("destinationID");
+        QTest::addColumn<QString>("destination");
+        QTest::addColumn<QStringList>("destinations");
+        QTest::addColumn<bool>("canRequestMove");
+
+        const QString none;
+        QTest::newRow("nothing selected offers every queue")
+            << QStringList() << QStringList() << none << none << basePrinters << false;
+        QTest::newRow("jobs of two queues hide both, order kept")
+            << QStringList {u"toggle B-3"_s, u"toggle A-1"_s} << QStringList {u"A-1"_s, u"B-3"_s} << none << none
+            << QStringList {u"B\u00fcro"_s, u"C"_s, u"D"_s} << false;
+        QTest::newRow("job and other queue may move")
+            << QStringList {u"toggle A-1"_s, u"dest C"_s} << QStringList {u"A-1"_s} << u"C"_s << u"C"_s
+            << QStringList {u"B"_s, u"B\u00fcro"_s, u"C"_s, u"D"_s} << true;
+        QTest::newRow("selecting a job of the destination drops it")
+            << QStringList {u"dest C"_s, u"toggle C-4"_s} << QStringList {u"C-4"_s} << none << none
+            << QStringList {u"A"_s, u"B"_s, u"B\u00fcro"_s, u"D"_s} << false;
+        QTest::newRow("a canonically equal source name drops it too")
+            << QStringList {u"dest B\u00fcro"_s, u"toggle Bu\u0308ro-5"_s} << QStringList {u"Bu\u0308ro-5"_s} << none
+            << none << QStringList {u"A"_s, u"B"_s, u"C"_s, u"D"_s} << false;
+        QTest::newRow("deselecting the only job keeps the destination")
+            << QStringList {u"toggle A-1"_s, u"dest C"_s, u"toggle A-1"_s} << QStringList() << u"C"_s << u"C"_s
+            << basePrinters << false;
+        QTest::newRow("a job of another queue keeps the destination")
+            << QStringList {u"toggle A-1"_s, u"dest C"_s, u"toggle B-3"_s} << QStringList {u"A-1"_s, u"B-3"_s} << u"C"_s
+            << u"C"_s << QStringList {u"B\u00fcro"_s, u"C"_s, u"D"_s} << true;
+        QTest::newRow("a name that matches no queue is no destination")
+            << QStringList {u"toggle A-1"_s, u"dest Z"_s} << QStringList {u"A-1"_s} << u"Z"_s << none
+            << QStringList {u"B"_s, u"B\u00fcro"_s, u"C"_s, u"D"_s} << false;
+        QTest::newRow("a selected job that is not listed selects nothing")
+            << QStringList {u"toggle X-9"_s, u"dest C"_s} << QStringList() << u"C"_s << u"C"_s << basePrinters << false;
+    }
+
+    void selectionRules()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, selectedJobs);
+        QFETCH(QString, destinationID);
+        QFETCH(QString, destination);
+        QFETCH(QStringList, destinations);
+        QFETCH(bool, canRequestMove);
+
+        PrintJobsViewModel model;
+        PrintJobsViewModelTestAccess::load(model, makeJobs(baseJobs), makePrinters(basePrinters));
+        apply(model, steps);
+
+        QCOMPARE(identifiers(model.selectedJobs()), selectedJobs);
+        QCOMPARE(model.selectedDestinationID().value_or(QString()), destinationID);
+        QCOMPARE(model.selectedDestination() ? model.selectedDestination()->name : QString(), destination);
+        QCOMPARE(names(model.destinationPrinters()), destinations);
+        QCOMPARE(model.canRequestMove(), canRequestMove);
+        QCOMPARE(model.destinationCount(), destinations.size());
+        QCOMPARE(model.selectedJobCount(), selectedJobs.size());
+    }
+
+    void busyModelMayNotRequestMove_data()
+    {
+        QTest::addColumn<bool>("loading");
+        QTest::addColumn<bool>("moving");
+        QTest::newRow("loading") << true << false;
+        QTest::newRow("moving") << false << true;
+    }
+
+    void busyModelMayNotRequestMove()
+    {
+        QFETCH(bool, loading);
+        QFETCH(bool, moving);
+        PrintJobsViewModel model;
+        PrintJobsViewModelTestAccess::load(model, makeJobs(baseJobs), makePrinters(basePrinters));
+        apply(model, {u"toggle A-1"_s, u"dest C"_s});
+        QVERIFY(model.canRequestMove());
+        PrintJobsViewModelTestAccess::setLoading(model, loading);
+        PrintJobsViewModelTestAccess::setMoving(model, moving);
+        QVERIFY(!model.canRequestMove());
+        model.requestMoveConfirmation();
+        QVERIFY(!model.isShowingMoveConfirmation());
+        // Rows are disabled while busy; a late click changes nothing either.
+        model.toggleJobSelectionAt(2);
+        model.chooseDestinationAt(0);
+        QCOMPARE(sorted(model.selectedJobIDs()), QStringList {u"A-1"_s});
+        QCOMPARE(model.selectedDestinationID(), u"C"_s);
+    }
+
+    void selectionTrimmedAfterReload_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("reloadedJobs");
+        QTest::addColumn<QStringList>("reloadedPrinters");
+        QTest::addColumn<QStringList>("selectedJobs");
+        QTest::addColumn<QString>("destinationID");
+
+        QTest::newRow("listed job and destination stay") << QStringList {u"toggle A-1"_s, u"dest C"_s} << baseJobs
+                                                         << basePrinters << QStringList {u"A-1"_s} << u"C"_s;
+        QTest::newRow("vanished job is deselected")
+            << QStringList {u"toggle A-1"_s, u"toggle B-3"_s, u"dest C"_s} << QStringList {u"A-1"_s, u"C-4"_s}
+            << basePrinters << QStringList {u"A-1"_s} << u"C"_s;
+        QTest::newRow("vanished destination is cleared")
+            << QStringList {u"toggle A-1"_s, u"dest D"_s} << baseJobs << QStringList {u"A"_s, u"C"_s}
+            << QStringList {u"A-1"_s} << QString();
+        QTest::newRow("an unknown destination is cleared")
+            << QStringList {u"dest Z"_s} << baseJobs << basePrinters << QStringList() << QString();
+        QTest::newRow("moved jobs under new identifiers: destination stays")
+            << QStringList {u"toggle A-1"_s, u"toggle A-2"_s, u"dest C"_s} << QStringList {u"B-3"_s, u"C-6"_s, u"C-7"_s}
+            << basePrinters << QStringList() << u"C"_s;
+    }
+
+    void selectionTrimmedAfterReload()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, reloadedJobs);
+        QFETCH(QStringList, reloadedPrinters);
+        QFETCH(QStringList, selectedJobs);
+        QFETCH(QString, destinationID);
+
+        PrintJobsViewModel model;
+        PrintJobsViewModelTestAccess::load(model, makeJobs(baseJobs), makePrinters(basePrinters));
+        apply(model, steps);
+        PrintJobsViewModelTestAccess::load(model, makeJobs(reloadedJobs), makePrinters(reloadedPrinters));
+        PrintJobsViewModelTestAccess::retainValidSelections(model);
+
+        QCOMPARE(sorted(model.selectedJobIDs()), selectedJobs);
+        QCOMPARE(model.selectedDestinationID().value_or(QString()), destinationID);
+    }
+
+    void everyWriteSignalsOnceAfterStoring()
+    {
+        PrintJobsViewModel model;
+        PrintJobsViewModelTestAccess::load(model, makeJobs(baseJobs), makePrinters(basePrinters));
+        apply(model, {u"dest C"_s});
+
+        QStringList seen;
+        connect(&model, &PrintJobsViewModel::changed, this,
+                [&] { seen.append(model.selectedDestinationID().value_or(u"-"_s)); });
+        model.setSelectedDestinationID(u"C"_s); // equal value
+        model.setShowingMoveConfirmation(false); // equal value
+        model.dismissNotice(); // none already
+        model.toggleJobSelection(makeJob(u"A-1"_s));
+        model.toggleJobSelection(makeJob(u"C-4"_s)); // drops the destination: two writes
+        model.setSelectedDestinationIDText(u"D"_s);
+        QCOMPARE(seen, (QStringList {u"C"_s, u"C"_s, u"C"_s, u"C"_s, u"C"_s, u"-"_s, u"D"_s}));
+
+        // Refused operations write nothing.
+        model.setSelectedDestinationID(u"Z"_s);
+        seen.clear();
+        model.requestMoveConfirmation();
+        QVERIFY(model.moveSelectedJobs().isFinished());
+        QVERIFY(seen.isEmpty());
+    }
+
+    void confirmationMessage_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("message");
+
+        const QString tail = u"\n\nPapierformat und Treiberoptionen können am Zieldrucker abweichen."_s;
+        QTest::newRow("no job") << QStringList {u"dest C"_s} << QString();
+        QTest::newRow("no destination") << QStringList {u"toggle A-1"_s} << QString();
+        QTest::newRow("one job keeps the plural verb")
+            << QStringList {u"toggle A-1"_s, u"dest C"_s}
+            << u"1 Druckauftrag werden verschoben:\n\n• A-1  (A)\n\nNach: C"_s + tail;
+        QTest::newRow("jobs in listing order")
+            << QStringList {u"toggle B-3"_s, u"toggle A-2"_s, u"toggle A-1"_s, u"dest D"_s}
+            << u"3 Druckaufträge werden verschoben:\n\n• A-1  (A)\n• A-2  (A)\n• B-3  (B)\n\nNach: D"_s + tail;
+    }
+
+    void confirmationMessage()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, message);
+        PrintJobsViewModel model;
+        PrintJobsViewModelTestAccess::load(model, makeJobs(baseJobs), makePrinters(basePrinters));
+        apply(model, steps);
+        QCOMPARE(model.confirmationMessage(), message);
+    }
+
+    void sourceNamesSortByCodePoint()
+    {
+        PrintJobsViewModel model;
+        PrintJobsViewModelTestAccess::load(model, makeJobs({u"b-1"_s, u"B-2"_s, u"\U0001F5A8-3"_s, u"\uFB01-4"_s}),
+                                           makePrinters({u"C"_s}));
+        apply(model, {u"toggle b-1"_s, u"toggle B-2"_s, u"toggle \U0001F5A8-3"_s, u"toggle \uFB01-4"_s});
+        // Upper case first; a name outside the BMP after U+FB01, not among the surrogates.
+        QCOMPARE(model.sourcePrinterNamesText(), u"B, b, \uFB01, \U0001F5A8"_s);
+    }
+
+    void noticeFromError_data()
+    {
+        QTest::addColumn<WorkflowError>("error");
+        QTest::addColumn<QString>("message");
+
+        const CUPSServiceError missing = CUPSServiceError::lpmoveUnavailable();
+        QTest::newRow("description and suggestion")
+            << WorkflowError(missing) << missing.errorDescription() + u"\n\n"_s + missing.recoverySuggestion();
+        QTest::newRow("foreign error: generic sentence alone")
+            << WorkflowError::unexpected() << u"Der Vorgang konnte nicht abgeschlossen werden."_s;
+        QTest::newRow("foreign detail stays on one line")
+            << WorkflowError::unexpected(u"Zeile eins\nZeile zwei\n"_s)
+            << u"Der Vorgang konnte nicht abgeschlossen werden. Zeile eins Zeile zwei"_s;
+    }
+
+    void noticeFromError()
+    {
+        QFETCH(WorkflowError, error);
+        QFETCH(QString, message);
+        PrintJobsViewModel model;
+        PrintJobsViewModelTestAccess::present(model, error, u"Titel"_s);
+        QVERIFY(model.notice());
+        const AppNotice first = *model.notice();
+        QCOMPARE(first.title, u"Titel"_s);
+        QCOMPARE(first.message, message);
+        QCOMPARE(model.statusText(), u"Bereit zum Laden der CUPS-Aufträge."_s);
+
+        PrintJobsViewModelTestAccess::present(model, error, u"Titel"_s);
+        QVERIFY(!first.id.isNull());
+        QVERIFY(model.notice()->id != first.id);
+        QCOMPARE(model.noticeIDText(), model.notice()->id.toString(QUuid::WithoutBraces));
+    }
+
+    void reloadStoresListsAndStatus_data()
+    {
+        QTest::addColumn<QStringList>("jobs");
+        QTest::addColumn<QStringList>("printers");
+        QTest::addColumn<QString>("status");
+
+        QTest::newRow("no jobs") << QStringList() << QStringList {u"A"_s, u"B"_s, u"C"_s}
+                                 << u"Keine wartenden Druckaufträge gefunden."_s;
+        QTest::newRow("one job keeps the plural wording")
+            << QStringList {u"A-1"_s} << QStringList {u"A"_s, u"B"_s, u"C"_s, u"D"_s}
+            << u"1 Auftrag bzw. Aufträge und 4 Drucker geladen."_s;
+        QTest::newRow("several") << QStringList {u"A-1"_s, u"A-2"_s, u"B-3"_s} << QStringList {u"A"_s, u"B"_s}
+                                 << u"3 Auftrag bzw. Aufträge und 2 Drucker geladen."_s;
+    }
+
+    void reloadStoresListsAndStatus()
+    {
+        QFETCH(QStringList, jobs);
+        QFETCH(QStringList, printers);
+        QFETCH(QString, status);
+
+        FakeCupsTools tools;
+        listOnFakes(tools, jobs, printers);
+        tools.setDetailedJobListing(u"A-1 anna 1024 Mon 01 Jan 2024\n\tTitle: Bericht.pdf\n"_s);
+        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        QAbstractItemModelTester jobRows(model.jobModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+        QAbstractItemModelTester printerRows(model.destinationModel(),
+                                             QAbstractItemModelTester::FailureReportingMode::Fatal);
+
+        const QFuture<void> reload = model.refresh();
+        QVERIFY(model.isLoading());
+        QVERIFY(finishes(reload));
+        QVERIFY(!model.isLoading());
+        QCOMPARE(identifiers(model.jobs()), jobs);
+        QCOMPARE(names(model.printers()), printers);
+        QCOMPARE(model.lpmovePath(), tools.lpmovePath());
+        QCOMPARE(model.statusText(), status);
+        QVERIFY(!model.notice());
+        if (!jobs.isEmpty())
+            QCOMPARE(model.jobs().first().title, u"Bericht.pdf"_s);
+        QCOMPARE(model.jobModel()->rowCount(), jobs.size());
+        QCOMPARE(model.destinationModel()->rowCount(), printers.size());
+    }
+
+    void failedReloadEmptiesTheWindow_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("listingsRun");
+
+        const auto text = [](const CUPSServiceError &error) {
+            return error.errorDescription() + u"\n\n"_s + error.recoverySuggestion();
+        };
+        QTest::newRow("lpstat not executable: no listing runs")
+            << u"lpstat"_s << text(CUPSServiceError::lpstatUnavailable(u"LPSTAT"_s)) << QStringList();
+        QTest::newRow("job listing fails: printer listing awaited and dropped")
+            << u"-o"_s << text(CUPSServiceError::commandFailed(u"lpstat -o"_s, 1, u"lpstat: kaputt\n"_s))
+            << QStringList {u"-o"_s, u"-a"_s};
+        QTest::newRow("printer listing fails")
+            << u"-a"_s << text(CUPSServiceError::commandFailed(u"lpstat -a"_s, 2, u"lpstat: kaputt\n"_s))
+            << QStringList {u"-o"_s, u"-a"_s, u"-l -o"_s};
+        QTest::newRow("both fail: the job listing's error is shown")
+            << u"both"_s << text(CUPSServiceError::commandFailed(u"lpstat -o"_s, 1, u"lpstat: kaputt\n"_s))
+            << QStringList {u"-o"_s, u"-a"_s};
+    }
+
+    void failedReloadEmptiesTheWindow()
+    {
+        QFETCH(QString, failure);
+        QFETCH(QString, message);
+        QFETCH(QStringList, listingsRun);
+
+        FakeCupsTools tools;
+        listOnFakes(tools, baseJobs, basePrinters);
+        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        QAbstractItemModelTester jobRows(model.jobModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+        QVERIFY(finishes(model.refresh()));
+        apply(model, {u"toggle A-1"_s, u"dest C"_s});
+        const qsizetype callsBefore = tools.calls().size();
+
+        message.replace(u"LPSTAT"_s, tools.lpstatPath());
+        if (failure == u"lpstat"_s) {
+            tools.makeLpstatUnusable();
+        } else {
+            // The listing that succeeds is the slow one, so a reload that did not
+            // wait for it would end first.
+            const int jobStatus = failure == u"-a"_s ? 0 : 1;
+            if (jobStatus)
+                tools.failListing(u"-o"_s, 1, u"lpstat: kaputt\n"_s);
+            if (failure != u"-o"_s)
+                tools.failListing(u"-a"_s, 2, u"lpstat: kaputt\n"_s);
+            tools.delayListing(failure == u"-o"_s ? u"-a"_s : u"-o"_s, 0.4);
+        }
+
+        QVERIFY(finishes(model.refresh()));
+        QVERIFY(model.jobs().isEmpty());
+        QVERIFY(model.printers().isEmpty());
+        QVERIFY(model.selectedJobIDs().isEmpty());
+        QVERIFY(!model.selectedDestinationID());
+        QVERIFY(!model.isLoading());
+        QCOMPARE(model.jobModel()->rowCount(), 0);
+        QCOMPARE(model.destinationModel()->rowCount(), 0);
+        QCOMPARE(model.statusText(), u"CUPS-Daten konnten nicht geladen werden."_s);
+        QVERIFY(model.notice());
+        QCOMPARE(model.notice()->title, u"CUPS nicht verfügbar"_s);
+        QCOMPARE(model.notice()->message, message);
+        QCOMPARE(model.lpmovePath(), tools.lpmovePath()); // kept from the last good reload
+
+        const QList<FakeCupsTools::Call> calls = tools.calls().mid(callsBefore);
+        QStringList run = arguments(calls);
+        run.sort();
+        listingsRun.sort();
+        QCOMPARE(run, listingsRun);
+        for (const FakeCupsTools::Call &call : calls)
+            QVERIFY2(call.end > 0, "the reload ended before one of its listings");
+    }
+
+    void refusedWorkflowsWriteNothing()
+    {
+        FakeCupsTools tools;
+        listOnFakes(tools, baseJobs, basePrinters);
+        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        QVERIFY(finishes(model.refresh()));
+        apply(model, {u"toggle A-1"_s, u"dest C"_s});
+        model.requestMoveConfirmation();
+        QVERIFY(model.isShowingMoveConfirmation());
+
+        tools.delayListing(u"-o"_s, 0.3);
+        const QFuture<void> reload = model.refresh();
+        QSignalSpy changes(&model, &PrintJobsViewModel::changed);
+        QVERIFY(model.refresh().isFinished());
+        // Confirming while a reload runs moves nothing and shows nothing, and
+        // leaves even the dialog flag alone.
+        QVERIFY(model.moveSelectedJobs().isFinished());
+        QCOMPARE(changes.count(), 0);
+        QVERIFY(model.isShowingMoveConfirmation());
+        QVERIFY(finishes(reload));
+        QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 2);
+
+        tools.delayMoves(0.3);
+        const QFuture<void> move = model.moveSelectedJobs();
+        QVERIFY(!model.isShowingMoveConfirmation());
+        QVERIFY(model.isMoving());
+        changes.clear();
+        QVERIFY(model.refresh().isFinished());
+        QVERIFY(model.moveSelectedJobs().isFinished());
+        QCOMPARE(changes.count(), 0);
+        QVERIFY(finishes(move));
+        QCOMPARE(tools.calls(u"lpmove"_s).size(), 1);
+    }
+
+    void listingsRunConcurrently()
+    {
+        QThreadPool::globalInstance()->setMaxThreadCount(2);
+        FakeCupsTools tools;
+        listOnFakes(tools, baseJobs, basePrinters);
+        tools.delayListing(u"-o"_s, 0.5);
+        tools.delayListing(u"-a"_s, 0.5);
+        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        QVERIFY(finishes(model.refresh()));
+
+        const QList<FakeCupsTools::Call> jobs = tools.calls(u"lpstat"_s, {u"-o"_s});
+        const QList<FakeCupsTools::Call> printers = tools.calls(u"lpstat"_s, {u"-a"_s});
+        QCOMPARE(jobs.size(), 1);
+        QCOMPARE(printers.size(), 1);
+        QVERIFY2(jobs.first().start < printers.first().end && printers.first().start < jobs.first().end,
+                 "the job and printer listings did not overlap");
+    }
+
+    void moveOutcome_data()
+    {
+        QTest::addColumn<QStringList>("selection");
+        QTest::addColumn<QStringList>("failing");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("status");
+
+        const auto failureLine = [](const QString &identifier) {
+            return u"• "_s + identifier + u": lpmove ist mit Status 1 fehlgeschlagen. "_s
+                + lpmoveFailure(identifier).trimmed();
+        };
+        QTest::newRow("one job")
+            << QStringList {u"A-1"_s} << QStringList() << u"Auftrag verschoben"_s
+            << u"Alle ausgewählten Aufträge wurden an D übergeben. Die Listen werden aktualisiert."_s
+            << u"1 Auftrag bzw. Aufträge wurden an CUPS übergeben."_s;
+        QTest::newRow("three jobs")
+            << QStringList {u"A-1"_s, u"A-2"_s, u"B-3"_s} << QStringList() << u"3 Aufträge verschoben"_s
+            << u"Alle ausgewählten Aufträge wurden an D übergeben. Die Listen werden aktualisiert."_s
+            << u"3 Auftrag bzw. Aufträge wurden an CUPS übergeben."_s;
+        QTest::newRow("four of five fail: three lines")
+            << QStringList {u"A-1"_s, u"A-2"_s, u"B-3"_s, u"C-4"_s, u"Bu\u0308ro-5"_s}
+            << QStringList {u"A-1"_s, u"B-3"_s, u"C-4"_s, u"Bu\u0308ro-5"_s}
+            << u"Nicht alle Aufträge konnten verschoben werden"_s
+            << u"1 Auftrag bzw. Aufträge wurden übergeben.\n\nNicht verschoben:\n"_s + failureLine(u"A-1"_s) + u'\n'
+                + failureLine(u"B-3"_s) + u'\n' + failureLine(u"C-4"_s) + u"\n\nDie Listen werden aktualisiert."_s
+            << u"1 von 5 Auftrag bzw. Aufträgen wurden übergeben."_s;
+        QTest::newRow("all fail") << QStringList {u"A-1"_s, u"B-3"_s} << QStringList {u"A-1"_s, u"B-3"_s}
+                                  << u"Nicht alle Aufträge konnten verschoben werden"_s
+                                  << u"Kein Auftrag konnte übergeben werden.\n\nNicht verschoben:\n"_s
+                + failureLine(u"A-1"_s) + u'\n' + failureLine(u"B-3"_s) + u"\n\nDie Listen werden aktualisiert."_s
+                                  << u"0 von 2 Auftrag bzw. Aufträgen wurden übergeben."_s;
+    }
+
+    void moveOutcome()
+    {
+        QFETCH(QStringList, selection);
+        QFETCH(QStringList, failing);
+        QFETCH(QString, title);
+        QFETCH(QString, message);
+        QFETCH(QString, status);
+
+        FakeCupsTools tools;
+        listOnFakes(tools, baseJobs, basePrinters);
+        for (const QString &identifier : failing)
+            tools.failMove(identifier, lpmoveFailure(identifier));
+        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        QVERIFY(finishes(model.refresh()));
+        QStringList steps;
+        for (const QString &identifier : selection)
+            steps.append(u"toggle "_s + identifier);
+        apply(model, steps << u"dest D"_s);
+        QVERIFY(model.canRequestMove());
+
+        // Outcome first (notice, then status), then isMoving off, then the reload.
+        QStringList order;
+        QString lastStatus = model.statusText();
+        QString statusAtMoveEnd;
+        bool wasMoving = false;
+        connect(&model, &PrintJobsViewModel::changed, this, [&] {
+            if (model.notice() && !order.contains(u"notice"_s))
+                order.append(u"notice"_s);
+            if (model.statusText() != lastStatus && !order.contains(u"status"_s))
+                order.append(u"status"_s);
+            lastStatus = model.statusText();
+            if (wasMoving && !model.isMoving()) {
+                order.append(u"moving off"_s);
+                statusAtMoveEnd = model.statusText();
+            }
+            wasMoving = model.isMoving();
+            if (model.isLoading() && !order.contains(u"loading"_s))
+                order.append(u"loading"_s);
+        });
+
+        const QFuture<void> move = model.moveSelectedJobs();
+        QVERIFY(model.isMoving());
+        QVERIFY(finishes(move));
+        QVERIFY(!model.isMoving());
+        QVERIFY(!model.isLoading());
+        QCOMPARE(order, (QStringList {u"notice"_s, u"status"_s, u"moving off"_s, u"loading"_s}));
+        QCOMPARE(model.notice()->title, title);
+        QCOMPARE(model.notice()->message, message);
+        QCOMPARE(statusAtMoveEnd, status);
+        // The closing reload has run and written its own status line.
+        QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 2);
+        QCOMPARE(model.statusText(), u"5 Auftrag bzw. Aufträge und 5 Drucker geladen."_s);
+
+        // Exactly identifier and destination, in listing order, one after the other.
+        const QList<FakeCupsTools::Call> moves = tools.calls(u"lpmove"_s);
+        QStringList expected;
+        for (const QString &identifier : selection)
+            expected.append(identifier + u" D"_s);
+        QCOMPARE(arguments(moves), expected);
+        for (qsizetype i = 1; i < moves.size(); ++i)
+            QVERIFY2(moves[i].start >= moves[i - 1].end, "two lpmove runs overlapped");
+    }
+
+    void jobInDestinationFailsWithoutToolRun()
+    {
+        FakeCupsTools tools;
+        listOnFakes(tools, baseJobs, basePrinters);
+        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        QVERIFY(finishes(model.refresh()));
+        // The pane never offers C once C-4 is selected, but a direct write can.
+        apply(model, {u"toggle A-1"_s, u"toggle C-4"_s, u"toggle B-3"_s, u"dest C"_s});
+        QVERIFY(!model.canRequestMove());
+
+        QVERIFY(finishes(model.moveSelectedJobs()));
+        QCOMPARE(arguments(tools.calls(u"lpmove"_s)), (QStringList {u"A-1 C"_s, u"B-3 C"_s}));
+        QCOMPARE(model.notice()->message,
+                 u"2 Auftrag bzw. Aufträge wurden übergeben.\n\nNicht verschoben:\n• C-4: "_s
+                     + CUPSServiceError::invalidDestination().errorDescription()
+                     + u"\n\nDie Listen werden aktualisiert."_s);
+    }
+
+    void workflowsFinishWithSmallPool_data()
+    {
+        QTest::addColumn<int>("threads");
+        QTest::newRow("1 thread") << 1;
+        QTest::newRow("2 threads") << 2;
+    }
+
+    void workflowsFinishWithSmallPool()
+    {
+        QFETCH(int, threads);
+        QThreadPool::globalInstance()->setMaxThreadCount(threads);
+
+        FakeCupsTools tools;
+        listOnFakes(tools, baseJobs, basePrinters);
+        tools.setDetailedJobListing(u"A-1 anna 1024\n\tTitle: Bericht\n"_s);
+        tools.failMove(u"B-3"_s, lpmoveFailure(u"B-3"_s));
+        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        QVERIFY(finishes(model.refresh()));
+        QCOMPARE(model.jobs().size(), baseJobs.size());
+
+        apply(model, {u"toggle A-1"_s, u"toggle A-2"_s, u"toggle B-3"_s, u"dest D"_s});
+        QVERIFY(finishes(model.moveSelectedJobs()));
+        QCOMPARE(model.notice()->title, u"Nicht alle Aufträge konnten verschoben werden"_s);
+        QCOMPARE(tools.calls(u"lpmove"_s).size(), 3);
+
+        tools.failListing(u"-o"_s, 1, u"lpstat: kaputt\n"_s);
+        QVERIFY(finishes(model.refresh()));
+        QCOMPARE(model.notice()->title, u"CUPS nicht verfügbar"_s);
+        QVERIFY(!model.isLoading());
+    }
+
+    void reloadOutlivesItsModel()
+    {
+        FakeCupsTools tools;
+        listOnFakes(tools, baseJobs, basePrinters);
+        tools.delayListing(u"-o"_s, 0.3);
+        auto model = std::make_unique<PrintJobsViewModel>(CUPSService(tools.lpstatPath()));
+        const QFuture<void> reload = model->refresh();
+        QVERIFY(QTest::qWaitFor([&] { return !tools.calls(u"lpstat"_s).isEmpty(); }));
+        model.reset();
+
+        QVERIFY(finishes(reload));
+        QVERIFY(QThreadPool::globalInstance()->waitForDone(10'000));
+        QTest::qWait(50); // anything still posted runs now, against no model
+        QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 1);
+    }
+
+    void confirmedMoveOutlivesItsModel()
+    {
+        FakeCupsTools tools;
+        listOnFakes(tools, baseJobs, basePrinters);
+        auto model = std::make_unique<PrintJobsViewModel>(CUPSService(tools.lpstatPath()));
+        QVERIFY(finishes(model->refresh()));
+        apply(*model, {u"toggle A-1"_s, u"toggle A-2"_s, u"toggle B-3"_s, u"dest D"_s});
+
+        tools.delayMoves(0.2);
+        const QFuture<void> move = model->moveSelectedJobs();
+        QVERIFY(QTest::qWaitFor([&] { return !tools.calls(u"lpmove"_s).isEmpty(); }));
+        model.reset();
+
+        QVERIFY(finishes(move));
+        QVERIFY(QThreadPool::globalInstance()->waitForDone(10'000));
+        QTest::qWait(50);
+        // Every confirmed job was still handed over; no reload for a window that is gone.
+        QCOMPARE(arguments(tools.calls(u"lpmove"_s)), (QStringList {u"A-1 D"_s, u"A-2 D"_s, u"B-3 D"_s}));
+        QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(PrintJobsViewModelTest)
+#include "tst_printjobsviewmodel.moc"
