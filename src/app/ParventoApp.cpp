@@ -1,0 +1,28 @@
+#include "ParventoApp.h"
+
+#include <UiEnvironment.h>
+
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+int ParventoApp::run(int &argc, char **argv)
+{
+    UiEnvironment::prepare();
+
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(u"Parvento"_s);
+    QGuiApplication::setApplicationVersion(QStringLiteral(PARVENTO_VERSION));
+    QGuiApplication::setDesktopFileName(u"de.parvento.Parvento"_s);
+
+    QQmlApplicationEngine engine;
+    QObject::connect(
+        &engine, &QQmlApplicationEngine::objectCreationFailed, &app, [] { QCoreApplication::exit(1); },
+        Qt::QueuedConnection);
+    engine.load(QUrl(u"qrc:/qt/qml/Parvento/UI/ParventoWindow.qml"_s));
+    if (engine.rootObjects().isEmpty())
+        return 1;
+    return QGuiApplication::exec();
+}

@@ -1,0 +1,200 @@
+pragma ComponentBehavior: Bound
+
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Parvento.Model
+
+// The content of the window: the toolbar, the scrolling main column with its
+// regions, the status bar, the confirmation dialog and the notice alert, all
+// bound to one window model. The view owns a model on the system's lpstat
+// unless it is handed another one when it is created.
+Page {
+    id: contentView
+
+    property PrintJobsViewModel viewModel: PrintJobsViewModel {}
+    // The pause after each finished reload before the next one starts.
+    property int reloadInterval: 15000
+
+    readonly property alias flickable: flickable
+    readonly property alias headerRegion: headerRegion
+    readonly property alias transferSummary: transferSummary
+    readonly property alias jobPane: jobPane
+    readonly property alias destinationPane: destinationPane
+    readonly property alias actionBar: actionBar
+    readonly property alias statusBar: statusBar
+    readonly property alias refreshButton: refreshButton
+    readonly property alias confirmationDialog: confirmationDialog
+    readonly property alias noticeAlert: noticeAlert
+
+    implicitWidth: 1040
+    implicitHeight: 650
+    padding: 0
+
+    // The controls draw from the same system palette as the rest of the
+    // window, also where the style would otherwise keep its own.
+    palette.window: Theme.palette.window
+    palette.windowText: Theme.palette.windowText
+    palette.base: Theme.palette.base
+    palette.alternateBase: Theme.palette.alternateBase
+    palette.text: Theme.palette.text
+    palette.button: Theme.palette.button
+    palette.buttonText: Theme.palette.buttonText
+    palette.highlight: Theme.palette.highlight
+    palette.highlightedText: Theme.palette.highlightedText
+    palette.light: Theme.palette.light
+    palette.midlight: Theme.palette.midlight
+    palette.mid: Theme.palette.mid
+    palette.dark: Theme.palette.dark
+    palette.shadow: Theme.palette.shadow
+    palette.placeholderText: Theme.palette.placeholderText
+
+    background: Rectangle {
+        color: Theme.window
+    }
+
+    header: ToolBar {
+        RowLayout {
+            anchors.fill: parent
+            anchors.leftMargin: 8
+            anchors.rightMargin: 8
+
+            Item {
+                Layout.fillWidth: true
+            }
+
+            ToolButton {
+                id: refreshButton
+
+                text: "Aktualisieren"
+                enabled: !contentView.viewModel.isLoading && !contentView.viewModel.isMoving
+                onClicked: contentView.viewModel.startRefresh()
+                Keys.onReturnPressed: clicked()
+                Keys.onEnterPressed: clicked()
+
+                contentItem: RowLayout {
+                    spacing: 6
+                    opacity: refreshButton.enabled ? 1 : 0.45
+
+                    Symbol {
+                        name: "arrow.clockwise"
+                        textStyle: Theme.title3
+                    }
+
+                    StyledText {
+                        text: refreshButton.text
+                        font: Theme.callout
+                    }
+                }
+            }
+        }
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        Flickable {
+            id: flickable
+
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            contentWidth: width
+            contentHeight: mainColumn.implicitHeight + 2 * 24
+            boundsBehavior: Flickable.StopAtBounds
+
+            ScrollBar.vertical: ScrollBar {
+                policy: flickable.contentHeight > flickable.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
+            }
+
+            ColumnLayout {
+                id: mainColumn
+
+                x: 24
+                y: 24
+                width: flickable.width - 2 * 24
+                spacing: 20
+
+                Header {
+                    id: headerRegion
+
+                    Layout.fillWidth: true
+                    viewModel: contentView.viewModel
+                }
+
+                TransferSummary {
+                    id: transferSummary
+
+                    Layout.fillWidth: true
+                    viewModel: contentView.viewModel
+                }
+
+                RowLayout {
+                    Layout.fillWidth: true
+                    spacing: 18
+
+                    JobPane {
+                        id: jobPane
+
+                        Layout.alignment: Qt.AlignTop
+                        Layout.fillWidth: true
+                        Layout.preferredWidth: 100
+                        viewModel: contentView.viewModel
+                        flickable: flickable
+                    }
+
+                    DestinationPane {
+                        id: destinationPane
+
+                        Layout.alignment: Qt.AlignTop
+                        Layout.fillWidth: true
+                        Layout.preferredWidth: 100
+                        viewModel: contentView.viewModel
+                        flickable: flickable
+                    }
+                }
+
+                ActionBar {
+                    id: actionBar
+
+                    Layout.fillWidth: true
+                    viewModel: contentView.viewModel
+                }
+            }
+        }
+
+        Divider {
+            Layout.fillWidth: true
+        }
+
+        StatusBar {
+            id: statusBar
+
+            Layout.fillWidth: true
+            viewModel: contentView.viewModel
+        }
+    }
+
+    MoveConfirmationDialog {
+        id: confirmationDialog
+
+        viewModel: contentView.viewModel
+    }
+
+    NoticeAlert {
+        id: noticeAlert
+
+        viewModel: contentView.viewModel
+    }
+
+    // The first reload at once, then one after every pause, for as long as
+    // the view is shown.
+    PeriodicReloader {
+        id: reloader
+
+        viewModel: contentView.viewModel
+        interval: contentView.reloadInterval
+        running: contentView.visible
+    }
+}

@@ -1,0 +1,25 @@
+import QtQuick
+
+// A count on a capsule; assistive technology reads it as "N Einträge".
+Rectangle {
+    id: badge
+
+    required property int count
+
+    implicitWidth: label.implicitWidth + 16
+    implicitHeight: label.implicitHeight + 8
+    radius: height / 2
+    color: Theme.tint(Theme.text, 0.07)
+
+    Accessible.role: Accessible.StaticText
+    Accessible.name: "%1 Einträge".arg(count)
+
+    StyledText {
+        id: label
+        anchors.centerIn: parent
+        text: badge.count
+        font: Theme.captionBold
+        color: Theme.secondaryText
+        Accessible.ignored: true
+    }
+}

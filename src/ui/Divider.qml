@@ -1,0 +1,8 @@
+import QtQuick
+
+// A hairline between two parts of the window.
+Rectangle {
+    implicitWidth: 1
+    implicitHeight: 1
+    color: Theme.divider
+}

@@ -1,0 +1,76 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Parvento.Model
+
+// The program's name and purpose, and whether a reload is running.
+RowLayout {
+    id: header
+
+    required property PrintJobsViewModel viewModel
+
+    spacing: 16
+
+    Rectangle {
+        implicitWidth: 58
+        implicitHeight: 58
+        radius: 16
+        gradient: Gradient {
+            GradientStop {
+                position: 0
+                color: Qt.lighter(Theme.accent, 1.25)
+            }
+            GradientStop {
+                position: 1
+                color: Qt.darker(Theme.accent, 1.2)
+            }
+        }
+
+        Symbol {
+            anchors.centerIn: parent
+            name: "printer"
+            fixedSize: 28
+            color: Theme.white
+        }
+    }
+
+    ColumnLayout {
+        Layout.fillWidth: true
+        spacing: 4
+
+        StyledText {
+            Layout.fillWidth: true
+            text: "Parvento"
+            font: Theme.title2
+        }
+
+        StyledText {
+            Layout.fillWidth: true
+            text: "Mehrere Aufträge auswählen, Zielnamen prüfen und gemeinsam an CUPS übergeben."
+            font: Theme.subheadline
+            color: Theme.secondaryText
+        }
+    }
+
+    // Present only while a reload runs, not merely hidden.
+    Loader {
+        active: header.viewModel.isLoading
+        visible: active
+        sourceComponent: RowLayout {
+            spacing: 16
+
+            BusyIndicator {
+                implicitWidth: 18
+                implicitHeight: 18
+                padding: 0
+                running: true
+            }
+
+            StyledText {
+                text: "Lade CUPS …"
+                font: Theme.subheadline
+                color: Theme.secondaryText
+            }
+        }
+    }
+}

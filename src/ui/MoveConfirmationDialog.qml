@@ -1,0 +1,44 @@
+import QtQuick
+import QtQuick.Controls
+import Parvento.Model
+
+// Asks before every move. It follows isShowingMoveConfirmation: opens when the
+// move button sets it, and however it closes (either button, Escape, a click
+// outside) it sets it back. Only "Verschieben" starts the move.
+AlertDialog {
+    id: dialog
+
+    required property PrintJobsViewModel viewModel
+    readonly property bool requested: viewModel.isShowingMoveConfirmation
+    readonly property alias confirmButton: confirmButton
+    readonly property alias cancelButton: cancelButton
+
+    title: "Ausgewählte Parvento?"
+    closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
+
+    onRequestedChanged: requested ? open() : close()
+    // The message as it stands when the dialog comes up.
+    onAboutToShow: message = viewModel.confirmationMessage
+    onOpened: cancelButton.forceActiveFocus(Qt.OtherFocusReason)
+    onClosed: viewModel.isShowingMoveConfirmation = false
+    onAccepted: viewModel.startMove()
+
+    Button {
+        id: confirmButton
+
+        text: "Verschieben"
+        palette.buttonText: Theme.destructive
+        onClicked: dialog.accept()
+        Keys.onReturnPressed: clicked()
+        Keys.onEnterPressed: clicked()
+    }
+
+    Button {
+        id: cancelButton
+
+        text: "Abbrechen"
+        onClicked: dialog.reject()
+        Keys.onReturnPressed: clicked()
+        Keys.onEnterPressed: clicked()
+    }
+}

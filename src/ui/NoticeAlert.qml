@@ -1,0 +1,42 @@
+import QtQuick
+import QtQuick.Controls
+import Parvento.Model
+
+// Shows the model's notice. Keyed by the notice's id: a notice with a new id
+// is presented as a new alert even when its texts equal the last one's.
+// Dismissing it clears the notice.
+AlertDialog {
+    id: alert
+
+    required property PrintJobsViewModel viewModel
+    readonly property string noticeKey: viewModel.hasNotice ? viewModel.noticeID : ""
+    // The id of the notice on screen, so that closing an alert that a newer
+    // notice replaced does not dismiss the newer one.
+    property string shownKey
+    readonly property alias okButton: okButton
+
+    title: viewModel.noticeTitle
+    message: viewModel.noticeMessage
+    closePolicy: Popup.CloseOnEscape
+
+    onNoticeKeyChanged: {
+        close();
+        shownKey = noticeKey;
+        if (noticeKey.length > 0)
+            open();
+    }
+    onOpened: okButton.forceActiveFocus(Qt.OtherFocusReason)
+    onClosed: {
+        if (shownKey.length > 0 && shownKey === noticeKey)
+            viewModel.dismissNotice();
+    }
+
+    Button {
+        id: okButton
+
+        text: "OK"
+        onClicked: alert.close()
+        Keys.onReturnPressed: clicked()
+        Keys.onEnterPressed: clicked()
+    }
+}

@@ -1,0 +1,49 @@
+import QtQuick
+import QtQuick.Layouts
+
+// The card that holds one pane: the window's background on a rounded
+// rectangle, outlined in the pane's tint, with a faint shadow below.
+Item {
+    id: card
+
+    required property color tint
+    required property real outlineOpacity
+    default property alias content: column.data
+
+    implicitWidth: column.implicitWidth + 2 * padding
+    implicitHeight: column.implicitHeight + 2 * padding
+
+    readonly property real padding: 18
+    readonly property real radius: 18
+
+    // A blur of 8 points, 3 points down, black at 3.5 %, drawn as rings of
+    // falling strength: cheaper than an effect pass and the same to the eye.
+    Repeater {
+        model: 4
+        Rectangle {
+            required property int index
+            readonly property real spread: (index + 1) * 2
+            x: -spread
+            y: 3 - spread
+            width: card.width + 2 * spread
+            height: card.height + 2 * spread
+            radius: card.radius + spread
+            color: Theme.tint(Theme.black, 0.035 / 4)
+        }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        radius: card.radius
+        color: Theme.window
+        border.width: 1
+        border.color: Theme.tint(card.tint, card.outlineOpacity)
+    }
+
+    ColumnLayout {
+        id: column
+        anchors.fill: parent
+        anchors.margins: card.padding
+        spacing: 14
+    }
+}

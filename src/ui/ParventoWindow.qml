@@ -1,0 +1,63 @@
+import QtQuick
+import QtQuick.Controls
+
+// The program's one window: the application menu above the window's content.
+ApplicationWindow {
+    id: window
+
+    // The content's own minimum is 980 × 650; the menu bar and the toolbar
+    // come on top of it.
+    readonly property real chromeHeight: (menuBar ? menuBar.implicitHeight : 0) + content.header.implicitHeight
+
+    title: "Parvento"
+    width: 1040
+    height: 650 + chromeHeight
+    minimumWidth: 980
+    minimumHeight: 650 + chromeHeight
+    visible: true
+
+    // The controls draw from the same system palette as the rest of the
+    // window, also where the style would otherwise keep its own.
+    palette.window: Theme.palette.window
+    palette.windowText: Theme.palette.windowText
+    palette.base: Theme.palette.base
+    palette.alternateBase: Theme.palette.alternateBase
+    palette.text: Theme.palette.text
+    palette.button: Theme.palette.button
+    palette.buttonText: Theme.palette.buttonText
+    palette.highlight: Theme.palette.highlight
+    palette.highlightedText: Theme.palette.highlightedText
+    palette.light: Theme.palette.light
+    palette.midlight: Theme.palette.midlight
+    palette.mid: Theme.palette.mid
+    palette.dark: Theme.palette.dark
+    palette.shadow: Theme.palette.shadow
+    palette.placeholderText: Theme.palette.placeholderText
+
+    menuBar: MenuBar {
+        Menu {
+            title: "Parvento"
+
+            MenuItem {
+                text: "Über Parvento"
+                onTriggered: about.open()
+            }
+
+            // Names what the program is for; choosing it does nothing.
+            MenuItem {
+                text: "Lokale CUPS-Aufträge verschieben"
+                enabled: false
+            }
+        }
+    }
+
+    ContentView {
+        id: content
+
+        anchors.fill: parent
+    }
+
+    AboutDialog {
+        id: about
+    }
+}

@@ -1,0 +1,77 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// One queue that may receive the selected jobs. The whole rounded row is one
+// plain button that chooses the queue as destination; cyan marks the choice.
+AbstractButton {
+    id: row
+
+    required property int index
+    required property string name
+    required property bool isSelected
+
+    padding: 13
+    focusPolicy: Qt.StrongFocus
+    opacity: enabled ? 1 : 0.5
+
+    Accessible.role: Accessible.Button
+    Accessible.name: "Drucker " + name
+    Accessible.description: isSelected ? "Als Ziel ausgewählt" : "Wählt diesen Drucker als Ziel"
+
+    Keys.onReturnPressed: row.clicked()
+    Keys.onEnterPressed: row.clicked()
+
+    background: Rectangle {
+        radius: 13
+        color: row.isSelected ? Theme.cyan : Theme.tint(Theme.text, 0.035)
+        border.width: row.visualFocus ? 2 : 0
+        border.color: row.isSelected ? Theme.text : Theme.accent
+    }
+
+    contentItem: RowLayout {
+        spacing: 12
+
+        Rectangle {
+            implicitWidth: 43
+            implicitHeight: 43
+            radius: 11
+            color: row.isSelected ? Theme.cyan : Theme.tint(Theme.cyan, 0.14)
+
+            Symbol {
+                anchors.centerIn: parent
+                name: "printer"
+                textStyle: Theme.title3
+                color: row.isSelected ? Theme.white : Theme.cyan
+            }
+        }
+
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 3
+
+            StyledText {
+                Layout.fillWidth: true
+                text: row.name
+                font: Theme.headline
+                maximumLineCount: 1
+            }
+
+            StyledText {
+                Layout.fillWidth: true
+                text: row.isSelected ? "Als Ziel ausgewählt" : "Als Ziel auswählen"
+                font: Theme.subheadline
+                color: row.isSelected ? Theme.tint(Theme.white, 0.84) : Theme.secondaryText
+            }
+        }
+
+        Symbol {
+            // The flexible space of at least 4 between text and mark, with
+            // the row's spacing on both of its sides.
+            Layout.leftMargin: 4 + 12
+            name: row.isSelected ? "checkmark.circle.fill" : "circle"
+            textStyle: Theme.title3
+            color: row.isSelected ? Theme.white : Theme.faded(Theme.secondaryText, 0.55)
+        }
+    }
+}

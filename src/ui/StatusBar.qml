@@ -1,0 +1,48 @@
+import QtQuick
+import QtQuick.Layouts
+import Parvento.Model
+
+// Always in view below the scrolling column: busy or idle, the status line,
+// and where lpmove was found.
+Item {
+    id: statusBar
+
+    required property PrintJobsViewModel viewModel
+    readonly property bool busy: viewModel.isLoading || viewModel.isMoving
+
+    implicitHeight: row.implicitHeight + 2 * 10
+
+    RowLayout {
+        id: row
+
+        anchors.fill: parent
+        anchors.leftMargin: 24
+        anchors.rightMargin: 24
+        anchors.topMargin: 10
+        anchors.bottomMargin: 10
+        spacing: 8
+
+        Symbol {
+            name: statusBar.busy ? "clock" : "checkmark.circle"
+            textStyle: Theme.callout
+            color: statusBar.busy ? Theme.accent : Theme.secondaryText
+        }
+
+        StyledText {
+            Layout.fillWidth: true
+            text: statusBar.viewModel.statusText
+            font: Theme.caption
+            color: Theme.secondaryText
+            maximumLineCount: 1
+        }
+
+        StyledText {
+            Layout.maximumWidth: row.width / 2
+            visible: statusBar.viewModel.hasLpmovePath
+            text: "lpmove: " + statusBar.viewModel.lpmovePath
+            font: Theme.caption2Mono
+            color: Theme.tertiaryText
+            elide: Text.ElideMiddle
+        }
+    }
+}

@@ -1,0 +1,12 @@
+#include "SystemFonts.h"
+
+#include <QFontDatabase>
+
+SystemFonts::SystemFonts(QObject *parent)
+    : QObject(parent)
+{ }
+
+QString SystemFonts::fixedFamily() const
+{
+    return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+}

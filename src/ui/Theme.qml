@@ -1,0 +1,116 @@
+pragma Singleton
+
+import QtQuick
+import Parvento.UI
+
+// Text styles, colours and icon glyphs of the window. Text styles scale with
+// the platform's default font (reference: a 13-point body), so they follow the
+// user's font size; colours come from the system palette, so light and dark
+// mode both work. Orange marks the job side, cyan the destination side and the
+// accent colour the transfer itself.
+QtObject {
+    id: theme
+
+    readonly property SystemPalette palette: SystemPalette {
+        colorGroup: SystemPalette.Active
+    }
+
+    readonly property FontLoader iconFont: FontLoader {
+        source: "qrc:/qt/qml/Parvento/UI/fonts/MaterialIcons-Regular.ttf"
+    }
+
+    // Colours.
+    readonly property color window: palette.window
+    readonly property color text: palette.windowText
+    readonly property color accent: palette.highlight
+    readonly property color onAccent: palette.highlightedText
+    readonly property bool isDark: window.hslLightness < 0.5
+    readonly property color orange: "#e8820c"
+    readonly property color cyan: "#1a9fc4"
+    readonly property color white: "#ffffff"
+    readonly property color black: "#000000"
+    readonly property color secondaryText: tint(text, isDark ? 0.68 : 0.62)
+    readonly property color tertiaryText: tint(text, isDark ? 0.48 : 0.45)
+    readonly property color divider: tint(text, isDark ? 0.18 : 0.14)
+    readonly property color destructive: isDark ? "#ff6961" : "#c62828"
+
+    // `base` at the given opacity.
+    function tint(base: color, opacity: real): color {
+        return Qt.rgba(base.r, base.g, base.b, opacity)
+    }
+
+    // `base`, already translucent or not, made more translucent by `opacity`.
+    function faded(base: color, opacity: real): color {
+        return Qt.rgba(base.r, base.g, base.b, base.a * opacity)
+    }
+
+    // Text styles, as ratios over the 13-point body of the reference layout.
+    readonly property font baseFont: Qt.application.font
+    readonly property string fixedFamily: SystemFonts.fixedFamily
+
+    function style(ratio: real, weight: int, family: string): font {
+        const spec = {
+            family: family.length > 0 ? family : baseFont.family,
+            weight: weight
+        }
+        if (baseFont.pointSize > 0)
+            spec.pointSize = baseFont.pointSize * ratio
+        else
+            spec.pixelSize = Math.round(baseFont.pixelSize * ratio)
+        return Qt.font(spec)
+    }
+
+    readonly property font title2: style(17 / 13, Font.Bold, "")
+    readonly property font title3: style(15 / 13, Font.Normal, "")
+    readonly property font headline: style(1, Font.Bold, "")
+    readonly property font subheadline: style(11 / 13, Font.Normal, "")
+    readonly property font subheadlineMedium: style(11 / 13, Font.Medium, "")
+    readonly property font callout: style(12 / 13, Font.Normal, "")
+    readonly property font calloutMonoSemibold: style(12 / 13, Font.DemiBold, fixedFamily)
+    readonly property font caption: style(10 / 13, Font.Normal, "")
+    readonly property font captionSemibold: style(10 / 13, Font.DemiBold, "")
+    readonly property font captionBold: style(10 / 13, Font.Bold, "")
+    readonly property font captionMono: style(10 / 13, Font.Normal, fixedFamily)
+    readonly property font caption2Bold: style(10 / 13, Font.Bold, "")
+    readonly property font caption2Mono: style(10 / 13, Font.Normal, fixedFamily)
+
+    // Icons: Material Icons glyphs standing in for the symbol names of the layout.
+    readonly property string iconFamily: iconFont.name
+    readonly property var glyphs: ({
+            "printer": "\ue8ad",
+            "doc.text": "\ue873",
+            "checkmark.circle.fill": "\ue86c",
+            "circle": "\ue836",
+            "arrow.clockwise": "\ue5d5",
+            "arrow.right.circle.fill": "\ueaaa",
+            "arrow.left.arrow.right": "\ue8d4",
+            "clock": "\ue8b5",
+            "checkmark.circle": "\ue92d"
+        })
+
+    function glyph(symbol: string): string {
+        return glyphs[symbol] ?? ""
+    }
+
+    // The icon glyphs fill less of their em square than symbols drawn in a
+    // text style do, so an icon in a text style is drawn a size larger.
+    readonly property real iconScale: 1.3
+
+    function iconFontLike(textStyle: font): font {
+        const spec = {
+            family: iconFamily
+        }
+        if (textStyle.pointSize > 0)
+            spec.pointSize = textStyle.pointSize * iconScale
+        else
+            spec.pixelSize = Math.round(textStyle.pixelSize * iconScale)
+        return Qt.font(spec)
+    }
+
+    function iconFontOfSize(size: real): font {
+        return Qt.font({
+            family: iconFamily,
+            pixelSize: Math.round(size)
+        })
+    }
+}

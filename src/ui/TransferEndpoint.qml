@@ -1,0 +1,49 @@
+import QtQuick
+import QtQuick.Layouts
+
+// One end of the planned move: a tinted icon, a caption and a queue name
+// that is cut short rather than wrapped.
+RowLayout {
+    id: endpoint
+
+    required property string symbol
+    required property string title
+    required property string name
+    required property color tint
+
+    spacing: 9
+
+    Rectangle {
+        implicitWidth: 30
+        implicitHeight: 30
+        radius: width / 2
+        color: Theme.tint(endpoint.tint, 0.16)
+
+        Symbol {
+            anchors.centerIn: parent
+            name: endpoint.symbol
+            textStyle: Theme.title3
+            color: endpoint.tint
+        }
+    }
+
+    ColumnLayout {
+        Layout.fillWidth: true
+        Layout.minimumWidth: 40
+        spacing: 2
+
+        StyledText {
+            Layout.fillWidth: true
+            text: endpoint.title
+            font: Theme.caption2Bold
+            color: Theme.secondaryText
+        }
+
+        StyledText {
+            Layout.fillWidth: true
+            text: endpoint.name
+            font: Theme.headline
+            maximumLineCount: 1
+        }
+    }
+}

@@ -1,0 +1,118 @@
+import QtQuick
+import QtQuick.Layouts
+import Parvento.Model
+
+// The banner above the panes: how to start while the selection is
+// incomplete, the planned move once jobs and a destination are chosen.
+Rectangle {
+    id: summary
+
+    required property PrintJobsViewModel viewModel
+    readonly property bool ready: viewModel.selectedJobCount > 0 && viewModel.hasSelectedDestination
+
+    implicitHeight: (ready ? readyRow.implicitHeight : idleRow.implicitHeight) + 2 * 18
+    radius: 16
+    color: ready ? Theme.tint(Theme.accent, 0.10) : Theme.tint(Theme.text, 0.045)
+
+    RowLayout {
+        id: readyRow
+
+        anchors.fill: parent
+        anchors.margins: 18
+        visible: summary.ready
+        spacing: 18
+
+        TransferEndpoint {
+            Layout.preferredWidth: implicitWidth
+            Layout.fillWidth: true
+            Layout.maximumWidth: implicitWidth
+            symbol: "printer"
+            title: "QUELLDRUCKER"
+            name: summary.viewModel.sourcePrinterNamesText
+            tint: Theme.orange
+        }
+
+        Symbol {
+            name: "arrow.right.circle.fill"
+            fixedSize: 30
+            color: Theme.accent
+            Accessible.ignored: false
+            Accessible.role: Accessible.Graphic
+            Accessible.name: "wird verschoben nach"
+        }
+
+        TransferEndpoint {
+            Layout.preferredWidth: implicitWidth
+            Layout.fillWidth: true
+            Layout.maximumWidth: implicitWidth
+            symbol: "printer"
+            title: "ZIELDRUCKER"
+            name: summary.viewModel.selectedDestinationName
+            tint: Theme.cyan
+        }
+
+        Item {
+            Layout.fillWidth: true
+            Layout.minimumWidth: 12
+        }
+
+        ColumnLayout {
+            spacing: 3
+
+            StyledText {
+                Layout.alignment: Qt.AlignRight
+                text: summary.viewModel.selectedJobCount === 1 ? "AUSGEWÄHLTER AUFTRAG" : "AUSGEWÄHLTE AUFTRÄGE"
+                font: Theme.caption2Bold
+                color: Theme.secondaryText
+            }
+
+            StyledText {
+                Layout.alignment: Qt.AlignRight
+                text: summary.viewModel.selectedJobCount === 1 ? summary.viewModel.singleSelectedJobIdentifier : summary.viewModel.selectedJobCount + " Aufträge"
+                font: Theme.calloutMonoSemibold
+            }
+        }
+    }
+
+    RowLayout {
+        id: idleRow
+
+        anchors.fill: parent
+        anchors.margins: 18
+        visible: !summary.ready
+        spacing: 14
+
+        Rectangle {
+            implicitWidth: 38
+            implicitHeight: 38
+            radius: width / 2
+            color: Theme.tint(Theme.accent, 0.12)
+
+            Symbol {
+                anchors.centerIn: parent
+                name: "arrow.left.arrow.right"
+                textStyle: Theme.title2
+                color: Theme.accent
+            }
+        }
+
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 2
+
+            StyledText {
+                Layout.fillWidth: true
+                text: "Bereit zum Verschieben"
+                font: Theme.headline
+            }
+
+            StyledText {
+                Layout.fillWidth: true
+                text: "Wählen Sie links einen oder mehrere Aufträge und rechts den gut lesbaren Namen des Zieldruckers."
+                font: Theme.subheadline
+                color: Theme.secondaryText
+                wrapMode: Text.Wrap
+            }
+        }
+    }
+}
