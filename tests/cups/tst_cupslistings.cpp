@@ -75,6 +75,13 @@ private Q_SLOTS:
             // Real listings have no Title: or User: lines, so titles stay absent.
             m_expectedJobs.append(PrintJob {*id, queue, owner, std::nullopt});
         }
+        // lpstat -o writes a non-ASCII queue name percent-encoded inside the
+        // identifier; the identifier stays so, the queue name is decoded.
+        const std::optional<QString> handedOver = m_server.submitHeldJob(u"Übergabe"_s, other);
+        QVERIFY2(handedOver, qPrintable(m_server.lastError()));
+        m_expectedJobs.append(
+            PrintJob {u"%C3%9Cbergabe-"_s + handedOver->section(u'-', -1), u"Übergabe"_s, other, std::nullopt});
+
         // A queue that rejects new jobs still lists the ones already waiting.
         QVERIFY2(m_server.rejectQueue(u"Archiv"_s), qPrintable(m_server.lastError()));
     }

@@ -30,7 +30,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
-        for (const QString &queue : {u"Laser"_s, u"Farbe"_s, u"Etage-2"_s})
+        for (const QString &queue : {u"Laser"_s, u"Farbe"_s, u"Etage-2"_s, u"Übergabe"_s})
             QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
 
         const CUPSResult<QString> lpmove = CUPSService().resolveLPMoveURL();
@@ -40,39 +40,40 @@ private Q_SLOTS:
 
     void moveGivesTheJobANewIdentifier_data()
     {
+        QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("destination");
-        QTest::newRow("plain name") << u"Farbe"_s;
-        QTest::newRow("name with a dash") << u"Etage-2"_s;
+        // How lpstat -o writes the destination in the new identifier.
+        QTest::addColumn<QString>("listedDestination");
+        QTest::newRow("plain name") << u"Laser"_s << u"Farbe"_s << u"Farbe"_s;
+        QTest::newRow("name with a dash") << u"Laser"_s << u"Etage-2"_s << u"Etage-2"_s;
+        QTest::newRow("out of a queue with an umlaut") << u"Übergabe"_s << u"Farbe"_s << u"Farbe"_s;
+        QTest::newRow("into a queue with an umlaut") << u"Laser"_s << u"Übergabe"_s << u"%C3%9Cbergabe"_s;
     }
 
     void moveGivesTheJobANewIdentifier()
     {
+        QFETCH(QString, source);
         QFETCH(QString, destination);
-        const std::optional<QString> identifier = m_server.submitHeldJob(u"Laser"_s);
-        QVERIFY2(identifier, qPrintable(m_server.lastError()));
-        const QString number = identifier->section(u'-', -1);
+        QFETCH(QString, listedDestination);
+        const std::optional<QString> submitted = m_server.submitHeldJob(source);
+        QVERIFY2(submitted, qPrintable(m_server.lastError()));
+        const QString number = submitted->section(u'-', -1);
 
-        const CUPSResult<CommandResult> result = await(CUPSService::run(m_lpmove, {*identifier, destination}));
+        // The identifier goes to lpmove exactly as the listing printed it.
+        const QString identifier = listedJob(number).identifier;
+        QVERIFY(!identifier.isEmpty());
+        const CUPSResult<CommandResult> result = await(CUPSService::run(m_lpmove, {identifier, destination}));
         QVERIFY(result);
         const CUPSResult<void> valid = CUPSService::validate(*result, u"lpmove"_s);
         QVERIFY2(valid, qPrintable(valid ? QString() : valid.error().errorDescription()));
 
         // The job keeps its number and takes the destination's name.
-        const QString moved = destination + u'-' + number;
-        const std::optional<QStringList> identifiers = m_server.jobIdentifiers();
-        QVERIFY(identifiers);
-        QVERIFY(!identifiers->contains(*identifier));
-        QVERIFY(identifiers->contains(moved));
+        const PrintJob moved = listedJob(number);
+        QCOMPARE(moved.identifier, listedDestination + u'-' + number);
+        QCOMPARE(moved.sourcePrinterName, destination);
+        QCOMPARE(moved.owner, std::optional(PrivateCupsServer::userName()));
 
-        const CUPSResult<QList<PrintJob>> jobs = await(CUPSService().listJobs());
-        QVERIFY(jobs);
-        const auto job = std::find_if(jobs->cbegin(), jobs->cend(),
-                                      [&moved](const PrintJob &candidate) { return candidate.identifier == moved; });
-        QVERIFY(job != jobs->cend());
-        QCOMPARE(job->sourcePrinterName, destination);
-        QCOMPARE(job->owner, std::optional(PrivateCupsServer::userName()));
-
-        QVERIFY2(m_server.cancelJob(moved), qPrintable(m_server.lastError()));
+        QVERIFY2(m_server.cancelJob(moved.identifier), qPrintable(m_server.lastError()));
     }
 
     void otherFailuresAreNotPermissionErrors_data()
@@ -165,6 +166,19 @@ private Q_SLOTS:
     }
 
 private:
+    // The job with this number as listJobs() reports it; empty when not listed.
+    PrintJob listedJob(const QString &number)
+    {
+        const CUPSResult<QList<PrintJob>> jobs = await(CUPSService().listJobs());
+        if (!jobs)
+            return {};
+        for (const PrintJob &job : *jobs) {
+            if (job.identifier.endsWith(u'-' + number))
+                return job;
+        }
+        return {};
+    }
+
     PrivateCupsServer m_server;
     QString m_lpmove;
 };
