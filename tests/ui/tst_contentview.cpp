@@ -1,0 +1,369 @@
+// The window's regions against a model on fake lpstat/lpmove: selecting jobs
+// and a destination with the mouse, what the summary, the action bar and the
+// status bar then say, the empty states, and what assistive technology reads.
+
+#include "ContentViewHarness.h"
+
+#include <FakeCupsTools.h>
+#include <PrintJobsViewModelTestAccess.h>
+
+#include <QAccessible>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct FakeJob
+{
+    QString identifier;
+    QString owner;
+    QString title;
+};
+
+// Writes what the fake lpstat prints for these jobs and queues.
+void list(FakeCupsTools &tools, const QList<FakeJob> &jobs, const QStringList &printers)
+{
+    QStringList lines;
+    QString detailed;
+    for (const FakeJob &job : jobs) {
+        lines.append(job.owner.isEmpty() ? job.identifier
+                                         : job.identifier + u" "_s + job.owner + u" 1024 Mon 01 Jan 2024 12:00:00"_s);
+        if (!job.title.isEmpty())
+            detailed += job.identifier + u" "_s + job.owner + u" 1024\n\tTitle: "_s + job.title + u"\n"_s;
+    }
+    tools.setJobLines(lines);
+    tools.setDetailedJobListing(detailed);
+    tools.setPrinterNames(printers);
+}
+
+const QList<FakeJob> standardJobs {
+    {u"Laser-12"_s, u"anna"_s, u"Quartalsbericht.pdf"_s},
+    {u"Laser-13"_s, u"anna"_s, {}},
+    {u"Farbe-14"_s, u"bernd"_s, u"Plakat"_s},
+    {u"B\u00fcro-15"_s, {}, {}},
+};
+const QStringList standardPrinters {u"B\u00fcro"_s, u"Farbe"_s, u"Laser"_s, u"Archiv"_s};
+
+} // namespace
+
+class ContentViewTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { UiEnvironment::prepare(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        // A QML warning is a fault of the window.
+        QTest::failOnWarning(QRegularExpression(u".*"_s));
+        m_tools = std::make_unique<FakeCupsTools>();
+        list(*m_tools, standardJobs, standardPrinters);
+    }
+
+    void cleanup() { m_tools.reset(); }
+
+    void rowsShowTheListedJobsAndQueues()
+    {
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+
+        QCOMPARE(ui.model().jobCount(), 4);
+        QStringList first = ContentViewHarness::visibleTexts(ui.jobRow(0));
+        QCOMPARE(first, (QStringList {u"Quartalsbericht.pdf"_s, u"Laser-12"_s, u"Laser"_s, u"Von anna"_s}));
+        // No title: the generic name; no owner: no "Von " line.
+        QStringList untitled = ContentViewHarness::visibleTexts(ui.jobRow(3));
+        QCOMPARE(untitled, (QStringList {u"Druckauftrag"_s, u"B\u00fcro-15"_s, u"B\u00fcro"_s}));
+
+        QCOMPARE(ContentViewHarness::visibleTexts(ui.printerRow(0)),
+                 (QStringList {u"Archiv"_s, u"Als Ziel auswählen"_s}));
+        QVERIFY(ContentViewHarness::showsText(ui.item("statusBar"), u"lpmove: "_s + m_tools->lpmovePath()));
+    }
+
+    void jobRowClickSelectsAndSecondClickDeselects_data()
+    {
+        QTest::addColumn<bool>("inCorner");
+        QTest::newRow("centre") << false;
+        // Empty space of the rounded area, far from any text or icon.
+        QTest::newRow("empty space near the corner") << true;
+    }
+
+    void jobRowClickSelectsAndSecondClickDeselects()
+    {
+        QFETCH(bool, inCorner);
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+        QQuickItem *row = ui.jobRow(1);
+        QVERIFY(row);
+        const QPointF local
+            = inCorner ? QPointF(row->width() - 14, row->height() - 6) : QPointF(row->width() / 2, row->height() / 2);
+        QQuickItem *pane = ui.item("jobPane");
+
+        ui.click(row, local);
+        QVERIFY(row->property("isSelected").toBool());
+        QCOMPARE(ui.model().selectedJobIDs(), QSet<QString> {u"Laser-13"_s});
+        QVERIFY(ContentViewHarness::showsText(pane, u"1 ausgewählt"_s));
+
+        ui.click(row, local);
+        QVERIFY(!row->property("isSelected").toBool());
+        QVERIFY(ui.model().selectedJobIDs().isEmpty());
+        const QStringList texts = ContentViewHarness::visibleTexts(pane);
+        QVERIFY(!texts.contains(u"1 ausgewählt"_s));
+        QVERIFY(!texts.contains(u"0 ausgewählt"_s));
+    }
+
+    void printerRowClickChoosesAndAChosenRowStaysChosen()
+    {
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+        QQuickItem *archiv = ui.printerRow(0);
+        QQuickItem *farbe = ui.printerRow(2);
+        QCOMPARE(farbe->property("name").toString(), u"Farbe"_s);
+
+        ui.click(farbe);
+        QCOMPARE(ui.model().selectedDestinationIDText(), u"Farbe"_s);
+        QVERIFY(farbe->property("isSelected").toBool());
+        QCOMPARE(ContentViewHarness::visibleTexts(farbe), (QStringList {u"Farbe"_s, u"Als Ziel ausgewählt"_s}));
+
+        ui.click(farbe);
+        QCOMPARE(ui.model().selectedDestinationIDText(), u"Farbe"_s);
+        QVERIFY(farbe->property("isSelected").toBool());
+
+        ui.click(archiv);
+        QCOMPARE(ui.model().selectedDestinationIDText(), u"Archiv"_s);
+        QVERIFY(!farbe->property("isSelected").toBool());
+    }
+
+    void selectingAJobHidesItsQueueAndDropsItAsDestination()
+    {
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+        ui.click(ui.printerRow(3)); // Laser
+        QCOMPARE(ui.model().selectedDestinationIDText(), u"Laser"_s);
+
+        ui.click(ui.jobRow(0)); // waits in Laser
+        QVERIFY(!ui.model().hasSelectedDestination());
+        QCOMPARE(ui.model().destinationCount(), 3);
+        QCOMPARE(ContentViewHarness::visibleTexts(ui.item("destinationPane")).count(u"Als Ziel ausgewählt"_s), 0);
+    }
+
+    void summaryShowsThePlannedMoveOnceJobsAndDestinationAreChosen_data()
+    {
+        QTest::addColumn<QList<int>>("jobRows");
+        QTest::addColumn<QString>("destination");
+        QTest::addColumn<QStringList>("expected");
+
+        const QString idleTitle = u"Bereit zum Verschieben"_s;
+        QTest::newRow("nothing chosen") << QList<int> {} << QString() << QStringList {idleTitle};
+        QTest::newRow("jobs without destination") << QList<int> {0, 2} << QString() << QStringList {idleTitle};
+        QTest::newRow("destination without jobs") << QList<int> {} << u"Archiv"_s << QStringList {idleTitle};
+        QTest::newRow("one job") << QList<int> {1} << u"Archiv"_s
+                                 << QStringList {u"QUELLDRUCKER"_s,         u"Laser"_s,   u"ZIELDRUCKER"_s, u"Archiv"_s,
+                                                 u"AUSGEWÄHLTER AUFTRAG"_s, u"Laser-13"_s};
+        // Source names sorted by code point: upper case before the umlaut.
+        QTest::newRow("three jobs from three queues")
+            << QList<int> {3, 2, 0} << u"Archiv"_s
+            << QStringList {u"QUELLDRUCKER"_s, u"B\u00fcro, Farbe, Laser"_s, u"ZIELDRUCKER"_s,
+                            u"Archiv"_s,       u"AUSGEWÄHLTE AUFTRÄGE"_s,    u"3 Aufträge"_s};
+    }
+
+    void summaryShowsThePlannedMoveOnceJobsAndDestinationAreChosen()
+    {
+        QFETCH(QList<int>, jobRows);
+        QFETCH(QString, destination);
+        QFETCH(QStringList, expected);
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+
+        for (int row : jobRows)
+            ui.click(ui.jobRow(row));
+        if (!destination.isEmpty()) {
+            for (int row = 0; row < ui.model().destinationCount(); ++row) {
+                if (ui.printerRow(row)->property("name").toString() == destination)
+                    ui.click(ui.printerRow(row));
+            }
+        }
+
+        const QStringList texts = ContentViewHarness::visibleTexts(ui.item("transferSummary"));
+        if (expected.size() == 1) {
+            QCOMPARE(texts.first(), expected.first());
+            QVERIFY(!texts.contains(u"QUELLDRUCKER"_s));
+        } else {
+            QCOMPARE(texts, expected);
+        }
+    }
+
+    void actionBarFollowsWhetherAMoveMayBeRequested_data()
+    {
+        QTest::addColumn<bool>("choose");
+        QTest::addColumn<QString>("busy");
+        QTest::addColumn<QString>("headline");
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<bool>("enabled");
+
+        const QString incomplete = u"Mindestens ein Auftrag und ein davon verschiedener Zieldrucker werden benötigt."_s;
+        QTest::newRow("nothing chosen") << false << QString() << u"Auswahl vervollständigen"_s << incomplete << false;
+        QTest::newRow("two jobs and a destination")
+            << true << QString() << u"Bereit zur Sammelübergabe"_s
+            << u"2 ausgewählte Aufträge werden erst nach Ihrer Bestätigung verschoben."_s << true;
+        QTest::newRow("complete but loading")
+            << true << u"loading"_s << u"Auswahl vervollständigen"_s << incomplete << false;
+        QTest::newRow("complete but moving")
+            << true << u"moving"_s << u"Auswahl vervollständigen"_s << incomplete << false;
+    }
+
+    void actionBarFollowsWhetherAMoveMayBeRequested()
+    {
+        QFETCH(bool, choose);
+        QFETCH(QString, busy);
+        QFETCH(QString, headline);
+        QFETCH(QString, sentence);
+        QFETCH(bool, enabled);
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+        if (choose) {
+            ui.click(ui.jobRow(0));
+            ui.click(ui.jobRow(1));
+            ui.click(ui.printerRow(0));
+        }
+        if (busy == u"loading"_s)
+            PrintJobsViewModelTestAccess::setLoading(ui.model(), true);
+        if (busy == u"moving"_s)
+            PrintJobsViewModelTestAccess::setMoving(ui.model(), true);
+
+        QQuickItem *actionBar = ui.item("actionBar");
+        QQuickItem *button = ContentViewHarness::childItem(actionBar, "moveButton");
+        const QStringList texts = ContentViewHarness::visibleTexts(actionBar);
+        QCOMPARE(texts.value(0), headline);
+        QCOMPARE(texts.value(1), sentence);
+        QCOMPARE(button->isEnabled(), enabled);
+        QCOMPARE(button->property("text").toString(),
+                 busy == u"moving"_s ? u"Verschiebe \u2026"_s : u"Auswahl verschieben"_s);
+        // While busy no row takes a click.
+        QCOMPARE(ui.jobRow(2)->isEnabled(), busy.isEmpty());
+        QCOMPARE(ui.printerRow(0)->isEnabled(), busy.isEmpty());
+        if (!busy.isEmpty()) {
+            const QSet<QString> before = ui.model().selectedJobIDs();
+            ui.click(ui.jobRow(2));
+            ui.click(ui.printerRow(1));
+            QCOMPARE(ui.model().selectedJobIDs(), before);
+            QCOMPARE(ui.model().selectedDestinationIDText(), u"Archiv"_s);
+            PrintJobsViewModelTestAccess::setLoading(ui.model(), false);
+            PrintJobsViewModelTestAccess::setMoving(ui.model(), false);
+        }
+    }
+
+    void statusBarShowsBusyStateStatusLineAndLpmove()
+    {
+        m_tools->delayListing(u"-o"_s, 0.5);
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QQuickItem *statusBar = ui.item("statusBar");
+        QQuickItem *header = ui.item("headerRegion");
+        // The first reload runs: clock, loading note, no lpmove yet.
+        QTRY_VERIFY(ui.model().isLoading());
+        QVERIFY(ContentViewHarness::showsText(header, u"Lade CUPS \u2026"_s));
+        QCOMPARE(ContentViewHarness::visibleSymbols(statusBar), QStringList {u"clock"_s});
+        for (const QString &text : ContentViewHarness::visibleTexts(statusBar))
+            QVERIFY2(!text.startsWith(u"lpmove: "_s), qPrintable(text));
+        // Neither rows nor the empty state while the first reload runs.
+        QVERIFY(!ContentViewHarness::showsText(ui.item("jobPane"), u"Keine wartenden Aufträge"_s));
+        QVERIFY(!ContentViewHarness::showsText(ui.item("destinationPane"), u"Keine Zieldrucker verfügbar"_s));
+
+        QVERIFY(ui.waitUntilIdle());
+        QVERIFY(!ContentViewHarness::showsText(header, u"Lade CUPS \u2026"_s));
+        QCOMPARE(ContentViewHarness::visibleSymbols(statusBar), QStringList {u"checkmark.circle"_s});
+        QVERIFY(ContentViewHarness::showsText(statusBar, ui.model().statusText()));
+        QVERIFY(ContentViewHarness::showsText(statusBar, u"lpmove: "_s + m_tools->lpmovePath()));
+    }
+
+    void emptyStatesExplainWhatIsMissing_data()
+    {
+        QTest::addColumn<QList<FakeJob>>("jobs");
+        QTest::addColumn<QStringList>("printers");
+        QTest::addColumn<bool>("selectFirstJob");
+        QTest::addColumn<QStringList>("jobPaneTexts");
+        QTest::addColumn<QStringList>("destinationPaneTexts");
+
+        const QStringList noJobs {u"Keine wartenden Aufträge"_s,
+                                  u"Sobald CUPS einen Auftrag meldet, erscheint er hier."_s};
+        QTest::newRow("nothing at all") << QList<FakeJob> {} << QStringList {} << false << noJobs
+                                        << QStringList {u"Keine Zieldrucker verfügbar"_s,
+                                                        u"Wählen Sie zuerst mindestens einen Auftrag."_s};
+        QTest::newRow("the only queue holds the selected job")
+            << QList<FakeJob> {{u"Laser-1"_s, u"anna"_s, {}}} << QStringList {u"Laser"_s} << true << QStringList {}
+            << QStringList {u"Keine Zieldrucker verfügbar"_s,
+                            u"Die Quellgeräte der Auswahl sind die einzigen bekannten Drucker."_s};
+    }
+
+    void emptyStatesExplainWhatIsMissing()
+    {
+        QFETCH(QList<FakeJob>, jobs);
+        QFETCH(QStringList, printers);
+        QFETCH(bool, selectFirstJob);
+        QFETCH(QStringList, jobPaneTexts);
+        QFETCH(QStringList, destinationPaneTexts);
+        list(*m_tools, jobs, printers);
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+        if (selectFirstJob)
+            ui.click(ui.jobRow(0));
+
+        const QStringList jobTexts = ContentViewHarness::visibleTexts(ui.item("jobPane"));
+        const QStringList destinationTexts = ContentViewHarness::visibleTexts(ui.item("destinationPane"));
+        for (const QString &text : jobPaneTexts)
+            QVERIFY2(jobTexts.contains(text), qPrintable(text));
+        if (jobPaneTexts.isEmpty())
+            QVERIFY(!jobTexts.contains(u"Keine wartenden Aufträge"_s));
+        for (const QString &text : destinationPaneTexts)
+            QVERIFY2(destinationTexts.contains(text), qPrintable(text));
+        // The count badges count what each pane lists.
+        QCOMPARE(jobTexts.at(jobTexts.indexOf(u"Mehrfachauswahl möglich"_s) + 1), QString::number(jobs.size()));
+        QCOMPARE(destinationTexts.at(destinationTexts.indexOf(u"Name deutlich prüfen, dann verschieben"_s) + 1),
+                 u"0"_s);
+    }
+
+    void assistiveTechnologyReadsRowsBadgesAndArrow()
+    {
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+        using Harness = ContentViewHarness;
+
+        QQuickItem *job = ui.jobRow(0);
+        QCOMPARE(Harness::accessibleText(job, QAccessible::Name),
+                 u"Laser-12 · Quelle: Laser · Eigentümer: anna · Titel: Quartalsbericht.pdf"_s);
+        QCOMPARE(Harness::accessibleText(job, QAccessible::Description), u"Fügt diesen Auftrag zur Auswahl hinzu"_s);
+        ui.click(job);
+        QCOMPARE(Harness::accessibleText(job, QAccessible::Description), u"Hebt die Auswahl dieses Auftrags auf"_s);
+
+        QQuickItem *printer = ui.printerRow(0);
+        QCOMPARE(Harness::accessibleText(printer, QAccessible::Name), u"Drucker Archiv"_s);
+        QCOMPARE(Harness::accessibleText(printer, QAccessible::Description), u"Wählt diesen Drucker als Ziel"_s);
+        ui.click(printer);
+        QCOMPARE(Harness::accessibleText(printer, QAccessible::Description), u"Als Ziel ausgewählt"_s);
+
+        const QList<QQuickItem *> items = ui.view()->findChildren<QQuickItem *>();
+        QStringList badges;
+        QStringList arrows;
+        for (QQuickItem *item : items) {
+            if (!item->isVisible())
+                continue;
+            const QString name = Harness::accessibleText(item, QAccessible::Name);
+            if (name.endsWith(u" Einträge"_s))
+                badges.append(name);
+            if (name == u"wird verschoben nach"_s)
+                arrows.append(name);
+        }
+        // All waiting jobs, and the queues left once a Laser job is selected.
+        badges.sort();
+        QCOMPARE(badges, (QStringList {u"3 Einträge"_s, u"4 Einträge"_s}));
+        QCOMPARE(arrows.size(), 1);
+    }
+
+private:
+    std::unique_ptr<FakeCupsTools> m_tools;
+};
+
+QTEST_MAIN(ContentViewTest)
+#include "tst_contentview.moc"
