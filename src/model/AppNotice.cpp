@@ -2,5 +2,5 @@
 
 AppNotice AppNotice::make(const QString &title, const QString &message)
 {
-    return AppNotice { QUuid::createUuid(), title, message };
+    return AppNotice {QUuid::createUuid(), title, message};
 }

@@ -129,6 +129,22 @@ public:
         finishSweep();
     }
 
+    // Lets `change(index, row)` alter rows in place; it returns whether it
+    // changed the row, and the changed rows are announced in runs.
+    template<typename Change, typename Notifier> void changeEach(Change change, Notifier &notifier)
+    {
+        qsizetype changedFirst = -1;
+        for (qsizetype i = 0; i <= m_front.size(); ++i) {
+            if (i < m_front.size() && change(i, m_front[i])) {
+                if (changedFirst < 0)
+                    changedFirst = i;
+            } else if (changedFirst >= 0) {
+                notifier.dataChanged(changedFirst, i - 1);
+                changedFirst = -1;
+            }
+        }
+    }
+
 private:
     bool sameKeys(const QList<Row> &next) const
     {

@@ -2,6 +2,22 @@
 
 using namespace Qt::StringLiterals;
 
+// Forwards the row changes of IdentityRows to the model's signals.
+struct JobListModel::Notifier
+{
+    JobListModel *model;
+    QList<int> roles; // of a content change; empty for "all"
+
+    void beginRemoveRows(qsizetype first, qsizetype last) { model->beginRemoveRows({}, int(first), int(last)); }
+    void endRemoveRows() { model->endRemoveRows(); }
+    void beginInsertRows(qsizetype first, qsizetype last) { model->beginInsertRows({}, int(first), int(last)); }
+    void endInsertRows() { model->endInsertRows(); }
+    void dataChanged(qsizetype first, qsizetype last)
+    {
+        Q_EMIT model->dataChanged(model->index(int(first)), model->index(int(last)), roles);
+    }
+};
+
 JobListModel::JobListModel(QObject *parent)
     : QAbstractListModel(parent)
 { }
@@ -51,13 +67,13 @@ QVariant JobListModel::data(const QModelIndex &index, int role) const
 QHash<int, QByteArray> JobListModel::roleNames() const
 {
     return {
-        { IdentifierRole, "identifier" },
-        { DisplayTitleRole, "displayTitle" },
-        { SourcePrinterNameRole, "sourcePrinterName" },
-        { OwnerRole, "owner" },
-        { HasOwnerRole, "hasOwner" },
-        { AccessibleDescriptionRole, "accessibleDescription" },
-        { IsSelectedRole, "isSelected" },
+        {IdentifierRole, "identifier"},
+        {DisplayTitleRole, "displayTitle"},
+        {SourcePrinterNameRole, "sourcePrinterName"},
+        {OwnerRole, "owner"},
+        {HasOwnerRole, "hasOwner"},
+        {AccessibleDescriptionRole, "accessibleDescription"},
+        {IsSelectedRole, "isSelected"},
     };
 }
 
@@ -67,23 +83,26 @@ void JobListModel::update(const QList<PrintJob> &jobs, const QList<QString> &key
     QList<Row> rows;
     rows.reserve(jobs.size());
     for (qsizetype i = 0; i < jobs.size(); ++i)
-        rows.append(Row { jobs.at(i), keys.at(i), selectedKeys.contains(keys.at(i)) });
+        rows.append(Row {jobs.at(i), keys.at(i), selectedKeys.contains(keys.at(i))});
 
-    struct Notifier
-    {
-        JobListModel *model;
-        void beginRemoveRows(qsizetype first, qsizetype last) { model->beginRemoveRows({}, int(first), int(last)); }
-        void endRemoveRows() { model->endRemoveRows(); }
-        void beginInsertRows(qsizetype first, qsizetype last) { model->beginInsertRows({}, int(first), int(last)); }
-        void endInsertRows() { model->endInsertRows(); }
-        void dataChanged(qsizetype first, qsizetype last)
-        {
-            Q_EMIT model->dataChanged(model->index(int(first)), model->index(int(last)));
-        }
-    } notifier { this };
+    Notifier notifier {this, {}};
 
     const int before = count();
     m_rows.assign(std::move(rows), notifier);
     if (count() != before)
         Q_EMIT countChanged();
+}
+
+void JobListModel::updateSelection(const QList<bool> &selected)
+{
+    Q_ASSERT(selected.size() == m_rows.size());
+    Notifier notifier {this, {IsSelectedRole}};
+    m_rows.changeEach(
+        [&selected](qsizetype index, Row &row) {
+            if (row.isSelected == selected.at(index))
+                return false;
+            row.isSelected = selected.at(index);
+            return true;
+        },
+        notifier);
 }

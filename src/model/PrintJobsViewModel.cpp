@@ -29,13 +29,24 @@ QString loadedStatusText(qsizetype jobCount, qsizetype printerCount)
         + u" Drucker geladen."_s;
 }
 
-// Plain text order: Unicode scalar values of the canonical forms, so that a
-// name outside the BMP sorts after U+FFFF rather than among the surrogates.
-bool codePointLess(const QString &lhs, const QString &rhs)
+// Plain text order: Unicode scalar values. UTF-16 code units compare the
+// same way except that a surrogate (a character beyond U+FFFF) must sort after
+// U+E000..U+FFFF, so those two ranges swap places at the first difference.
+bool codePointLess(QStringView lhs, QStringView rhs)
 {
-    const QList<uint> left = lhs.toUcs4();
-    const QList<uint> right = rhs.toUcs4();
-    return std::lexicographical_compare(left.cbegin(), left.cend(), right.cbegin(), right.cend());
+    const auto rank = [](char16_t unit) -> char16_t {
+        if (unit >= 0xE000)
+            return unit - 0x800;
+        if (unit >= 0xD800)
+            return unit + 0x2000;
+        return unit;
+    };
+    const qsizetype common = std::min(lhs.size(), rhs.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        if (lhs[i] != rhs[i])
+            return rank(lhs[i].unicode()) < rank(rhs[i].unicode());
+    }
+    return lhs.size() < rhs.size();
 }
 
 // One job's part of a move, off the UI thread: the destination check, a fresh
@@ -57,7 +68,7 @@ QFuture<CUPSResult<void>> moveOneJob(const CUPSService &service, const PrintJob 
         .then([job, destination](const CUPSResult<CUPSAvailability> &availability) {
             if (!availability)
                 return QtFuture::makeReadyFuture(CUPSResult<CommandResult>(Failure(availability.error())));
-            return CUPSService::run(availability->lpmoveURL, { job.identifier, destination.name });
+            return CUPSService::run(availability->lpmoveURL, {job.identifier, destination.name});
         })
         .unwrap()
         .then([](const CUPSResult<CommandResult> &result) -> CUPSResult<void> {
@@ -178,7 +189,7 @@ struct PrintJobsViewModel::MoveRun
                              run->moved.append(job);
                          else
                              run->failures.append(
-                                 { job, outcome ? WorkflowError(outcome->error()) : WorkflowError::unexpected() });
+                                 {job, outcome ? WorkflowError(outcome->error()) : WorkflowError::unexpected()});
                          ++run->next;
                          moveNext(run);
                      });
@@ -295,6 +306,7 @@ void PrintJobsViewModel::setJobs(const QList<PrintJob> &jobs)
         m_jobKeys.append(TextRules::canonical(job.identifier));
         m_jobSourceKeys.append(TextRules::canonical(job.sourcePrinterName));
     }
+    updateSelectionFlags();
     syncJobModel();
     syncDestinationModel();
     Q_EMIT changed();
@@ -314,7 +326,8 @@ void PrintJobsViewModel::setPrinters(const QList<Printer> &printers)
 void PrintJobsViewModel::setSelectedJobIDs(const QSet<QString> &identifiers)
 {
     m_selectedJobIDs = identifiers;
-    syncJobModel();
+    updateSelectionFlags();
+    m_jobModel->updateSelection(m_jobSelected);
     syncDestinationModel();
     Q_EMIT changed();
 }
@@ -362,6 +375,13 @@ void PrintJobsViewModel::setLpmovePath(const std::optional<QString> &path)
     Q_EMIT changed();
 }
 
+void PrintJobsViewModel::updateSelectionFlags()
+{
+    m_jobSelected.resize(m_jobs.size());
+    for (qsizetype i = 0; i < m_jobs.size(); ++i)
+        m_jobSelected[i] = m_selectedJobIDs.contains(m_jobKeys.at(i));
+}
+
 void PrintJobsViewModel::syncJobModel()
 {
     m_jobModel->update(m_jobs, m_jobKeys, m_selectedJobIDs);
@@ -394,7 +414,7 @@ QSet<QString> PrintJobsViewModel::selectedSourceKeys() const
     if (m_selectedJobIDs.isEmpty())
         return sources;
     for (qsizetype i = 0; i < m_jobs.size(); ++i) {
-        if (m_selectedJobIDs.contains(m_jobKeys.at(i)))
+        if (m_jobSelected.at(i))
             sources.insert(m_jobSourceKeys.at(i));
     }
     return sources;
@@ -415,7 +435,7 @@ QList<PrintJob> PrintJobsViewModel::selectedJobs() const
     if (m_selectedJobIDs.isEmpty())
         return selected;
     for (qsizetype i = 0; i < m_jobs.size(); ++i) {
-        if (m_selectedJobIDs.contains(m_jobKeys.at(i)))
+        if (m_jobSelected.at(i))
             selected.append(m_jobs.at(i));
     }
     return selected;
@@ -437,7 +457,7 @@ QSet<QString> PrintJobsViewModel::selectedSourcePrinterNames() const
     if (m_selectedJobIDs.isEmpty())
         return names;
     for (qsizetype i = 0; i < m_jobs.size(); ++i) {
-        if (!m_selectedJobIDs.contains(m_jobKeys.at(i)) || seen.contains(m_jobSourceKeys.at(i)))
+        if (!m_jobSelected.at(i) || seen.contains(m_jobSourceKeys.at(i)))
             continue;
         seen.insert(m_jobSourceKeys.at(i));
         names.insert(m_jobs.at(i).sourcePrinterName);
@@ -533,7 +553,7 @@ QFuture<void> PrintJobsViewModel::refresh()
     if (isBusy())
         return QtFuture::makeReadyFuture();
     setLoading(true);
-    auto run = std::make_shared<RefreshRun>(RefreshRun { this, m_service, QPromise<void>() });
+    auto run = std::make_shared<RefreshRun>(RefreshRun {this, m_service, QPromise<void>()});
     QFuture<void> done = run->promise.future();
     RefreshRun::start(run);
     return done;
@@ -670,11 +690,16 @@ QString PrintJobsViewModel::selectedDestinationName() const
 
 QString PrintJobsViewModel::sourcePrinterNamesText() const
 {
-    QStringList names = selectedSourcePrinterNames().values();
-    std::sort(names.begin(), names.end(), [](const QString &lhs, const QString &rhs) {
-        return codePointLess(TextRules::canonical(lhs), TextRules::canonical(rhs));
-    });
-    return names.join(u", "_s);
+    QList<std::pair<QString, QString>> names; // canonical form, as listed
+    for (const QString &name : selectedSourcePrinterNames())
+        names.append({TextRules::canonical(name), name});
+    std::sort(names.begin(), names.end(),
+              [](const auto &lhs, const auto &rhs) { return codePointLess(lhs.first, rhs.first); });
+    QStringList listed;
+    listed.reserve(names.size());
+    for (const auto &[canonical, name] : std::as_const(names))
+        listed.append(name);
+    return listed.join(u", "_s);
 }
 
 int PrintJobsViewModel::destinationCount() const

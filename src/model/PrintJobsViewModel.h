@@ -140,6 +140,7 @@ private:
     QSet<QString> selectedSourceKeys() const;
     // Index into m_printers of the chosen destination, or -1.
     qsizetype selectedDestinationIndex() const;
+    void updateSelectionFlags();
     void syncJobModel();
     void syncDestinationModel();
 
@@ -154,6 +155,9 @@ private:
     // Canonical identifiers, so that a job listed in another normalisation
     // stays the same job.
     QSet<QString> m_selectedJobIDs;
+    // Per job of m_jobs: selected or not. Kept with every write of the jobs or
+    // the selection, so that derived values need no hashing per read.
+    QList<bool> m_jobSelected;
     std::optional<QString> m_selectedDestinationID;
     bool m_isLoading = false;
     bool m_isMoving = false;

@@ -38,8 +38,8 @@ QVariant PrinterListModel::data(const QModelIndex &index, int role) const
 QHash<int, QByteArray> PrinterListModel::roleNames() const
 {
     return {
-        { NameRole, "name" },
-        { IsSelectedRole, "isSelected" },
+        {NameRole, "name"},
+        {IsSelectedRole, "isSelected"},
     };
 }
 
@@ -50,7 +50,7 @@ void PrinterListModel::update(const QList<Printer> &printers, const QList<QStrin
     QList<Row> rows;
     rows.reserve(printers.size());
     for (qsizetype i = 0; i < printers.size(); ++i)
-        rows.append(Row { printers.at(i), keys.at(i), selectedKey && *selectedKey == keys.at(i) });
+        rows.append(Row {printers.at(i), keys.at(i), selectedKey && *selectedKey == keys.at(i)});
 
     struct Notifier
     {
@@ -63,7 +63,7 @@ void PrinterListModel::update(const QList<Printer> &printers, const QList<QStrin
         {
             Q_EMIT model->dataChanged(model->index(int(first)), model->index(int(last)));
         }
-    } notifier { this };
+    } notifier {this};
 
     const int before = count();
     m_rows.assign(std::move(rows), notifier);

@@ -14,6 +14,10 @@ struct PrintJobsViewModelTestAccess
         model.setJobs(jobs);
         model.setPrinters(printers);
     }
+    static void setSelectedJobIDs(PrintJobsViewModel &model, const QSet<QString> &identifiers)
+    {
+        model.setSelectedJobIDs(identifiers);
+    }
     static void retainValidSelections(PrintJobsViewModel &model) { model.retainValidSelections(); }
     static void present(PrintJobsViewModel &model, const WorkflowError &error, const QString &title)
     {

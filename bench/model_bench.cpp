@@ -1,0 +1,160 @@
+// The window model with a large workstation's worth of data: 10,000 waiting
+// jobs over 500 queues. Measures what the UI pays per click (a toggle and a
+// read of every derived value), the selection trim after a reload, and the
+// identity diff of the job rows.
+#include <JobListModel.h>
+#include <PrintJobsViewModel.h>
+#include <PrintJobsViewModelTestAccess.h>
+#include <PrinterListModel.h>
+
+#include <benchmark/benchmark.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int jobCount = 10'000;
+constexpr int queueCount = 500;
+
+QString queueName(int index)
+{
+    return u"Laser-Etage%1"_s.arg(index);
+}
+
+// Jobs first..first+count-1; every fifth has a title, every job an owner.
+QList<PrintJob> makeJobs(int first, int count, const QString &titleSuffix = {})
+{
+    QList<PrintJob> jobs;
+    jobs.reserve(count);
+    for (int number = first; number < first + count; ++number) {
+        const QString queue = queueName(number % queueCount);
+        PrintJob job {queue + u'-' + QString::number(number), queue, u"anna"_s, std::nullopt};
+        if (number % 5 == 0)
+            job.title = u"Bericht %1.pdf"_s.arg(number) + titleSuffix;
+        jobs.append(std::move(job));
+    }
+    return jobs;
+}
+
+QList<Printer> makePrinters()
+{
+    QList<Printer> printers;
+    for (int index = 0; index < queueCount; ++index)
+        printers.append(Printer {queueName(index)});
+    return printers;
+}
+
+// The identifiers of every `step`-th job.
+QSet<QString> every(const QList<PrintJob> &jobs, int step)
+{
+    QSet<QString> identifiers;
+    for (qsizetype i = 0; i < jobs.size(); i += step)
+        identifiers.insert(jobs[i].identifier);
+    return identifiers;
+}
+
+void readEveryDerivedValue(const PrintJobsViewModel &model)
+{
+    benchmark::DoNotOptimize(model.selectedJobs());
+    benchmark::DoNotOptimize(model.selectedDestination());
+    benchmark::DoNotOptimize(model.selectedSourcePrinterNames());
+    benchmark::DoNotOptimize(model.destinationPrinters());
+    benchmark::DoNotOptimize(model.canRequestMove());
+    benchmark::DoNotOptimize(model.confirmationMessage());
+    // What the QML view reads besides.
+    benchmark::DoNotOptimize(model.selectedJobCount());
+    benchmark::DoNotOptimize(model.singleSelectedJobIdentifier());
+    benchmark::DoNotOptimize(model.hasSelectedDestination());
+    benchmark::DoNotOptimize(model.selectedDestinationName());
+    benchmark::DoNotOptimize(model.sourcePrinterNamesText());
+    benchmark::DoNotOptimize(model.destinationCount());
+}
+
+// Argument: every how-many-th job is selected (1: all 10,000; 1000: ten).
+// The destination stays valid, so the confirmation text lists every selected job.
+void toggleAndReadDerived(benchmark::State &state)
+{
+    PrintJobsViewModel model;
+    const QList<PrintJob> jobs = makeJobs(0, jobCount);
+    PrintJobsViewModelTestAccess::load(model, jobs, makePrinters());
+    PrintJobsViewModelTestAccess::setSelectedJobIDs(model, every(jobs, int(state.range(0))));
+    model.setSelectedDestinationID(u"Farbe"_s);
+
+    for (auto _ : state) {
+        // The same job on and off, so the selection keeps its size.
+        model.toggleJobSelection(jobs[1]);
+        readEveryDerivedValue(model);
+    }
+    state.counters["selected"] = double(model.selectedJobIDs().size());
+}
+BENCHMARK(toggleAndReadDerived)->Arg(1000)->Arg(2)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A reload that drops 1,000 jobs and adds 1,000 new ones, with half of all
+// jobs and a destination selected: the time of retainValidSelections alone
+// (which includes bringing both row models up to date).
+void retainAfterReload(benchmark::State &state)
+{
+    const QList<Printer> printers = makePrinters();
+    const QList<PrintJob> before = makeJobs(0, jobCount);
+    const QList<PrintJob> after = makeJobs(1'000, jobCount);
+    const QSet<QString> selection = every(before, 2);
+
+    PrintJobsViewModel model;
+    for (auto _ : state) {
+        state.PauseTiming();
+        PrintJobsViewModelTestAccess::load(model, before, printers);
+        PrintJobsViewModelTestAccess::setSelectedJobIDs(model, selection);
+        model.setSelectedDestinationID(queueName(3));
+        PrintJobsViewModelTestAccess::load(model, after, printers);
+        state.ResumeTiming();
+
+        PrintJobsViewModelTestAccess::retainValidSelections(model);
+    }
+    state.counters["kept"] = double(model.selectedJobIDs().size());
+}
+BENCHMARK(retainAfterReload)->Unit(benchmark::kMillisecond);
+
+// One update of the job rows from one 10,000-job listing to the next.
+// Argument 0: the same listing again; 1: 1,000 jobs gone, 1,000 new, every
+// twentieth job retitled; 2: every other job gone and as many new ones
+// interleaved (scattered changes).
+void jobRowsDiff(benchmark::State &state)
+{
+    const QList<PrintJob> base = makeJobs(0, jobCount);
+    QList<PrintJob> next;
+    switch (state.range(0)) {
+    case 0:
+        next = base;
+        break;
+    case 1:
+        next = makeJobs(1'000, jobCount);
+        for (qsizetype i = 0; i < next.size(); i += 20)
+            next[i].title = u"Neu"_s;
+        break;
+    default:
+        for (qsizetype i = 0; i < base.size(); ++i)
+            next.append(i % 2 ? base[i] : makeJobs(jobCount + int(i), 1).first());
+        break;
+    }
+    const auto keysOf = [](const QList<PrintJob> &jobs) {
+        QList<QString> keys;
+        for (const PrintJob &job : jobs)
+            keys.append(job.identifier);
+        return keys;
+    };
+    const QList<QString> baseKeys = keysOf(base);
+    const QList<QString> nextKeys = keysOf(next);
+
+    JobListModel model;
+    for (auto _ : state) {
+        state.PauseTiming();
+        model.update(base, baseKeys, {});
+        state.ResumeTiming();
+        model.update(next, nextKeys, {});
+    }
+}
+BENCHMARK(jobRowsDiff)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
