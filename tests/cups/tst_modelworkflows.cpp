@@ -1,0 +1,182 @@
+// The window model end to end: reloads and moves with the real lpstat and
+// lpmove against a private CUPS scheduler.
+
+#include <PrintJobsViewModel.h>
+#include <PrivateCupsServer.h>
+
+#include <QTest>
+#include <QThreadPool>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+[[nodiscard]] bool finishes(const QFuture<void> &future)
+{
+    return QTest::qWaitFor([&future] { return future.isFinished(); }, 60'000);
+}
+
+QStringList identifiers(const QList<PrintJob> &jobs)
+{
+    QStringList result;
+    for (const PrintJob &job : jobs)
+        result.append(job.identifier);
+    return result;
+}
+
+// Selects exactly these jobs (by identifier) and the destination.
+void choose(PrintJobsViewModel &model, const QStringList &jobs, const QString &destination)
+{
+    for (const PrintJob &job : model.jobs()) {
+        if (jobs.contains(job.identifier) != model.selectedJobIDs().contains(job.identifier))
+            model.toggleJobSelection(job);
+    }
+    model.setSelectedDestinationID(destination);
+}
+
+QString number(const QString &identifier)
+{
+    return identifier.section(u'-', -1);
+}
+
+} // namespace
+
+class ModelWorkflowsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
+        for (const QString &queue : {u"Laser"_s, u"Etage-2"_s, u"Farbe"_s})
+            QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
+    }
+
+    void cleanup() { QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount()); }
+
+    void threeJobsMoveToAThirdQueue_data()
+    {
+        QTest::addColumn<int>("threads");
+        QTest::newRow("pool of 1") << 1;
+        QTest::newRow("pool of 2") << 2;
+    }
+
+    // Three held jobs on two queues go to a third; the closing reload lists
+    // them under their new identifiers.
+    void threeJobsMoveToAThirdQueue()
+    {
+        QFETCH(int, threads);
+        QThreadPool::globalInstance()->setMaxThreadCount(threads);
+        QStringList submitted;
+        for (const QString &queue : {u"Laser"_s, u"Laser"_s, u"Etage-2"_s}) {
+            const std::optional<QString> id = m_server.submitHeldJob(queue);
+            QVERIFY2(id, qPrintable(m_server.lastError()));
+            submitted.append(*id);
+        }
+
+        PrintJobsViewModel model;
+        QVERIFY(finishes(model.refresh()));
+        QVERIFY2(!model.notice(), qPrintable(model.noticeMessage()));
+        for (const QString &id : std::as_const(submitted))
+            QVERIFY(identifiers(model.jobs()).contains(id));
+        choose(model, submitted, u"Farbe"_s);
+        QVERIFY(model.canRequestMove());
+
+        QString statusAtMoveEnd;
+        connect(&model, &PrintJobsViewModel::changed, this, [&] {
+            if (statusAtMoveEnd.isEmpty() && model.notice())
+                statusAtMoveEnd = u"pending"_s;
+            else if (statusAtMoveEnd == u"pending"_s)
+                statusAtMoveEnd = model.statusText();
+        });
+        QVERIFY(finishes(model.moveSelectedJobs()));
+
+        QCOMPARE(model.notice()->title, u"3 Aufträge verschoben"_s);
+        QCOMPARE(model.notice()->message,
+                 u"Alle ausgewählten Aufträge wurden an Farbe übergeben. Die Listen werden aktualisiert."_s);
+        QCOMPARE(statusAtMoveEnd, u"3 Auftrag bzw. Aufträge wurden an CUPS übergeben."_s);
+
+        const QStringList listed = identifiers(model.jobs());
+        for (const QString &id : std::as_const(submitted)) {
+            QVERIFY2(!listed.contains(id), qPrintable(id));
+            QVERIFY2(listed.contains(u"Farbe-"_s + number(id)), qPrintable(id));
+        }
+        QVERIFY(model.selectedJobIDs().isEmpty());
+        QCOMPARE(model.selectedDestinationID(), u"Farbe"_s);
+        QVERIFY(!model.isMoving());
+        QVERIFY(!model.isLoading());
+    }
+
+    void cancelledJobFailsWhileTheOthersMove()
+    {
+        QStringList submitted;
+        for (const QString &queue : {u"Laser"_s, u"Etage-2"_s, u"Etage-2"_s}) {
+            const std::optional<QString> id = m_server.submitHeldJob(queue);
+            QVERIFY2(id, qPrintable(m_server.lastError()));
+            submitted.append(*id);
+        }
+
+        PrintJobsViewModel model;
+        QVERIFY(finishes(model.refresh()));
+        choose(model, submitted, u"Farbe"_s);
+        const QString cancelled = submitted[1];
+        QVERIFY2(m_server.cancelJob(cancelled), qPrintable(m_server.lastError()));
+
+        QVERIFY(finishes(model.moveSelectedJobs()));
+        QCOMPARE(model.notice()->title, u"Nicht alle Aufträge konnten verschoben werden"_s);
+        const QStringList lines = model.notice()->message.split(u'\n');
+        QCOMPARE(lines.first(), u"2 Auftrag bzw. Aufträge wurden übergeben."_s);
+        QCOMPARE(lines.size(), 6);
+        QCOMPARE(lines[2], u"Nicht verschoben:"_s);
+        // lpmove's own words after the label and status.
+        const QString failure = u"• "_s + cancelled + u": lpmove ist mit Status "_s;
+        QVERIFY2(lines[3].startsWith(failure) && lines[3].contains(u"fehlgeschlagen. lpmove: "_s),
+                 qPrintable(lines[3]));
+        QCOMPARE(lines.last(), u"Die Listen werden aktualisiert."_s);
+
+        const QStringList listed = identifiers(model.jobs());
+        QVERIFY(listed.contains(u"Farbe-"_s + number(submitted[0])));
+        QVERIFY(listed.contains(u"Farbe-"_s + number(submitted[2])));
+        QVERIFY(!listed.contains(cancelled));
+    }
+
+    void stoppedSchedulerFailsTheReloadUntilItIsBack()
+    {
+        const std::optional<QString> id = m_server.submitHeldJob(u"Laser"_s);
+        QVERIFY2(id, qPrintable(m_server.lastError()));
+        PrintJobsViewModel model;
+        QVERIFY(finishes(model.refresh()));
+        choose(model, {*id}, u"Farbe"_s);
+        const std::optional<QString> lpmovePath = model.lpmovePath();
+        QVERIFY(lpmovePath);
+
+        m_server.stop();
+        QVERIFY(finishes(model.refresh()));
+        QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
+
+        QCOMPARE(model.notice()->title, u"CUPS nicht verfügbar"_s);
+        QVERIFY2(model.notice()->message.startsWith(
+                     u"lpstat -o ist mit Status 1 fehlgeschlagen. lpstat: Scheduler is not running.\n\n"_s),
+                 qPrintable(model.notice()->message));
+        QCOMPARE(model.statusText(), u"CUPS-Daten konnten nicht geladen werden."_s);
+        QVERIFY(model.jobs().isEmpty());
+        QVERIFY(model.printers().isEmpty());
+        QVERIFY(model.selectedJobIDs().isEmpty());
+        QVERIFY(!model.selectedDestinationID());
+        QCOMPARE(model.lpmovePath(), lpmovePath);
+
+        model.dismissNotice();
+        QVERIFY(finishes(model.refresh()));
+        QVERIFY2(!model.notice(), qPrintable(model.noticeMessage()));
+        QVERIFY(identifiers(model.jobs()).contains(*id));
+        QCOMPARE(model.printers().size(), 3);
+        QVERIFY(model.statusText().endsWith(u" Auftrag bzw. Aufträge und 3 Drucker geladen."_s));
+    }
+
+private:
+    PrivateCupsServer m_server;
+};
+
+QTEST_GUILESS_MAIN(ModelWorkflowsTest)
+#include "tst_modelworkflows.moc"
