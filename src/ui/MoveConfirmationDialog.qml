@@ -20,7 +20,12 @@ AlertDialog {
     // The message as it stands when the dialog comes up.
     onAboutToShow: message = viewModel.confirmationMessage
     onOpened: cancelButton.forceActiveFocus(Qt.OtherFocusReason)
-    onClosed: viewModel.isShowingMoveConfirmation = false
+    // Skipped when the model has already taken the flag back itself, as the
+    // move does when it starts.
+    onClosed: {
+        if (viewModel.isShowingMoveConfirmation)
+            viewModel.isShowingMoveConfirmation = false;
+    }
     onAccepted: viewModel.startMove()
 
     Button {

@@ -1,0 +1,305 @@
+// The window's modal surfaces and its reloads, driven with mouse and keys
+// against a model on fake lpstat/lpmove: the move confirmation, the notice
+// alert, the "Aktualisieren" button and the periodic reload.
+
+#include "ContentViewHarness.h"
+
+#include <FakeCupsTools.h>
+
+#include <QDateTime>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList jobLines {u"Laser-12 anna 1024 Mon 01 Jan 2024"_s, u"Laser-13 anna 1024 Mon 01 Jan 2024"_s,
+                            u"Farbe-14 bernd 1024 Mon 01 Jan 2024"_s};
+const QStringList printerNames {u"Archiv"_s, u"Farbe"_s, u"Laser"_s};
+
+bool isOpen(const QObject *popup)
+{
+    return popup->property("opened").toBool();
+}
+
+QQuickItem *button(const QObject *popup, const char *name)
+{
+    return popup->property(name).value<QQuickItem *>();
+}
+
+} // namespace
+
+class DialogsTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { UiEnvironment::prepare(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        QTest::failOnWarning(QRegularExpression(u".*"_s));
+        m_tools = std::make_unique<FakeCupsTools>();
+        m_tools->setJobLines(jobLines);
+        m_tools->setPrinterNames(printerNames);
+    }
+
+    void cleanup() { m_tools.reset(); }
+
+    void moveButtonAsksWithTheExactMessage()
+    {
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+        chooseTwoLaserJobsForArchiv(ui);
+        QObject *dialog = ui.part("confirmationDialog");
+        QVERIFY(!isOpen(dialog));
+
+        ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
+        QTRY_VERIFY(isOpen(dialog));
+        QVERIFY(ui.model().isShowingMoveConfirmation());
+        const QString message = u"2 Druckaufträge werden verschoben:\n\n• Laser-12  (Laser)\n• Laser-13  (Laser)\n\n"
+                                u"Nach: Archiv\n\nPapierformat und Treiberoptionen können am Zieldrucker abweichen."_s;
+        QCOMPARE(ui.model().confirmationMessage(), message);
+        QQuickItem *popupItem = dialog->property("contentItem").value<QQuickItem *>()->parentItem();
+        const QStringList texts = ContentViewHarness::visibleTexts(popupItem);
+        QVERIFY2(texts.contains(u"Ausgewählte Parvento?"_s), qPrintable(texts.join(u'|')));
+        QVERIFY(texts.contains(message));
+        // The confirming action comes first, the cancelling one after it.
+        QQuickItem *confirm = button(dialog, "confirmButton");
+        QQuickItem *cancel = button(dialog, "cancelButton");
+        QCOMPARE(confirm->property("text").toString(), u"Verschieben"_s);
+        QCOMPARE(cancel->property("text").toString(), u"Abbrechen"_s);
+        QVERIFY(confirm->mapToScene({}).x() < cancel->mapToScene({}).x());
+        QVERIFY(m_tools->calls(u"lpmove"_s).isEmpty());
+
+        ui.click(cancel);
+    }
+
+    void closingWithoutConfirmingChangesNothingElse_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Abbrechen") << u"cancel"_s;
+        QTest::newRow("Escape") << u"escape"_s;
+        QTest::newRow("click outside") << u"outside"_s;
+    }
+
+    void closingWithoutConfirmingChangesNothingElse()
+    {
+        QFETCH(QString, how);
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+        chooseTwoLaserJobsForArchiv(ui);
+        const QSet<QString> jobs = ui.model().selectedJobIDs();
+        QObject *dialog = ui.part("confirmationDialog");
+        ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
+        QTRY_VERIFY(isOpen(dialog));
+
+        if (how == u"cancel"_s)
+            ui.click(button(dialog, "cancelButton"));
+        else if (how == u"escape"_s)
+            ui.press(Qt::Key_Escape);
+        else
+            QTest::mouseClick(&ui.window(), Qt::LeftButton, {}, QPoint(12, ui.window().height() / 2));
+
+        QTRY_VERIFY(!isOpen(dialog));
+        QVERIFY(!ui.model().isShowingMoveConfirmation());
+        QCOMPARE(ui.model().selectedJobIDs(), jobs);
+        QCOMPARE(ui.model().selectedDestinationIDText(), u"Archiv"_s);
+        QCOMPARE(ui.model().jobCount(), 3);
+        ContentViewHarness::settle();
+        QVERIFY(m_tools->calls(u"lpmove"_s).isEmpty());
+        QVERIFY(!ui.model().hasNotice());
+    }
+
+    void confirmingMovesOnceAndReportsInAnAlert()
+    {
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+        chooseTwoLaserJobsForArchiv(ui);
+        QObject *dialog = ui.part("confirmationDialog");
+        QObject *alert = ui.part("noticeAlert");
+        ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
+        QTRY_VERIFY(isOpen(dialog));
+        const qsizetype listingsBefore = m_tools->calls(u"lpstat"_s, {u"-o"_s}).size();
+
+        ui.click(button(dialog, "confirmButton"));
+        QTRY_VERIFY(!isOpen(dialog));
+        QVERIFY(!ui.model().isShowingMoveConfirmation());
+        QVERIFY(ui.waitUntilIdle());
+
+        const QList<FakeCupsTools::Call> moves = m_tools->calls(u"lpmove"_s);
+        QCOMPARE(moves.size(), 2);
+        QCOMPARE(moves.at(0).arguments, (QStringList {u"Laser-12"_s, u"Archiv"_s}));
+        QCOMPARE(moves.at(1).arguments, (QStringList {u"Laser-13"_s, u"Archiv"_s}));
+        // One move, then its closing reload.
+        QCOMPARE(m_tools->calls(u"lpstat"_s, {u"-o"_s}).size(), listingsBefore + 1);
+
+        QTRY_VERIFY(isOpen(alert));
+        QQuickItem *popupItem = alert->property("contentItem").value<QQuickItem *>()->parentItem();
+        const QStringList texts = ContentViewHarness::visibleTexts(popupItem);
+        QCOMPARE(
+            QSet<QString>(texts.cbegin(), texts.cend()),
+            (QSet<QString> {u"2 Aufträge verschoben"_s,
+                            u"Alle ausgewählten Aufträge wurden an Archiv übergeben. Die Listen werden aktualisiert."_s,
+                            u"OK"_s}));
+
+        ui.click(button(alert, "okButton"));
+        QTRY_VERIFY(!isOpen(alert));
+        QVERIFY(!ui.model().hasNotice());
+    }
+
+    void confirmingWhileAReloadRunsMovesNothing()
+    {
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+        chooseTwoLaserJobsForArchiv(ui);
+        QObject *dialog = ui.part("confirmationDialog");
+        ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
+        QTRY_VERIFY(isOpen(dialog));
+
+        m_tools->delayListing(u"-a"_s, 0.5);
+        ui.model().startRefresh();
+        QVERIFY(ui.model().isLoading());
+        ui.click(button(dialog, "confirmButton"));
+        QTRY_VERIFY(!isOpen(dialog));
+        QVERIFY(ui.waitUntilIdle());
+        QVERIFY(m_tools->calls(u"lpmove"_s).isEmpty());
+        QVERIFY(!ui.model().hasNotice());
+        QVERIFY(!isOpen(ui.part("noticeAlert")));
+    }
+
+    void aNoticeWithTheSameTextsIsANewAlert()
+    {
+        m_tools->makeLpstatUnusable();
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+        QObject *alert = ui.part("noticeAlert");
+        QTRY_VERIFY(isOpen(alert));
+        QSignalSpy opened(alert, SIGNAL(opened()));
+        const QString firstID = ui.model().noticeIDText();
+        QCOMPARE(alert->property("title").toString(), u"CUPS nicht verfügbar"_s);
+        QCOMPARE(alert->property("message").toString(), ui.model().noticeMessage());
+
+        // The same failure again while the alert is up: presented anew.
+        ui.model().startRefresh();
+        QVERIFY(ui.waitUntilIdle());
+        QVERIFY(ui.model().noticeIDText() != firstID);
+        QTRY_COMPARE(opened.size(), 1);
+        QVERIFY(isOpen(alert));
+
+        // One "OK" dismisses the notice on screen.
+        ui.click(button(alert, "okButton"));
+        QTRY_VERIFY(!isOpen(alert));
+        QVERIFY(!ui.model().hasNotice());
+
+        // And once dismissed, the next equal notice comes up again.
+        ui.model().startRefresh();
+        QVERIFY(ui.waitUntilIdle());
+        QTRY_COMPARE(opened.size(), 2);
+        ui.press(Qt::Key_Escape);
+        QTRY_VERIFY(!isOpen(alert));
+        QVERIFY(!ui.model().hasNotice());
+    }
+
+    void refreshButtonIsDisabledWhileBusy_data()
+    {
+        QTest::addColumn<bool>("moving");
+        QTest::newRow("while a reload runs") << false;
+        QTest::newRow("while a move runs") << true;
+    }
+
+    void refreshButtonIsDisabledWhileBusy()
+    {
+        QFETCH(bool, moving);
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+        QQuickItem *refresh = ui.item("refreshButton");
+        QVERIFY(refresh->isEnabled());
+        QCOMPARE(refresh->property("text").toString(), u"Aktualisieren"_s);
+
+        if (moving) {
+            m_tools->delayMoves(0.4);
+            chooseTwoLaserJobsForArchiv(ui);
+            ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
+            QTRY_VERIFY(isOpen(ui.part("confirmationDialog")));
+            ui.click(button(ui.part("confirmationDialog"), "confirmButton"));
+            QTRY_VERIFY(ui.model().isMoving());
+        } else {
+            m_tools->delayListing(u"-o"_s, 0.4);
+            const qsizetype before = m_tools->calls(u"lpstat"_s, {u"-o"_s}).size();
+            ui.click(refresh);
+            // The press starts the reload and returns before it ends.
+            QVERIFY(ui.model().isLoading());
+            QTRY_COMPARE(m_tools->calls(u"lpstat"_s, {u"-o"_s}).size(), before + 1);
+        }
+        QVERIFY(!refresh->isEnabled());
+        const qsizetype listings = m_tools->calls(u"lpstat"_s, {u"-o"_s}).size();
+        ui.click(refresh);
+        QVERIFY(ui.waitUntilIdle());
+        QVERIFY(refresh->isEnabled());
+        // The click on the disabled button started nothing; a move adds its
+        // closing reload only.
+        QCOMPARE(m_tools->calls(u"lpstat"_s, {u"-o"_s}).size(), listings + (moving ? 1 : 0));
+    }
+
+    void periodicReloadRunsAtOnceThenAfterEachFinishedReload()
+    {
+        constexpr int interval = 300;
+        m_tools->delayListing(u"-a"_s, 0.2);
+        QList<FakeCupsTools::Call> calls;
+        const double opened = QDateTime::currentMSecsSinceEpoch() / 1000.0;
+        {
+            ContentViewHarness ui(m_tools->lpstatPath(), interval);
+            QTRY_VERIFY_WITH_TIMEOUT(m_tools->calls(u"lpstat"_s, {u"-o"_s}).size() >= 3, 10'000);
+            QVERIFY(ui.waitUntilIdle());
+            // Closed during the pause: no further reload.
+            calls = m_tools->calls(u"lpstat"_s);
+        }
+        QTest::qWait(2 * interval);
+        QCOMPARE(m_tools->calls(u"lpstat"_s).size(), calls.size());
+
+        // Each reload lists jobs ("-o", then "-l -o" as jobs were found) and
+        // queues ("-a") at the same time.
+        QList<QList<FakeCupsTools::Call>> byListing(3);
+        const QList<QStringList> listings {{u"-o"_s}, {u"-l"_s, u"-o"_s}, {u"-a"_s}};
+        for (const FakeCupsTools::Call &call : calls)
+            byListing[listings.indexOf(call.arguments)].append(call);
+        QCOMPARE(byListing.at(1).size(), byListing.at(0).size());
+        QCOMPARE(byListing.at(2).size(), byListing.at(0).size());
+        QList<std::pair<double, double>> reloads; // start, end
+        for (qsizetype i = 0; i < byListing.at(0).size(); ++i) {
+            const double start = std::min(byListing.at(0).at(i).start, byListing.at(2).at(i).start);
+            const double end
+                = std::max({byListing.at(0).at(i).end, byListing.at(1).at(i).end, byListing.at(2).at(i).end});
+            reloads.append({start, end});
+        }
+        QVERIFY(reloads.size() >= 3);
+        // The first at once (the fake tool's own start-up aside).
+        QVERIFY2(reloads.first().first - opened < 1.0, qPrintable(QString::number(reloads.first().first - opened)));
+        for (qsizetype i = 1; i < reloads.size(); ++i) {
+            const double pause = reloads.at(i).first - reloads.at(i - 1).second;
+            QVERIFY2(pause >= interval / 1000.0 - 0.01, qPrintable(QString::number(pause)));
+            QVERIFY2(pause < interval / 1000.0 + 1.0, qPrintable(QString::number(pause)));
+        }
+    }
+
+private:
+    // Jobs Laser-12 and Laser-13 and the destination Archiv, by clicking.
+    static void chooseTwoLaserJobsForArchiv(ContentViewHarness &ui)
+    {
+        ui.click(ui.jobRow(0));
+        ui.click(ui.jobRow(1));
+        ui.click(ui.printerRow(0));
+        QCOMPARE(ui.model().selectedDestinationIDText(), u"Archiv"_s);
+        QVERIFY(ui.model().canRequestMove());
+    }
+
+    std::unique_ptr<FakeCupsTools> m_tools;
+};
+
+QTEST_MAIN(DialogsTest)
+#include "tst_dialogs.moc"
