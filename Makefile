@@ -6,7 +6,7 @@ SANITIZE_DIR ?= build-sanitize
 FUZZ_SECONDS ?= 30
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: deps configure build test bench demo run screenshots fuzz test-sanitize clean
+.PHONY: deps configure build test bench demo run screenshots fuzz test-sanitize install package package-check clean
 
 deps:
 	bash scripts/install-deps
@@ -33,6 +33,18 @@ demo: build
 
 screenshots: build
 	bash scripts/screenshots $(BUILD_DIR)
+
+PREFIX ?= /usr/local
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+# Installs the .deb into this machine (root only), starts it, closes it, removes it.
+package-check: build
+	bash tests/packaging/check-package.sh $(BUILD_DIR)
 
 fuzz: deps
 	CXX=clang++-16 cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPARVENTO_BUILD_FUZZERS=ON
