@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -323,9 +324,9 @@ void PrintJobsViewModel::setPrinters(const QList<Printer> &printers)
     Q_EMIT changed();
 }
 
-void PrintJobsViewModel::setSelectedJobIDs(const QSet<QString> &identifiers)
+void PrintJobsViewModel::setSelectedJobIDs(QSet<QString> identifiers)
 {
-    m_selectedJobIDs = identifiers;
+    m_selectedJobIDs = std::move(identifiers);
     updateSelectionFlags();
     m_jobModel->updateSelection(m_jobSelected);
     syncDestinationModel();
@@ -511,10 +512,11 @@ QString PrintJobsViewModel::confirmationMessage() const
 void PrintJobsViewModel::toggleJobSelection(const PrintJob &job)
 {
     const QString key = TextRules::canonical(job.identifier);
-    QSet<QString> selection = m_selectedJobIDs;
+    // Taken out rather than copied: a click must not copy a large selection.
+    QSet<QString> selection = std::exchange(m_selectedJobIDs, {});
     if (!selection.remove(key))
         selection.insert(key);
-    setSelectedJobIDs(selection);
+    setSelectedJobIDs(std::move(selection));
 
     const qsizetype destination = selectedDestinationIndex();
     if (destination < 0)
@@ -668,13 +670,20 @@ int PrintJobsViewModel::jobCount() const
 
 int PrintJobsViewModel::selectedJobCount() const
 {
-    return int(selectedJobs().size());
+    return int(std::count(m_jobSelected.cbegin(), m_jobSelected.cend(), true));
 }
 
 QString PrintJobsViewModel::singleSelectedJobIdentifier() const
 {
-    const QList<PrintJob> jobs = selectedJobs();
-    return jobs.size() == 1 ? jobs.first().identifier : QString();
+    qsizetype found = -1;
+    for (qsizetype i = 0; i < m_jobs.size(); ++i) {
+        if (!m_jobSelected.at(i))
+            continue;
+        if (found >= 0)
+            return {};
+        found = i;
+    }
+    return found < 0 ? QString() : m_jobs.at(found).identifier;
 }
 
 bool PrintJobsViewModel::hasSelectedDestination() const

@@ -124,7 +124,7 @@ private:
 
     void setJobs(const QList<PrintJob> &jobs);
     void setPrinters(const QList<Printer> &printers);
-    void setSelectedJobIDs(const QSet<QString> &identifiers);
+    void setSelectedJobIDs(QSet<QString> identifiers);
     void setLoading(bool loading);
     void setMoving(bool moving);
     void setStatusText(const QString &text);
