@@ -73,7 +73,12 @@ PaneCard {
             width: ListView.view.width
             enabled: !destinationPane.busy
             onClicked: destinationPane.viewModel.chooseDestinationAt(index)
-            onActiveFocusChanged: if (activeFocus) list.reveal(this)
+            Keys.onTabPressed: list.focusNeighbour(index, true)
+            Keys.onBacktabPressed: list.focusNeighbour(index, false)
+            onActiveFocusChanged: {
+                if (activeFocus)
+                    list.reveal(this);
+            }
         }
     }
 }

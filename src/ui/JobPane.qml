@@ -80,7 +80,12 @@ PaneCard {
             width: ListView.view.width
             enabled: !jobPane.busy
             onClicked: jobPane.viewModel.toggleJobSelectionAt(index)
-            onActiveFocusChanged: if (activeFocus) list.reveal(this)
+            Keys.onTabPressed: list.focusNeighbour(index, true)
+            Keys.onBacktabPressed: list.focusNeighbour(index, false)
+            onActiveFocusChanged: {
+                if (activeFocus)
+                    list.reveal(this);
+            }
         }
     }
 }

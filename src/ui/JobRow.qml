@@ -17,7 +17,17 @@ AbstractButton {
     required property bool isSelected
 
     padding: 13
-    focusPolicy: Qt.StrongFocus
+    // The same height the layout arrives at, but known as soon as the row is
+    // created: the list places rows by their height before layouts have run,
+    // and a row that grew afterwards would shift the rows around it.
+    implicitHeight: topPadding + bottomPadding
+                    + Math.max(tile.implicitHeight,
+                               titleLine.implicitHeight + identifierLine.implicitHeight
+                               + Math.max(printerIcon.implicitHeight, printerLine.implicitHeight)
+                               + 2 * texts.spacing
+                               + (hasOwner ? texts.spacing + ownerLine.implicitHeight : 0))
+    // Tab reaches the row through its list, which knows the rows' order.
+    focusPolicy: Qt.ClickFocus
     opacity: enabled ? 1 : 0.5
 
     Accessible.role: Accessible.Button
@@ -38,6 +48,8 @@ AbstractButton {
         spacing: 12
 
         Rectangle {
+            id: tile
+
             Layout.alignment: Qt.AlignTop
             implicitWidth: 38
             implicitHeight: 38
@@ -53,11 +65,15 @@ AbstractButton {
         }
 
         ColumnLayout {
+            id: texts
+
             Layout.alignment: Qt.AlignTop
             Layout.fillWidth: true
             spacing: 5
 
             StyledText {
+                id: titleLine
+
                 Layout.fillWidth: true
                 text: row.displayTitle
                 font: Theme.headline
@@ -65,6 +81,8 @@ AbstractButton {
             }
 
             StyledText {
+                id: identifierLine
+
                 Layout.fillWidth: true
                 text: row.identifier
                 font: Theme.captionMono
@@ -76,11 +94,15 @@ AbstractButton {
                 spacing: 4
 
                 Symbol {
+                    id: printerIcon
+
                     name: "printer"
                     textStyle: Theme.subheadlineMedium
                 }
 
                 StyledText {
+                    id: printerLine
+
                     Layout.fillWidth: true
                     text: row.sourcePrinterName
                     font: Theme.subheadlineMedium
@@ -89,6 +111,8 @@ AbstractButton {
             }
 
             StyledText {
+                id: ownerLine
+
                 Layout.fillWidth: true
                 visible: row.hasOwner
                 text: "Von " + row.owner

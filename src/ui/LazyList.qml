@@ -14,9 +14,6 @@ Item {
     property alias delegate: view.delegate
     property alias spacing: view.spacing
     readonly property alias count: view.count
-    // Rows created beyond the visible part, so that keyboard focus can step
-    // onto the next row before it scrolls into view.
-    property alias cacheBuffer: view.cacheBuffer
 
     implicitHeight: count > 0 ? view.contentHeight : 0
 
@@ -32,6 +29,36 @@ Item {
         return view.itemAtIndex(index);
     }
 
+    // Keyboard focus. The list creates rows out of order as the column
+    // scrolls, so the rows stay out of the window's focus chain: Tab enters
+    // the list through `head` (first row) and Backtab through `tail` (last
+    // row), and the rows hand focus on with focusNeighbour().
+    function focusRow(index: int, reason: int) {
+        let row = view.itemAtIndex(index);
+        if (!row) {
+            // Far from view: scroll the column to about where the row lies,
+            // which creates it.
+            const estimate = topInColumn + index * lazyList.height / view.count;
+            const maxY = Math.max(0, flickable.contentHeight - flickable.height);
+            flickable.contentY = Math.min(maxY, Math.max(0, estimate - flickable.height / 2));
+            row = view.itemAtIndex(index);
+        }
+        if (row)
+            row.forceActiveFocus(reason);
+    }
+
+    function focusNeighbour(index: int, forward: bool) {
+        const reason = forward ? Qt.TabFocusReason : Qt.BacktabFocusReason;
+        const next = forward ? index + 1 : index - 1;
+        if (next >= 0 && next < view.count) {
+            focusRow(next, reason);
+            return;
+        }
+        const beyond = (forward ? tail : head).nextItemInFocusChain(forward);
+        if (beyond)
+            beyond.forceActiveFocus(reason);
+    }
+
     // Scrolls the column just far enough to show `row` in full.
     function reveal(row: Item) {
         const margin = 12;
@@ -44,6 +71,17 @@ Item {
             flickable.contentY = Math.min(maxY, bottom - flickable.height + margin);
     }
 
+    Item {
+        id: head
+
+        activeFocusOnTab: true
+        onActiveFocusChanged: {
+            // Not from inside the focus change that is still under way.
+            if (activeFocus)
+                Qt.callLater(lazyList.focusRow, 0, Qt.TabFocusReason);
+        }
+    }
+
     ListView {
         id: view
 
@@ -52,9 +90,26 @@ Item {
         y: Math.max(0, Math.min(lazyList.height - height, lazyList.flickable.contentY - lazyList.topInColumn))
         contentY: originY + y
         interactive: false
-        cacheBuffer: 240
+        // Rows just beyond the visible part are created at once (a cache
+        // buffer would create them later), so keyboard focus can always step
+        // onto the next row before it scrolls into view.
+        displayMarginBeginning: 240
+        displayMarginEnd: 240
         boundsBehavior: Flickable.StopAtBounds
+        // No current row: the list would scroll itself to show it, and would
+        // hand focus to a new current row when rows above it go away.
+        currentIndex: -1
         highlightFollowsCurrentItem: false
         keyNavigationEnabled: false
+    }
+
+    Item {
+        id: tail
+
+        activeFocusOnTab: true
+        onActiveFocusChanged: {
+            if (activeFocus)
+                Qt.callLater(lazyList.focusRow, view.count - 1, Qt.BacktabFocusReason);
+        }
     }
 }

@@ -12,7 +12,13 @@ AbstractButton {
     required property bool isSelected
 
     padding: 13
-    focusPolicy: Qt.StrongFocus
+    // The same height the layout arrives at, but known as soon as the row is
+    // created: the list places rows by their height before layouts have run,
+    // and a row that grew afterwards would shift the rows around it.
+    implicitHeight: topPadding + bottomPadding
+                    + Math.max(tile.implicitHeight, nameLine.implicitHeight + texts.spacing + stateLine.implicitHeight)
+    // Tab reaches the row through its list, which knows the rows' order.
+    focusPolicy: Qt.ClickFocus
     opacity: enabled ? 1 : 0.5
 
     Accessible.role: Accessible.Button
@@ -33,6 +39,8 @@ AbstractButton {
         spacing: 12
 
         Rectangle {
+            id: tile
+
             implicitWidth: 43
             implicitHeight: 43
             radius: 11
@@ -47,10 +55,14 @@ AbstractButton {
         }
 
         ColumnLayout {
+            id: texts
+
             Layout.fillWidth: true
             spacing: 3
 
             StyledText {
+                id: nameLine
+
                 Layout.fillWidth: true
                 text: row.name
                 font: Theme.headline
@@ -58,6 +70,8 @@ AbstractButton {
             }
 
             StyledText {
+                id: stateLine
+
                 Layout.fillWidth: true
                 text: row.isSelected ? "Als Ziel ausgewählt" : "Als Ziel auswählen"
                 font: Theme.subheadline

@@ -1,0 +1,231 @@
+// The two lists inside the one scrolling column: only rows near the visible
+// part exist, even with 10,000 jobs; rows keep their identity (and keyboard
+// focus) across reloads; the keyboard reaches every row and button in
+// reading order and activates them.
+
+#include "ContentViewHarness.h"
+
+#include <FakeCupsTools.h>
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList jobLines(int count, int first = 1)
+{
+    QStringList lines;
+    lines.reserve(count);
+    for (int i = first; i < first + count; ++i)
+        lines.append(u"Laser-%1 anna 1024 Mon 01 Jan 2024 12:00:00"_s.arg(i));
+    return lines;
+}
+
+// The rows a list has created, whether in view or not.
+qsizetype createdRows(const QQuickItem *lazyList)
+{
+    for (QQuickItem *child : lazyList->childItems()) {
+        if (child->inherits("QQuickListView")) {
+            const auto *content = child->property("contentItem").value<QQuickItem *>();
+            qsizetype rows = 0;
+            for (const QQuickItem *item : content->childItems())
+                rows += item->inherits("QQuickAbstractButton") ? 1 : 0;
+            return rows;
+        }
+    }
+    return -1;
+}
+
+// Whether `item` lies fully inside the visible part of the main column.
+bool inView(ContentViewHarness &ui, const QQuickItem *item)
+{
+    const QQuickItem *flickable = ui.item("flickable");
+    const QRectF rect = item->mapRectToItem(flickable, QRectF(0, 0, item->width(), item->height()));
+    return rect.top() >= 0 && rect.bottom() <= flickable->height();
+}
+
+} // namespace
+
+class LazyListsTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { UiEnvironment::prepare(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        QTest::failOnWarning(QRegularExpression(u".*"_s));
+        m_tools = std::make_unique<FakeCupsTools>();
+        m_tools->setPrinterNames({u"Archiv"_s, u"Farbe"_s, u"Laser"_s});
+    }
+
+    void cleanup() { m_tools.reset(); }
+
+    void tenThousandJobsCreateOnlyTheRowsNearTheView()
+    {
+        m_tools->setJobLines(jobLines(10'000));
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle(60'000));
+        QCOMPARE(ui.model().jobCount(), 10'000);
+        QQuickItem *list = ui.lazyList("jobPane");
+        const qsizetype atTop = createdRows(list);
+        QVERIFY2(atTop > 0 && atTop < 40, qPrintable(QString::number(atTop)));
+        // The column is as tall as all rows, so its scroll bar tells the truth.
+        const qreal rowPitch = ui.jobRow(0)->height() + 9;
+        QVERIFY(qAbs(list->height() - 10'000 * rowPitch + 9) < rowPitch);
+
+        // Halfway down: the rows there exist, still only a handful.
+        QQuickItem *flickable = ui.item("flickable");
+        flickable->setProperty("contentY", flickable->property("contentHeight").toReal() / 2);
+        ContentViewHarness::settle();
+        const qsizetype halfway = createdRows(list);
+        QVERIFY2(halfway > 0 && halfway < 40, qPrintable(QString::number(halfway)));
+        QQuickItem *visibleRow = nullptr;
+        for (int index = 4'000; index < 6'000 && !visibleRow; ++index) {
+            QQuickItem *row = ui.jobRow(index);
+            if (row && inView(ui, row))
+                visibleRow = row;
+        }
+        QVERIFY(visibleRow);
+
+        // A click there selects the job the row shows.
+        const QString identifier = visibleRow->property("identifier").toString();
+        ui.click(visibleRow);
+        QCOMPARE(ui.model().selectedJobIDs(), QSet<QString> {identifier});
+        QVERIFY(visibleRow->property("isSelected").toBool());
+
+        // At the end: the last job is there and in view.
+        flickable->setProperty("contentY", flickable->property("contentHeight").toReal() - flickable->height());
+        ContentViewHarness::settle();
+        QQuickItem *last = ui.jobRow(9'999);
+        QVERIFY(last);
+        QCOMPARE(last->property("identifier").toString(), u"Laser-10000"_s);
+        QVERIFY(createdRows(list) < 40);
+
+        // The keyboard enters the list at either end, however far away.
+        flickable->setProperty("contentY", 0);
+        ContentViewHarness::settle();
+        ui.printerRow(0)->forceActiveFocus(Qt::TabFocusReason);
+        ui.press(Qt::Key_Backtab);
+        QQuickItem *focused = ui.window().activeFocusItem();
+        QCOMPARE(focused->property("identifier").toString(), u"Laser-10000"_s);
+        QVERIFY(inView(ui, focused));
+        ui.item("refreshButton")->forceActiveFocus(Qt::TabFocusReason);
+        ui.press(Qt::Key_Tab);
+        focused = ui.window().activeFocusItem();
+        QCOMPARE(focused->property("identifier").toString(), u"Laser-1"_s);
+        QVERIFY(inView(ui, focused));
+        QVERIFY(createdRows(list) < 40);
+    }
+
+    void tabReachesRowsAndButtonsInReadingOrder()
+    {
+        m_tools->setJobLines(jobLines(3));
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+        // With jobs and a destination chosen the move button takes part too.
+        ui.click(ui.jobRow(2));
+        ui.click(ui.printerRow(0));
+        ui.item("refreshButton")->forceActiveFocus(Qt::TabFocusReason);
+
+        const QList<QQuickItem *> expected {
+            ui.jobRow(0),     ui.jobRow(1),     ui.jobRow(2),
+            ui.printerRow(0), ui.printerRow(1), ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"),
+        };
+        for (QQuickItem *item : expected) {
+            ui.press(Qt::Key_Tab);
+            QCOMPARE(ui.window().activeFocusItem(), item);
+            QVERIFY(item->property("visualFocus").toBool());
+        }
+        // And back.
+        for (qsizetype i = expected.size() - 2; i >= 0; --i) {
+            ui.press(Qt::Key_Backtab);
+            QCOMPARE(ui.window().activeFocusItem(), expected.at(i));
+        }
+        ui.press(Qt::Key_Backtab);
+        QCOMPARE(ui.window().activeFocusItem(), ui.item("refreshButton"));
+    }
+
+    void spaceAndEnterActivateTheFocusedRow_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+    }
+
+    void spaceAndEnterActivateTheFocusedRow()
+    {
+        QFETCH(int, key);
+        m_tools->setJobLines(jobLines(3));
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+
+        ui.jobRow(1)->forceActiveFocus(Qt::TabFocusReason);
+        ui.press(Qt::Key(key));
+        QCOMPARE(ui.model().selectedJobIDs(), QSet<QString> {u"Laser-2"_s});
+        ui.press(Qt::Key(key));
+        QVERIFY(ui.model().selectedJobIDs().isEmpty());
+
+        ui.printerRow(1)->forceActiveFocus(Qt::TabFocusReason);
+        ui.press(Qt::Key(key));
+        QCOMPARE(ui.model().selectedDestinationIDText(), u"Farbe"_s);
+    }
+
+    void tabScrollsTheFocusedRowIntoView()
+    {
+        m_tools->setJobLines(jobLines(60));
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+        ui.jobRow(0)->forceActiveFocus(Qt::TabFocusReason);
+        for (int index = 1; index < 60; ++index) {
+            ui.press(Qt::Key_Tab);
+            QQuickItem *focused = ui.window().activeFocusItem();
+            QCOMPARE(focused->property("identifier").toString(), u"Laser-%1"_s.arg(index + 1));
+            QVERIFY2(inView(ui, focused), qPrintable(QString::number(index)));
+        }
+        // Past the last job: on to the first destination.
+        ui.press(Qt::Key_Tab);
+        QCOMPARE(ui.window().activeFocusItem(), ui.printerRow(0));
+        QVERIFY(inView(ui, ui.printerRow(0)));
+
+        // Back up through rows the list drops and creates again on the way.
+        for (int index = 59; index >= 0; --index) {
+            ui.press(Qt::Key_Backtab);
+            QQuickItem *focused = ui.window().activeFocusItem();
+            QCOMPARE(focused->property("identifier").toString(), u"Laser-%1"_s.arg(index + 1));
+            QVERIFY2(inView(ui, focused), qPrintable(QString::number(index)));
+        }
+    }
+
+    void aRowKeepsItsIdentityAndFocusAcrossAReload()
+    {
+        m_tools->setJobLines(jobLines(5));
+        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+        QQuickItem *row = ui.jobRow(2);
+        QCOMPARE(row->property("identifier").toString(), u"Laser-3"_s);
+        ui.click(row);
+        row->forceActiveFocus(Qt::TabFocusReason);
+
+        // Laser-1 is gone, Laser-6 is new; Laser-3 stays listed.
+        m_tools->setJobLines(jobLines(5, 2));
+        ui.model().startRefresh();
+        QVERIFY(ui.waitUntilIdle());
+        QCOMPARE(ui.model().jobCount(), 5);
+
+        QCOMPARE(ui.jobRow(1), row);
+        QCOMPARE(row->property("identifier").toString(), u"Laser-3"_s);
+        QVERIFY(row->property("isSelected").toBool());
+        QCOMPARE(ui.window().activeFocusItem(), row);
+    }
+
+private:
+    std::unique_ptr<FakeCupsTools> m_tools;
+};
+
+QTEST_MAIN(LazyListsTest)
+#include "tst_lazylists.moc"
