@@ -557,6 +557,7 @@ QFuture<void> PrintJobsViewModel::refresh()
     setLoading(true);
     auto run = std::make_shared<RefreshRun>(RefreshRun {this, m_service, QPromise<void>()});
     QFuture<void> done = run->promise.future();
+    trackWorkflow(done);
     RefreshRun::start(run);
     return done;
 }
@@ -578,8 +579,34 @@ QFuture<void> PrintJobsViewModel::moveSelectedJobs()
     run->jobs = std::move(jobs);
     run->destination = std::move(*destination);
     QFuture<void> done = run->promise.future();
+    trackWorkflow(done);
     MoveRun::start(run);
     return done;
+}
+
+namespace {
+
+// Only touched on the UI thread.
+QList<QFuture<void>> &runningWorkflows()
+{
+    static QList<QFuture<void>> workflows;
+    workflows.removeIf([](const QFuture<void> &workflow) { return workflow.isFinished(); });
+    return workflows;
+}
+
+} // namespace
+
+void PrintJobsViewModel::trackWorkflow(const QFuture<void> &workflow)
+{
+    runningWorkflows().append(workflow);
+}
+
+QFuture<void> PrintJobsViewModel::whenAllWorkflowsFinished()
+{
+    QList<QFuture<void>> workflows = runningWorkflows();
+    if (workflows.isEmpty())
+        return QtFuture::makeReadyFuture();
+    return QtFuture::whenAll(workflows.begin(), workflows.end()).then([](const QList<QFuture<void>> &) {});
 }
 
 // QML entry points. Rows are disabled while a workflow runs; the guards here

@@ -85,6 +85,11 @@ public:
     QFuture<void> refresh();
     QFuture<void> moveSelectedJobs();
 
+    // Finishes once every workflow of every model in this process has ended.
+    // A confirmed move carries on after its window has gone, so the
+    // application waits for this before it quits. Call on the UI thread.
+    static QFuture<void> whenAllWorkflowsFinished();
+
     // For QML.
     Q_INVOKABLE void toggleJobSelectionAt(int row);
     Q_INVOKABLE void chooseDestinationAt(int row);
@@ -121,6 +126,8 @@ private:
 
     struct RefreshRun;
     struct MoveRun;
+
+    static void trackWorkflow(const QFuture<void> &workflow);
 
     void setJobs(const QList<PrintJob> &jobs);
     void setPrinters(const QList<Printer> &printers);

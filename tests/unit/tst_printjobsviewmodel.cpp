@@ -703,7 +703,11 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitFor([&] { return !tools.calls(u"lpmove"_s).isEmpty(); }));
         model.reset();
 
-        QVERIFY(finishes(move));
+        // What the application waits for before it quits.
+        const QFuture<void> all = PrintJobsViewModel::whenAllWorkflowsFinished();
+        QVERIFY(!all.isFinished());
+        QVERIFY(finishes(all));
+        QVERIFY(move.isFinished());
         QVERIFY(QThreadPool::globalInstance()->waitForDone(10'000));
         QTest::qWait(50);
         // Every confirmed job was still handed over; no reload for a window that is gone.
