@@ -55,10 +55,11 @@ Rectangle {
             Keys.onReturnPressed: moveButton.clicked()
             Keys.onEnterPressed: moveButton.clicked()
 
+            // Filled with the accent colour while it may be pressed, grey
+            // otherwise.
             background: Rectangle {
                 radius: 8
-                color: moveButton.down ? Qt.darker(Theme.accent, 1.15) : Theme.accent
-                opacity: moveButton.enabled ? 1 : 0.4
+                color: !moveButton.enabled ? Theme.tint(Theme.text, 0.10) : moveButton.down ? Qt.darker(Theme.accent, 1.15) : Theme.accent
                 border.width: moveButton.visualFocus ? 2 : 0
                 border.color: Theme.text
             }
@@ -69,15 +70,13 @@ Rectangle {
                 Symbol {
                     name: "arrow.right.circle.fill"
                     textStyle: Theme.headline
-                    color: Theme.onAccent
-                    opacity: moveButton.enabled ? 1 : 0.75
+                    color: moveButton.enabled ? Theme.onAccent : Theme.tertiaryText
                 }
 
                 StyledText {
                     text: moveButton.text
                     font: moveButton.font
-                    color: Theme.onAccent
-                    opacity: moveButton.enabled ? 1 : 0.75
+                    color: moveButton.enabled ? Theme.onAccent : Theme.tertiaryText
                 }
             }
         }

@@ -1,0 +1,177 @@
+// Renders the window in each of its states, in the light and the dark
+// palette: as a test, every state must render without a QML warning and show
+// more than a blank window; with PARVENTO_SCREENSHOT_DIR set (scripts/screenshots)
+// the images are kept there for people to look at.
+
+#include "ContentViewHarness.h"
+
+#include <FakeCupsTools.h>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPalette>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QPalette darkPalette()
+{
+    QPalette palette;
+    const QColor window(0x2a, 0x2b, 0x2e);
+    const QColor text(0xec, 0xec, 0xee);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, QColor(0x1f, 0x20, 0x22));
+    palette.setColor(QPalette::AlternateBase, QColor(0x32, 0x33, 0x36));
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, QColor(0x3a, 0x3b, 0x3f));
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Highlight, QColor(0x3d, 0x8e, 0xe6));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Light, QColor(0x4a, 0x4b, 0x50));
+    palette.setColor(QPalette::Midlight, QColor(0x42, 0x43, 0x47));
+    palette.setColor(QPalette::Mid, QColor(0x30, 0x31, 0x34));
+    palette.setColor(QPalette::Dark, QColor(0x1a, 0x1a, 0x1c));
+    palette.setColor(QPalette::Shadow, Qt::black);
+    palette.setColor(QPalette::PlaceholderText, QColor(0x8a, 0x8b, 0x90));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x84));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x84));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x84));
+    return palette;
+}
+
+// A workstation's worth of waiting jobs and queues, with an umlaut, a "-" in
+// a queue name and a long title among them.
+void listDemoContent(FakeCupsTools &tools)
+{
+    tools.setJobLines({
+        u"Laser-1-12 anna 24576 Mon 01 Jan 2024 09:12:00"_s,
+        u"Laser-1-13 anna 1024 Mon 01 Jan 2024 09:14:00"_s,
+        u"B%C3%BCro-Farbe-14 bernd 88064 Mon 01 Jan 2024 10:02:00"_s,
+        u"Empfang-15 bernd 2048 Mon 01 Jan 2024 10:30:00"_s,
+        u"Laser-1-16 anna 4096 Mon 01 Jan 2024 11:45:00"_s,
+    });
+    tools.setDetailedJobListing(u"Laser-1-12 anna 24576\n\tTitle: Quartalsbericht Q3.pdf\n"
+                                u"B%C3%BCro-Farbe-14 bernd 88064\n\tTitle: Plakat Sommerfest mit einem sehr langen "
+                                u"Titel, der in keine Zeile passt.odt\n"
+                                u"Empfang-15 bernd 2048\n\tTitle: Besucherliste\n"
+                                u"Laser-1-16 anna 4096\n\tTitle: Rechnung 2024-117\n"_s);
+    tools.setPrinterNames({u"Archiv"_s, u"B\u00fcro-Farbe"_s, u"Empfang"_s, u"Laser-1"_s});
+}
+
+bool isBlank(const QImage &image)
+{
+    const QRgb first = image.pixel(0, image.height() / 2);
+    for (int y = 0; y < image.height(); y += 7) {
+        for (int x = 0; x < image.width(); x += 7) {
+            if (image.pixel(x, y) != first)
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+class ScreenshotsTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { UiEnvironment::prepare(); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_lightPalette = QGuiApplication::palette();
+        m_directory = qEnvironmentVariable("PARVENTO_SCREENSHOT_DIR");
+        if (m_directory.isEmpty())
+            m_directory = m_temporary.path();
+        QVERIFY(QDir().mkpath(m_directory));
+    }
+
+    void init() { QTest::failOnWarning(QRegularExpression(u".*"_s)); }
+
+    void cleanup() { QGuiApplication::setPalette(m_lightPalette); }
+
+    void render_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<bool>("dark");
+        const QStringList states {u"first-reload"_s, u"loaded"_s,           u"ready"_s, u"confirmation"_s,
+                                  u"move-result"_s,  u"cups-unavailable"_s, u"empty"_s, u"no-destination"_s};
+        for (const QString &state : states) {
+            QTest::addRow("%s-light", qPrintable(state)) << state << false;
+            QTest::addRow("%s-dark", qPrintable(state)) << state << true;
+        }
+    }
+
+    void render()
+    {
+        QFETCH(QString, state);
+        QFETCH(bool, dark);
+        QGuiApplication::setPalette(dark ? darkPalette() : m_lightPalette);
+
+        FakeCupsTools tools;
+        listDemoContent(tools);
+        if (state == u"first-reload"_s)
+            tools.delayListing(u"-o"_s, 1.5);
+        if (state == u"cups-unavailable"_s)
+            tools.makeLpstatUnusable();
+        if (state == u"empty"_s) {
+            tools.setJobLines({});
+            tools.setPrinterNames({});
+        }
+        if (state == u"no-destination"_s) {
+            tools.setJobLines({u"Laser-1-12 anna 24576 Mon 01 Jan 2024 09:12:00"_s});
+            tools.setPrinterNames({u"Laser-1"_s});
+        }
+
+        ContentViewHarness ui(tools.lpstatPath());
+        if (state == u"first-reload"_s) {
+            QTRY_VERIFY(ui.model().isLoading());
+        } else {
+            QVERIFY(ui.waitUntilIdle());
+        }
+        const bool choose = state == u"ready"_s || state == u"confirmation"_s || state == u"move-result"_s;
+        if (choose) {
+            ui.click(ui.jobRow(0));
+            ui.click(ui.jobRow(2));
+            ui.click(ui.printerRow(0));
+            QVERIFY(ui.model().canRequestMove());
+        }
+        if (state == u"no-destination"_s)
+            ui.click(ui.jobRow(0));
+        if (state == u"confirmation"_s || state == u"move-result"_s) {
+            ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
+            QTRY_VERIFY(ui.part("confirmationDialog")->property("opened").toBool());
+        }
+        if (state == u"move-result"_s) {
+            ui.click(ui.part("confirmationDialog")->property("confirmButton").value<QQuickItem *>());
+            QVERIFY(ui.waitUntilIdle());
+        }
+        if (state == u"move-result"_s || state == u"cups-unavailable"_s)
+            QTRY_VERIFY(ui.part("noticeAlert")->property("opened").toBool());
+        // Keyboard focus stays out of the pictures.
+        ui.window().contentItem()->setFocus(false);
+        ContentViewHarness::settle();
+
+        const QImage image = ui.window().grabWindow();
+        QCOMPARE(image.size(), QSize(1040, 650) * ui.window().devicePixelRatio());
+        QVERIFY(!isBlank(image));
+        const QString file = QDir(m_directory).filePath(state + (dark ? u"-dark.png"_s : u"-light.png"_s));
+        QVERIFY(image.save(file));
+    }
+
+private:
+    QTemporaryDir m_temporary;
+    QString m_directory;
+    QPalette m_lightPalette;
+};
+
+QTEST_MAIN(ScreenshotsTest)
+#include "tst_screenshots.moc"
