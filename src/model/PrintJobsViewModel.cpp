@@ -50,19 +50,39 @@ bool codePointLess(QStringView lhs, QStringView rhs)
     return lhs.size() < rhs.size();
 }
 
-// One job's part of a move, off the UI thread: the destination check, a fresh
+// What stops a job before any tool runs. Besides a destination that is the
+// job's own queue, lpmove must not be handed an argument it would take for an
+// option (it has no "--"), nor a job identifier that is also a queue's name,
+// which lpmove would read as "every job of that queue".
+std::optional<CUPSServiceError> reasonNotToRunLpmove(const PrintJob &job, const Printer &destination,
+                                                     const QList<Printer> &knownQueues)
+{
+    if (TextRules::canonicallyEqual(job.sourcePrinterName, destination.name))
+        return CUPSServiceError::invalidDestination();
+    for (const QString &argument : {job.identifier, destination.name}) {
+        if (argument.startsWith(u'-'))
+            return CUPSServiceError::optionLikeArgument(argument);
+    }
+    for (const Printer &queue : knownQueues) {
+        if (TextRules::canonicallyEqual(queue.name, job.identifier))
+            return CUPSServiceError::jobNamedLikeQueue(job.identifier);
+    }
+    return std::nullopt;
+}
+
+// One job's part of a move, off the UI thread: the checks above, a fresh
 // availability check, lpmove with the job's identifier and the destination's
 // name, and the verdict on its exit status.
-QFuture<CUPSResult<void>> moveOneJob(const CUPSService &service, const PrintJob &job, const Printer &destination)
+QFuture<CUPSResult<void>> moveOneJob(const CUPSService &service, const PrintJob &job, const Printer &destination,
+                                     const QList<Printer> &knownQueues)
 {
     using Failure = std::unexpected<CUPSServiceError>;
     return QtConcurrent::run(
                QThreadPool::globalInstance(),
-               [job, destination] { return !TextRules::canonicallyEqual(job.sourcePrinterName, destination.name); })
-        .then([service](bool destinationIsValid) {
-            if (!destinationIsValid)
-                return QtFuture::makeReadyFuture(
-                    CUPSResult<CUPSAvailability>(Failure(CUPSServiceError::invalidDestination())));
+               [job, destination, knownQueues] { return reasonNotToRunLpmove(job, destination, knownQueues); })
+        .then([service](const std::optional<CUPSServiceError> &refusal) {
+            if (refusal)
+                return QtFuture::makeReadyFuture(CUPSResult<CUPSAvailability>(Failure(*refusal)));
             return service.preflight();
         })
         .unwrap()
@@ -167,6 +187,7 @@ struct PrintJobsViewModel::MoveRun
     CUPSService service;
     QList<PrintJob> jobs;
     Printer destination;
+    QList<Printer> knownQueues;
     QList<PrintJob> moved;
     QList<std::pair<PrintJob, WorkflowError>> failures;
     qsizetype next = 0;
@@ -183,7 +204,7 @@ struct PrintJobsViewModel::MoveRun
         if (run->next == run->jobs.size())
             return report(run);
         const PrintJob &job = run->jobs.at(run->next);
-        whenFinished(moveOneJob(run->service, job, run->destination),
+        whenFinished(moveOneJob(run->service, job, run->destination, run->knownQueues),
                      [run](const std::optional<CUPSResult<void>> &outcome) {
                          const PrintJob &job = run->jobs.at(run->next);
                          if (outcome && *outcome)
@@ -578,6 +599,7 @@ QFuture<void> PrintJobsViewModel::moveSelectedJobs()
     run->service = m_service;
     run->jobs = std::move(jobs);
     run->destination = std::move(*destination);
+    run->knownQueues = m_printers;
     QFuture<void> done = run->promise.future();
     trackWorkflow(done);
     MoveRun::start(run);

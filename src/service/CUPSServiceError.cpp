@@ -54,6 +54,13 @@ CUPSServiceError CUPSServiceError::optionLikeArgument(const QString &argument)
     return error;
 }
 
+CUPSServiceError CUPSServiceError::jobNamedLikeQueue(const QString &identifier)
+{
+    CUPSServiceError error(Kind::JobNamedLikeQueue);
+    error.m_text = identifier;
+    return error;
+}
+
 bool CUPSServiceError::isPermissionError(const QString &text)
 {
     // CUPS prints its refusals in the user's language, so the German wording of
@@ -97,6 +104,9 @@ QString CUPSServiceError::errorDescription() const
         return m_command + u" lieferte eine Ausgabe, die nicht als UTF-8-Text lesbar ist."_s;
     case Kind::OptionLikeArgument:
         return u"„"_s + m_text + u"“ beginnt mit einem Bindestrich und würde von lpmove als Option gelesen."_s;
+    case Kind::JobNamedLikeQueue:
+        return u"Der Auftrag „"_s + m_text
+            + u"“ heißt wie eine Druckerwarteschlange; lpmove würde alle Aufträge dieser Warteschlange verschieben."_s;
     }
     Q_UNREACHABLE();
     return {};
@@ -115,6 +125,8 @@ QString CUPSServiceError::recoverySuggestion() const
         return u"Aktualisieren Sie die Listen und prüfen Sie die Druckzentrale."_s;
     case Kind::InvalidDestination:
         return u"Wählen Sie eine andere konfigurierte Druckerwarteschlange."_s;
+    case Kind::JobNamedLikeQueue:
+        return u"Verschieben Sie diesen Auftrag über die Druckzentrale."_s;
     case Kind::OptionLikeArgument:
         return u"Benennen Sie die Druckerwarteschlange in CUPS so um, dass ihr Name nicht mit einem Bindestrich beginnt."_s;
     }

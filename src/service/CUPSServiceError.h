@@ -18,6 +18,9 @@ public:
         UnreadableOutput,
         // An argument lpmove would read as one of its options.
         OptionLikeArgument,
+        // A job identifier that is also a queue's name: lpmove would move that
+        // whole queue instead of the one job.
+        JobNamedLikeQueue,
     };
 
     static CUPSServiceError lpstatUnavailable(const QString &path);
@@ -27,6 +30,7 @@ public:
     static CUPSServiceError invalidDestination();
     static CUPSServiceError unreadableOutput(const QString &command);
     static CUPSServiceError optionLikeArgument(const QString &argument);
+    static CUPSServiceError jobNamedLikeQueue(const QString &identifier);
 
     Kind kind() const { return m_kind; }
 
