@@ -1,11 +1,14 @@
-// The window's regions against a model on fake lpstat/lpmove: selecting jobs
-// and a destination with the mouse, what the summary, the action bar and the
-// status bar then say, the empty states, and what assistive technology reads.
+// The window's regions against the real lpstat and lpmove on a private CUPS
+// scheduler: selecting jobs and a destination with the mouse, what the
+// summary, the action bar and the status bar then say, the empty states, and
+// what assistive technology reads. Fake tools stand in only where the real
+// ones cannot produce the case: titles, a job without owner, a slow listing.
 
 #include "ContentViewHarness.h"
 
 #include <FakeCupsTools.h>
 #include <PrintJobsViewModelTestAccess.h>
+#include <PrivateCupsServer.h>
 
 #include <QAccessible>
 #include <QTest>
@@ -14,36 +17,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct FakeJob
-{
-    QString identifier;
-    QString owner;
-    QString title;
-};
-
-// Writes what the fake lpstat prints for these jobs and queues.
-void list(FakeCupsTools &tools, const QList<FakeJob> &jobs, const QStringList &printers)
-{
-    QStringList lines;
-    QString detailed;
-    for (const FakeJob &job : jobs) {
-        lines.append(job.owner.isEmpty() ? job.identifier
-                                         : job.identifier + u" "_s + job.owner + u" 1024 Mon 01 Jan 2024 12:00:00"_s);
-        if (!job.title.isEmpty())
-            detailed += job.identifier + u" "_s + job.owner + u" 1024\n\tTitle: "_s + job.title + u"\n"_s;
-    }
-    tools.setJobLines(lines);
-    tools.setDetailedJobListing(detailed);
-    tools.setPrinterNames(printers);
-}
-
-const QList<FakeJob> standardJobs {
-    {u"Laser-12"_s, u"anna"_s, u"Quartalsbericht.pdf"_s},
-    {u"Laser-13"_s, u"anna"_s, {}},
-    {u"Farbe-14"_s, u"bernd"_s, u"Plakat"_s},
-    {u"B\u00fcro-15"_s, {}, {}},
-};
-const QStringList standardPrinters {u"B\u00fcro"_s, u"Farbe"_s, u"Laser"_s, u"Archiv"_s};
+// The queues of the scheduler, and the queue of each waiting job, in the
+// order the jobs are submitted (and listed).
+const QStringList queues {u"Archiv"_s, u"B\u00fcro"_s, u"Farbe"_s, u"Laser"_s};
+const QStringList jobQueues {u"Laser"_s, u"Laser"_s, u"Farbe"_s, u"B\u00fcro"_s};
 
 } // namespace
 
@@ -55,31 +32,57 @@ public:
     static void initMain() { UiEnvironment::prepare(); }
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
+        for (const QString &queue : queues)
+            QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
+    }
+
     void init()
     {
         // A QML warning is a fault of the window.
         QTest::failOnWarning(QRegularExpression(u".*"_s));
-        m_tools = std::make_unique<FakeCupsTools>();
-        list(*m_tools, standardJobs, standardPrinters);
+        QVERIFY(submitJobs(jobQueues));
     }
-
-    void cleanup() { m_tools.reset(); }
 
     void rowsShowTheListedJobsAndQueues()
     {
-        ContentViewHarness ui(m_tools->lpstatPath());
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
 
         QCOMPARE(ui.model().jobCount(), 4);
-        QStringList first = ContentViewHarness::visibleTexts(ui.jobRow(0));
-        QCOMPARE(first, (QStringList {u"Quartalsbericht.pdf"_s, u"Laser-12"_s, u"Laser"_s, u"Von anna"_s}));
-        // No title: the generic name; no owner: no "Von " line.
-        QStringList untitled = ContentViewHarness::visibleTexts(ui.jobRow(3));
-        QCOMPARE(untitled, (QStringList {u"Druckauftrag"_s, u"B\u00fcro-15"_s, u"B\u00fcro"_s}));
-
+        // This scheduler's detailed listing names no titles.
+        const QString owner = u"Von "_s + PrivateCupsServer::userName();
+        QCOMPARE(ContentViewHarness::visibleTexts(ui.jobRow(0)),
+                 (QStringList {u"Druckauftrag"_s, m_jobs.at(0), u"Laser"_s, owner}));
+        QCOMPARE(ContentViewHarness::visibleTexts(ui.jobRow(3)),
+                 (QStringList {u"Druckauftrag"_s, m_jobs.at(3), u"B\u00fcro"_s, owner}));
         QCOMPARE(ContentViewHarness::visibleTexts(ui.printerRow(0)),
                  (QStringList {u"Archiv"_s, u"Als Ziel auswählen"_s}));
-        QVERIFY(ContentViewHarness::showsText(ui.item("statusBar"), u"lpmove: "_s + m_tools->lpmovePath()));
+        const CUPSResult<QString> lpmove = CUPSService().resolveLPMoveURL();
+        QVERIFY(lpmove);
+        QVERIFY(ContentViewHarness::showsText(ui.item("statusBar"), u"lpmove: "_s + *lpmove));
+    }
+
+    void rowsShowTitlesAndLeaveOutMissingOwners()
+    {
+        // Titles and owner-less jobs come from CUPS versions and setups other
+        // than this scheduler's.
+        FakeCupsTools tools;
+        tools.setJobLines({u"Laser-12 anna 1024 Mon 01 Jan 2024 12:00:00"_s, u"Laser-13"_s, u"Laser-14 bernd 1024"_s});
+        tools.setDetailedJobListing(u"Laser-12 anna 1024\n\tTitle: Quartalsbericht.pdf\n"
+                                    u"Laser-14 bernd 1024\n\tTitle: \n"_s);
+        tools.setPrinterNames({u"Laser"_s});
+        ContentViewHarness ui(tools.lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+
+        QCOMPARE(ContentViewHarness::visibleTexts(ui.jobRow(0)),
+                 (QStringList {u"Quartalsbericht.pdf"_s, u"Laser-12"_s, u"Laser"_s, u"Von anna"_s}));
+        QCOMPARE(ContentViewHarness::visibleTexts(ui.jobRow(1)),
+                 (QStringList {u"Druckauftrag"_s, u"Laser-13"_s, u"Laser"_s}));
+        QCOMPARE(ContentViewHarness::visibleTexts(ui.jobRow(2)),
+                 (QStringList {u"Druckauftrag"_s, u"Laser-14"_s, u"Laser"_s, u"Von bernd"_s}));
     }
 
     void jobRowClickSelectsAndSecondClickDeselects_data()
@@ -93,7 +96,7 @@ private Q_SLOTS:
     void jobRowClickSelectsAndSecondClickDeselects()
     {
         QFETCH(bool, inCorner);
-        ContentViewHarness ui(m_tools->lpstatPath());
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         QQuickItem *row = ui.jobRow(1);
         QVERIFY(row);
@@ -103,7 +106,7 @@ private Q_SLOTS:
 
         ui.click(row, local);
         QVERIFY(row->property("isSelected").toBool());
-        QCOMPARE(ui.model().selectedJobIDs(), QSet<QString> {u"Laser-13"_s});
+        QCOMPARE(ui.model().selectedJobIDs(), QSet<QString> {m_jobs.at(1)});
         QVERIFY(ContentViewHarness::showsText(pane, u"1 ausgewählt"_s));
 
         ui.click(row, local);
@@ -116,7 +119,7 @@ private Q_SLOTS:
 
     void printerRowClickChoosesAndAChosenRowStaysChosen()
     {
-        ContentViewHarness ui(m_tools->lpstatPath());
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         QQuickItem *archiv = ui.printerRow(0);
         QQuickItem *farbe = ui.printerRow(2);
@@ -138,7 +141,7 @@ private Q_SLOTS:
 
     void selectingAJobHidesItsQueueAndDropsItAsDestination()
     {
-        ContentViewHarness ui(m_tools->lpstatPath());
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         ui.click(ui.printerRow(3)); // Laser
         QCOMPARE(ui.model().selectedDestinationIDText(), u"Laser"_s);
@@ -160,8 +163,8 @@ private Q_SLOTS:
         QTest::newRow("jobs without destination") << QList<int> {0, 2} << QString() << QStringList {idleTitle};
         QTest::newRow("destination without jobs") << QList<int> {} << u"Archiv"_s << QStringList {idleTitle};
         QTest::newRow("one job") << QList<int> {1} << u"Archiv"_s
-                                 << QStringList {u"QUELLDRUCKER"_s,         u"Laser"_s,   u"ZIELDRUCKER"_s, u"Archiv"_s,
-                                                 u"AUSGEWÄHLTER AUFTRAG"_s, u"Laser-13"_s};
+                                 << QStringList {u"QUELLDRUCKER"_s,         u"Laser"_s,  u"ZIELDRUCKER"_s, u"Archiv"_s,
+                                                 u"AUSGEWÄHLTER AUFTRAG"_s, u"{job 1}"_s};
         // Source names sorted by code point: upper case before the umlaut.
         QTest::newRow("three jobs from three queues")
             << QList<int> {3, 2, 0} << u"Archiv"_s
@@ -174,7 +177,8 @@ private Q_SLOTS:
         QFETCH(QList<int>, jobRows);
         QFETCH(QString, destination);
         QFETCH(QStringList, expected);
-        ContentViewHarness ui(m_tools->lpstatPath());
+        expected.replaceInStrings(u"{job 1}"_s, m_jobs.at(1));
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
 
         for (int row : jobRows)
@@ -221,7 +225,7 @@ private Q_SLOTS:
         QFETCH(QString, headline);
         QFETCH(QString, sentence);
         QFETCH(bool, enabled);
-        ContentViewHarness ui(m_tools->lpstatPath());
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         if (choose) {
             ui.click(ui.jobRow(0));
@@ -257,8 +261,12 @@ private Q_SLOTS:
 
     void statusBarShowsBusyStateStatusLineAndLpmove()
     {
-        m_tools->delayListing(u"-o"_s, 0.5);
-        ContentViewHarness ui(m_tools->lpstatPath());
+        // A listing slow enough to look at the window while it runs.
+        FakeCupsTools tools;
+        tools.setJobLines({u"Laser-12 anna 1024"_s});
+        tools.setPrinterNames({u"Laser"_s});
+        tools.delayListing(u"-o"_s, 0.5);
+        ContentViewHarness ui(tools.lpstatPath());
         QQuickItem *statusBar = ui.item("statusBar");
         QQuickItem *header = ui.item("headerRegion");
         // The first reload runs: clock, loading note, no lpmove yet.
@@ -275,37 +283,45 @@ private Q_SLOTS:
         QVERIFY(!ContentViewHarness::showsText(header, u"Lade CUPS \u2026"_s));
         QCOMPARE(ContentViewHarness::visibleSymbols(statusBar), QStringList {u"checkmark.circle"_s});
         QVERIFY(ContentViewHarness::showsText(statusBar, ui.model().statusText()));
-        QVERIFY(ContentViewHarness::showsText(statusBar, u"lpmove: "_s + m_tools->lpmovePath()));
+        QVERIFY(ContentViewHarness::showsText(statusBar, u"lpmove: "_s + tools.lpmovePath()));
     }
 
     void emptyStatesExplainWhatIsMissing_data()
     {
-        QTest::addColumn<QList<FakeJob>>("jobs");
-        QTest::addColumn<QStringList>("printers");
+        QTest::addColumn<QStringList>("queues");
+        QTest::addColumn<QStringList>("jobQueues");
         QTest::addColumn<bool>("selectFirstJob");
         QTest::addColumn<QStringList>("jobPaneTexts");
         QTest::addColumn<QStringList>("destinationPaneTexts");
 
         const QStringList noJobs {u"Keine wartenden Aufträge"_s,
                                   u"Sobald CUPS einen Auftrag meldet, erscheint er hier."_s};
-        QTest::newRow("nothing at all") << QList<FakeJob> {} << QStringList {} << false << noJobs
-                                        << QStringList {u"Keine Zieldrucker verfügbar"_s,
-                                                        u"Wählen Sie zuerst mindestens einen Auftrag."_s};
+        QTest::newRow("no queues, no jobs")
+            << QStringList {} << QStringList {} << false << noJobs
+            << QStringList {u"Keine Zieldrucker verfügbar"_s, u"Wählen Sie zuerst mindestens einen Auftrag."_s};
         QTest::newRow("the only queue holds the selected job")
-            << QList<FakeJob> {{u"Laser-1"_s, u"anna"_s, {}}} << QStringList {u"Laser"_s} << true << QStringList {}
+            << QStringList {u"Laser"_s} << QStringList {u"Laser"_s} << true << QStringList {}
             << QStringList {u"Keine Zieldrucker verfügbar"_s,
                             u"Die Quellgeräte der Auswahl sind die einzigen bekannten Drucker."_s};
     }
 
     void emptyStatesExplainWhatIsMissing()
     {
-        QFETCH(QList<FakeJob>, jobs);
-        QFETCH(QStringList, printers);
+        QFETCH(QStringList, queues);
+        QFETCH(QStringList, jobQueues);
         QFETCH(bool, selectFirstJob);
         QFETCH(QStringList, jobPaneTexts);
         QFETCH(QStringList, destinationPaneTexts);
-        list(*m_tools, jobs, printers);
-        ContentViewHarness ui(m_tools->lpstatPath());
+        // A scheduler of its own with just these queues and jobs; tools reach
+        // it while it lives.
+        PrivateCupsServer server;
+        QVERIFY2(server.start(), qPrintable(server.lastError()));
+        for (const QString &queue : queues)
+            QVERIFY2(server.addQueue(queue), qPrintable(server.lastError()));
+        for (const QString &queue : jobQueues)
+            QVERIFY2(server.submitHeldJob(queue), qPrintable(server.lastError()));
+
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         if (selectFirstJob)
             ui.click(ui.jobRow(0));
@@ -319,20 +335,20 @@ private Q_SLOTS:
         for (const QString &text : destinationPaneTexts)
             QVERIFY2(destinationTexts.contains(text), qPrintable(text));
         // The count badges count what each pane lists.
-        QCOMPARE(jobTexts.at(jobTexts.indexOf(u"Mehrfachauswahl möglich"_s) + 1), QString::number(jobs.size()));
+        QCOMPARE(jobTexts.at(jobTexts.indexOf(u"Mehrfachauswahl möglich"_s) + 1), QString::number(jobQueues.size()));
         QCOMPARE(destinationTexts.at(destinationTexts.indexOf(u"Name deutlich prüfen, dann verschieben"_s) + 1),
                  u"0"_s);
     }
 
     void assistiveTechnologyReadsRowsBadgesAndArrow()
     {
-        ContentViewHarness ui(m_tools->lpstatPath());
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         using Harness = ContentViewHarness;
 
         QQuickItem *job = ui.jobRow(0);
         QCOMPARE(Harness::accessibleText(job, QAccessible::Name),
-                 u"Laser-12 · Quelle: Laser · Eigentümer: anna · Titel: Quartalsbericht.pdf"_s);
+                 m_jobs.at(0) + u" · Quelle: Laser · Eigentümer: "_s + PrivateCupsServer::userName());
         QCOMPARE(Harness::accessibleText(job, QAccessible::Description), u"Fügt diesen Auftrag zur Auswahl hinzu"_s);
         ui.click(job);
         QCOMPARE(Harness::accessibleText(job, QAccessible::Description), u"Hebt die Auswahl dieses Auftrags auf"_s);
@@ -362,7 +378,30 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<FakeCupsTools> m_tools;
+    // Replaces every waiting job by held jobs in these queues; m_jobs then
+    // holds their identifiers in listing order.
+    bool submitJobs(const QStringList &queuesOfJobs)
+    {
+        const std::optional<QStringList> waiting = m_server.jobIdentifiers();
+        if (!waiting)
+            return false;
+        for (const QString &identifier : *waiting) {
+            if (!m_server.cancelJob(identifier))
+                return false;
+        }
+        for (const QString &queue : queuesOfJobs) {
+            if (!m_server.submitHeldJob(queue))
+                return false;
+        }
+        const std::optional<QStringList> listed = m_server.jobIdentifiers();
+        if (!listed || listed->size() != queuesOfJobs.size())
+            return false;
+        m_jobs = *listed;
+        return true;
+    }
+
+    PrivateCupsServer m_server;
+    QStringList m_jobs;
 };
 
 QTEST_MAIN(ContentViewTest)

@@ -1,10 +1,12 @@
-// The window's modal surfaces and its reloads, driven with mouse and keys
-// against a model on fake lpstat/lpmove: the move confirmation, the notice
-// alert, the "Aktualisieren" button and the periodic reload.
+// The window's modal surfaces and its reloads, driven with mouse and keys:
+// the move confirmation and its result with the real lpstat and lpmove on a
+// private CUPS scheduler; the notice alert, the "Aktualisieren" button and the
+// periodic reload on fake tools that can be made slow or unusable.
 
 #include "ContentViewHarness.h"
 
 #include <FakeCupsTools.h>
+#include <PrivateCupsServer.h>
 
 #include <QDateTime>
 #include <QSignalSpy>
@@ -40,19 +42,21 @@ public:
     static void initMain() { UiEnvironment::prepare(); }
 
 private Q_SLOTS:
-    void init()
+    void initTestCase()
     {
-        QTest::failOnWarning(QRegularExpression(u".*"_s));
-        m_tools = std::make_unique<FakeCupsTools>();
-        m_tools->setJobLines(jobLines);
-        m_tools->setPrinterNames(printerNames);
+        QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
+        for (const QString &queue : printerNames)
+            QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
     }
+
+    void init() { QTest::failOnWarning(QRegularExpression(u".*"_s)); }
 
     void cleanup() { m_tools.reset(); }
 
     void moveButtonAsksWithTheExactMessage()
     {
-        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(submitJobs());
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         chooseTwoLaserJobsForArchiv(ui);
         QObject *dialog = ui.part("confirmationDialog");
@@ -61,8 +65,10 @@ private Q_SLOTS:
         ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
         QTRY_VERIFY(isOpen(dialog));
         QVERIFY(ui.model().isShowingMoveConfirmation());
-        const QString message = u"2 Druckaufträge werden verschoben:\n\n• Laser-12  (Laser)\n• Laser-13  (Laser)\n\n"
-                                u"Nach: Archiv\n\nPapierformat und Treiberoptionen können am Zieldrucker abweichen."_s;
+        const QString message
+            = u"2 Druckaufträge werden verschoben:\n\n• %1  (Laser)\n• %2  (Laser)\n\n"
+              u"Nach: Archiv\n\nPapierformat und Treiberoptionen können am Zieldrucker abweichen."_s.arg(m_jobs.at(0),
+                                                                                                         m_jobs.at(1));
         QCOMPARE(ui.model().confirmationMessage(), message);
         QQuickItem *popupItem = dialog->property("contentItem").value<QQuickItem *>()->parentItem();
         const QStringList texts = ContentViewHarness::visibleTexts(popupItem);
@@ -74,7 +80,6 @@ private Q_SLOTS:
         QCOMPARE(confirm->property("text").toString(), u"Verschieben"_s);
         QCOMPARE(cancel->property("text").toString(), u"Abbrechen"_s);
         QVERIFY(confirm->mapToScene({}).x() < cancel->mapToScene({}).x());
-        QVERIFY(m_tools->calls(u"lpmove"_s).isEmpty());
 
         ui.click(cancel);
     }
@@ -90,10 +95,12 @@ private Q_SLOTS:
     void closingWithoutConfirmingChangesNothingElse()
     {
         QFETCH(QString, how);
-        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(submitJobs());
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         chooseTwoLaserJobsForArchiv(ui);
         const QSet<QString> jobs = ui.model().selectedJobIDs();
+        const qsizetype movesBefore = m_server.answeredRequests(u"CUPS-Move-Job"_s);
         QObject *dialog = ui.part("confirmationDialog");
         ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
         QTRY_VERIFY(isOpen(dialog));
@@ -111,32 +118,33 @@ private Q_SLOTS:
         QCOMPARE(ui.model().selectedDestinationIDText(), u"Archiv"_s);
         QCOMPARE(ui.model().jobCount(), 3);
         ContentViewHarness::settle();
-        QVERIFY(m_tools->calls(u"lpmove"_s).isEmpty());
+        QCOMPARE(m_server.answeredRequests(u"CUPS-Move-Job"_s), movesBefore);
         QVERIFY(!ui.model().hasNotice());
     }
 
     void confirmingMovesOnceAndReportsInAnAlert()
     {
-        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(submitJobs());
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         chooseTwoLaserJobsForArchiv(ui);
         QObject *dialog = ui.part("confirmationDialog");
         QObject *alert = ui.part("noticeAlert");
         ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
         QTRY_VERIFY(isOpen(dialog));
-        const qsizetype listingsBefore = m_tools->calls(u"lpstat"_s, {u"-o"_s}).size();
+        const qsizetype movesBefore = m_server.answeredRequests(u"CUPS-Move-Job"_s);
 
         ui.click(button(dialog, "confirmButton"));
         QTRY_VERIFY(!isOpen(dialog));
         QVERIFY(!ui.model().isShowingMoveConfirmation());
         QVERIFY(ui.waitUntilIdle());
 
-        const QList<FakeCupsTools::Call> moves = m_tools->calls(u"lpmove"_s);
-        QCOMPARE(moves.size(), 2);
-        QCOMPARE(moves.at(0).arguments, (QStringList {u"Laser-12"_s, u"Archiv"_s}));
-        QCOMPARE(moves.at(1).arguments, (QStringList {u"Laser-13"_s, u"Archiv"_s}));
-        // One move, then its closing reload.
-        QCOMPARE(m_tools->calls(u"lpstat"_s, {u"-o"_s}).size(), listingsBefore + 1);
+        // Both jobs moved, once each, and the closing reload lists them in Archiv.
+        QCOMPARE(m_server.answeredRequests(u"CUPS-Move-Job"_s), movesBefore + 2);
+        QStringList queuesNow;
+        for (const PrintJob &job : ui.model().jobs())
+            queuesNow.append(job.sourcePrinterName);
+        QCOMPARE(queuesNow, (QStringList {u"Archiv"_s, u"Archiv"_s, u"Farbe"_s}));
 
         QTRY_VERIFY(isOpen(alert));
         QQuickItem *popupItem = alert->property("contentItem").value<QQuickItem *>()->parentItem();
@@ -154,6 +162,7 @@ private Q_SLOTS:
 
     void confirmingWhileAReloadRunsMovesNothing()
     {
+        useFakeTools();
         ContentViewHarness ui(m_tools->lpstatPath());
         QVERIFY(ui.waitUntilIdle());
         chooseTwoLaserJobsForArchiv(ui);
@@ -174,6 +183,7 @@ private Q_SLOTS:
 
     void aNoticeWithTheSameTextsIsANewAlert()
     {
+        useFakeTools();
         m_tools->makeLpstatUnusable();
         ContentViewHarness ui(m_tools->lpstatPath());
         QVERIFY(ui.waitUntilIdle());
@@ -214,6 +224,7 @@ private Q_SLOTS:
 
     void refreshButtonIsDisabledWhileBusy()
     {
+        useFakeTools();
         QFETCH(bool, moving);
         ContentViewHarness ui(m_tools->lpstatPath());
         QVERIFY(ui.waitUntilIdle());
@@ -248,6 +259,7 @@ private Q_SLOTS:
 
     void periodicReloadRunsAtOnceThenAfterEachFinishedReload()
     {
+        useFakeTools();
         constexpr int interval = 300;
         m_tools->delayListing(u"-a"_s, 0.2);
         QList<FakeCupsTools::Call> calls;
@@ -288,7 +300,36 @@ private Q_SLOTS:
     }
 
 private:
-    // Jobs Laser-12 and Laser-13 and the destination Archiv, by clicking.
+    // Replaces every waiting job of the scheduler by two held jobs in Laser
+    // and one in Farbe; m_jobs then holds their identifiers in listing order.
+    bool submitJobs()
+    {
+        const std::optional<QStringList> waiting = m_server.jobIdentifiers();
+        if (!waiting)
+            return false;
+        for (const QString &identifier : *waiting) {
+            if (!m_server.cancelJob(identifier))
+                return false;
+        }
+        for (const QString &queue : {u"Laser"_s, u"Laser"_s, u"Farbe"_s}) {
+            if (!m_server.submitHeldJob(queue))
+                return false;
+        }
+        const std::optional<QStringList> listed = m_server.jobIdentifiers();
+        if (!listed)
+            return false;
+        m_jobs = *listed;
+        return m_jobs.size() == 3;
+    }
+
+    void useFakeTools()
+    {
+        m_tools = std::make_unique<FakeCupsTools>();
+        m_tools->setJobLines(jobLines);
+        m_tools->setPrinterNames(printerNames);
+    }
+
+    // The first two jobs (both in Laser) and the destination Archiv, by clicking.
     static void chooseTwoLaserJobsForArchiv(ContentViewHarness &ui)
     {
         ui.click(ui.jobRow(0));
@@ -298,6 +339,8 @@ private:
         QVERIFY(ui.model().canRequestMove());
     }
 
+    PrivateCupsServer m_server;
+    QStringList m_jobs;
     std::unique_ptr<FakeCupsTools> m_tools;
 };
 

@@ -1,11 +1,13 @@
 // The two lists inside the one scrolling column: only rows near the visible
-// part exist, even with 10,000 jobs; rows keep their identity (and keyboard
+// part exist, even with 10,000 jobs (fake lpstat output: the scheduler would
+// take minutes to hold that many); rows keep their identity (and keyboard
 // focus) across reloads; the keyboard reaches every row and button in
-// reading order and activates them.
+// reading order and activates them (real lpstat on a private scheduler).
 
 #include "ContentViewHarness.h"
 
 #include <FakeCupsTools.h>
+#include <PrivateCupsServer.h>
 
 #include <QTest>
 
@@ -55,19 +57,21 @@ public:
     static void initMain() { UiEnvironment::prepare(); }
 
 private Q_SLOTS:
-    void init()
+    void initTestCase()
     {
-        QTest::failOnWarning(QRegularExpression(u".*"_s));
-        m_tools = std::make_unique<FakeCupsTools>();
-        m_tools->setPrinterNames({u"Archiv"_s, u"Farbe"_s, u"Laser"_s});
+        QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
+        for (const QString &queue : {u"Archiv"_s, u"Farbe"_s, u"Laser"_s})
+            QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
     }
 
-    void cleanup() { m_tools.reset(); }
+    void init() { QTest::failOnWarning(QRegularExpression(u".*"_s)); }
 
     void tenThousandJobsCreateOnlyTheRowsNearTheView()
     {
-        m_tools->setJobLines(jobLines(10'000));
-        ContentViewHarness ui(m_tools->lpstatPath());
+        FakeCupsTools tools;
+        tools.setJobLines(jobLines(10'000));
+        tools.setPrinterNames({u"Archiv"_s, u"Farbe"_s, u"Laser"_s});
+        ContentViewHarness ui(tools.lpstatPath());
         QVERIFY(ui.waitUntilIdle(60'000));
         QCOMPARE(ui.model().jobCount(), 10'000);
         QQuickItem *list = ui.lazyList("jobPane");
@@ -123,8 +127,8 @@ private Q_SLOTS:
 
     void tabReachesRowsAndButtonsInReadingOrder()
     {
-        m_tools->setJobLines(jobLines(3));
-        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(submitJobs(3));
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         // With jobs and a destination chosen the move button takes part too.
         ui.click(ui.jobRow(2));
@@ -160,13 +164,13 @@ private Q_SLOTS:
     void spaceAndEnterActivateTheFocusedRow()
     {
         QFETCH(int, key);
-        m_tools->setJobLines(jobLines(3));
-        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(submitJobs(3));
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
 
         ui.jobRow(1)->forceActiveFocus(Qt::TabFocusReason);
         ui.press(Qt::Key(key));
-        QCOMPARE(ui.model().selectedJobIDs(), QSet<QString> {u"Laser-2"_s});
+        QCOMPARE(ui.model().selectedJobIDs(), QSet<QString> {m_jobs.at(1)});
         ui.press(Qt::Key(key));
         QVERIFY(ui.model().selectedJobIDs().isEmpty());
 
@@ -177,14 +181,14 @@ private Q_SLOTS:
 
     void tabScrollsTheFocusedRowIntoView()
     {
-        m_tools->setJobLines(jobLines(60));
-        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(submitJobs(60));
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         ui.jobRow(0)->forceActiveFocus(Qt::TabFocusReason);
         for (int index = 1; index < 60; ++index) {
             ui.press(Qt::Key_Tab);
             QQuickItem *focused = ui.window().activeFocusItem();
-            QCOMPARE(focused->property("identifier").toString(), u"Laser-%1"_s.arg(index + 1));
+            QCOMPARE(focused->property("identifier").toString(), m_jobs.at(index));
             QVERIFY2(inView(ui, focused), qPrintable(QString::number(index)));
         }
         // Past the last job: on to the first destination.
@@ -196,35 +200,60 @@ private Q_SLOTS:
         for (int index = 59; index >= 0; --index) {
             ui.press(Qt::Key_Backtab);
             QQuickItem *focused = ui.window().activeFocusItem();
-            QCOMPARE(focused->property("identifier").toString(), u"Laser-%1"_s.arg(index + 1));
+            QCOMPARE(focused->property("identifier").toString(), m_jobs.at(index));
             QVERIFY2(inView(ui, focused), qPrintable(QString::number(index)));
         }
     }
 
     void aRowKeepsItsIdentityAndFocusAcrossAReload()
     {
-        m_tools->setJobLines(jobLines(5));
-        ContentViewHarness ui(m_tools->lpstatPath());
+        QVERIFY(submitJobs(5));
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         QQuickItem *row = ui.jobRow(2);
-        QCOMPARE(row->property("identifier").toString(), u"Laser-3"_s);
+        const QString identifier = m_jobs.at(2);
+        QCOMPARE(row->property("identifier").toString(), identifier);
         ui.click(row);
         row->forceActiveFocus(Qt::TabFocusReason);
 
-        // Laser-1 is gone, Laser-6 is new; Laser-3 stays listed.
-        m_tools->setJobLines(jobLines(5, 2));
+        // The first job goes, a new one comes; the focused job stays listed.
+        QVERIFY2(m_server.cancelJob(m_jobs.at(0)), qPrintable(m_server.lastError()));
+        QVERIFY2(m_server.submitHeldJob(u"Laser"_s), qPrintable(m_server.lastError()));
         ui.model().startRefresh();
         QVERIFY(ui.waitUntilIdle());
         QCOMPARE(ui.model().jobCount(), 5);
 
         QCOMPARE(ui.jobRow(1), row);
-        QCOMPARE(row->property("identifier").toString(), u"Laser-3"_s);
+        QCOMPARE(row->property("identifier").toString(), identifier);
         QVERIFY(row->property("isSelected").toBool());
         QCOMPARE(ui.window().activeFocusItem(), row);
     }
 
 private:
-    std::unique_ptr<FakeCupsTools> m_tools;
+    // Replaces every waiting job of the scheduler by `count` held jobs in
+    // Laser; m_jobs then holds their identifiers in listing order.
+    bool submitJobs(int count)
+    {
+        const std::optional<QStringList> waiting = m_server.jobIdentifiers();
+        if (!waiting)
+            return false;
+        for (const QString &identifier : *waiting) {
+            if (!m_server.cancelJob(identifier))
+                return false;
+        }
+        for (int i = 0; i < count; ++i) {
+            if (!m_server.submitHeldJob(u"Laser"_s))
+                return false;
+        }
+        const std::optional<QStringList> listed = m_server.jobIdentifiers();
+        if (!listed)
+            return false;
+        m_jobs = *listed;
+        return m_jobs.size() == count;
+    }
+
+    PrivateCupsServer m_server;
+    QStringList m_jobs;
 };
 
 QTEST_MAIN(LazyListsTest)
