@@ -80,6 +80,11 @@ bool PrivateCupsServer::isRunning() const
     return m_cupsd.state() != QProcess::NotRunning;
 }
 
+qint64 PrivateCupsServer::processId() const
+{
+    return m_cupsd.processId();
+}
+
 void PrivateCupsServer::setPeerCredentials(bool enabled)
 {
     m_peerCredentials = enabled;
@@ -100,7 +105,8 @@ bool PrivateCupsServer::start()
 {
     if (!m_dir.isValid())
         return fail(u"cannot create a temporary directory: "_s + m_dir.errorString());
-    if (isRunning())
+    // A scheduler killed from outside is running only until its death is seen.
+    if (isRunning() && !m_cupsd.waitForFinished(0))
         return true;
     if (!QFile::exists(cupsdPath()))
         return fail(cupsdPath() + u" is missing; run scripts/install-deps"_s);

@@ -34,6 +34,9 @@ public:
     bool start();
     void stop();
     bool isRunning() const;
+    // The scheduler's process, for tests that kill it behind the fixture's
+    // back (the next stop() or start() notices); 0 while it is not running.
+    qint64 processId() const;
 
     // Whether the scheduler may identify local clients by their socket
     // credentials (the default). Without them a user who is not the owner is
