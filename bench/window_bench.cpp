@@ -1,0 +1,201 @@
+// The window's own costs, measured with the real window and model:
+//   - launch to the first frame that shows the jobs, with the real lpstat on a
+//     private scheduler holding 100 jobs in 20 queues (a fresh process per
+//     iteration, which reports when that frame has been presented);
+//   - the resident memory of that process once it is idle;
+//   - with 10,000 jobs loaded, from a click on a row to the next presented
+//     frame (fake lpstat output: the scheduler would take minutes to hold
+//     that many jobs).
+// Runs on whatever platform QT_QPA_PLATFORM names; offscreen by default.
+
+#include "ContentViewHarness.h"
+
+#include <FakeCupsTools.h>
+#include <PrivateCupsServer.h>
+
+#include <benchmark/benchmark.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <atomic>
+#include <cstdio>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int launchJobs = 100;
+constexpr int launchQueues = 20;
+constexpr int clickJobs = 10'000;
+
+const char probeArgument[] = "--launch-probe";
+
+qint64 residentKilobytes()
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    // A file of /proc has no size, so read it whole rather than line by line.
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+// The child process of the launch benchmark: starts like the application,
+// reports "first-frame" as soon as a frame showing all jobs has been
+// presented, then idles and reports its resident memory.
+int runLaunchProbe(int &argc, char **argv)
+{
+    UiEnvironment::prepare();
+    QGuiApplication app(argc, argv);
+    QQmlApplicationEngine engine;
+    engine.load(QUrl(u"qrc:/qt/qml/Parvento/UI/ParventoWindow.qml"_s));
+    if (engine.rootObjects().isEmpty())
+        return 1;
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    auto *model = window->findChild<PrintJobsViewModel *>();
+    if (!model)
+        return 2;
+
+    // Synchronisation runs while the GUI thread waits, so the model may be
+    // read there; the frame synchronised with all jobs is the one to report.
+    std::atomic<bool> jobsSynchronised = false;
+    std::atomic<bool> reported = false;
+    QObject::connect(
+        window, &QQuickWindow::beforeSynchronizing, window,
+        [&] {
+            if (model->jobCount() == launchJobs)
+                jobsSynchronised = true;
+        },
+        Qt::DirectConnection);
+    QObject::connect(
+        window, &QQuickWindow::frameSwapped, window,
+        [&] {
+            if (!jobsSynchronised || reported.exchange(true))
+                return;
+            std::puts("first-frame");
+            std::fflush(stdout);
+            QMetaObject::invokeMethod(&app, [&app] {
+                QTimer::singleShot(2000, &app, [] {
+                    std::printf("rss %lld\n", static_cast<long long>(residentKilobytes()));
+                    std::fflush(stdout);
+                    QCoreApplication::quit();
+                });
+            });
+        },
+        Qt::DirectConnection);
+    return QGuiApplication::exec();
+}
+
+void launchToFirstJobsFrame(benchmark::State &state)
+{
+    qint64 rss = 0;
+    for (auto _ : state) {
+        QProcess probe;
+        QElapsedTimer timer;
+        timer.start();
+        probe.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(probeArgument)});
+        QByteArray output;
+        while (!output.contains("first-frame\n") && probe.waitForReadyRead(30'000))
+            output += probe.readAllStandardOutput();
+        const double seconds = timer.nsecsElapsed() / 1e9;
+        if (!output.contains("first-frame\n")) {
+            state.SkipWithError("the window never showed the jobs");
+            break;
+        }
+        state.SetIterationTime(seconds);
+        probe.waitForFinished(30'000);
+        output += probe.readAllStandardOutput();
+        const qsizetype at = output.indexOf("rss ");
+        rss = at < 0 ? -1 : output.mid(at + 4).trimmed().toLongLong();
+    }
+    state.counters["idle_rss_MB"] = double(rss) / 1024.0;
+}
+
+void clickRowToNextFrame(benchmark::State &state)
+{
+    FakeCupsTools tools;
+    QStringList lines;
+    lines.reserve(clickJobs);
+    for (int number = 1; number <= clickJobs; ++number)
+        lines.append(u"Laser-%1 anna 1024 Mon 01 Jan 2024 12:00:00"_s.arg(number));
+    tools.setJobLines(lines);
+    tools.setPrinterNames({u"Archiv"_s, u"Farbe"_s, u"Laser"_s});
+    ContentViewHarness ui(tools.lpstatPath());
+    if (!ui.waitUntilIdle(120'000) || ui.model().jobCount() != clickJobs) {
+        state.SkipWithError("the jobs were not loaded");
+        return;
+    }
+    QQuickItem *row = ui.jobRow(1);
+    const QPoint point = row->mapToScene(QPointF(row->width() / 2, row->height() / 2)).toPoint();
+    QSignalSpy frames(&ui.window(), &QQuickWindow::frameSwapped);
+    for (auto _ : state) {
+        frames.clear();
+        QElapsedTimer timer;
+        timer.start();
+        QTest::mouseClick(&ui.window(), Qt::LeftButton, {}, point);
+        if (!frames.wait(1000)) {
+            state.SkipWithError("no frame after the click");
+            break;
+        }
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], probeArgument) == 0)
+            return runLaunchProbe(argc, argv);
+    }
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    benchmark::Initialize(&argc, argv);
+    UiEnvironment::prepare();
+    QGuiApplication app(argc, argv);
+
+    // The scheduler outlives every benchmark; the probes inherit CUPS_SERVER.
+    auto server = std::make_unique<PrivateCupsServer>();
+    if (!server->start()) {
+        std::fprintf(stderr, "window_bench: %s\n", qPrintable(server->lastError()));
+        return 1;
+    }
+    for (int queue = 1; queue <= launchQueues; ++queue) {
+        if (!server->addQueue(u"Etage%1-Laser"_s.arg(queue))) {
+            std::fprintf(stderr, "window_bench: %s\n", qPrintable(server->lastError()));
+            return 1;
+        }
+    }
+    for (int job = 0; job < launchJobs; ++job) {
+        if (!server->submitHeldJob(u"Etage%1-Laser"_s.arg(job % launchQueues + 1))) {
+            std::fprintf(stderr, "window_bench: %s\n", qPrintable(server->lastError()));
+            return 1;
+        }
+    }
+
+    benchmark::RegisterBenchmark("window/launch_to_first_jobs_frame", launchToFirstJobsFrame)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(5);
+    benchmark::RegisterBenchmark("window/click_row_to_next_frame_10000_jobs", clickRowToNextFrame)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(50);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
