@@ -6,6 +6,7 @@
 #include "ContentViewHarness.h"
 
 #include <FakeCupsTools.h>
+#include <PrivateCupsServer.h>
 
 #include <QDir>
 #include <QGuiApplication>
@@ -108,6 +109,36 @@ private Q_SLOTS:
             QTest::addRow("%s-light", qPrintable(state)) << state << false;
             QTest::addRow("%s-dark", qPrintable(state)) << state << true;
         }
+    }
+
+    // The picture for the README: the demo content of scripts/private-cups on
+    // a real scheduler, two jobs and a destination chosen.
+    void renderReadme()
+    {
+        PrivateCupsServer server;
+        QVERIFY2(server.start(), qPrintable(server.lastError()));
+        for (const QString &queue : {u"Laser"_s, u"Etage-2"_s, u"B\u00fcro"_s, u"Archiv"_s})
+            QVERIFY2(server.addQueue(queue), qPrintable(server.lastError()));
+        const QString me = PrivateCupsServer::userName();
+        const QString other = me == u"anna"_s ? u"bernd"_s : u"anna"_s;
+        const QList<std::pair<QString, QString>> jobs {
+            {u"Laser"_s, me},   {u"Laser"_s, other},     {u"Laser"_s, me},  {u"Etage-2"_s, other},
+            {u"Etage-2"_s, me}, {u"B\u00fcro"_s, other}, {u"Archiv"_s, me}, {u"Archiv"_s, other},
+        };
+        for (const auto &[queue, owner] : jobs)
+            QVERIFY2(server.submitHeldJob(queue, owner), qPrintable(server.lastError()));
+        QVERIFY2(server.rejectQueue(u"Archiv"_s), qPrintable(server.lastError()));
+
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
+        QVERIFY(ui.waitUntilIdle());
+        ui.click(ui.jobRow(0));
+        ui.click(ui.jobRow(3));
+        ui.click(ui.printerRow(1));
+        QVERIFY(ui.model().canRequestMove());
+        ui.item("flickable")->setProperty("contentY", 0);
+        ui.window().contentItem()->setFocus(false);
+        ContentViewHarness::settle();
+        QVERIFY(ui.window().grabWindow().save(QDir(m_directory).filePath(u"readme.png"_s)));
     }
 
     void render()
