@@ -8,6 +8,8 @@ ApplicationWindow {
     // The content's own minimum is 980 × 650; the menu bar and the toolbar
     // come on top of it.
     readonly property real chromeHeight: (menuBar ? menuBar.implicitHeight : 0) + content.header.implicitHeight
+    readonly property alias applicationMenu: applicationMenu
+    readonly property alias aboutDialog: about
 
     title: "Parvento"
     width: 1040
@@ -36,6 +38,8 @@ ApplicationWindow {
 
     menuBar: MenuBar {
         Menu {
+            id: applicationMenu
+
             title: "Parvento"
 
             MenuItem {
