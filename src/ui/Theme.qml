@@ -45,7 +45,7 @@ QtObject {
     }
 
     // Text styles, as ratios over the 13-point body of the reference layout.
-    readonly property font baseFont: Qt.application.font
+    readonly property font baseFont: SystemFonts.defaultFont
     readonly property string fixedFamily: SystemFonts.fixedFamily
 
     function style(ratio: real, weight: int, family: string): font {

@@ -11,6 +11,8 @@
 #include <PrivateCupsServer.h>
 
 #include <QAccessible>
+#include <QFont>
+#include <QGuiApplication>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -375,6 +377,31 @@ private Q_SLOTS:
         badges.sort();
         QCOMPARE(badges, (QStringList {u"3 Einträge"_s, u"4 Einträge"_s}));
         QCOMPARE(arrows.size(), 1);
+    }
+
+    void textsFollowTheUsersFontSize()
+    {
+        const QFont original = QGuiApplication::font();
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
+        QVERIFY(ui.waitUntilIdle());
+        const auto titleFont = [&ui] {
+            for (QQuickItem *item : ui.jobRow(0)->findChildren<QQuickItem *>()) {
+                if (item->inherits("QQuickText") && item->property("text").toString() == u"Druckauftrag"_s)
+                    return item->property("font").value<QFont>();
+            }
+            return QFont();
+        };
+        const QFont before = titleFont();
+        QCOMPARE(before.pointSizeF(), original.pointSizeF());
+        QVERIFY(before.bold());
+
+        QFont larger = original;
+        larger.setPointSizeF(original.pointSizeF() * 2);
+        QGuiApplication::setFont(larger);
+        ContentViewHarness::settle();
+        const QFont after = titleFont();
+        QGuiApplication::setFont(original);
+        QCOMPARE(after.pointSizeF(), larger.pointSizeF());
     }
 
 private:
