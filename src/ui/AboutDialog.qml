@@ -1,4 +1,3 @@
-import QtQuick
 import QtQuick.Controls
 
 // Name, version and purpose of the program.

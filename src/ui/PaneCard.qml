@@ -1,3 +1,5 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import QtQuick.Layouts
 
@@ -21,13 +23,16 @@ Item {
     Repeater {
         model: 4
         Rectangle {
+            id: ring
+
             required property int index
             readonly property real spread: (index + 1) * 2
-            x: -spread
-            y: 3 - spread
-            width: card.width + 2 * spread
-            height: card.height + 2 * spread
-            radius: card.radius + spread
+
+            x: -ring.spread
+            y: 3 - ring.spread
+            width: card.width + 2 * ring.spread
+            height: card.height + 2 * ring.spread
+            radius: card.radius + ring.spread
             color: Theme.tint(Theme.black, 0.035 / 4)
         }
     }

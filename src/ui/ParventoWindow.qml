@@ -1,4 +1,3 @@
-import QtQuick
 import QtQuick.Controls
 
 // The program's one window: the application menu above the window's content.
@@ -52,7 +51,23 @@ ApplicationWindow {
                 text: "Lokale CUPS-Aufträge verschieben"
                 enabled: false
             }
+
+            MenuSeparator {}
+
+            MenuItem {
+                action: quitAction
+            }
         }
+    }
+
+    // Closing the window ends the program, as the desktop's own Ctrl+Q does
+    // elsewhere; a confirmed move still finishes first (see ParventoApp).
+    Action {
+        id: quitAction
+
+        text: "Beenden"
+        shortcut: StandardKey.Quit
+        onTriggered: window.close()
     }
 
     ContentView {
