@@ -103,8 +103,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("state");
         QTest::addColumn<bool>("dark");
-        const QStringList states {u"first-reload"_s, u"loaded"_s,           u"ready"_s, u"confirmation"_s,
-                                  u"move-result"_s,  u"cups-unavailable"_s, u"empty"_s, u"no-destination"_s};
+        const QStringList states {u"first-reload"_s, u"loaded"_s,         u"ready"_s,
+                                  u"confirmation"_s, u"move-result"_s,    u"cups-unavailable"_s,
+                                  u"empty"_s,        u"no-destination"_s, u"keyboard-focus"_s};
         for (const QString &state : states) {
             QTest::addRow("%s-light", qPrintable(state)) << state << false;
             QTest::addRow("%s-dark", qPrintable(state)) << state << true;
@@ -187,8 +188,17 @@ private Q_SLOTS:
         }
         if (state == u"move-result"_s || state == u"cups-unavailable"_s)
             QTRY_VERIFY(ui.part("noticeAlert")->property("opened").toBool());
-        // Keyboard focus stays out of the pictures.
-        ui.window().contentItem()->setFocus(false);
+        if (state == u"keyboard-focus"_s) {
+            // Tab from the toolbar onto the first two rows, then Space.
+            ui.item("refreshButton")->forceActiveFocus(Qt::TabFocusReason);
+            ui.press(Qt::Key_Tab);
+            ui.press(Qt::Key_Space);
+            ui.press(Qt::Key_Tab);
+            QCOMPARE(ui.window().activeFocusItem(), ui.jobRow(1));
+        } else {
+            // Keyboard focus stays out of the other pictures.
+            ui.window().contentItem()->setFocus(false);
+        }
         ContentViewHarness::settle();
 
         const QImage image = ui.window().grabWindow();
