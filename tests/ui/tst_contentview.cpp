@@ -379,6 +379,48 @@ private Q_SLOTS:
         QCOMPARE(arrows.size(), 1);
     }
 
+    void longSourceNamesAreCutShortOnOneLine()
+    {
+        // Queue names longer than CUPS setups tend to have, from fake lpstat
+        // to keep the scheduler's setup short.
+        FakeCupsTools tools;
+        QStringList lines;
+        QStringList printers {u"Ziel"_s};
+        for (int i = 1; i <= 6; ++i) {
+            const QString queue = u"Abteilung-Rechnungswesen-Etage%1-Farblaser"_s.arg(i);
+            printers.append(queue);
+            lines.append(queue + u"-%1 anna 1024"_s.arg(i));
+        }
+        tools.setJobLines(lines);
+        tools.setPrinterNames(printers);
+        ContentViewHarness ui(tools.lpstatPath());
+        QVERIFY(ui.waitUntilIdle());
+        for (int row = 0; row < 6; ++row)
+            ui.click(ui.jobRow(row));
+        ui.click(ui.printerRow(ui.model().destinationCount() - 1));
+        QCOMPARE(ui.model().selectedDestinationName(), u"Ziel"_s);
+
+        QQuickItem *summary = ui.item("transferSummary");
+        QQuickItem *sources = nullptr;
+        QQuickItem *count = nullptr;
+        for (QQuickItem *item : summary->findChildren<QQuickItem *>()) {
+            if (!item->inherits("QQuickText") || !item->isVisible())
+                continue;
+            if (item->property("text").toString().startsWith(u"Abteilung"_s))
+                sources = item;
+            if (item->property("text").toString() == u"6 Aufträge"_s)
+                count = item;
+        }
+        QVERIFY(sources && count);
+        QCOMPARE(sources->property("lineCount").toInt(), 1);
+        QVERIFY(sources->property("truncated").toBool());
+        // Nothing is pushed out of the banner.
+        const QRectF banner(0, 0, summary->width(), summary->height());
+        QVERIFY(banner.contains(count->mapRectToItem(summary, QRectF(0, 0, count->width(), count->height()))));
+        QVERIFY(sources->mapRectToItem(summary, QRectF(0, 0, sources->width(), 1)).right()
+                < count->mapToItem(summary, QPointF()).x());
+    }
+
     void textsFollowTheUsersFontSize()
     {
         const QFont original = QGuiApplication::font();
