@@ -578,7 +578,6 @@ QFuture<void> PrintJobsViewModel::refresh()
     setLoading(true);
     auto run = std::make_shared<RefreshRun>(RefreshRun {this, m_service, QPromise<void>()});
     QFuture<void> done = run->promise.future();
-    trackWorkflow(done);
     RefreshRun::start(run);
     return done;
 }
@@ -601,7 +600,7 @@ QFuture<void> PrintJobsViewModel::moveSelectedJobs()
     run->destination = std::move(*destination);
     run->knownQueues = m_printers;
     QFuture<void> done = run->promise.future();
-    trackWorkflow(done);
+    trackMove(done);
     MoveRun::start(run);
     return done;
 }
@@ -609,26 +608,26 @@ QFuture<void> PrintJobsViewModel::moveSelectedJobs()
 namespace {
 
 // Only touched on the UI thread.
-QList<QFuture<void>> &runningWorkflows()
+QList<QFuture<void>> &runningMoves()
 {
-    static QList<QFuture<void>> workflows;
-    workflows.removeIf([](const QFuture<void> &workflow) { return workflow.isFinished(); });
-    return workflows;
+    static QList<QFuture<void>> moves;
+    moves.removeIf([](const QFuture<void> &move) { return move.isFinished(); });
+    return moves;
 }
 
 } // namespace
 
-void PrintJobsViewModel::trackWorkflow(const QFuture<void> &workflow)
+void PrintJobsViewModel::trackMove(const QFuture<void> &move)
 {
-    runningWorkflows().append(workflow);
+    runningMoves().append(move);
 }
 
-QFuture<void> PrintJobsViewModel::whenAllWorkflowsFinished()
+QFuture<void> PrintJobsViewModel::whenAllMovesFinished()
 {
-    QList<QFuture<void>> workflows = runningWorkflows();
-    if (workflows.isEmpty())
+    QList<QFuture<void>> moves = runningMoves();
+    if (moves.isEmpty())
         return QtFuture::makeReadyFuture();
-    return QtFuture::whenAll(workflows.begin(), workflows.end()).then([](const QList<QFuture<void>> &) {});
+    return QtFuture::whenAll(moves.begin(), moves.end()).then([](const QList<QFuture<void>> &) {});
 }
 
 // QML entry points. Rows are disabled while a workflow runs; the guards here

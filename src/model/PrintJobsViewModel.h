@@ -85,10 +85,11 @@ public:
     QFuture<void> refresh();
     QFuture<void> moveSelectedJobs();
 
-    // Finishes once every workflow of every model in this process has ended.
-    // A confirmed move carries on after its window has gone, so the
-    // application waits for this before it quits. Call on the UI thread.
-    static QFuture<void> whenAllWorkflowsFinished();
+    // Finishes once every confirmed move of every model in this process has
+    // ended. A move carries on after its window has gone, so the application
+    // waits for this before it quits; a reload is simply abandoned. Call on
+    // the UI thread.
+    static QFuture<void> whenAllMovesFinished();
 
     // For QML.
     Q_INVOKABLE void toggleJobSelectionAt(int row);
@@ -127,7 +128,7 @@ private:
     struct RefreshRun;
     struct MoveRun;
 
-    static void trackWorkflow(const QFuture<void> &workflow);
+    static void trackMove(const QFuture<void> &move);
 
     void setJobs(const QList<PrintJob> &jobs);
     void setPrinters(const QList<Printer> &printers);

@@ -1,3 +1,4 @@
+import QtQuick
 import QtQuick.Controls
 
 // The program's one window: the application menu above the window's content.
@@ -66,8 +67,14 @@ ApplicationWindow {
         id: quitAction
 
         text: "Beenden"
-        shortcut: StandardKey.Quit
         onTriggered: window.close()
+    }
+
+    // Application-wide, so that it works whichever part of the window has focus.
+    Shortcut {
+        sequences: [StandardKey.Quit]
+        context: Qt.ApplicationShortcut
+        onActivated: window.close()
     }
 
     ContentView {

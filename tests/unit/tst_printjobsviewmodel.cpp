@@ -704,7 +704,7 @@ private Q_SLOTS:
         model.reset();
 
         // What the application waits for before it quits.
-        const QFuture<void> all = PrintJobsViewModel::whenAllWorkflowsFinished();
+        const QFuture<void> all = PrintJobsViewModel::whenAllMovesFinished();
         QVERIFY(!all.isFinished());
         QVERIFY(finishes(all));
         QVERIFY(move.isFinished());
