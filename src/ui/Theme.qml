@@ -49,15 +49,16 @@ QtObject {
     readonly property string fixedFamily: SystemFonts.fixedFamily
 
     function style(ratio: real, weight: int, family: string): font {
-        const spec = {
+        const styled = Qt.font({
             family: family.length > 0 ? family : baseFont.family,
             weight: weight
-        }
+        });
+        // Set after creation: Qt.font() would round a fractional point size down.
         if (baseFont.pointSize > 0)
-            spec.pointSize = baseFont.pointSize * ratio
+            styled.pointSize = baseFont.pointSize * ratio;
         else
-            spec.pixelSize = Math.round(baseFont.pixelSize * ratio)
-        return Qt.font(spec)
+            styled.pixelSize = Math.round(baseFont.pixelSize * ratio);
+        return styled;
     }
 
     readonly property font title2: style(17 / 13, Font.Bold, "")
@@ -97,14 +98,14 @@ QtObject {
     readonly property real iconScale: 1.3
 
     function iconFontLike(textStyle: font): font {
-        const spec = {
+        const icon = Qt.font({
             family: iconFamily
-        }
+        });
         if (textStyle.pointSize > 0)
-            spec.pointSize = textStyle.pointSize * iconScale
+            icon.pointSize = textStyle.pointSize * iconScale;
         else
-            spec.pixelSize = Math.round(textStyle.pixelSize * iconScale)
-        return Qt.font(spec)
+            icon.pixelSize = Math.round(textStyle.pixelSize * iconScale);
+        return icon;
     }
 
     function iconFontOfSize(size: real): font {

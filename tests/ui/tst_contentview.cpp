@@ -436,9 +436,14 @@ private Q_SLOTS:
         const QFont before = titleFont();
         QCOMPARE(before.pointSizeF(), original.pointSizeF());
         QVERIFY(before.bold());
+        // Smaller styles keep their exact share of it, fractions included.
+        for (QQuickItem *item : ui.item("jobPane")->findChildren<QQuickItem *>()) {
+            if (item->inherits("QQuickText") && item->property("text").toString() == u"Mehrfachauswahl möglich"_s)
+                QCOMPARE(item->property("font").value<QFont>().pointSizeF(), original.pointSizeF() * 10 / 13);
+        }
 
         QFont larger = original;
-        larger.setPointSizeF(original.pointSizeF() * 2);
+        larger.setPointSizeF(original.pointSizeF() * 1.5);
         QGuiApplication::setFont(larger);
         ContentViewHarness::settle();
         const QFont after = titleFont();
