@@ -35,6 +35,9 @@ Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 sleep 1
 export DISPLAY=$display
+# What every desktop session provides; without it Qt warns on start.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
 # Against a scheduler that is not there: the window must still open and close.
 CUPS_SERVER="$work/no-scheduler.sock" QT_QPA_PLATFORM=xcb /usr/bin/parvento >"$work/app.log" 2>&1 &
 app_pid=$!
