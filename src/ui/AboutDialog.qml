@@ -5,7 +5,8 @@ AlertDialog {
     id: about
 
     title: "Parvento"
-    message: "Version %1\n\nListet die wartenden Druckaufträge der lokalen CUPS-Warteschlangen und verschiebt ausgewählte Aufträge nach Bestätigung gemeinsam in eine andere Warteschlange.".arg(Qt.application.version)
+    message: (Qt.application.version.length > 0 ? "Version %1\n\n".arg(Qt.application.version) : "")
+             + "Listet die wartenden Druckaufträge der lokalen CUPS-Warteschlangen und verschiebt ausgewählte Aufträge nach Bestätigung gemeinsam in eine andere Warteschlange."
     closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
 
     Button {

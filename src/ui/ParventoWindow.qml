@@ -21,12 +21,9 @@ ApplicationWindow {
     // The controls draw from the same system palette as the rest of the
     // window, also where the style would otherwise keep its own.
     palette.window: Theme.palette.window
-    palette.windowText: Theme.palette.windowText
     palette.base: Theme.palette.base
     palette.alternateBase: Theme.palette.alternateBase
-    palette.text: Theme.palette.text
     palette.button: Theme.palette.button
-    palette.buttonText: Theme.palette.buttonText
     palette.highlight: Theme.palette.highlight
     palette.highlightedText: Theme.palette.highlightedText
     palette.light: Theme.palette.light
@@ -34,21 +31,40 @@ ApplicationWindow {
     palette.mid: Theme.palette.mid
     palette.dark: Theme.palette.dark
     palette.shadow: Theme.palette.shadow
-    palette.placeholderText: Theme.palette.placeholderText
+    // Text roles group by group, so disabled controls keep their paler text.
+    palette.active.windowText: Theme.palette.windowText
+    palette.inactive.windowText: Theme.palette.windowText
+    palette.disabled.windowText: Theme.disabledPalette.windowText
+    palette.active.text: Theme.palette.text
+    palette.inactive.text: Theme.palette.text
+    palette.disabled.text: Theme.disabledPalette.text
+    palette.active.buttonText: Theme.palette.buttonText
+    palette.inactive.buttonText: Theme.palette.buttonText
+    palette.disabled.buttonText: Theme.disabledPalette.buttonText
+    palette.active.placeholderText: Theme.palette.placeholderText
+    palette.inactive.placeholderText: Theme.palette.placeholderText
+    palette.disabled.placeholderText: Theme.disabledPalette.placeholderText
 
     menuBar: MenuBar {
         Menu {
             id: applicationMenu
 
             title: "Parvento"
+            // Wide enough for the longest entry rather than the style's default.
+            width: Math.max(implicitWidth, aboutItem.implicitWidth + leftPadding + rightPadding,
+                            purposeItem.implicitWidth + leftPadding + rightPadding)
 
             MenuItem {
+                id: aboutItem
+
                 text: "Über Parvento"
                 onTriggered: about.open()
             }
 
             // Names what the program is for; choosing it does nothing.
             MenuItem {
+                id: purposeItem
+
                 text: "Lokale CUPS-Aufträge verschieben"
                 enabled: false
             }

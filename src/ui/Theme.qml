@@ -14,6 +14,9 @@ QtObject {
     readonly property SystemPalette palette: SystemPalette {
         colorGroup: SystemPalette.Active
     }
+    readonly property SystemPalette disabledPalette: SystemPalette {
+        colorGroup: SystemPalette.Disabled
+    }
 
     readonly property FontLoader iconFont: FontLoader {
         source: "qrc:/qt/qml/Parvento/UI/fonts/MaterialIcons-Regular.ttf"

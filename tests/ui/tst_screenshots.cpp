@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPalette>
+#include <QQmlApplicationEngine>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -206,6 +207,39 @@ private Q_SLOTS:
         QVERIFY(!isBlank(image));
         const QString file = QDir(m_directory).filePath(state + (dark ? u"-dark.png"_s : u"-light.png"_s));
         QVERIFY(image.save(file));
+    }
+
+    // The whole window as the program opens it: menu bar, toolbar, content;
+    // once with the application menu open, once with "Über Parvento".
+    void renderWindow()
+    {
+        PrivateCupsServer server;
+        QVERIFY2(server.start(), qPrintable(server.lastError()));
+        QVERIFY2(server.addQueue(u"Laser"_s), qPrintable(server.lastError()));
+        QVERIFY2(server.submitHeldJob(u"Laser"_s), qPrintable(server.lastError()));
+
+        QQmlApplicationEngine engine;
+        engine.load(QUrl(u"qrc:/qt/qml/Parvento/UI/ParventoWindow.qml"_s));
+        QCOMPARE(engine.rootObjects().size(), 1);
+        auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        auto *model = window->findChild<PrintJobsViewModel *>();
+        QTRY_COMPARE(model->jobCount(), 1);
+        QTRY_VERIFY(!model->isLoading());
+
+        auto *menu = window->property("applicationMenu").value<QObject *>();
+        QMetaObject::invokeMethod(menu, "open");
+        QTRY_VERIFY(menu->property("opened").toBool());
+        ContentViewHarness::settle();
+        QVERIFY(window->grabWindow().save(QDir(m_directory).filePath(u"window-menu.png"_s)));
+        QMetaObject::invokeMethod(menu, "close");
+
+        auto *about = window->property("aboutDialog").value<QObject *>();
+        QMetaObject::invokeMethod(about, "open");
+        QTRY_VERIFY(about->property("opened").toBool());
+        ContentViewHarness::settle();
+        QVERIFY(window->grabWindow().save(QDir(m_directory).filePath(u"window-about.png"_s)));
+        QMetaObject::invokeMethod(about, "close");
     }
 
 private:
