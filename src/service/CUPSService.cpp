@@ -205,28 +205,23 @@ QList<Printer> CUPSService::parsePrinters(const QString &output)
             printers.append(Printer {name.toString()});
     });
 
+    // Sort keys give one consistent order for every pair, also for odd text
+    // (such as embedded NULs) where comparing directly can disagree with them.
     QCollator collator; // the user's current locale
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    if (printers.size() > 32) {
-        // Sort keys make large listings cheap; small ones are faster compared directly.
-        QList<QCollatorSortKey> keys;
-        keys.reserve(printers.size());
-        for (const Printer &printer : std::as_const(printers))
-            keys.append(collator.sortKey(printer.name));
-        QList<qsizetype> order(printers.size());
-        std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(),
-                         [&keys](qsizetype lhs, qsizetype rhs) { return keys[lhs].compare(keys[rhs]) < 0; });
-        QList<Printer> sorted;
-        sorted.reserve(printers.size());
-        for (qsizetype index : std::as_const(order))
-            sorted.append(printers[index]);
-        return sorted;
-    }
-    std::stable_sort(printers.begin(), printers.end(), [&collator](const Printer &lhs, const Printer &rhs) {
-        return collator.compare(lhs.name, rhs.name) < 0;
-    });
-    return printers;
+    QList<QCollatorSortKey> keys;
+    keys.reserve(printers.size());
+    for (const Printer &printer : std::as_const(printers))
+        keys.append(collator.sortKey(printer.name));
+    QList<qsizetype> order(printers.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](qsizetype lhs, qsizetype rhs) { return keys[lhs].compare(keys[rhs]) < 0; });
+    QList<Printer> sorted;
+    sorted.reserve(printers.size());
+    for (qsizetype index : std::as_const(order))
+        sorted.append(printers[index]);
+    return sorted;
 }
 
 QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobs() const
