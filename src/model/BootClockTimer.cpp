@@ -54,10 +54,10 @@ void BootClockTimer::start(int milliseconds)
     if (m_fd >= 0) {
         // An all-zero it_value would disarm the timer; a zero wait is 1 ns.
         const qint64 nanoseconds = std::max<qint64>(1, qint64(std::max(milliseconds, 0)) * 1'000'000);
-        itimerspec spec {};
-        spec.it_value.tv_sec = nanoseconds / 1'000'000'000;
-        spec.it_value.tv_nsec = nanoseconds % 1'000'000'000;
-        ::timerfd_settime(m_fd, 0, &spec, nullptr);
+        itimerspec expiry {};
+        expiry.it_value.tv_sec = nanoseconds / 1'000'000'000;
+        expiry.it_value.tv_nsec = nanoseconds % 1'000'000'000;
+        ::timerfd_settime(m_fd, 0, &expiry, nullptr);
         m_notifier->setEnabled(true);
         return;
     }

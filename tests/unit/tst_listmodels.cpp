@@ -25,21 +25,21 @@ void qml_register_types_Parvento_Model();
 namespace {
 
 // "A-1" is a job without title; "A-1=Bericht" has the title Bericht.
-PrintJob jobFromSpec(const QString &spec)
+PrintJob jobFromText(const QString &text)
 {
-    const QString identifier = spec.section(u'=', 0, 0);
+    const QString identifier = text.section(u'=', 0, 0);
     PrintJob job {identifier, identifier.section(u'-', 0, -2), std::nullopt, std::nullopt};
-    if (spec.contains(u'='))
-        job.title = spec.section(u'=', 1);
+    if (text.contains(u'='))
+        job.title = text.section(u'=', 1);
     return job;
 }
 
-void show(JobListModel &model, const QStringList &specs)
+void show(JobListModel &model, const QStringList &rows)
 {
     QList<PrintJob> jobs;
     QList<QString> keys;
-    for (const QString &spec : specs) {
-        jobs.append(jobFromSpec(spec));
+    for (const QString &row : rows) {
+        jobs.append(jobFromText(row));
         keys.append(jobs.last().identifier);
     }
     model.update(jobs, keys, {});
@@ -141,25 +141,25 @@ private Q_SLOTS:
     {
         QRandomGenerator random(20240101);
         const auto listing = [&random] {
-            QStringList specs;
+            QStringList rows;
             const int size = random.bounded(0, 25);
             for (int i = 0; i < size; ++i) {
-                QString spec = u"Q-"_s + QString::number(random.bounded(1, 16));
+                QString row = u"Q-"_s + QString::number(random.bounded(1, 16));
                 if (random.bounded(4) == 0)
-                    spec += u"=T"_s + QString::number(random.bounded(3));
-                specs.append(spec);
+                    row += u"=T"_s + QString::number(random.bounded(3));
+                rows.append(row);
             }
             if (random.bounded(3) == 0)
-                specs.sort(); // mostly the same order from one reload to the next
-            return specs;
+                rows.sort(); // mostly the same order from one reload to the next
+            return rows;
         };
 
         JobListModel model;
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
         for (int round = 0; round < 300; ++round) {
-            const QStringList specs = listing();
-            show(model, specs);
-            QCOMPARE(rows(model), specs);
+            const QStringList rows = listing();
+            show(model, rows);
+            QCOMPARE(rows(model), rows);
         }
     }
 
@@ -206,7 +206,7 @@ private Q_SLOTS:
         QAbstractItemModelTester jobTester(model.jobModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
         QAbstractItemModelTester printerTester(model.destinationModel(),
                                                QAbstractItemModelTester::FailureReportingMode::Fatal);
-        PrintJobsViewModelTestAccess::load(model, {jobFromSpec(u"A-1"_s), jobFromSpec(u"B-2"_s), jobFromSpec(u"C-3"_s)},
+        PrintJobsViewModelTestAccess::load(model, {jobFromText(u"A-1"_s), jobFromText(u"B-2"_s), jobFromText(u"C-3"_s)},
                                            {Printer {u"A"_s}, Printer {u"B"_s}, Printer {u"C"_s}, Printer {u"D"_s}});
 
         const ChangeLog jobs(model.jobModel());
