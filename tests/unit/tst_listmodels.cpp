@@ -157,9 +157,9 @@ private Q_SLOTS:
         JobListModel model;
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
         for (int round = 0; round < 300; ++round) {
-            const QStringList rows = listing();
-            show(model, rows);
-            QCOMPARE(rows(model), rows);
+            const QStringList listed = listing();
+            show(model, listed);
+            QCOMPARE(rows(model), listed);
         }
     }
 
