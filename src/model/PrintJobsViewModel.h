@@ -26,6 +26,8 @@ class PrintJobsViewModel : public QObject
     // Stored state.
     Q_PROPERTY(bool isLoading READ isLoading NOTIFY changed FINAL)
     Q_PROPERTY(bool isMoving READ isMoving NOTIFY changed FINAL)
+    // A reload or a move runs.
+    Q_PROPERTY(bool isBusy READ isBusy NOTIFY changed FINAL)
     Q_PROPERTY(bool isShowingMoveConfirmation READ isShowingMoveConfirmation WRITE setShowingMoveConfirmation NOTIFY
                    changed FINAL)
     Q_PROPERTY(QString statusText READ statusText NOTIFY changed FINAL)
@@ -66,6 +68,7 @@ public:
     void setSelectedDestinationID(const std::optional<QString> &name);
     bool isLoading() const;
     bool isMoving() const;
+    bool isBusy() const { return m_isLoading || m_isMoving; }
     bool isShowingMoveConfirmation() const;
     void setShowingMoveConfirmation(bool showing);
     const std::optional<AppNotice> &notice() const;
@@ -143,7 +146,6 @@ private:
     // Turns an error into the pending notice.
     void present(const WorkflowError &error, const QString &title);
 
-    bool isBusy() const { return m_isLoading || m_isMoving; }
     // Canonical source queue names of the selected jobs.
     QSet<QString> selectedSourceKeys() const;
     // Index into m_printers of the chosen destination, or -1.
