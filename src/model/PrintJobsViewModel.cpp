@@ -6,8 +6,6 @@
 
 #include <QPointer>
 #include <QPromise>
-#include <QThreadPool>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <memory>
@@ -48,55 +46,6 @@ bool codePointLess(QStringView lhs, QStringView rhs)
             return rank(lhs[i].unicode()) < rank(rhs[i].unicode());
     }
     return lhs.size() < rhs.size();
-}
-
-// What stops a job before any tool runs. Besides a destination that is the
-// job's own queue, lpmove must not be handed an argument it would take for an
-// option (it has no "--"), nor a job identifier that is also a queue's name,
-// which lpmove would read as "every job of that queue".
-std::optional<CUPSServiceError> reasonNotToRunLpmove(const PrintJob &job, const Printer &destination,
-                                                     const QList<Printer> &knownQueues)
-{
-    if (TextRules::canonicallyEqual(job.sourcePrinterName, destination.name))
-        return CUPSServiceError::invalidDestination();
-    for (const QString &argument : {job.identifier, destination.name}) {
-        if (argument.startsWith(u'-'))
-            return CUPSServiceError::optionLikeArgument(argument);
-    }
-    for (const Printer &queue : knownQueues) {
-        if (TextRules::canonicallyEqual(queue.name, job.identifier))
-            return CUPSServiceError::jobNamedLikeQueue(job.identifier);
-    }
-    return std::nullopt;
-}
-
-// One job's part of a move, off the UI thread: the checks above, a fresh
-// availability check, lpmove with the job's identifier and the destination's
-// name, and the verdict on its exit status.
-QFuture<CUPSResult<void>> moveOneJob(const CUPSService &service, const PrintJob &job, const Printer &destination,
-                                     const QList<Printer> &knownQueues)
-{
-    using Failure = std::unexpected<CUPSServiceError>;
-    return QtConcurrent::run(
-               QThreadPool::globalInstance(),
-               [job, destination, knownQueues] { return reasonNotToRunLpmove(job, destination, knownQueues); })
-        .then([service](const std::optional<CUPSServiceError> &refusal) {
-            if (refusal)
-                return QtFuture::makeReadyFuture(CUPSResult<CUPSAvailability>(Failure(*refusal)));
-            return service.preflight();
-        })
-        .unwrap()
-        .then([job, destination](const CUPSResult<CUPSAvailability> &availability) {
-            if (!availability)
-                return QtFuture::makeReadyFuture(CUPSResult<CommandResult>(Failure(availability.error())));
-            return CUPSService::run(availability->lpmoveURL, {job.identifier, destination.name});
-        })
-        .unwrap()
-        .then([](const CUPSResult<CommandResult> &result) -> CUPSResult<void> {
-            if (!result)
-                return Failure(result.error());
-            return CUPSService::validate(*result, u"lpmove"_s);
-        });
 }
 
 } // namespace
@@ -204,7 +153,7 @@ struct PrintJobsViewModel::MoveRun
         if (run->next == run->jobs.size())
             return report(run);
         const PrintJob &job = run->jobs.at(run->next);
-        whenFinished(moveOneJob(run->service, job, run->destination, run->knownQueues),
+        whenFinished(run->service.moveJob(job, run->destination, run->knownQueues),
                      [run](const std::optional<CUPSResult<void>> &outcome) {
                          const PrintJob &job = run->jobs.at(run->next);
                          if (outcome && *outcome)

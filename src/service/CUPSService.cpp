@@ -1,18 +1,16 @@
 #include "CUPSService.h"
 
+#include "LpstatOutput.h"
 #include "TextRules.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSet>
-#include <QStringDecoder>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <array>
 #include <atomic>
-#include <numeric>
 
 using namespace Qt::StringLiterals;
 
@@ -39,40 +37,11 @@ bool isExecutableFile(const QString &path)
     return info.isFile() && info.isExecutable();
 }
 
-QList<PrintJob> mergeMetadata(const QList<PrintJob> &jobs, const QHash<QString, JobMetadata> &metadata)
-{
-    QList<PrintJob> merged;
-    merged.reserve(jobs.size());
-    for (const PrintJob &job : jobs) {
-        PrintJob enriched = job;
-        const auto entry = metadata.constFind(TextRules::canonical(job.identifier));
-        if (entry != metadata.cend()) {
-            if (entry->owner)
-                enriched.owner = entry->owner;
-            if (entry->title)
-                enriched.title = entry->title;
-        }
-        merged.append(std::move(enriched));
-    }
-    return merged;
-}
-
 } // namespace
 
 CUPSService::CUPSService(const QString &lpstatURL)
     : m_lpstatURL(lpstatURL)
 { }
-
-QString CUPSService::decodeToolOutput(const QByteArray &bytes)
-{
-    // A BOM is data like any other character here: nothing is dropped.
-    QStringDecoder decoder(QStringDecoder::Utf8,
-                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return {};
-    return text;
-}
 
 CUPSResult<CommandResult> CUPSService::runBlocking(const QString &executableURL, const QStringList &arguments)
 {
@@ -101,8 +70,8 @@ CUPSResult<CommandResult> CUPSService::runBlocking(const QString &executableURL,
     const QByteArray output = process.readAllStandardOutput();
     const QByteArray error = process.readAllStandardError();
     CommandResult result;
-    result.standardOutput = decodeToolOutput(output);
-    result.standardError = decodeToolOutput(error);
+    result.standardOutput = LpstatOutput::decodeToolOutput(output);
+    result.standardError = LpstatOutput::decodeToolOutput(error);
     result.standardOutputDropped = result.standardOutput.isEmpty() && !output.isEmpty();
     result.standardErrorDropped = result.standardError.isEmpty() && !error.isEmpty();
     result.terminationStatus = process.exitCode();
@@ -131,99 +100,6 @@ CUPSResult<void> CUPSService::validate(const CommandResult &result, const QStrin
     return std::unexpected(CUPSServiceError::commandFailed(command, result.terminationStatus, errorText));
 }
 
-QList<PrintJob> CUPSService::parseBasicJobs(const QString &output)
-{
-    QList<PrintJob> jobs;
-    // One job per line is the common shape; reserving once avoids regrowing a
-    // large list while thousands of jobs are appended.
-    jobs.reserve(output.count(u'\n') + 1);
-    TextRules::forEachLine(output, false, [&jobs](QStringView line) {
-        const QList<QStringView> tokens = TextRules::leadingTokens(line, 2);
-        QStringView queue;
-        if (tokens.isEmpty() || !TextRules::isJobIdentifier(tokens.first(), &queue))
-            return;
-        PrintJob job;
-        job.identifier = tokens.first().toString();
-        job.sourcePrinterName = TextRules::queueNameFromJobListing(queue);
-        if (tokens.size() >= 2)
-            job.owner = tokens.at(1).toString();
-        jobs.append(std::move(job));
-    });
-    return jobs;
-}
-
-QHash<QString, JobMetadata> CUPSService::parseDetailedJobMetadata(const QString &output)
-{
-    QHash<QString, JobMetadata> table;
-    std::optional<QString> currentJob;
-    TextRules::forEachLine(output, true, [&](QStringView line) {
-        if (TextRules::startsWithBlank(line)) {
-            if (!currentJob)
-                return;
-            const QStringView detail = TextRules::trimSpacesAndLineBreaks(line);
-            if (TextRules::startsWithMarker(detail, "Title:"_L1)) {
-                const QStringView value = TextRules::trimSpaces(detail.sliced(6));
-                if (!value.isEmpty())
-                    table[*currentJob].title = value.toString();
-                return;
-            }
-            if (TextRules::startsWithMarker(detail, "User:"_L1)) {
-                const QStringView value = TextRules::trimSpaces(detail.sliced(5));
-                if (!value.isEmpty())
-                    table[*currentJob].owner = value.toString();
-            }
-            return;
-        }
-        const QList<QStringView> tokens = TextRules::leadingTokens(line, 1);
-        if (!tokens.isEmpty() && TextRules::isJobIdentifier(tokens.first()))
-            currentJob = TextRules::canonical(tokens.first().toString());
-        else
-            currentJob.reset();
-    });
-    return table;
-}
-
-QList<Printer> CUPSService::parsePrinters(const QString &output)
-{
-    static constexpr std::array markers {
-        " akzeptiert keine Anfragen"_L1, " akzeptiert Anfragen"_L1,    " is not accepting requests"_L1,
-        " is accepting requests"_L1,     " not accepting requests"_L1, " accepting requests"_L1,
-    };
-
-    QList<Printer> printers;
-    TextRules::forEachLine(output, false, [&printers](QStringView line) {
-        qsizetype cut = -1;
-        for (const QLatin1StringView marker : markers) {
-            const qsizetype at = TextRules::indexOfMarker(line, marker);
-            if (at >= 0 && (cut < 0 || at < cut))
-                cut = at;
-        }
-        if (cut < 0)
-            return;
-        const QStringView name = TextRules::trimSpacesAndLineBreaks(line.first(cut));
-        if (!name.isEmpty())
-            printers.append(Printer {name.toString()});
-    });
-
-    // Sort keys give one consistent order for every pair, also for odd text
-    // (such as embedded NULs) where comparing directly can disagree with them.
-    QCollator collator; // the user's current locale
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    QList<QCollatorSortKey> keys;
-    keys.reserve(printers.size());
-    for (const Printer &printer : std::as_const(printers))
-        keys.append(collator.sortKey(printer.name));
-    QList<qsizetype> order(printers.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&keys](qsizetype lhs, qsizetype rhs) { return keys[lhs].compare(keys[rhs]) < 0; });
-    QList<Printer> sorted;
-    sorted.reserve(printers.size());
-    for (qsizetype index : std::as_const(order))
-        sorted.append(printers[index]);
-    return sorted;
-}
-
 QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobs() const
 {
     using Result = CUPSResult<QList<PrintJob>>;
@@ -236,14 +112,15 @@ QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobs() const
                 return readyFailure<QList<PrintJob>>(valid.error());
             if (basic->standardOutputDropped)
                 return readyFailure<QList<PrintJob>>(CUPSServiceError::unreadableOutput(u"lpstat -o"_s));
-            QList<PrintJob> jobs = parseBasicJobs(basic->standardOutput);
+            QList<PrintJob> jobs = LpstatOutput::parseBasicJobs(basic->standardOutput);
             if (jobs.isEmpty())
                 return readyValue(std::move(jobs));
             // The detailed listing only enriches; when it fails the basic jobs stand.
             return run(lpstat, {u"-l"_s, u"-o"_s}).then([jobs](const CUPSResult<CommandResult> &detailed) -> Result {
                 if (!detailed || detailed->terminationStatus != 0)
                     return jobs;
-                return mergeMetadata(jobs, parseDetailedJobMetadata(detailed->standardOutput));
+                return LpstatOutput::mergeMetadata(jobs,
+                                                   LpstatOutput::parseDetailedJobMetadata(detailed->standardOutput));
             });
         })
         .unwrap();
@@ -258,7 +135,7 @@ QFuture<CUPSResult<QList<Printer>>> CUPSService::listPrinters() const
             return std::unexpected(valid.error());
         if (listing->standardOutputDropped)
             return std::unexpected(CUPSServiceError::unreadableOutput(u"lpstat -a"_s));
-        return parsePrinters(listing->standardOutput);
+        return LpstatOutput::parsePrinters(listing->standardOutput);
     });
 }
 
@@ -293,4 +170,43 @@ QFuture<CUPSResult<CUPSAvailability>> CUPSService::preflight() const
             return std::unexpected(lpmove.error());
         return CUPSAvailability {service.m_lpstatURL, *lpmove};
     });
+}
+
+std::optional<CUPSServiceError> CUPSService::refusalToMove(const PrintJob &job, const Printer &destination,
+                                                           const QList<Printer> &knownQueues)
+{
+    if (TextRules::canonicallyEqual(job.sourcePrinterName, destination.name))
+        return CUPSServiceError::invalidDestination();
+    // lpmove has no "--": an argument that starts with "-" would be read as
+    // one of its options.
+    for (const QString &argument : {job.identifier, destination.name}) {
+        if (argument.startsWith(u'-'))
+            return CUPSServiceError::optionLikeArgument(argument);
+    }
+    // lpmove takes a queue's name as "every job of that queue".
+    for (const Printer &queue : knownQueues) {
+        if (TextRules::canonicallyEqual(queue.name, job.identifier))
+            return CUPSServiceError::jobNamedLikeQueue(job.identifier);
+    }
+    return std::nullopt;
+}
+
+QFuture<CUPSResult<void>> CUPSService::moveJob(const PrintJob &job, const Printer &destination,
+                                               const QList<Printer> &knownQueues) const
+{
+    if (const std::optional<CUPSServiceError> refusal = refusalToMove(job, destination, knownQueues))
+        return readyFailure<void>(*refusal);
+    const QStringList arguments {job.identifier, destination.name};
+    return preflight()
+        .then([arguments](const CUPSResult<CUPSAvailability> &availability) {
+            if (!availability)
+                return readyFailure<CommandResult>(availability.error());
+            return run(availability->lpmoveURL, arguments);
+        })
+        .unwrap()
+        .then([](const CUPSResult<CommandResult> &result) -> CUPSResult<void> {
+            if (!result)
+                return std::unexpected(result.error());
+            return validate(*result, u"lpmove"_s);
+        });
 }

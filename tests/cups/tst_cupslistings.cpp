@@ -2,6 +2,8 @@
 // real lpstat, in English and in German.
 
 #include <CUPSService.h>
+#include <CUPSServiceTestAccess.h>
+#include <LpstatOutput.h>
 #include <PrivateCupsServer.h>
 #include <ToolLocale.h>
 
@@ -112,13 +114,13 @@ private Q_SLOTS:
         // Its indented "Alerts:" and "queued for" lines (German "Alarme:", "in
         // Warteschlange eingereiht für") must neither become jobs nor metadata.
         const CUPSResult<CommandResult> detailed
-            = await(CUPSService::run(CUPSService::systemLpstatURL, {u"-l"_s, u"-o"_s}));
+            = await(CUPSServiceTestAccess::run(CUPSService::systemLpstatURL, {u"-l"_s, u"-o"_s}));
         QVERIFY(detailed);
         QCOMPARE(detailed->terminationStatus, 0);
         QFETCH(QString, detailWord);
         QVERIFY(detailed->standardOutput.contains(detailWord));
-        QCOMPARE(CUPSService::parseDetailedJobMetadata(detailed->standardOutput).size(), 0);
-        QCOMPARE(describe(CUPSService::parseBasicJobs(detailed->standardOutput)), describe(m_expectedJobs));
+        QCOMPARE(LpstatOutput::parseDetailedJobMetadata(detailed->standardOutput).size(), 0);
+        QCOMPARE(describe(LpstatOutput::parseBasicJobs(detailed->standardOutput)), describe(m_expectedJobs));
     }
 
     void printersAreSortedForTheUsersLocale_data()
@@ -155,7 +157,8 @@ private Q_SLOTS:
         QVERIFY2(printers, qPrintable(printers ? QString() : printers.error().errorDescription()));
         QCOMPARE(names(*printers), expected);
 
-        const CUPSResult<CommandResult> raw = await(CUPSService::run(CUPSService::systemLpstatURL, {u"-a"_s}));
+        const CUPSResult<CommandResult> raw
+            = await(CUPSServiceTestAccess::run(CUPSService::systemLpstatURL, {u"-a"_s}));
         QVERIFY(raw && raw->standardOutput.contains(acceptingWord));
     }
 

@@ -5,6 +5,7 @@
 // ones cannot produce the case: titles, a job without owner, a slow listing.
 
 #include "ContentViewHarness.h"
+#include <CUPSServiceTestAccess.h>
 
 #include <FakeCupsTools.h>
 #include <PrintJobsViewModelTestAccess.h>
@@ -62,7 +63,7 @@ private Q_SLOTS:
                  (QStringList {u"Druckauftrag"_s, m_jobs.at(3), u"B\u00fcro"_s, owner}));
         QCOMPARE(ContentViewHarness::visibleTexts(ui.printerRow(0)),
                  (QStringList {u"Archiv"_s, u"Als Ziel auswählen"_s}));
-        const CUPSResult<QString> lpmove = CUPSService().resolveLPMoveURL();
+        const CUPSResult<QString> lpmove = CUPSServiceTestAccess::resolveLPMoveURL(CUPSService());
         QVERIFY(lpmove);
         QVERIFY(ContentViewHarness::showsText(ui.item("statusBar"), u"lpmove: "_s + *lpmove));
     }

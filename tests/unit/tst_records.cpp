@@ -1,4 +1,5 @@
 #include <CUPSService.h>
+#include <CUPSServiceTestAccess.h>
 
 #include <QTest>
 
@@ -198,7 +199,7 @@ private Q_SLOTS:
         QFETCH(CommandResult, result);
         QFETCH(bool, passes);
         QFETCH(QString, carried);
-        const CUPSResult<void> verdict = CUPSService::validate(result, u"lpstat -a"_s);
+        const CUPSResult<void> verdict = CUPSServiceTestAccess::validate(result, u"lpstat -a"_s);
         QCOMPARE(verdict.has_value(), passes);
         if (passes)
             return;

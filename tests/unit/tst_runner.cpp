@@ -1,4 +1,5 @@
 #include <CUPSService.h>
+#include <CUPSServiceTestAccess.h>
 #include <FakeToolDirectory.h>
 
 #include <QDir>
@@ -20,7 +21,7 @@ template<typename T> T await(QFuture<T> future)
 
 CommandResult runScript(const QString &script, const QStringList &arguments = {})
 {
-    const CUPSResult<CommandResult> result = await(CUPSService::run(script, arguments));
+    const CUPSResult<CommandResult> result = await(CUPSServiceTestAccess::run(script, arguments));
     if (!result)
         qFatal("could not start %s", qPrintable(script));
     return *result;
@@ -72,7 +73,7 @@ private Q_SLOTS:
         QCOMPARE(result.standardOutput, u"out\n"_s);
         QCOMPARE(result.standardError, u" \n"_s);
         QCOMPARE(result.terminationStatus, 4);
-        QCOMPARE(CUPSService::validate(result, u"lpstat -o"_s).error().standardError(), u"out\n"_s);
+        QCOMPARE(CUPSServiceTestAccess::validate(result, u"lpstat -o"_s).error().standardError(), u"out\n"_s);
     }
 
     void invalidUtf8EmptiesOnlyThatStream()
@@ -100,7 +101,7 @@ private Q_SLOTS:
         FakeToolDirectory tools;
         const CommandResult result = runScript(tools.addScript(u"killed"_s, u"kill -9 $$"_s));
         QVERIFY(result.terminationStatus != 0);
-        QVERIFY(!CUPSService::validate(result, u"lpmove"_s));
+        QVERIFY(!CUPSServiceTestAccess::validate(result, u"lpmove"_s));
     }
 
     void startFailureNamesThePlainPath_data()
@@ -115,7 +116,7 @@ private Q_SLOTS:
         QFETCH(bool, exists);
         FakeToolDirectory tools;
         const QString path = exists ? tools.addPlainFile(u"lpstat"_s, "#!/bin/sh\n") : tools.filePath(u"nope"_s);
-        const CUPSResult<CommandResult> result = await(CUPSService::run(path, {u"-o"_s}));
+        const CUPSResult<CommandResult> result = await(CUPSServiceTestAccess::run(path, {u"-o"_s}));
         QVERIFY(!result);
         QCOMPARE(result.error().kind(), CUPSServiceError::Kind::LaunchFailed);
         QCOMPARE(result.error().executable(), path);
@@ -236,7 +237,7 @@ private Q_SLOTS:
         const QString saved = QDir::currentPath();
         QDir::setCurrent(cwd.path());
         const PathOverride path(entries.join(u':').toUtf8());
-        const CUPSResult<QString> found = CUPSService(u"/bin/sh"_s).resolveLPMoveURL();
+        const CUPSResult<QString> found = CUPSServiceTestAccess::resolveLPMoveURL(CUPSService(u"/bin/sh"_s));
         QDir::setCurrent(saved);
 
         QVERIFY(found);
@@ -246,7 +247,7 @@ private Q_SLOTS:
     void preflightWithoutPathUsesOnlyFallbacks()
     {
         const PathOverride path(std::nullopt);
-        const CUPSResult<QString> found = CUPSService(u"/bin/sh"_s).resolveLPMoveURL();
+        const CUPSResult<QString> found = CUPSServiceTestAccess::resolveLPMoveURL(CUPSService(u"/bin/sh"_s));
         // Whatever the machine has, the answer can only come from the four fallbacks.
         if (found) {
             QVERIFY(QStringList({u"/usr/sbin/lpmove"_s, u"/usr/bin/lpmove"_s, u"/bin/lpmove"_s, u"/sbin/lpmove"_s})
