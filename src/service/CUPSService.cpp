@@ -3,7 +3,9 @@
 #include "LpstatOutput.h"
 #include "TextRules.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSet>
@@ -11,12 +13,31 @@
 
 #include <array>
 #include <atomic>
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 std::atomic_bool runsAbandoned = false;
+
+// strerror_r in either of its two flavours (GNU returns the text, POSIX fills
+// the buffer).
+[[maybe_unused]] const char *errorTextFrom(const char *text, const char *)
+{
+    return text;
+}
+[[maybe_unused]] const char *errorTextFrom(int, const char *buffer)
+{
+    return buffer;
+}
+const char *systemErrorText(int error, char *buffer, size_t size)
+{
+    return errorTextFrom(strerror_r(error, buffer, size), buffer);
+}
 
 // How often a waiting run looks whether the program is ending.
 constexpr int abandonCheckMilliseconds = 100;
@@ -31,6 +52,21 @@ template<typename T> QFuture<CUPSResult<T>> readyValue(T value)
     return QtFuture::makeReadyFuture(CUPSResult<T>(std::move(value)));
 }
 
+// Why a program did not start, in the user's language. Qt's own text is
+// English ("execvp: No such file or directory"), so ask the C library, which
+// speaks the user's locale, about the usual causes.
+QString launchFailureReason(const QString &executableURL, const QProcess &process)
+{
+    const QByteArray path = QFile::encodeName(executableURL);
+    errno = 0;
+    if (::access(path.constData(), X_OK) != 0 || QFileInfo(executableURL).isDir()) {
+        const int cause = errno != 0 ? errno : EACCES;
+        char buffer[256] = {};
+        return QString::fromLocal8Bit(systemErrorText(cause, buffer, sizeof buffer));
+    }
+    return process.errorString();
+}
+
 bool isExecutableFile(const QString &path)
 {
     const QFileInfo info(path);
@@ -39,11 +75,15 @@ bool isExecutableFile(const QString &path)
 
 } // namespace
 
-CUPSService::CUPSService(const QString &lpstatURL)
+CUPSService::CUPSService(const QString &lpstatURL, std::chrono::milliseconds listingTimeLimit,
+                         std::chrono::milliseconds moveTimeLimit)
     : m_lpstatURL(lpstatURL)
+    , m_listingTimeLimit(listingTimeLimit)
+    , m_moveTimeLimit(moveTimeLimit)
 { }
 
-CUPSResult<CommandResult> CUPSService::runBlocking(const QString &executableURL, const QStringList &arguments)
+CUPSResult<CommandResult> CUPSService::runBlocking(const QString &executableURL, const QStringList &arguments,
+                                                   std::chrono::milliseconds timeLimit)
 {
     QProcess process;
     process.setProgram(executableURL);
@@ -54,13 +94,17 @@ CUPSResult<CommandResult> CUPSService::runBlocking(const QString &executableURL,
         return std::unexpected(CUPSServiceError::launchFailed(executableURL, u"Parvento wird beendet."_s));
     process.start(QIODevice::ReadOnly);
     if (!process.waitForStarted(-1))
-        return std::unexpected(CUPSServiceError::launchFailed(executableURL, process.errorString()));
+        return std::unexpected(
+            CUPSServiceError::launchFailed(executableURL, launchFailureReason(executableURL, process)));
 
     // waitForFinished keeps reading both pipes while it waits, so a child that
-    // writes more than a pipe holds never stalls. There is no time limit; the
-    // wait only wakes up now and then to see whether the program is ending.
+    // writes more than a pipe holds never stalls. The wait wakes up now and
+    // then to see whether the program is ending or the time is up.
+    const QDeadlineTimer deadline(timeLimit);
+    bool timedOut = false;
     while (!process.waitForFinished(abandonCheckMilliseconds) && process.state() != QProcess::NotRunning) {
-        if (runsAbandoned) {
+        timedOut = deadline.hasExpired();
+        if (runsAbandoned || timedOut) {
             process.kill();
             process.waitForFinished(-1);
             break;
@@ -78,6 +122,8 @@ CUPSResult<CommandResult> CUPSService::runBlocking(const QString &executableURL,
     // A child ended by a signal reports the signal number; never let it pass as success.
     if (process.exitStatus() == QProcess::CrashExit && result.terminationStatus == 0)
         result.terminationStatus = -1;
+    if (timedOut)
+        result.timedOutAfter = timeLimit;
     return result;
 }
 
@@ -86,13 +132,17 @@ void CUPSService::abandonPendingRuns()
     runsAbandoned = true;
 }
 
-QFuture<CUPSResult<CommandResult>> CUPSService::run(const QString &executableURL, const QStringList &arguments)
+QFuture<CUPSResult<CommandResult>> CUPSService::run(const QString &executableURL, const QStringList &arguments,
+                                                    std::chrono::milliseconds timeLimit)
 {
-    return QtConcurrent::run(QThreadPool::globalInstance(), &CUPSService::runBlocking, executableURL, arguments);
+    return QtConcurrent::run(QThreadPool::globalInstance(), &CUPSService::runBlocking, executableURL, arguments,
+                             timeLimit);
 }
 
 CUPSResult<void> CUPSService::validate(const CommandResult &result, const QString &command)
 {
+    if (result.timedOutAfter)
+        return std::unexpected(CUPSServiceError::timedOut(command, *result.timedOutAfter));
     if (result.terminationStatus == 0)
         return {};
     const bool errorIsBlank = TextRules::trimSpacesAndLineBreaks(result.standardError).isEmpty();
@@ -104,8 +154,9 @@ QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobs() const
 {
     using Result = CUPSResult<QList<PrintJob>>;
     const QString lpstat = m_lpstatURL;
-    return run(lpstat, {u"-o"_s})
-        .then([lpstat](const CUPSResult<CommandResult> &basic) -> QFuture<Result> {
+    const std::chrono::milliseconds limit = m_listingTimeLimit;
+    return run(lpstat, {u"-o"_s}, limit)
+        .then([lpstat, limit](const CUPSResult<CommandResult> &basic) -> QFuture<Result> {
             if (!basic)
                 return readyFailure<QList<PrintJob>>(basic.error());
             if (const auto valid = validate(*basic, u"lpstat -o"_s); !valid)
@@ -116,27 +167,29 @@ QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobs() const
             if (jobs.isEmpty())
                 return readyValue(std::move(jobs));
             // The detailed listing only enriches; when it fails the basic jobs stand.
-            return run(lpstat, {u"-l"_s, u"-o"_s}).then([jobs](const CUPSResult<CommandResult> &detailed) -> Result {
-                if (!detailed || detailed->terminationStatus != 0)
-                    return jobs;
-                return LpstatOutput::mergeMetadata(jobs,
-                                                   LpstatOutput::parseDetailedJobMetadata(detailed->standardOutput));
-            });
+            return run(lpstat, {u"-l"_s, u"-o"_s}, limit)
+                .then([jobs](const CUPSResult<CommandResult> &detailed) -> Result {
+                    if (!detailed || detailed->terminationStatus != 0)
+                        return jobs;
+                    return LpstatOutput::mergeMetadata(
+                        jobs, LpstatOutput::parseDetailedJobMetadata(detailed->standardOutput));
+                });
         })
         .unwrap();
 }
 
 QFuture<CUPSResult<QList<Printer>>> CUPSService::listPrinters() const
 {
-    return run(m_lpstatURL, {u"-a"_s}).then([](const CUPSResult<CommandResult> &listing) -> CUPSResult<QList<Printer>> {
-        if (!listing)
-            return std::unexpected(listing.error());
-        if (const auto valid = validate(*listing, u"lpstat -a"_s); !valid)
-            return std::unexpected(valid.error());
-        if (listing->standardOutputDropped)
-            return std::unexpected(CUPSServiceError::unreadableOutput(u"lpstat -a"_s));
-        return LpstatOutput::parsePrinters(listing->standardOutput);
-    });
+    return run(m_lpstatURL, {u"-a"_s}, m_listingTimeLimit)
+        .then([](const CUPSResult<CommandResult> &listing) -> CUPSResult<QList<Printer>> {
+            if (!listing)
+                return std::unexpected(listing.error());
+            if (const auto valid = validate(*listing, u"lpstat -a"_s); !valid)
+                return std::unexpected(valid.error());
+            if (listing->standardOutputDropped)
+                return std::unexpected(CUPSServiceError::unreadableOutput(u"lpstat -a"_s));
+            return LpstatOutput::parsePrinters(listing->standardOutput);
+        });
 }
 
 CUPSResult<QString> CUPSService::resolveLPMoveURL() const
@@ -175,7 +228,8 @@ QFuture<CUPSResult<CUPSAvailability>> CUPSService::preflight() const
 std::optional<CUPSServiceError> CUPSService::refusalToMove(const PrintJob &job, const Printer &destination,
                                                            const QList<Printer> &knownQueues)
 {
-    if (TextRules::canonicallyEqual(job.sourcePrinterName, destination.name))
+    // Queue names compare as CUPS compares them.
+    if (TextRules::sameQueueName(job.sourcePrinterName, destination.name))
         return CUPSServiceError::invalidDestination();
     // lpmove has no "--": an argument that starts with "-" would be read as
     // one of its options.
@@ -185,7 +239,7 @@ std::optional<CUPSServiceError> CUPSService::refusalToMove(const PrintJob &job, 
     }
     // lpmove takes a queue's name as "every job of that queue".
     for (const Printer &queue : knownQueues) {
-        if (TextRules::canonicallyEqual(queue.name, job.identifier))
+        if (TextRules::sameQueueName(queue.name, job.identifier))
             return CUPSServiceError::jobNamedLikeQueue(job.identifier);
     }
     return std::nullopt;
@@ -198,10 +252,10 @@ QFuture<CUPSResult<void>> CUPSService::moveJob(const PrintJob &job, const Printe
         return readyFailure<void>(*refusal);
     const QStringList arguments {job.identifier, destination.name};
     return preflight()
-        .then([arguments](const CUPSResult<CUPSAvailability> &availability) {
+        .then([arguments, limit = m_moveTimeLimit](const CUPSResult<CUPSAvailability> &availability) {
             if (!availability)
                 return readyFailure<CommandResult>(availability.error());
-            return run(availability->lpmoveURL, arguments);
+            return run(availability->lpmoveURL, arguments, limit);
         })
         .unwrap()
         .then([](const CUPSResult<CommandResult> &result) -> CUPSResult<void> {

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <chrono>
 #include <expected>
 #include <optional>
 
@@ -26,7 +27,14 @@ class CUPSService
 public:
     static inline const QString systemLpstatURL = QStringLiteral("/usr/bin/lpstat");
 
-    explicit CUPSService(const QString &lpstatURL = systemLpstatURL);
+    // Every tool run is stopped when it outlives its limit: a listing after
+    // `listingTimeLimit`, one lpmove after `moveTimeLimit`.
+    static constexpr std::chrono::milliseconds defaultListingTimeLimit {60'000};
+    static constexpr std::chrono::milliseconds defaultMoveTimeLimit {30'000};
+
+    explicit CUPSService(const QString &lpstatURL = systemLpstatURL,
+                         std::chrono::milliseconds listingTimeLimit = defaultListingTimeLimit,
+                         std::chrono::milliseconds moveTimeLimit = defaultMoveTimeLimit);
 
     const QString &lpstatURL() const { return m_lpstatURL; }
 
@@ -56,11 +64,15 @@ private:
     CUPSResult<QString> resolveLPMoveURL() const;
 
     // Starts the program directly with exactly these arguments and collects both
-    // output streams and the exit status. Fails only when the program cannot start.
-    static QFuture<CUPSResult<CommandResult>> run(const QString &executableURL, const QStringList &arguments);
+    // output streams and the exit status; kills it once it has run for
+    // `timeLimit`. Fails only when the program cannot start.
+    static QFuture<CUPSResult<CommandResult>> run(const QString &executableURL, const QStringList &arguments,
+                                                  std::chrono::milliseconds timeLimit);
     // The blocking part of run(); executes on the calling thread.
-    static CUPSResult<CommandResult> runBlocking(const QString &executableURL, const QStringList &arguments);
-    // A run whose status is not 0 becomes commandFailed labelled with `command`.
+    static CUPSResult<CommandResult> runBlocking(const QString &executableURL, const QStringList &arguments,
+                                                 std::chrono::milliseconds timeLimit);
+    // A run whose status is not 0 becomes commandFailed labelled with `command`,
+    // one that was stopped at its time limit timedOut.
     static CUPSResult<void> validate(const CommandResult &result, const QString &command);
 
     // Why lpmove must not be run for this job, if it must not.
@@ -68,4 +80,6 @@ private:
                                                          const QList<Printer> &knownQueues);
 
     QString m_lpstatURL;
+    std::chrono::milliseconds m_listingTimeLimit;
+    std::chrono::milliseconds m_moveTimeLimit;
 };

@@ -99,6 +99,8 @@ QList<Printer> LpstatOutput::parsePrinters(const QString &output)
     // (such as embedded NULs) where comparing directly can disagree with them.
     QCollator collator; // the user's current locale
     collator.setCaseSensitivity(Qt::CaseInsensitive);
+    // Q2 before Q10, as people count.
+    collator.setNumericMode(true);
     QList<QCollatorSortKey> keys;
     keys.reserve(printers.size());
     for (const Printer &printer : std::as_const(printers))

@@ -8,13 +8,17 @@
 
 struct CUPSServiceTestAccess
 {
-    static QFuture<CUPSResult<CommandResult>> run(const QString &executableURL, const QStringList &arguments)
+    static QFuture<CUPSResult<CommandResult>> run(const QString &executableURL, const QStringList &arguments,
+                                                  std::chrono::milliseconds timeLimit
+                                                  = CUPSService::defaultListingTimeLimit)
     {
-        return CUPSService::run(executableURL, arguments);
+        return CUPSService::run(executableURL, arguments, timeLimit);
     }
-    static CUPSResult<CommandResult> runBlocking(const QString &executableURL, const QStringList &arguments)
+    static CUPSResult<CommandResult> runBlocking(const QString &executableURL, const QStringList &arguments,
+                                                 std::chrono::milliseconds timeLimit
+                                                 = CUPSService::defaultListingTimeLimit)
     {
-        return CUPSService::runBlocking(executableURL, arguments);
+        return CUPSService::runBlocking(executableURL, arguments, timeLimit);
     }
     static CUPSResult<void> validate(const CommandResult &result, const QString &command)
     {

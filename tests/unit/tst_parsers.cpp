@@ -178,6 +178,9 @@ private Q_SLOTS:
         QTest::newRow("umlauts sort by the locale, not by code point")
             << u"Zeta accepting requests\nÄrger accepting requests\nAnna accepting requests"_s
             << QStringList {u"Anna"_s, u"Ärger"_s, u"Zeta"_s};
+        QTest::newRow("numbers sort as numbers")
+            << u"Q10 accepting requests\nq2 accepting requests\nQ1 accepting requests"_s
+            << QStringList {u"Q1"_s, u"q2"_s, u"Q10"_s};
         QTest::newRow("phrase followed by a combining mark does not count")
             << u"Laser accepting requests\u0301"_s << QStringList {};
         QTest::newRow("a later phrase occurrence still counts")

@@ -143,6 +143,14 @@ private Q_SLOTS:
             << u"„-Dash“ beginnt mit einem Bindestrich und würde von lpmove als Option gelesen."_s
             << u"Benennen Sie die Druckerwarteschlange in CUPS so um, dass ihr Name nicht mit einem Bindestrich "
                u"beginnt."_s;
+        const QString timeoutSuggestion
+            = u"Prüfen Sie, ob der CUPS-Dienst läuft und antwortet, und aktualisieren Sie dann die Listen."_s;
+        QTest::newRow("listing timed out")
+            << CUPSServiceError::timedOut(u"lpstat -o"_s, std::chrono::seconds(60))
+            << u"lpstat -o hat nach 60 Sekunden nicht geendet und wurde abgebrochen."_s << timeoutSuggestion;
+        QTest::newRow("short limit in decimals")
+            << CUPSServiceError::timedOut(u"lpmove"_s, std::chrono::milliseconds(300))
+            << u"lpmove hat nach 0,3 Sekunden nicht geendet und wurde abgebrochen."_s << timeoutSuggestion;
     }
 
     void errorTextsOfOurOwnCases() { errorTexts(); }

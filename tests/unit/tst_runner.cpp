@@ -3,8 +3,12 @@
 #include <FakeToolDirectory.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <clocale>
 
 Q_DECLARE_METATYPE(PrintJob)
 
@@ -107,20 +111,29 @@ private Q_SLOTS:
     void startFailureNamesThePlainPath_data()
     {
         QTest::addColumn<bool>("exists");
-        QTest::newRow("missing") << false;
-        QTest::newRow("not executable") << true;
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QString>("reason"); // in the user's language
+        QTest::newRow("missing") << false << QByteArray("C.UTF-8") << u"No such file or directory"_s;
+        QTest::newRow("not executable") << true << QByteArray("C.UTF-8") << u"Permission denied"_s;
+        QTest::newRow("missing, German") << false << QByteArray("de_DE.UTF-8")
+                                         << u"Datei oder Verzeichnis nicht gefunden"_s;
     }
 
     void startFailureNamesThePlainPath()
     {
         QFETCH(bool, exists);
+        QFETCH(QByteArray, locale);
+        QFETCH(QString, reason);
+        const QByteArray savedLocale = setlocale(LC_MESSAGES, nullptr);
+        QVERIFY(setlocale(LC_MESSAGES, locale.constData()));
+        const auto restoreLocale = qScopeGuard([&savedLocale] { setlocale(LC_MESSAGES, savedLocale.constData()); });
         FakeToolDirectory tools;
         const QString path = exists ? tools.addPlainFile(u"lpstat"_s, "#!/bin/sh\n") : tools.filePath(u"nope"_s);
         const CUPSResult<CommandResult> result = await(CUPSServiceTestAccess::run(path, {u"-o"_s}));
         QVERIFY(!result);
         QCOMPARE(result.error().kind(), CUPSServiceError::Kind::LaunchFailed);
         QCOMPARE(result.error().executable(), path);
-        QVERIFY(!result.error().reason().isEmpty());
+        QCOMPARE(result.error().reason(), reason);
         QVERIFY(result.error().errorDescription().startsWith(path + u" konnte nicht gestartet werden: "_s));
     }
 
@@ -168,19 +181,43 @@ private Q_SLOTS:
     void listingFailuresCarryTheirLabel_data()
     {
         QTest::addColumn<bool>("printers");
-        QTest::newRow("jobs") << false;
-        QTest::newRow("printers") << true;
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("standardError");
+        const QString failing = u"echo 'lpstat: No scheduler' >&2; exit 1"_s;
+        QTest::newRow("jobs") << false << failing
+                              << u"lpstat -o ist mit Status 1 fehlgeschlagen. lpstat: No scheduler"_s
+                              << u"lpstat: No scheduler\n"_s;
+        QTest::newRow("printers") << true << failing
+                                  << u"lpstat -a ist mit Status 1 fehlgeschlagen. lpstat: No scheduler"_s
+                                  << u"lpstat: No scheduler\n"_s;
+        // A hanging tool is stopped at the limit (here 0.3 s) instead of
+        // keeping the window busy for ever.
+        const QString hanging = u"exec sleep 600"_s;
+        QTest::newRow("jobs, hanging") << false << hanging
+                                       << u"lpstat -o hat nach 0,3 Sekunden nicht geendet und wurde abgebrochen."_s
+                                       << QString();
+        QTest::newRow("printers, hanging")
+            << true << hanging << u"lpstat -a hat nach 0,3 Sekunden nicht geendet und wurde abgebrochen."_s
+            << QString();
     }
 
     void listingFailuresCarryTheirLabel()
     {
         QFETCH(bool, printers);
+        QFETCH(QString, script);
+        QFETCH(QString, description);
+        QFETCH(QString, standardError);
         FakeToolDirectory tools;
-        const CUPSService service(tools.addScript(u"lpstat"_s, u"echo 'lpstat: No scheduler' >&2; exit 1"_s));
+        const CUPSService service(tools.addScript(u"lpstat"_s, script), std::chrono::milliseconds(300));
+        QElapsedTimer clock;
+        clock.start();
         const CUPSServiceError error
             = printers ? await(service.listPrinters()).error() : await(service.listJobs()).error();
+        QVERIFY(clock.elapsed() < 10'000);
         QCOMPARE(error.command(), printers ? u"lpstat -a"_s : u"lpstat -o"_s);
-        QCOMPARE(error.standardError(), u"lpstat: No scheduler\n"_s);
+        QCOMPARE(error.errorDescription(), description);
+        QCOMPARE(error.standardError(), standardError);
     }
 
     void unreadableListingIsAnErrorNotAnEmptyList_data()
