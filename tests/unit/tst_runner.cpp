@@ -1,5 +1,8 @@
 #include <CUPSService.h>
 #include <FakeToolDirectory.h>
+#include <PathOverride.h>
+#include <TestFutures.h>
+#include <TestTables.h>
 
 #include <QDir>
 #include <QFile>
@@ -8,15 +11,9 @@
 Q_DECLARE_METATYPE(PrintJob)
 
 using namespace Qt::StringLiterals;
+using TestFutures::await;
 
 namespace {
-
-template<typename T> T await(QFuture<T> future)
-{
-    // The runner never needs the calling thread, so a plain wait is fine here.
-    future.waitForFinished();
-    return future.result();
-}
 
 CommandResult runScript(const QString &script, const QStringList &arguments = {})
 {
@@ -26,23 +23,13 @@ CommandResult runScript(const QString &script, const QStringList &arguments = {}
     return *result;
 }
 
-// Restores PATH when a test is done with it.
-class PathOverride
+// How the job listing (or with `printers` the queue listing) fails when lpstat is this script.
+CUPSServiceError listingError(bool printers, const QString &lpstatScript)
 {
-public:
-    explicit PathOverride(const std::optional<QByteArray> &path)
-        : m_saved(qgetenv("PATH"))
-    {
-        if (path)
-            qputenv("PATH", *path);
-        else
-            qunsetenv("PATH");
-    }
-    ~PathOverride() { qputenv("PATH", m_saved); }
-
-private:
-    QByteArray m_saved;
-};
+    FakeToolDirectory tools;
+    const CUPSService service(tools.addScript(u"lpstat"_s, lpstatScript));
+    return printers ? await(service.listPrinters()).error() : await(service.listJobs()).error();
+}
 
 } // namespace
 
@@ -164,38 +151,22 @@ private Q_SLOTS:
         QCOMPARE(QString::fromUtf8(logFile.readAll()).split(u'\n', Qt::SkipEmptyParts), runs);
     }
 
-    void listingFailuresCarryTheirLabel_data()
-    {
-        QTest::addColumn<bool>("printers");
-        QTest::newRow("jobs") << false;
-        QTest::newRow("printers") << true;
-    }
+    void listingFailuresCarryTheirLabel_data() { TestTables::addBoolRows("printers", "jobs", "printers"); }
 
     void listingFailuresCarryTheirLabel()
     {
         QFETCH(bool, printers);
-        FakeToolDirectory tools;
-        const CUPSService service(tools.addScript(u"lpstat"_s, u"echo 'lpstat: No scheduler' >&2; exit 1"_s));
-        const CUPSServiceError error
-            = printers ? await(service.listPrinters()).error() : await(service.listJobs()).error();
+        const CUPSServiceError error = listingError(printers, u"echo 'lpstat: No scheduler' >&2; exit 1"_s);
         QCOMPARE(error.command(), printers ? u"lpstat -a"_s : u"lpstat -o"_s);
         QCOMPARE(error.standardError(), u"lpstat: No scheduler\n"_s);
     }
 
-    void unreadableListingIsAnErrorNotAnEmptyList_data()
-    {
-        QTest::addColumn<bool>("printers");
-        QTest::newRow("jobs") << false;
-        QTest::newRow("printers") << true;
-    }
+    void unreadableListingIsAnErrorNotAnEmptyList_data() { TestTables::addBoolRows("printers", "jobs", "printers"); }
 
     void unreadableListingIsAnErrorNotAnEmptyList()
     {
         QFETCH(bool, printers);
-        FakeToolDirectory tools;
-        const CUPSService service(tools.addScript(u"lpstat"_s, u"printf 'Laser-1 \\377nna\\n'"_s));
-        const CUPSServiceError error
-            = printers ? await(service.listPrinters()).error() : await(service.listJobs()).error();
+        const CUPSServiceError error = listingError(printers, u"printf 'Laser-1 \\377nna\\n'"_s);
         QCOMPARE(error.kind(), CUPSServiceError::Kind::UnreadableOutput);
         QCOMPARE(error.command(), printers ? u"lpstat -a"_s : u"lpstat -o"_s);
     }
