@@ -5,21 +5,18 @@
 #include <CUPSServiceTestAccess.h>
 #include <LpstatOutput.h>
 #include <PrivateCupsServer.h>
+#include <TestFutures.h>
+#include <TestRecords.h>
 #include <ToolLocale.h>
 
 #include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using TestFutures::await;
+using TestRecords::names;
 
 namespace {
-
-template<typename T> T await(QFuture<T> future)
-{
-    // Everything runs on the pool and continues there, so waiting here is safe.
-    future.waitForFinished();
-    return future.result();
-}
 
 // One line per job, so a failed comparison shows which field differs.
 QStringList describe(const QList<PrintJob> &jobs)
@@ -30,14 +27,6 @@ QStringList describe(const QList<PrintJob> &jobs)
                      + u" | "_s + job.title.value_or(u"(none)"_s));
     }
     return lines;
-}
-
-QStringList names(const QList<Printer> &printers)
-{
-    QStringList result;
-    for (const Printer &printer : printers)
-        result.append(printer.name);
-    return result;
 }
 
 // Each locale with a word its detailed job listing really contains, to prove
@@ -59,11 +48,9 @@ class CupsListingsTest : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
-
         // lpstat -a prints "Übergabe" last (it sorts by bytes); the listing must not.
-        for (const QString &queue : {u"Laser"_s, u"Etage-2"_s, u"Archiv"_s, u"Zentrale"_s, u"Übergabe"_s})
-            QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
+        QVERIFY2(m_server.start({u"Laser"_s, u"Etage-2"_s, u"Archiv"_s, u"Zentrale"_s, u"Übergabe"_s}),
+                 qPrintable(m_server.lastError()));
 
         const QString me = PrivateCupsServer::userName();
         const QString other = PrivateCupsServer::otherUserName();

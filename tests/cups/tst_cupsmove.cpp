@@ -5,19 +5,15 @@
 #include <CUPSService.h>
 #include <CUPSServiceTestAccess.h>
 #include <PrivateCupsServer.h>
+#include <TestFutures.h>
 #include <ToolLocale.h>
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using TestFutures::await;
 
 namespace {
-
-template<typename T> T await(QFuture<T> future)
-{
-    future.waitForFinished();
-    return future.result();
-}
 
 const QString permissionPrefix = u"CUPS hat die Berechtigung verweigert."_s;
 
@@ -30,9 +26,8 @@ class CupsMoveTest : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
-        for (const QString &queue : {u"Laser"_s, u"Farbe"_s, u"Etage-2"_s, u"Übergabe"_s})
-            QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
+        QVERIFY2(m_server.start({u"Laser"_s, u"Farbe"_s, u"Etage-2"_s, u"Übergabe"_s}),
+                 qPrintable(m_server.lastError()));
 
         const CUPSResult<QString> lpmove = CUPSServiceTestAccess::resolveLPMoveURL(CUPSService());
         QVERIFY2(lpmove, "lpmove must be found on PATH or in a fallback directory");

@@ -1,6 +1,9 @@
 #include <CUPSService.h>
 #include <CUPSServiceTestAccess.h>
 #include <FakeToolDirectory.h>
+#include <PathOverride.h>
+#include <TestFutures.h>
+#include <TestTables.h>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,15 +16,9 @@
 Q_DECLARE_METATYPE(PrintJob)
 
 using namespace Qt::StringLiterals;
+using TestFutures::await;
 
 namespace {
-
-template<typename T> T await(QFuture<T> future)
-{
-    // The runner never needs the calling thread, so a plain wait is fine here.
-    future.waitForFinished();
-    return future.result();
-}
 
 CommandResult runScript(const QString &script, const QStringList &arguments = {})
 {
@@ -31,23 +28,14 @@ CommandResult runScript(const QString &script, const QStringList &arguments = {}
     return *result;
 }
 
-// Restores PATH when a test is done with it.
-class PathOverride
+// How the job listing (or with `printers` the queue listing) fails when lpstat is this script.
+CUPSServiceError listingError(bool printers, const QString &lpstatScript,
+                              std::chrono::milliseconds timeLimit = CUPSService::defaultListingTimeLimit)
 {
-public:
-    explicit PathOverride(const std::optional<QByteArray> &path)
-        : m_saved(qgetenv("PATH"))
-    {
-        if (path)
-            qputenv("PATH", *path);
-        else
-            qunsetenv("PATH");
-    }
-    ~PathOverride() { qputenv("PATH", m_saved); }
-
-private:
-    QByteArray m_saved;
-};
+    FakeToolDirectory tools;
+    const CUPSService service(tools.addScript(u"lpstat"_s, lpstatScript), timeLimit);
+    return printers ? await(service.listPrinters()).error() : await(service.listJobs()).error();
+}
 
 } // namespace
 
@@ -178,62 +166,37 @@ private Q_SLOTS:
         QCOMPARE(QString::fromUtf8(logFile.readAll()).split(u'\n', Qt::SkipEmptyParts), runs);
     }
 
-    void listingFailuresCarryTheirLabel_data()
-    {
-        QTest::addColumn<bool>("printers");
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("standardError");
-        const QString failing = u"echo 'lpstat: No scheduler' >&2; exit 1"_s;
-        QTest::newRow("jobs") << false << failing
-                              << u"lpstat -o ist mit Status 1 fehlgeschlagen. lpstat: No scheduler"_s
-                              << u"lpstat: No scheduler\n"_s;
-        QTest::newRow("printers") << true << failing
-                                  << u"lpstat -a ist mit Status 1 fehlgeschlagen. lpstat: No scheduler"_s
-                                  << u"lpstat: No scheduler\n"_s;
-        // A hanging tool is stopped at the limit (here 0.3 s) instead of
-        // keeping the window busy for ever.
-        const QString hanging = u"exec sleep 600"_s;
-        QTest::newRow("jobs, hanging") << false << hanging
-                                       << u"lpstat -o hat nach 0,3 Sekunden nicht geendet und wurde abgebrochen."_s
-                                       << QString();
-        QTest::newRow("printers, hanging")
-            << true << hanging << u"lpstat -a hat nach 0,3 Sekunden nicht geendet und wurde abgebrochen."_s
-            << QString();
-    }
+    void listingFailuresCarryTheirLabel_data() { TestTables::addBoolRows("printers", "jobs", "printers"); }
 
     void listingFailuresCarryTheirLabel()
     {
         QFETCH(bool, printers);
-        QFETCH(QString, script);
-        QFETCH(QString, description);
-        QFETCH(QString, standardError);
-        FakeToolDirectory tools;
-        const CUPSService service(tools.addScript(u"lpstat"_s, script), std::chrono::milliseconds(300));
-        QElapsedTimer clock;
-        clock.start();
-        const CUPSServiceError error
-            = printers ? await(service.listPrinters()).error() : await(service.listJobs()).error();
-        QVERIFY(clock.elapsed() < 10'000);
+        const CUPSServiceError error = listingError(printers, u"echo 'lpstat: No scheduler' >&2; exit 1"_s);
         QCOMPARE(error.command(), printers ? u"lpstat -a"_s : u"lpstat -o"_s);
-        QCOMPARE(error.errorDescription(), description);
-        QCOMPARE(error.standardError(), standardError);
+        QCOMPARE(error.standardError(), u"lpstat: No scheduler\n"_s);
     }
 
-    void unreadableListingIsAnErrorNotAnEmptyList_data()
+    void hangingListingIsStoppedAtItsLimit_data() { TestTables::addBoolRows("printers", "jobs", "printers"); }
+
+    // Stopped at the limit (here 0.3 s) instead of keeping the window busy for ever.
+    void hangingListingIsStoppedAtItsLimit()
     {
-        QTest::addColumn<bool>("printers");
-        QTest::newRow("jobs") << false;
-        QTest::newRow("printers") << true;
+        QFETCH(bool, printers);
+        QElapsedTimer clock;
+        clock.start();
+        const CUPSServiceError error = listingError(printers, u"exec sleep 600"_s, std::chrono::milliseconds(300));
+        QVERIFY(clock.elapsed() < 10'000);
+        QCOMPARE(error.errorDescription(),
+                 (printers ? u"lpstat -a"_s : u"lpstat -o"_s)
+                     + u" hat nach 0,3 Sekunden nicht geendet und wurde abgebrochen."_s);
     }
+
+    void unreadableListingIsAnErrorNotAnEmptyList_data() { TestTables::addBoolRows("printers", "jobs", "printers"); }
 
     void unreadableListingIsAnErrorNotAnEmptyList()
     {
         QFETCH(bool, printers);
-        FakeToolDirectory tools;
-        const CUPSService service(tools.addScript(u"lpstat"_s, u"printf 'Laser-1 \\377nna\\n'"_s));
-        const CUPSServiceError error
-            = printers ? await(service.listPrinters()).error() : await(service.listJobs()).error();
+        const CUPSServiceError error = listingError(printers, u"printf 'Laser-1 \\377nna\\n'"_s);
         QCOMPARE(error.kind(), CUPSServiceError::Kind::UnreadableOutput);
         QCOMPARE(error.command(), printers ? u"lpstat -a"_s : u"lpstat -o"_s);
     }
