@@ -21,9 +21,17 @@ size_t optionalHash(const std::optional<QString> &text, size_t seed)
 
 } // namespace
 
+QString PrintJob::displayIdentifier() const
+{
+    const qsizetype split = identifier.lastIndexOf(u'-');
+    if (split <= 0 || sourcePrinterName.isEmpty())
+        return identifier;
+    return sourcePrinterName + identifier.sliced(split);
+}
+
 QString PrintJob::accessibleDescription() const
 {
-    QStringList segments {identifier, u"Quelle: "_s + sourcePrinterName};
+    QStringList segments {displayIdentifier(), u"Quelle: "_s + sourcePrinterName};
     if (owner && !owner->isEmpty())
         segments.append(u"Eigentümer: "_s + *owner);
     if (title && !title->isEmpty())

@@ -18,6 +18,11 @@ struct PrintJob
 
     const QString &id() const { return identifier; }
 
+    // The identifier as people read it: lpstat percent-encodes non-ASCII queue
+    // names (B%C3%BCro-14), so the decoded queue name stands before the job
+    // number (Büro-14). `identifier` itself is what lpmove must be given.
+    QString displayIdentifier() const;
+
     // What assistive technology reads for the job's row.
     QString accessibleDescription() const;
 

@@ -18,25 +18,34 @@ class RecordsTest : public QObject
 private Q_SLOTS:
     void accessibleDescriptionLeavesOutMissingSegments_data()
     {
+        QTest::addColumn<QString>("identifier");
+        QTest::addColumn<QString>("queue");
         QTest::addColumn<OptionalText>("owner");
         QTest::addColumn<OptionalText>("title");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("all four") << OptionalText(u"anna"_s) << OptionalText(u"Bericht.pdf"_s)
+        QTest::newRow("percent-encoded queue reads as named")
+            << u"B%C3%BCro-Farbe-14"_s << u"Büro-Farbe"_s << OptionalText() << OptionalText()
+            << u"Büro-Farbe-14 · Quelle: Büro-Farbe"_s;
+        QTest::newRow("all four") << u"Laser-42"_s << u"Laser"_s << OptionalText(u"anna"_s)
+                                  << OptionalText(u"Bericht.pdf"_s)
                                   << u"Laser-42 · Quelle: Laser · Eigentümer: anna · Titel: Bericht.pdf"_s;
-        QTest::newRow("neither") << OptionalText() << OptionalText() << u"Laser-42 · Quelle: Laser"_s;
-        QTest::newRow("title only") << OptionalText() << OptionalText(u"T"_s)
+        QTest::newRow("neither") << u"Laser-42"_s << u"Laser"_s << OptionalText() << OptionalText()
+                                 << u"Laser-42 · Quelle: Laser"_s;
+        QTest::newRow("title only") << u"Laser-42"_s << u"Laser"_s << OptionalText() << OptionalText(u"T"_s)
                                     << u"Laser-42 · Quelle: Laser · Titel: T"_s;
-        QTest::newRow("empty owner and title count as missing")
-            << OptionalText(u""_s) << OptionalText(u""_s) << u"Laser-42 · Quelle: Laser"_s;
+        QTest::newRow("empty owner and title count as missing") << u"Laser-42"_s << u"Laser"_s << OptionalText(u""_s)
+                                                                << OptionalText(u""_s) << u"Laser-42 · Quelle: Laser"_s;
     }
 
     void accessibleDescriptionLeavesOutMissingSegments()
     {
+        QFETCH(QString, identifier);
+        QFETCH(QString, queue);
         QFETCH(OptionalText, owner);
         QFETCH(OptionalText, title);
         QFETCH(QString, expected);
-        const PrintJob job {u"Laser-42"_s, u"Laser"_s, owner, title};
+        const PrintJob job {identifier, queue, owner, title};
         QCOMPARE(job.accessibleDescription(), expected);
     }
 
