@@ -1,7 +1,6 @@
 #include "FuzzInput.h"
-#include <LpstatOutput.h>
 
-#include <CUPSService.h>
+#include <LpstatOutput.h>
 #include <TextRules.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

@@ -1,7 +1,6 @@
 #include "FuzzInput.h"
-#include <LpstatOutput.h>
 
-#include <CUPSService.h>
+#include <LpstatOutput.h>
 #include <TextRules.h>
 
 #include <QSet>

@@ -1,7 +1,6 @@
 #include "FuzzInput.h"
-#include <LpstatOutput.h>
 
-#include <CUPSService.h>
+#include <LpstatOutput.h>
 #include <TextRules.h>
 
 #include <QCollator>
@@ -14,6 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_ASSERT(printers.size() <= TextRules::splitLines(text, false).size());
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
     for (qsizetype i = 0; i < printers.size(); ++i) {
         const QString &name = printers[i].name;
         FUZZ_ASSERT(!name.isEmpty());

@@ -1,6 +1,7 @@
 // What one tool run hands over: both streams decoded all-or-nothing, judged by
 // validate(), and every error text that can come of it.
 #include "FuzzInput.h"
+
 #include <CUPSServiceTestAccess.h>
 #include <LpstatOutput.h>
 
