@@ -27,6 +27,7 @@ int ParventoApp::run(int &argc, char **argv)
     QGuiApplication::setApplicationName(u"Parvento"_s);
     QGuiApplication::setApplicationVersion(QStringLiteral(PARVENTO_VERSION));
     QGuiApplication::setDesktopFileName(u"de.parvento.Parvento"_s);
+    UiEnvironment::chooseSceneGraphBackend();
 
     QQmlApplicationEngine engine;
     QObject::connect(

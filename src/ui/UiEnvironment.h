@@ -9,4 +9,10 @@ namespace UiEnvironment {
 // which draws from the system palette in light and dark mode alike.
 void prepare();
 
+// Picks Qt Quick's software renderer when the only OpenGL on offer is a
+// software rasteriser (virtual machines, virtual displays, remote desktops),
+// unless the user chose a backend. Call once the QGuiApplication exists and
+// before the first window is created.
+void chooseSceneGraphBackend();
+
 } // namespace UiEnvironment
