@@ -3,10 +3,11 @@ BUILD_DIR ?= build
 BENCH_DIR ?= build-bench
 FUZZ_DIR ?= build-fuzz
 SANITIZE_DIR ?= build-sanitize
+PACKAGE_DIR ?= build-package
 FUZZ_SECONDS ?= 30
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: deps configure build test bench demo run screenshots fuzz test-sanitize install package package-check clean
+.PHONY: deps configure build app test bench demo run screenshots fuzz test-sanitize install package-build package package-check clean
 
 deps:
 	bash scripts/install-deps
@@ -17,6 +18,10 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# Only the program, for the targets that start it.
+app: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target parvento
+
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
@@ -25,10 +30,10 @@ bench: deps
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	bash bench/run-all $(BENCH_DIR)
 
-run: build
+run: app
 	$(BUILD_DIR)/src/app/parvento
 
-demo: build
+demo: app
 	bash scripts/private-cups demo $(BUILD_DIR)/src/app/parvento
 
 screenshots: build
@@ -39,12 +44,19 @@ PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-package: build
-	cd $(BUILD_DIR) && cpack -G DEB
+# The package is built apart from the test build: Release, without the tests;
+# CPack strips the program.
+package-build: deps
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DPARVENTO_BUILD_TESTS=OFF
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
 
-# Installs the .deb into this machine (root only), starts it, closes it, removes it.
-package-check: build
-	bash tests/packaging/check-package.sh $(BUILD_DIR)
+package: package-build
+	cd $(PACKAGE_DIR) && cpack -G DEB
+
+# Checks the .deb with lintian, installs it into this machine (root only),
+# starts it, closes it, removes it.
+package-check: package-build
+	bash tests/packaging/check-package.sh $(PACKAGE_DIR)
 
 fuzz: deps
 	CXX=clang++-16 cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPARVENTO_BUILD_FUZZERS=ON
@@ -60,4 +72,4 @@ test-sanitize: deps
 		ctest --output-on-failure -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(FUZZ_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(FUZZ_DIR) $(SANITIZE_DIR) $(PACKAGE_DIR)

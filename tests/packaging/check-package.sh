@@ -2,7 +2,8 @@
 # Installs the program the two ways a user would — `cmake --install` into a
 # prefix and the .deb into this machine — then starts the installed program in
 # a virtual X display, waits for its window, closes it with Ctrl+Q and expects
-# a clean exit. Needs root for the .deb (CI runs as root).
+# a clean exit. The .deb must pass lintian without an error first. Needs root
+# for the .deb (CI runs as root).
 set -euo pipefail
 build=$(cd "$1" && pwd)
 work=$(mktemp -d)
@@ -16,7 +17,8 @@ trap cleanup EXIT
 echo "== cmake --install into a prefix"
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 for file in bin/parvento share/applications/de.parvento.Parvento.desktop \
-    share/metainfo/de.parvento.Parvento.metainfo.xml share/icons/hicolor/scalable/apps/de.parvento.Parvento.svg; do
+    share/metainfo/de.parvento.Parvento.metainfo.xml share/icons/hicolor/scalable/apps/de.parvento.Parvento.svg \
+    share/man/man1/parvento.1.gz share/doc/parvento/copyright share/doc/parvento/changelog.gz; do
     [ -f "$work/prefix/$file" ] || { echo "missing after install: $file"; exit 1; }
 done
 desktop-file-validate "$work/prefix/share/applications/de.parvento.Parvento.desktop"
@@ -26,6 +28,9 @@ echo "== .deb"
 (cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null)
 deb=$(ls "$work"/deb/parvento_*.deb)
 dpkg-deb --field "$deb" Depends
+echo "== lintian"
+# Fails on an error; a warning would be printed and pass.
+lintian --fail-on error "$deb"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 [ -x /usr/bin/parvento ] || { echo "the package did not install /usr/bin/parvento"; exit 1; }
 
