@@ -451,9 +451,13 @@ private Q_SLOTS:
         // The queue of the job that is refused, or of the first one when the destination is.
         QTest::addColumn<QString>("queue");
         QTest::addColumn<QString>("destination");
-        QTest::newRow("job of a queue whose name begins with a dash") << u"-Dash"_s << u"Büro"_s;
-        QTest::newRow("destination whose name begins with a dash") << u"Etage-2"_s << u"-Dash"_s;
-        QTest::newRow("job identifier that also names a queue") << u"Farbe"_s << u"Büro"_s;
+        // Farbe rows: a queue is named like the refused job, in the same letter
+        // case or in lower case (CUPS ignores the case of ASCII letters).
+        QTest::addColumn<bool>("lowerCaseClash");
+        QTest::newRow("job of a queue whose name begins with a dash") << u"-Dash"_s << u"Büro"_s << false;
+        QTest::newRow("destination whose name begins with a dash") << u"Etage-2"_s << u"-Dash"_s << false;
+        QTest::newRow("job identifier that also names a queue") << u"Farbe"_s << u"Büro"_s << false;
+        QTest::newRow("job identifier that names a queue in other letter case") << u"Farbe"_s << u"Büro"_s << true;
     }
 
     // lpmove has no "--": "-Dash" would be read as options, and a job
@@ -464,15 +468,17 @@ private Q_SLOTS:
     {
         QFETCH(QString, queue);
         QFETCH(QString, destination);
+        QFETCH(bool, lowerCaseClash);
 
         const QString refused = submit(queue);
         const QString other = submit(u"Laser"_s);
         QVERIFY(!refused.isEmpty() && !other.isEmpty());
         if (queue == u"Farbe"_s) {
-            // A queue named like the job, holding jobs of its own.
-            QVERIFY(addQueue(refused));
+            // A queue named like the job, holding somebody's jobs of its own.
+            const QString clashing = lowerCaseClash ? refused.toLower() : refused;
+            QVERIFY(addQueue(clashing));
             for (int i = 0; i < 2; ++i)
-                QVERIFY(!submit(refused).isEmpty());
+                QVERIFY(!submit(clashing).isEmpty());
         }
         PrintJobsViewModel model {CUPSService(m_tools.lpstatPath())};
         QVERIFY(finishes(model.refresh()));
