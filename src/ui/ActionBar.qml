@@ -52,8 +52,10 @@ Rectangle {
             topPadding: 11
             bottomPadding: 11
             onClicked: actionBar.viewModel.requestMoveConfirmation()
-            Keys.onReturnPressed: moveButton.clicked()
-            Keys.onEnterPressed: moveButton.clicked()
+
+            EnterKeyClicks {
+                button: moveButton
+            }
 
             // Filled with the accent colour while it may be pressed, grey
             // otherwise.

@@ -34,8 +34,10 @@ AlertDialog {
         text: "Verschieben"
         palette.buttonText: Theme.destructive
         onClicked: dialog.accept()
-        Keys.onReturnPressed: clicked()
-        Keys.onEnterPressed: clicked()
+
+        EnterKeyClicks {
+            button: confirmButton
+        }
     }
 
     Button {
@@ -43,7 +45,9 @@ AlertDialog {
 
         text: "Abbrechen"
         onClicked: dialog.reject()
-        Keys.onReturnPressed: clicked()
-        Keys.onEnterPressed: clicked()
+
+        EnterKeyClicks {
+            button: cancelButton
+        }
     }
 }

@@ -36,7 +36,9 @@ AlertDialog {
 
         text: "OK"
         onClicked: alert.close()
-        Keys.onReturnPressed: clicked()
-        Keys.onEnterPressed: clicked()
+
+        EnterKeyClicks {
+            button: okButton
+        }
     }
 }

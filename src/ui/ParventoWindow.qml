@@ -18,32 +18,9 @@ ApplicationWindow {
     minimumHeight: 650 + chromeHeight
     visible: true
 
-    // The controls draw from the same system palette as the rest of the
-    // window, also where the style would otherwise keep its own.
-    palette.window: Theme.palette.window
-    palette.base: Theme.palette.base
-    palette.alternateBase: Theme.palette.alternateBase
-    palette.button: Theme.palette.button
-    palette.highlight: Theme.palette.highlight
-    palette.highlightedText: Theme.palette.highlightedText
-    palette.light: Theme.palette.light
-    palette.midlight: Theme.palette.midlight
-    palette.mid: Theme.palette.mid
-    palette.dark: Theme.palette.dark
-    palette.shadow: Theme.palette.shadow
-    // Text roles group by group, so disabled controls keep their paler text.
-    palette.active.windowText: Theme.palette.windowText
-    palette.inactive.windowText: Theme.palette.windowText
-    palette.disabled.windowText: Theme.disabledPalette.windowText
-    palette.active.text: Theme.palette.text
-    palette.inactive.text: Theme.palette.text
-    palette.disabled.text: Theme.disabledPalette.text
-    palette.active.buttonText: Theme.palette.buttonText
-    palette.inactive.buttonText: Theme.palette.buttonText
-    palette.disabled.buttonText: Theme.disabledPalette.buttonText
-    palette.active.placeholderText: Theme.palette.placeholderText
-    palette.inactive.placeholderText: Theme.palette.placeholderText
-    palette.disabled.placeholderText: Theme.disabledPalette.placeholderText
+    SystemPaletteBinding {
+        palette: window.palette
+    }
 
     menuBar: MenuBar {
         Menu {

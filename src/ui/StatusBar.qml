@@ -8,7 +8,6 @@ Item {
     id: statusBar
 
     required property PrintJobsViewModel viewModel
-    readonly property bool busy: viewModel.isLoading || viewModel.isMoving
 
     implicitHeight: row.implicitHeight + 2 * 10
 
@@ -23,9 +22,9 @@ Item {
         spacing: 8
 
         Symbol {
-            name: statusBar.busy ? "clock" : "checkmark.circle"
+            name: statusBar.viewModel.isBusy ? "clock" : "checkmark.circle"
             textStyle: Theme.callout
-            color: statusBar.busy ? Theme.accent : Theme.secondaryText
+            color: statusBar.viewModel.isBusy ? Theme.accent : Theme.secondaryText
         }
 
         StyledText {

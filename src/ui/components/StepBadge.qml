@@ -1,4 +1,5 @@
 import QtQuick
+import Parvento.UI
 
 // The number of a workflow step on a circle in the step's colour.
 Rectangle {

@@ -1,4 +1,5 @@
 import QtQuick
+import Parvento.UI
 
 // A hairline between two parts of the window.
 Rectangle {

@@ -1,4 +1,5 @@
 import QtQuick
+import Parvento.UI
 
 // One icon, named by its symbol name, drawn from the embedded icon font so it
 // takes a text style (or a fixed size) and a colour like text.

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import Parvento.UI
 
 // What a pane shows instead of its list when there is nothing to list.
 ColumnLayout {

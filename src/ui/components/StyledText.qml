@@ -1,4 +1,5 @@
 import QtQuick
+import Parvento.UI
 
 // A text of the window: shown verbatim (never as rich text), one of the
 // Theme's text styles, the primary text colour unless told otherwise.

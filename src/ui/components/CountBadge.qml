@@ -1,4 +1,5 @@
 import QtQuick
+import Parvento.UI
 
 // A count on a capsule; assistive technology reads it as "N Einträge".
 Rectangle {

@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 
 import QtQuick
 import QtQuick.Layouts
+import Parvento.UI
 
 // The card that holds one pane: the window's background on a rounded
 // rectangle, outlined in the pane's tint, with a faint shadow below.

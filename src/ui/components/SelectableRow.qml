@@ -1,0 +1,96 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Parvento.UI
+
+// A row of a pane's list: one rounded plain button with a tinted tile, the
+// lines the row type puts in (`texts`) and a mark. The tint fills the row
+// while it is selected.
+AbstractButton {
+    id: row
+
+    required property int index
+    required property bool isSelected
+    required property color tint
+    required property string symbol
+    required property real tileSize
+    required property real tileRadius
+    required property real tileOpacity
+    // How tile, texts and mark sit in the row when they differ in height.
+    property int alignment: Qt.AlignVCenter
+    // The height of the lines, known before the texts are laid out.
+    required property real textsHeight
+    property alias textSpacing: texts.spacing
+    default property alias texts: texts.data
+    // The list the row belongs to, which hands keyboard focus on and keeps
+    // the focused row in view.
+    property LazyList list
+
+    width: ListView.view.width
+    padding: 13
+    // The same height the layout arrives at, but known as soon as the row is
+    // created: the list places rows by their height before layouts have run,
+    // and a row that grew afterwards would shift the rows around it.
+    implicitHeight: topPadding + bottomPadding + Math.max(tile.implicitHeight, textsHeight)
+    // Tab reaches the row through its list, which knows the rows' order.
+    focusPolicy: Qt.ClickFocus
+    opacity: enabled ? 1 : 0.5
+
+    Accessible.role: Accessible.Button
+
+    Keys.onTabPressed: list.focusNeighbour(index, true)
+    Keys.onBacktabPressed: list.focusNeighbour(index, false)
+    onActiveFocusChanged: {
+        if (activeFocus)
+            list.reveal(this);
+    }
+
+    EnterKeyClicks {
+        button: row
+    }
+
+    background: Rectangle {
+        radius: 13
+        color: row.isSelected ? row.tint : Theme.tint(Theme.text, 0.035)
+        border.width: row.visualFocus ? 2 : 0
+        border.color: row.isSelected ? Theme.text : Theme.accent
+    }
+
+    contentItem: RowLayout {
+        spacing: 12
+
+        Rectangle {
+            id: tile
+
+            Layout.alignment: row.alignment
+            implicitWidth: row.tileSize
+            implicitHeight: row.tileSize
+            radius: row.tileRadius
+            color: row.isSelected ? row.tint : Theme.tint(row.tint, row.tileOpacity)
+
+            Symbol {
+                anchors.centerIn: parent
+                name: row.symbol
+                textStyle: Theme.title3
+                color: row.isSelected ? Theme.white : row.tint
+            }
+        }
+
+        ColumnLayout {
+            id: texts
+
+            Layout.alignment: row.alignment
+            Layout.fillWidth: true
+        }
+
+        Symbol {
+            Layout.alignment: row.alignment
+            // The flexible space of at least 4 between text and mark, with
+            // the row's spacing on both of its sides.
+            Layout.leftMargin: 4 + 12
+            name: row.isSelected ? "checkmark.circle.fill" : "circle"
+            textStyle: Theme.title3
+            color: row.isSelected ? Theme.white : Theme.faded(Theme.secondaryText, 0.55)
+        }
+    }
+}

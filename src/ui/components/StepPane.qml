@@ -1,0 +1,88 @@
+pragma ComponentBehavior: Bound
+
+import QtQuick
+import QtQuick.Layouts
+import Parvento.UI
+
+// One step of the workflow as a card: the numbered heading with its count,
+// a divider, and the step's list, or a note in its place while the list is
+// empty and no reload runs.
+PaneCard {
+    id: pane
+
+    required property string step
+    required property string title
+    required property string subtitle
+    required property int count
+    // A line below the heading in the step's colour; hidden while empty.
+    property string note
+    required property string emptySymbol
+    required property string emptyTitle
+    required property string emptySubtitle
+    required property bool loading
+    required property Flickable flickable
+    property alias model: list.model
+    property alias delegate: list.delegate
+    readonly property alias list: list
+
+    RowLayout {
+        Layout.fillWidth: true
+        spacing: 10
+
+        StepBadge {
+            number: pane.step
+            tint: pane.tint
+        }
+
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 1
+
+            StyledText {
+                Layout.fillWidth: true
+                text: pane.title
+                font: Theme.headline
+            }
+
+            StyledText {
+                Layout.fillWidth: true
+                text: pane.subtitle
+                font: Theme.caption
+                color: Theme.secondaryText
+            }
+        }
+
+        CountBadge {
+            count: pane.count
+        }
+    }
+
+    StyledText {
+        Layout.fillWidth: true
+        visible: pane.note.length > 0
+        text: pane.note
+        font: Theme.captionSemibold
+        color: pane.tint
+    }
+
+    Divider {
+        Layout.fillWidth: true
+    }
+
+    EmptyPane {
+        Layout.fillWidth: true
+        visible: pane.count === 0 && !pane.loading
+        symbol: pane.emptySymbol
+        title: pane.emptyTitle
+        subtitle: pane.emptySubtitle
+    }
+
+    LazyList {
+        id: list
+
+        Layout.fillWidth: true
+        visible: pane.count > 0
+        flickable: pane.flickable
+        spacing: 9
+    }
+}
