@@ -1,6 +1,7 @@
 // Parsing cost of large lpstat listings: 10,000 jobs (basic and detailed) and
 // 1,000 queues, once in plain ASCII and once with umlauts and decomposed text.
 #include <CUPSService.h>
+#include <LpstatOutput.h>
 
 #include <QLocale>
 
@@ -61,14 +62,14 @@ void BM_parseBasicJobs(benchmark::State &state)
 {
     const QString listing = basicListing(10000, state.range(0));
     for (auto _ : state)
-        benchmark::DoNotOptimize(CUPSService::parseBasicJobs(listing));
+        benchmark::DoNotOptimize(LpstatOutput::parseBasicJobs(listing));
 }
 
 void BM_parseDetailedJobMetadata(benchmark::State &state)
 {
     const QString listing = detailedListing(10000, state.range(0));
     for (auto _ : state)
-        benchmark::DoNotOptimize(CUPSService::parseDetailedJobMetadata(listing));
+        benchmark::DoNotOptimize(LpstatOutput::parseDetailedJobMetadata(listing));
 }
 
 void BM_parsePrinters(benchmark::State &state)
@@ -76,7 +77,7 @@ void BM_parsePrinters(benchmark::State &state)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const QString listing = printerListing(1000, state.range(0));
     for (auto _ : state)
-        benchmark::DoNotOptimize(CUPSService::parsePrinters(listing));
+        benchmark::DoNotOptimize(LpstatOutput::parsePrinters(listing));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "FuzzInput.h"
+#include <LpstatOutput.h>
 
 #include <CUPSService.h>
 #include <TextRules.h>
@@ -6,7 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = fuzzText(data, size);
-    const QList<PrintJob> jobs = CUPSService::parseBasicJobs(text);
+    const QList<PrintJob> jobs = LpstatOutput::parseBasicJobs(text);
 
     qsizetype searchFrom = 0;
     for (const PrintJob &job : jobs) {

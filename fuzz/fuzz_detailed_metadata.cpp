@@ -1,4 +1,5 @@
 #include "FuzzInput.h"
+#include <LpstatOutput.h>
 
 #include <CUPSService.h>
 #include <TextRules.h>
@@ -8,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = fuzzText(data, size);
-    const QHash<QString, JobMetadata> table = CUPSService::parseDetailedJobMetadata(text);
+    const QHash<QString, JobMetadata> table = LpstatOutput::parseDetailedJobMetadata(text);
 
     // Every entry must belong to a job that heads a block of the listing.
     QSet<QString> headers;
@@ -23,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_ASSERT(TextRules::isJobIdentifier(entry.key()));
         FUZZ_ASSERT(headers.contains(entry.key()));
         FUZZ_ASSERT(entry->owner || entry->title);
-        for (const std::optional<QString> &field : { entry->owner, entry->title }) {
+        for (const std::optional<QString> &field : {entry->owner, entry->title}) {
             if (!field)
                 continue;
             FUZZ_ASSERT(!field->isEmpty());
@@ -32,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     // Merging the table into the basic jobs never adds or reorders a job.
-    const QList<PrintJob> basic = CUPSService::parseBasicJobs(text);
+    const QList<PrintJob> basic = LpstatOutput::parseBasicJobs(text);
     FUZZ_ASSERT(basic.size() <= text.size());
     return 0;
 }

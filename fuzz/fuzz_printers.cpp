@@ -1,4 +1,5 @@
 #include "FuzzInput.h"
+#include <LpstatOutput.h>
 
 #include <CUPSService.h>
 #include <TextRules.h>
@@ -8,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = fuzzText(data, size);
-    const QList<Printer> printers = CUPSService::parsePrinters(text);
+    const QList<Printer> printers = LpstatOutput::parsePrinters(text);
 
     FUZZ_ASSERT(printers.size() <= TextRules::splitLines(text, false).size());
     QCollator collator;

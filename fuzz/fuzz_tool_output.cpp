@@ -1,6 +1,8 @@
 // What one tool run hands over: both streams decoded all-or-nothing, judged by
 // validate(), and every error text that can come of it.
 #include "FuzzInput.h"
+#include <CUPSServiceTestAccess.h>
+#include <LpstatOutput.h>
 
 #include <CUPSService.h>
 #include <TextRules.h>
@@ -16,13 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray out(reinterpret_cast<const char *>(data + 2), qsizetype(split));
     const QByteArray err(reinterpret_cast<const char *>(data + 2 + split), qsizetype(size - 2 - split));
 
-    const CommandResult result { CUPSService::decodeToolOutput(out), CUPSService::decodeToolOutput(err), status };
+    const CommandResult result {LpstatOutput::decodeToolOutput(out), LpstatOutput::decodeToolOutput(err), status};
     // Decoding either keeps every byte or drops the stream whole.
     FUZZ_ASSERT(result.standardOutput.isEmpty() || result.standardOutput.toUtf8() == out);
     FUZZ_ASSERT(result.standardError.isEmpty() || result.standardError.toUtf8() == err);
     FUZZ_ASSERT(!(result.standardOutput.isEmpty() && QString::fromUtf8(out).toUtf8() == out && !out.isEmpty()));
 
-    const CUPSResult<void> verdict = CUPSService::validate(result, QStringLiteral("lpmove"));
+    const CUPSResult<void> verdict = CUPSServiceTestAccess::validate(result, QStringLiteral("lpmove"));
     FUZZ_ASSERT(verdict.has_value() == (status == 0));
     if (verdict)
         return 0;

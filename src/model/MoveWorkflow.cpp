@@ -1,6 +1,5 @@
 #include "MoveWorkflow.h"
 
-#include "InterimJobMove.h"
 #include "WhenFinished.h"
 
 #include <QPromise>
@@ -28,7 +27,7 @@ void moveNext(const std::shared_ptr<Run> &run)
         return;
     }
     const PrintJob &job = run->jobs.at(next);
-    whenFinished(moveOneJob(run->service, job, run->outcome.destination, run->knownQueues),
+    whenFinished(run->service.moveJob(job, run->outcome.destination, run->knownQueues),
                  [run, job](const std::optional<CUPSResult<void>> &outcome) {
                      if (outcome && *outcome)
                          run->outcome.moved.append(job);

@@ -1,24 +1,43 @@
 #include "CUPSService.h"
 
+#include "LpstatOutput.h"
 #include "TextRules.h"
 
-#include <QCollator>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSet>
-#include <QStringDecoder>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <array>
 #include <atomic>
-#include <numeric>
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 std::atomic_bool runsAbandoned = false;
+
+// strerror_r in either of its two flavours (GNU returns the text, POSIX fills
+// the buffer).
+[[maybe_unused]] const char *errorTextFrom(const char *text, const char *)
+{
+    return text;
+}
+[[maybe_unused]] const char *errorTextFrom(int, const char *buffer)
+{
+    return buffer;
+}
+const char *systemErrorText(int error, char *buffer, size_t size)
+{
+    return errorTextFrom(strerror_r(error, buffer, size), buffer);
+}
 
 // How often a waiting run looks whether the program is ending.
 constexpr int abandonCheckMilliseconds = 100;
@@ -33,48 +52,38 @@ template<typename T> QFuture<CUPSResult<T>> readyValue(T value)
     return QtFuture::makeReadyFuture(CUPSResult<T>(std::move(value)));
 }
 
+// Why a program did not start, in the user's language. Qt's own text is
+// English ("execvp: No such file or directory"), so ask the C library, which
+// speaks the user's locale, about the usual causes.
+QString launchFailureReason(const QString &executableURL, const QProcess &process)
+{
+    const QByteArray path = QFile::encodeName(executableURL);
+    errno = 0;
+    if (::access(path.constData(), X_OK) != 0 || QFileInfo(executableURL).isDir()) {
+        const int cause = errno != 0 ? errno : EACCES;
+        char buffer[256] = {};
+        return QString::fromLocal8Bit(systemErrorText(cause, buffer, sizeof buffer));
+    }
+    return process.errorString();
+}
+
 bool isExecutableFile(const QString &path)
 {
     const QFileInfo info(path);
     return info.isFile() && info.isExecutable();
 }
 
-QList<PrintJob> mergeMetadata(const QList<PrintJob> &jobs, const QHash<QString, JobMetadata> &metadata)
-{
-    QList<PrintJob> merged;
-    merged.reserve(jobs.size());
-    for (const PrintJob &job : jobs) {
-        PrintJob enriched = job;
-        const auto entry = metadata.constFind(TextRules::canonical(job.identifier));
-        if (entry != metadata.cend()) {
-            if (entry->owner)
-                enriched.owner = entry->owner;
-            if (entry->title)
-                enriched.title = entry->title;
-        }
-        merged.append(std::move(enriched));
-    }
-    return merged;
-}
-
 } // namespace
 
-CUPSService::CUPSService(const QString &lpstatURL)
+CUPSService::CUPSService(const QString &lpstatURL, std::chrono::milliseconds listingTimeLimit,
+                         std::chrono::milliseconds moveTimeLimit)
     : m_lpstatURL(lpstatURL)
+    , m_listingTimeLimit(listingTimeLimit)
+    , m_moveTimeLimit(moveTimeLimit)
 { }
 
-QString CUPSService::decodeToolOutput(const QByteArray &bytes)
-{
-    // A BOM is data like any other character here: nothing is dropped.
-    QStringDecoder decoder(QStringDecoder::Utf8,
-                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return {};
-    return text;
-}
-
-CUPSResult<CommandResult> CUPSService::runBlocking(const QString &executableURL, const QStringList &arguments)
+CUPSResult<CommandResult> CUPSService::runBlocking(const QString &executableURL, const QStringList &arguments,
+                                                   std::chrono::milliseconds timeLimit)
 {
     QProcess process;
     process.setProgram(executableURL);
@@ -85,13 +94,17 @@ CUPSResult<CommandResult> CUPSService::runBlocking(const QString &executableURL,
         return std::unexpected(CUPSServiceError::launchFailed(executableURL, u"Parvento wird beendet."_s));
     process.start(QIODevice::ReadOnly);
     if (!process.waitForStarted(-1))
-        return std::unexpected(CUPSServiceError::launchFailed(executableURL, process.errorString()));
+        return std::unexpected(
+            CUPSServiceError::launchFailed(executableURL, launchFailureReason(executableURL, process)));
 
     // waitForFinished keeps reading both pipes while it waits, so a child that
-    // writes more than a pipe holds never stalls. There is no time limit; the
-    // wait only wakes up now and then to see whether the program is ending.
+    // writes more than a pipe holds never stalls. The wait wakes up now and
+    // then to see whether the program is ending or the time is up.
+    const QDeadlineTimer deadline(timeLimit);
+    bool timedOut = false;
     while (!process.waitForFinished(abandonCheckMilliseconds) && process.state() != QProcess::NotRunning) {
-        if (runsAbandoned) {
+        timedOut = deadline.hasExpired();
+        if (runsAbandoned || timedOut) {
             process.kill();
             process.waitForFinished(-1);
             break;
@@ -101,14 +114,16 @@ CUPSResult<CommandResult> CUPSService::runBlocking(const QString &executableURL,
     const QByteArray output = process.readAllStandardOutput();
     const QByteArray error = process.readAllStandardError();
     CommandResult result;
-    result.standardOutput = decodeToolOutput(output);
-    result.standardError = decodeToolOutput(error);
+    result.standardOutput = LpstatOutput::decodeToolOutput(output);
+    result.standardError = LpstatOutput::decodeToolOutput(error);
     result.standardOutputDropped = result.standardOutput.isEmpty() && !output.isEmpty();
     result.standardErrorDropped = result.standardError.isEmpty() && !error.isEmpty();
     result.terminationStatus = process.exitCode();
     // A child ended by a signal reports the signal number; never let it pass as success.
     if (process.exitStatus() == QProcess::CrashExit && result.terminationStatus == 0)
         result.terminationStatus = -1;
+    if (timedOut)
+        result.timedOutAfter = timeLimit;
     return result;
 }
 
@@ -117,13 +132,17 @@ void CUPSService::abandonPendingRuns()
     runsAbandoned = true;
 }
 
-QFuture<CUPSResult<CommandResult>> CUPSService::run(const QString &executableURL, const QStringList &arguments)
+QFuture<CUPSResult<CommandResult>> CUPSService::run(const QString &executableURL, const QStringList &arguments,
+                                                    std::chrono::milliseconds timeLimit)
 {
-    return QtConcurrent::run(QThreadPool::globalInstance(), &CUPSService::runBlocking, executableURL, arguments);
+    return QtConcurrent::run(QThreadPool::globalInstance(), &CUPSService::runBlocking, executableURL, arguments,
+                             timeLimit);
 }
 
 CUPSResult<void> CUPSService::validate(const CommandResult &result, const QString &command)
 {
+    if (result.timedOutAfter)
+        return std::unexpected(CUPSServiceError::timedOut(command, *result.timedOutAfter));
     if (result.terminationStatus == 0)
         return {};
     const bool errorIsBlank = TextRules::trimSpacesAndLineBreaks(result.standardError).isEmpty();
@@ -131,135 +150,46 @@ CUPSResult<void> CUPSService::validate(const CommandResult &result, const QStrin
     return std::unexpected(CUPSServiceError::commandFailed(command, result.terminationStatus, errorText));
 }
 
-QList<PrintJob> CUPSService::parseBasicJobs(const QString &output)
-{
-    QList<PrintJob> jobs;
-    // One job per line is the common shape; reserving once avoids regrowing a
-    // large list while thousands of jobs are appended.
-    jobs.reserve(output.count(u'\n') + 1);
-    TextRules::forEachLine(output, false, [&jobs](QStringView line) {
-        const QList<QStringView> tokens = TextRules::leadingTokens(line, 2);
-        QStringView queue;
-        if (tokens.isEmpty() || !TextRules::isJobIdentifier(tokens.first(), &queue))
-            return;
-        PrintJob job;
-        job.identifier = tokens.first().toString();
-        job.sourcePrinterName = TextRules::queueNameFromJobListing(queue);
-        if (tokens.size() >= 2)
-            job.owner = tokens.at(1).toString();
-        jobs.append(std::move(job));
-    });
-    return jobs;
-}
-
-QHash<QString, JobMetadata> CUPSService::parseDetailedJobMetadata(const QString &output)
-{
-    QHash<QString, JobMetadata> table;
-    std::optional<QString> currentJob;
-    TextRules::forEachLine(output, true, [&](QStringView line) {
-        if (TextRules::startsWithBlank(line)) {
-            if (!currentJob)
-                return;
-            const QStringView detail = TextRules::trimSpacesAndLineBreaks(line);
-            if (TextRules::startsWithMarker(detail, "Title:"_L1)) {
-                const QStringView value = TextRules::trimSpaces(detail.sliced(6));
-                if (!value.isEmpty())
-                    table[*currentJob].title = value.toString();
-                return;
-            }
-            if (TextRules::startsWithMarker(detail, "User:"_L1)) {
-                const QStringView value = TextRules::trimSpaces(detail.sliced(5));
-                if (!value.isEmpty())
-                    table[*currentJob].owner = value.toString();
-            }
-            return;
-        }
-        const QList<QStringView> tokens = TextRules::leadingTokens(line, 1);
-        if (!tokens.isEmpty() && TextRules::isJobIdentifier(tokens.first()))
-            currentJob = TextRules::canonical(tokens.first().toString());
-        else
-            currentJob.reset();
-    });
-    return table;
-}
-
-QList<Printer> CUPSService::parsePrinters(const QString &output)
-{
-    static constexpr std::array markers {
-        " akzeptiert keine Anfragen"_L1, " akzeptiert Anfragen"_L1,    " is not accepting requests"_L1,
-        " is accepting requests"_L1,     " not accepting requests"_L1, " accepting requests"_L1,
-    };
-
-    QList<Printer> printers;
-    TextRules::forEachLine(output, false, [&printers](QStringView line) {
-        qsizetype cut = -1;
-        for (const QLatin1StringView marker : markers) {
-            const qsizetype at = TextRules::indexOfMarker(line, marker);
-            if (at >= 0 && (cut < 0 || at < cut))
-                cut = at;
-        }
-        if (cut < 0)
-            return;
-        const QStringView name = TextRules::trimSpacesAndLineBreaks(line.first(cut));
-        if (!name.isEmpty())
-            printers.append(Printer {name.toString()});
-    });
-
-    // Sort keys give one consistent order for every pair, also for odd text
-    // (such as embedded NULs) where comparing directly can disagree with them.
-    QCollator collator; // the user's current locale
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    QList<QCollatorSortKey> keys;
-    keys.reserve(printers.size());
-    for (const Printer &printer : std::as_const(printers))
-        keys.append(collator.sortKey(printer.name));
-    QList<qsizetype> order(printers.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&keys](qsizetype lhs, qsizetype rhs) { return keys[lhs].compare(keys[rhs]) < 0; });
-    QList<Printer> sorted;
-    sorted.reserve(printers.size());
-    for (qsizetype index : std::as_const(order))
-        sorted.append(printers[index]);
-    return sorted;
-}
-
 QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobs() const
 {
     using Result = CUPSResult<QList<PrintJob>>;
     const QString lpstat = m_lpstatURL;
-    return run(lpstat, {u"-o"_s})
-        .then([lpstat](const CUPSResult<CommandResult> &basic) -> QFuture<Result> {
+    const std::chrono::milliseconds limit = m_listingTimeLimit;
+    return run(lpstat, {u"-o"_s}, limit)
+        .then([lpstat, limit](const CUPSResult<CommandResult> &basic) -> QFuture<Result> {
             if (!basic)
                 return readyFailure<QList<PrintJob>>(basic.error());
             if (const auto valid = validate(*basic, u"lpstat -o"_s); !valid)
                 return readyFailure<QList<PrintJob>>(valid.error());
             if (basic->standardOutputDropped)
                 return readyFailure<QList<PrintJob>>(CUPSServiceError::unreadableOutput(u"lpstat -o"_s));
-            QList<PrintJob> jobs = parseBasicJobs(basic->standardOutput);
+            QList<PrintJob> jobs = LpstatOutput::parseBasicJobs(basic->standardOutput);
             if (jobs.isEmpty())
                 return readyValue(std::move(jobs));
             // The detailed listing only enriches; when it fails the basic jobs stand.
-            return run(lpstat, {u"-l"_s, u"-o"_s}).then([jobs](const CUPSResult<CommandResult> &detailed) -> Result {
-                if (!detailed || detailed->terminationStatus != 0)
-                    return jobs;
-                return mergeMetadata(jobs, parseDetailedJobMetadata(detailed->standardOutput));
-            });
+            return run(lpstat, {u"-l"_s, u"-o"_s}, limit)
+                .then([jobs](const CUPSResult<CommandResult> &detailed) -> Result {
+                    if (!detailed || detailed->terminationStatus != 0)
+                        return jobs;
+                    return LpstatOutput::mergeMetadata(
+                        jobs, LpstatOutput::parseDetailedJobMetadata(detailed->standardOutput));
+                });
         })
         .unwrap();
 }
 
 QFuture<CUPSResult<QList<Printer>>> CUPSService::listPrinters() const
 {
-    return run(m_lpstatURL, {u"-a"_s}).then([](const CUPSResult<CommandResult> &listing) -> CUPSResult<QList<Printer>> {
-        if (!listing)
-            return std::unexpected(listing.error());
-        if (const auto valid = validate(*listing, u"lpstat -a"_s); !valid)
-            return std::unexpected(valid.error());
-        if (listing->standardOutputDropped)
-            return std::unexpected(CUPSServiceError::unreadableOutput(u"lpstat -a"_s));
-        return parsePrinters(listing->standardOutput);
-    });
+    return run(m_lpstatURL, {u"-a"_s}, m_listingTimeLimit)
+        .then([](const CUPSResult<CommandResult> &listing) -> CUPSResult<QList<Printer>> {
+            if (!listing)
+                return std::unexpected(listing.error());
+            if (const auto valid = validate(*listing, u"lpstat -a"_s); !valid)
+                return std::unexpected(valid.error());
+            if (listing->standardOutputDropped)
+                return std::unexpected(CUPSServiceError::unreadableOutput(u"lpstat -a"_s));
+            return LpstatOutput::parsePrinters(listing->standardOutput);
+        });
 }
 
 CUPSResult<QString> CUPSService::resolveLPMoveURL() const
@@ -293,4 +223,44 @@ QFuture<CUPSResult<CUPSAvailability>> CUPSService::preflight() const
             return std::unexpected(lpmove.error());
         return CUPSAvailability {service.m_lpstatURL, *lpmove};
     });
+}
+
+std::optional<CUPSServiceError> CUPSService::refusalToMove(const PrintJob &job, const Printer &destination,
+                                                           const QList<Printer> &knownQueues)
+{
+    // Queue names compare as CUPS compares them.
+    if (TextRules::sameQueueName(job.sourcePrinterName, destination.name))
+        return CUPSServiceError::invalidDestination();
+    // lpmove has no "--": an argument that starts with "-" would be read as
+    // one of its options.
+    for (const QString &argument : {job.identifier, destination.name}) {
+        if (argument.startsWith(u'-'))
+            return CUPSServiceError::optionLikeArgument(argument);
+    }
+    // lpmove takes a queue's name as "every job of that queue".
+    for (const Printer &queue : knownQueues) {
+        if (TextRules::sameQueueName(queue.name, job.identifier))
+            return CUPSServiceError::jobNamedLikeQueue(job.identifier);
+    }
+    return std::nullopt;
+}
+
+QFuture<CUPSResult<void>> CUPSService::moveJob(const PrintJob &job, const Printer &destination,
+                                               const QList<Printer> &knownQueues) const
+{
+    if (const std::optional<CUPSServiceError> refusal = refusalToMove(job, destination, knownQueues))
+        return readyFailure<void>(*refusal);
+    const QStringList arguments {job.identifier, destination.name};
+    return preflight()
+        .then([arguments, limit = m_moveTimeLimit](const CUPSResult<CUPSAvailability> &availability) {
+            if (!availability)
+                return readyFailure<CommandResult>(availability.error());
+            return run(availability->lpmoveURL, arguments, limit);
+        })
+        .unwrap()
+        .then([](const CUPSResult<CommandResult> &result) -> CUPSResult<void> {
+            if (!result)
+                return std::unexpected(result.error());
+            return validate(*result, u"lpmove"_s);
+        });
 }

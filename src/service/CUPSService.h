@@ -3,16 +3,16 @@
 #include "CUPSAvailability.h"
 #include "CUPSServiceError.h"
 #include "CommandResult.h"
-#include "JobMetadata.h"
 #include "PrintJob.h"
 #include "Printer.h"
 
 #include <QFuture>
-#include <QHash>
 #include <QList>
 #include <QStringList>
 
+#include <chrono>
 #include <expected>
+#include <optional>
 
 template<typename T> using CUPSResult = std::expected<T, CUPSServiceError>;
 
@@ -27,7 +27,14 @@ class CUPSService
 public:
     static inline const QString systemLpstatURL = QStringLiteral("/usr/bin/lpstat");
 
-    explicit CUPSService(const QString &lpstatURL = systemLpstatURL);
+    // Every tool run is stopped when it outlives its limit: a listing after
+    // `listingTimeLimit`, one lpmove after `moveTimeLimit`.
+    static constexpr std::chrono::milliseconds defaultListingTimeLimit {60'000};
+    static constexpr std::chrono::milliseconds defaultMoveTimeLimit {30'000};
+
+    explicit CUPSService(const QString &lpstatURL = systemLpstatURL,
+                         std::chrono::milliseconds listingTimeLimit = defaultListingTimeLimit,
+                         std::chrono::milliseconds moveTimeLimit = defaultMoveTimeLimit);
 
     const QString &lpstatURL() const { return m_lpstatURL; }
 
@@ -37,30 +44,42 @@ public:
     QFuture<CUPSResult<QList<Printer>>> listPrinters() const;
     // lpstat must be executable and lpmove must be found on PATH or a fallback.
     QFuture<CUPSResult<CUPSAvailability>> preflight() const;
-    CUPSResult<QString> resolveLPMoveURL() const;
 
-    // Starts the program directly with exactly these arguments and collects both
-    // output streams and the exit status. Fails only when the program cannot start.
-    static QFuture<CUPSResult<CommandResult>> run(const QString &executableURL, const QStringList &arguments);
-    // A run whose status is not 0 becomes commandFailed labelled with `command`.
-    static CUPSResult<void> validate(const CommandResult &result, const QString &command);
-
-    static QList<PrintJob> parseBasicJobs(const QString &output);
-    // Keyed by the canonical (NFC) form of the job identifier.
-    static QHash<QString, JobMetadata> parseDetailedJobMetadata(const QString &output);
-    static QList<Printer> parsePrinters(const QString &output);
-
-    // The decoding rule for tool output: valid UTF-8 as a whole, or nothing.
-    static QString decodeToolOutput(const QByteArray &bytes);
+    // Hands one job to `destination` with lpmove: refuses at once what lpmove
+    // must never be given (see refusalToMove), then checks the tools afresh,
+    // runs lpmove and judges its exit status. `knownQueues` are the queues of
+    // the last listing.
+    QFuture<CUPSResult<void>> moveJob(const PrintJob &job, const Printer &destination,
+                                      const QList<Printer> &knownQueues) const;
 
     // For program exit: kills the children of runs still in flight and makes
     // later runs fail at once, so that no worker thread keeps the program from
     // ending while a tool hangs.
     static void abandonPendingRuns();
 
-    // The blocking part of run(); executes on the calling thread.
-    static CUPSResult<CommandResult> runBlocking(const QString &executableURL, const QStringList &arguments);
-
 private:
+    // Lets tests reach the runner and the tool search directly.
+    friend struct CUPSServiceTestAccess;
+
+    CUPSResult<QString> resolveLPMoveURL() const;
+
+    // Starts the program directly with exactly these arguments and collects both
+    // output streams and the exit status; kills it once it has run for
+    // `timeLimit`. Fails only when the program cannot start.
+    static QFuture<CUPSResult<CommandResult>> run(const QString &executableURL, const QStringList &arguments,
+                                                  std::chrono::milliseconds timeLimit);
+    // The blocking part of run(); executes on the calling thread.
+    static CUPSResult<CommandResult> runBlocking(const QString &executableURL, const QStringList &arguments,
+                                                 std::chrono::milliseconds timeLimit);
+    // A run whose status is not 0 becomes commandFailed labelled with `command`,
+    // one that was stopped at its time limit timedOut.
+    static CUPSResult<void> validate(const CommandResult &result, const QString &command);
+
+    // Why lpmove must not be run for this job, if it must not.
+    static std::optional<CUPSServiceError> refusalToMove(const PrintJob &job, const Printer &destination,
+                                                         const QList<Printer> &knownQueues);
+
     QString m_lpstatURL;
+    std::chrono::milliseconds m_listingTimeLimit;
+    std::chrono::milliseconds m_moveTimeLimit;
 };

@@ -61,6 +61,29 @@ CUPSServiceError CUPSServiceError::jobNamedLikeQueue(const QString &identifier)
     return error;
 }
 
+CUPSServiceError CUPSServiceError::timedOut(const QString &command, std::chrono::milliseconds limit)
+{
+    CUPSServiceError error(Kind::TimedOut);
+    error.m_command = command;
+    error.m_timeLimit = limit;
+    return error;
+}
+
+namespace {
+
+// "60 Sekunden", "0,5 Sekunden", "1 Sekunde".
+QString germanSeconds(std::chrono::milliseconds duration)
+{
+    const qint64 milliseconds = duration.count();
+    if (milliseconds == 1000)
+        return u"1 Sekunde"_s;
+    QString number = milliseconds % 1000 == 0 ? QString::number(milliseconds / 1000)
+                                              : QString::number(double(milliseconds) / 1000.0, 'g', 3);
+    return number.replace(u'.', u',') + u" Sekunden"_s;
+}
+
+} // namespace
+
 bool CUPSServiceError::isPermissionError(const QString &text)
 {
     // CUPS prints its refusals in the user's language, so the German wording of
@@ -107,6 +130,8 @@ QString CUPSServiceError::errorDescription() const
     case Kind::JobNamedLikeQueue:
         return u"Der Auftrag „"_s + m_text
             + u"“ heißt wie eine Druckerwarteschlange; lpmove würde alle Aufträge dieser Warteschlange verschieben."_s;
+    case Kind::TimedOut:
+        return m_command + u" hat nach "_s + germanSeconds(m_timeLimit) + u" nicht geendet und wurde abgebrochen."_s;
     }
     Q_UNREACHABLE();
     return {};
@@ -123,6 +148,8 @@ QString CUPSServiceError::recoverySuggestion() const
     case Kind::CommandFailed:
     case Kind::UnreadableOutput:
         return u"Aktualisieren Sie die Listen und prüfen Sie die Druckzentrale."_s;
+    case Kind::TimedOut:
+        return u"Prüfen Sie, ob der CUPS-Dienst läuft und antwortet, und aktualisieren Sie dann die Listen."_s;
     case Kind::InvalidDestination:
         return u"Wählen Sie eine andere konfigurierte Druckerwarteschlange."_s;
     case Kind::JobNamedLikeQueue:

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <chrono>
+
 // The one error type of CUPS access. A plain value: copied freely and passed
 // between threads. Every case has a German description and a suggestion.
 class CUPSServiceError
@@ -21,6 +23,8 @@ public:
         // A job identifier that is also a queue's name: lpmove would move that
         // whole queue instead of the one job.
         JobNamedLikeQueue,
+        // A tool that had not ended within its time limit and was stopped.
+        TimedOut,
     };
 
     static CUPSServiceError lpstatUnavailable(const QString &path);
@@ -31,6 +35,7 @@ public:
     static CUPSServiceError unreadableOutput(const QString &command);
     static CUPSServiceError optionLikeArgument(const QString &argument);
     static CUPSServiceError jobNamedLikeQueue(const QString &identifier);
+    static CUPSServiceError timedOut(const QString &command, std::chrono::milliseconds limit);
 
     Kind kind() const { return m_kind; }
 
@@ -42,6 +47,7 @@ public:
     qint32 status() const { return m_status; }
     const QString &standardError() const { return m_text; }
     const QString &argument() const { return m_text; }
+    std::chrono::milliseconds timeLimit() const { return m_timeLimit; }
 
     QString errorDescription() const;
     QString recoverySuggestion() const;
@@ -61,4 +67,5 @@ private:
     QString m_command;
     QString m_text;
     qint32 m_status = 0;
+    std::chrono::milliseconds m_timeLimit {0};
 };

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <chrono>
+#include <optional>
+
 // What one finished tool run printed, and how it ended.
 struct CommandResult
 {
@@ -12,4 +15,6 @@ struct CommandResult
     // listing can tell "printed nothing" from "printed something unreadable".
     bool standardOutputDropped = false;
     bool standardErrorDropped = false;
+    // Set when the run was killed because it outlived its time limit (the limit).
+    std::optional<std::chrono::milliseconds> timedOutAfter {};
 };

@@ -317,4 +317,17 @@ bool canonicallyEqual(const QString &lhs, const QString &rhs)
     return canonical(lhs) == canonical(rhs);
 }
 
+bool sameQueueName(const QString &lhs, const QString &rhs)
+{
+    const auto foldAscii = [](const QString &text) {
+        QString folded = canonical(text);
+        for (QChar &unit : folded) {
+            if (unit >= u'A' && unit <= u'Z')
+                unit = QChar(unit.unicode() + (u'a' - u'A'));
+        }
+        return folded;
+    };
+    return foldAscii(lhs) == foldAscii(rhs);
+}
+
 } // namespace TextRules

@@ -93,5 +93,9 @@ qsizetype indexOfMarker(QStringView text, QLatin1StringView marker);
 // Canonical (NFC) form, used for equality and hashing.
 QString canonical(const QString &text);
 bool canonicallyEqual(const QString &lhs, const QString &rhs);
+// Whether CUPS takes both texts for the same queue: canonically equal once
+// ASCII letters are folded to lower case (CUPS ignores their case, and only
+// theirs).
+bool sameQueueName(const QString &lhs, const QString &rhs);
 
 } // namespace TextRules

@@ -2,22 +2,21 @@
 // real lpstat, in English and in German.
 
 #include <CUPSService.h>
+#include <CUPSServiceTestAccess.h>
+#include <LpstatOutput.h>
 #include <PrivateCupsServer.h>
+#include <TestFutures.h>
+#include <TestRecords.h>
 #include <ToolLocale.h>
 
 #include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using TestFutures::await;
+using TestRecords::names;
 
 namespace {
-
-template<typename T> T await(QFuture<T> future)
-{
-    // Everything runs on the pool and continues there, so waiting here is safe.
-    future.waitForFinished();
-    return future.result();
-}
 
 // One line per job, so a failed comparison shows which field differs.
 QStringList describe(const QList<PrintJob> &jobs)
@@ -28,14 +27,6 @@ QStringList describe(const QList<PrintJob> &jobs)
                      + u" | "_s + job.title.value_or(u"(none)"_s));
     }
     return lines;
-}
-
-QStringList names(const QList<Printer> &printers)
-{
-    QStringList result;
-    for (const Printer &printer : printers)
-        result.append(printer.name);
-    return result;
 }
 
 // Each locale with a word its detailed job listing really contains, to prove
@@ -57,11 +48,9 @@ class CupsListingsTest : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
-
         // lpstat -a prints "Übergabe" last (it sorts by bytes); the listing must not.
-        for (const QString &queue : {u"Laser"_s, u"Etage-2"_s, u"Archiv"_s, u"Zentrale"_s, u"Übergabe"_s})
-            QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
+        QVERIFY2(m_server.start({u"Laser"_s, u"Etage-2"_s, u"Archiv"_s, u"Zentrale"_s, u"Übergabe"_s}),
+                 qPrintable(m_server.lastError()));
 
         const QString me = PrivateCupsServer::userName();
         const QString other = PrivateCupsServer::otherUserName();
@@ -112,13 +101,13 @@ private Q_SLOTS:
         // Its indented "Alerts:" and "queued for" lines (German "Alarme:", "in
         // Warteschlange eingereiht für") must neither become jobs nor metadata.
         const CUPSResult<CommandResult> detailed
-            = await(CUPSService::run(CUPSService::systemLpstatURL, {u"-l"_s, u"-o"_s}));
+            = await(CUPSServiceTestAccess::run(CUPSService::systemLpstatURL, {u"-l"_s, u"-o"_s}));
         QVERIFY(detailed);
         QCOMPARE(detailed->terminationStatus, 0);
         QFETCH(QString, detailWord);
         QVERIFY(detailed->standardOutput.contains(detailWord));
-        QCOMPARE(CUPSService::parseDetailedJobMetadata(detailed->standardOutput).size(), 0);
-        QCOMPARE(describe(CUPSService::parseBasicJobs(detailed->standardOutput)), describe(m_expectedJobs));
+        QCOMPARE(LpstatOutput::parseDetailedJobMetadata(detailed->standardOutput).size(), 0);
+        QCOMPARE(describe(LpstatOutput::parseBasicJobs(detailed->standardOutput)), describe(m_expectedJobs));
     }
 
     void printersAreSortedForTheUsersLocale_data()
@@ -155,7 +144,8 @@ private Q_SLOTS:
         QVERIFY2(printers, qPrintable(printers ? QString() : printers.error().errorDescription()));
         QCOMPARE(names(*printers), expected);
 
-        const CUPSResult<CommandResult> raw = await(CUPSService::run(CUPSService::systemLpstatURL, {u"-a"_s}));
+        const CUPSResult<CommandResult> raw
+            = await(CUPSServiceTestAccess::run(CUPSService::systemLpstatURL, {u"-a"_s}));
         QVERIFY(raw && raw->standardOutput.contains(acceptingWord));
     }
 

@@ -3,20 +3,17 @@
 // are judged in English and in German.
 
 #include <CUPSService.h>
+#include <CUPSServiceTestAccess.h>
 #include <PrivateCupsServer.h>
+#include <TestFutures.h>
 #include <ToolLocale.h>
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using TestFutures::await;
 
 namespace {
-
-template<typename T> T await(QFuture<T> future)
-{
-    future.waitForFinished();
-    return future.result();
-}
 
 const QString permissionPrefix = u"CUPS hat die Berechtigung verweigert."_s;
 
@@ -29,11 +26,10 @@ class CupsMoveTest : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
-        for (const QString &queue : {u"Laser"_s, u"Farbe"_s, u"Etage-2"_s, u"Übergabe"_s})
-            QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
+        QVERIFY2(m_server.start({u"Laser"_s, u"Farbe"_s, u"Etage-2"_s, u"Übergabe"_s}),
+                 qPrintable(m_server.lastError()));
 
-        const CUPSResult<QString> lpmove = CUPSService().resolveLPMoveURL();
+        const CUPSResult<QString> lpmove = CUPSServiceTestAccess::resolveLPMoveURL(CUPSService());
         QVERIFY2(lpmove, "lpmove must be found on PATH or in a fallback directory");
         m_lpmove = *lpmove;
     }
@@ -62,9 +58,9 @@ private Q_SLOTS:
         // The identifier goes to lpmove exactly as the listing printed it.
         const QString identifier = listedJob(number).identifier;
         QVERIFY(!identifier.isEmpty());
-        const CUPSResult<CommandResult> result = await(CUPSService::run(m_lpmove, {identifier, destination}));
+        const CUPSResult<CommandResult> result = await(CUPSServiceTestAccess::run(m_lpmove, {identifier, destination}));
         QVERIFY(result);
-        const CUPSResult<void> valid = CUPSService::validate(*result, u"lpmove"_s);
+        const CUPSResult<void> valid = CUPSServiceTestAccess::validate(*result, u"lpmove"_s);
         QVERIFY2(valid, qPrintable(valid ? QString() : valid.error().errorDescription()));
 
         // The job keeps its number and takes the destination's name.
@@ -110,9 +106,9 @@ private Q_SLOTS:
         }
         const ToolLocale toolLocale(locale);
 
-        const CUPSResult<CommandResult> result = await(CUPSService::run(m_lpmove, {job, destination}));
+        const CUPSResult<CommandResult> result = await(CUPSServiceTestAccess::run(m_lpmove, {job, destination}));
         QVERIFY(result);
-        const CUPSResult<void> valid = CUPSService::validate(*result, u"lpmove"_s);
+        const CUPSResult<void> valid = CUPSServiceTestAccess::validate(*result, u"lpmove"_s);
         QVERIFY(!valid);
         QCOMPARE(valid.error().errorDescription(),
                  u"lpmove ist mit Status 1 fehlgeschlagen. "_s + QString(toolError).replace(u"$0"_s, m_lpmove));
@@ -148,11 +144,11 @@ private Q_SLOTS:
 
         // Someone who neither owns the job nor is root asks to move it.
         const auto [program, arguments] = PrivateCupsServer::unprivileged(m_lpmove, {*identifier, u"Farbe"_s});
-        const CUPSResult<CommandResult> result = await(CUPSService::run(program, arguments));
+        const CUPSResult<CommandResult> result = await(CUPSServiceTestAccess::run(program, arguments));
         QVERIFY(result);
         QCOMPARE(result->standardError.trimmed(), toolError);
 
-        const CUPSResult<void> valid = CUPSService::validate(*result, u"lpmove"_s);
+        const CUPSResult<void> valid = CUPSServiceTestAccess::validate(*result, u"lpmove"_s);
         QVERIFY(!valid);
         QCOMPARE(valid.error().kind(), CUPSServiceError::Kind::CommandFailed);
         QVERIFY(CUPSServiceError::isPermissionError(valid.error().standardError()));

@@ -4,8 +4,13 @@
 // tells the user, and the scheduler's own job list agrees with what the user
 // was told: no job lost, none moved twice, nothing moved that was not chosen.
 
+#include <PathOverride.h>
 #include <PrintJobsViewModel.h>
 #include <PrivateCupsServer.h>
+#include <TestFutures.h>
+#include <TestModel.h>
+#include <TestRecords.h>
+#include <TestTables.h>
 #include <ToolLocale.h>
 #include <WrappedCupsTools.h>
 
@@ -25,6 +30,9 @@
 #endif
 
 using namespace Qt::StringLiterals;
+using TestFutures::finishes;
+using TestModel::choose;
+using TestRecords::identifiers;
 
 namespace {
 
@@ -33,11 +41,6 @@ namespace {
 // would leave a file named "pwned" in the working directory.
 const QString shellQueue = u"Semi;$(touch${IFS}pwned)|`touch${IFS}pwned`&>pwned*"_s;
 const QString hebrewQueue = u"עברית"_s;
-
-[[nodiscard]] bool finishes(const QFuture<void> &future)
-{
-    return QTest::qWaitFor([&future] { return future.isFinished(); }, 60'000);
-}
 
 int jobNumber(const QString &identifier)
 {
@@ -61,14 +64,6 @@ std::optional<Placement> placement(PrivateCupsServer &server)
     return jobs;
 }
 
-QStringList identifiers(const QList<PrintJob> &jobs)
-{
-    QStringList result;
-    for (const PrintJob &job : jobs)
-        result.append(job.identifier);
-    return result;
-}
-
 // The listed identifier of the job with this number ("Büro-7" is listed as "B%C3%BCro-7").
 QString listedIdentifier(const PrintJobsViewModel &model, const QString &submitted)
 {
@@ -77,15 +72,6 @@ QString listedIdentifier(const PrintJobsViewModel &model, const QString &submitt
             return job.identifier;
     }
     return {};
-}
-
-void choose(PrintJobsViewModel &model, const QStringList &jobs, const QString &destination)
-{
-    for (const PrintJob &job : model.jobs()) {
-        if (jobs.contains(job.identifier) != model.selectedJobIDs().contains(job.identifier))
-            model.toggleJobSelection(job);
-    }
-    model.setSelectedDestinationID(destination);
 }
 
 // What the user was told when the move ended, before its closing reload
@@ -237,10 +223,8 @@ public:
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
-        for (const QString &queue :
-             {u"Laser"_s, u"Etage-2"_s, u"Büro"_s, u"Farbe"_s, u"-Dash"_s, hebrewQueue, shellQueue})
-            QVERIFY(addQueue(queue));
+        m_queues = {u"Laser"_s, u"Etage-2"_s, u"Büro"_s, u"Farbe"_s, u"-Dash"_s, hebrewQueue, shellQueue};
+        QVERIFY2(m_server.start(m_queues), qPrintable(m_server.lastError()));
         // Children inherit it: a shell run anywhere would leave its files here.
         QVERIFY(m_workDirectory.isValid());
         QVERIFY(QDir::setCurrent(m_workDirectory.path()));
@@ -376,9 +360,8 @@ private Q_SLOTS:
 
     void lpmoveGoneBetweenReloadAndMove_data()
     {
-        QTest::addColumn<bool>("goneEverywhere");
-        QTest::newRow("gone from PATH, still in a fallback directory") << false;
-        QTest::newRow("gone from every directory") << true;
+        TestTables::addBoolRows("goneEverywhere", "gone from PATH, still in a fallback directory",
+                                "gone from every directory");
     }
 
     // Each job looks for lpmove afresh: the fallback directories still count,
@@ -401,8 +384,7 @@ private Q_SLOTS:
         QVERIFY(before);
         const qsizetype callsBefore = m_tools.lpmoveCalls().size();
 
-        const QByteArray savedPath = qgetenv("PATH");
-        qputenv("PATH", "/usr/bin:/bin");
+        std::optional<PathOverride> path(std::in_place, "/usr/bin:/bin");
         const QString fallbackLpmove = PrivateCupsServer::toolPath(u"lpmove"_s);
         std::optional<MoveReport> report;
         {
@@ -415,7 +397,7 @@ private Q_SLOTS:
         }
         const QString lpmovePathAfterMove = model.lpmovePathText();
         const std::optional<AppNotice> noticeAfterMove = model.notice();
-        qputenv("PATH", savedPath);
+        path.reset();
 
         QCOMPARE(m_tools.lpmoveCalls().size(), callsBefore);
         QMap<QString, QString> failures;

@@ -3,36 +3,20 @@
 
 #include <PrintJobsViewModel.h>
 #include <PrivateCupsServer.h>
+#include <TestFutures.h>
+#include <TestModel.h>
+#include <TestRecords.h>
+#include <TestTables.h>
 
 #include <QTest>
 #include <QThreadPool>
 
 using namespace Qt::StringLiterals;
+using TestFutures::finishes;
+using TestModel::choose;
+using TestRecords::identifiers;
 
 namespace {
-
-[[nodiscard]] bool finishes(const QFuture<void> &future)
-{
-    return QTest::qWaitFor([&future] { return future.isFinished(); }, 60'000);
-}
-
-QStringList identifiers(const QList<PrintJob> &jobs)
-{
-    QStringList result;
-    for (const PrintJob &job : jobs)
-        result.append(job.identifier);
-    return result;
-}
-
-// Selects exactly these jobs (by identifier) and the destination.
-void choose(PrintJobsViewModel &model, const QStringList &jobs, const QString &destination)
-{
-    for (const PrintJob &job : model.jobs()) {
-        if (jobs.contains(job.identifier) != model.selectedJobIDs().contains(job.identifier))
-            model.toggleJobSelection(job);
-    }
-    model.setSelectedDestinationID(destination);
-}
 
 QString number(const QString &identifier)
 {
@@ -48,19 +32,12 @@ class ModelWorkflowsTest : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
-        for (const QString &queue : {u"Laser"_s, u"Etage-2"_s, u"Farbe"_s})
-            QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
+        QVERIFY2(m_server.start({u"Laser"_s, u"Etage-2"_s, u"Farbe"_s}), qPrintable(m_server.lastError()));
     }
 
     void cleanup() { QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount()); }
 
-    void threeJobsMoveToAThirdQueue_data()
-    {
-        QTest::addColumn<int>("threads");
-        QTest::newRow("pool of 1") << 1;
-        QTest::newRow("pool of 2") << 2;
-    }
+    void threeJobsMoveToAThirdQueue_data() { TestTables::addPoolSizeRows(); }
 
     // Three held jobs on two queues go to a third; the closing reload lists
     // them under their new identifiers.
@@ -68,12 +45,9 @@ private Q_SLOTS:
     {
         QFETCH(int, threads);
         QThreadPool::globalInstance()->setMaxThreadCount(threads);
-        QStringList submitted;
-        for (const QString &queue : {u"Laser"_s, u"Laser"_s, u"Etage-2"_s}) {
-            const std::optional<QString> id = m_server.submitHeldJob(queue);
-            QVERIFY2(id, qPrintable(m_server.lastError()));
-            submitted.append(*id);
-        }
+        const std::optional<QStringList> held = m_server.submitHeldJobs({u"Laser"_s, u"Laser"_s, u"Etage-2"_s});
+        QVERIFY2(held, qPrintable(m_server.lastError()));
+        const QStringList submitted = *held;
 
         PrintJobsViewModel model;
         QVERIFY(finishes(model.refresh()));
@@ -110,12 +84,9 @@ private Q_SLOTS:
 
     void cancelledJobFailsWhileTheOthersMove()
     {
-        QStringList submitted;
-        for (const QString &queue : {u"Laser"_s, u"Etage-2"_s, u"Etage-2"_s}) {
-            const std::optional<QString> id = m_server.submitHeldJob(queue);
-            QVERIFY2(id, qPrintable(m_server.lastError()));
-            submitted.append(*id);
-        }
+        const std::optional<QStringList> held = m_server.submitHeldJobs({u"Laser"_s, u"Etage-2"_s, u"Etage-2"_s});
+        QVERIFY2(held, qPrintable(m_server.lastError()));
+        const QStringList submitted = *held;
 
         PrintJobsViewModel model;
         QVERIFY(finishes(model.refresh()));

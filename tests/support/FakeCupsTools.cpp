@@ -5,19 +5,19 @@
 
 using namespace Qt::StringLiterals;
 
-FakeCupsTools::FakeCupsTools()
-    : m_savedPath(qgetenv("PATH"))
-{
-    // One log line per event: event, pid, time, tool, then each argument,
-    // all tab-separated (names in tests contain no tabs). Appending one short
-    // line is atomic, so concurrent calls never mix their lines.
-    const QString common = uR"sh(dir=$(dirname "$0")
+namespace {
+
+// One log line per event: event, pid, time, tool, then each argument, all
+// tab-separated (names in tests contain no tabs). Appending one short line is
+// atomic, so concurrent calls never mix their lines.
+const QString logFunction = uR"sh(dir=$(dirname "$0")
 argline=$(printf '\t%s' "$@")
 log() {
     printf '%s\t%s\t%s\t%s%s\n' "$1" $$ "$(date +%s.%N)" "$tool" "$argline" >> "$dir/calls.log"
 }
 )sh"_s;
-    m_lpstat = m_tools.addScript(u"lpstat"_s, common + uR"sh(tool=lpstat
+
+const QString lpstatScript = logFunction + uR"sh(tool=lpstat
 key=$(printf '%s' "$*" | tr -d ' -')
 log start
 [ -f "$dir/delay-$key" ] && sleep "$(cat "$dir/delay-$key")"
@@ -28,8 +28,9 @@ if [ -f "$dir/status-$key" ]; then
     cat "$dir/err-$key" >&2
 fi
 log end
-exit $status)sh"_s);
-    m_lpmove = m_tools.addScript(u"lpmove"_s, common + uR"sh(tool=lpmove
+exit $status)sh"_s;
+
+const QString lpmoveScript = logFunction + uR"sh(tool=lpmove
 log start
 [ -f "$dir/delay-move" ] && sleep "$(cat "$dir/delay-move")"
 status=0
@@ -38,29 +39,14 @@ if [ -f "$dir/fail-$1" ]; then
     status=1
 fi
 log end
-exit $status)sh"_s);
-    qputenv("PATH", (m_tools.path() + u":/usr/bin:/bin"_s).toLocal8Bit());
-}
+exit $status)sh"_s;
 
-FakeCupsTools::~FakeCupsTools()
-{
-    qputenv("PATH", m_savedPath);
-}
+} // namespace
 
-QString FakeCupsTools::directory() const
-{
-    return m_tools.path();
-}
-
-QString FakeCupsTools::lpstatPath() const
-{
-    return m_lpstat;
-}
-
-QString FakeCupsTools::lpmovePath() const
-{
-    return m_lpmove;
-}
+// The system directories after the scripts' own hold what the scripts need.
+FakeCupsTools::FakeCupsTools()
+    : CupsToolScripts(lpstatScript, lpmoveScript, u"/usr/bin:/bin"_s)
+{ }
 
 QString FakeCupsTools::fileKey(const QString &arguments)
 {
@@ -68,14 +54,6 @@ QString FakeCupsTools::fileKey(const QString &arguments)
     key.remove(u' ');
     key.remove(u'-');
     return key;
-}
-
-void FakeCupsTools::write(const QString &name, const QByteArray &contents)
-{
-    QFile file(m_tools.filePath(name));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(file.fileName()));
-    file.write(contents);
 }
 
 void FakeCupsTools::setJobLines(const QStringList &lines)
@@ -117,14 +95,9 @@ void FakeCupsTools::delayMoves(double seconds)
     write(u"delay-move"_s, QByteArray::number(seconds));
 }
 
-void FakeCupsTools::makeLpstatUnusable()
-{
-    QFile::setPermissions(m_lpstat, QFile::ReadOwner | QFile::WriteOwner);
-}
-
 QList<FakeCupsTools::Call> FakeCupsTools::calls() const
 {
-    QFile log(m_tools.filePath(u"calls.log"_s));
+    QFile log(filePath(u"calls.log"_s));
     QList<Call> result;
     if (!log.open(QIODevice::ReadOnly))
         return result;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeToolDirectory.h"
+#include "CupsToolScripts.h"
 
 #include <QByteArray>
 #include <QList>
@@ -12,19 +12,13 @@
 // log every call with its arguments and its start and end time, so a test can
 // prove which tools ran, with what, and whether runs overlapped.
 //
-// While the object lives, PATH starts with its directory (followed by the
-// system directories the scripts need), so the availability check finds the
-// fake lpmove before any real one.
-class FakeCupsTools
+// While the object lives, PATH holds its directory followed by only the system
+// directories the scripts need, so the availability check finds the fake
+// lpmove before any real one.
+class FakeCupsTools : public CupsToolScripts
 {
 public:
     FakeCupsTools();
-    ~FakeCupsTools();
-    Q_DISABLE_COPY_MOVE(FakeCupsTools)
-
-    QString directory() const;
-    QString lpstatPath() const;
-    QString lpmovePath() const;
 
     // What "lpstat -o" prints: one line per job, such as "Laser-1 anna 1024 ...".
     void setJobLines(const QStringList &lines);
@@ -41,8 +35,7 @@ public:
     void failMove(const QString &identifier, const QString &standardError);
     void delayMoves(double seconds);
 
-    // Makes lpstat a file that may not be executed.
-    void makeLpstatUnusable();
+    void makeLpstatUnusable() { setLpstatExecutable(false); }
 
     struct Call
     {
@@ -57,10 +50,4 @@ public:
 
 private:
     static QString fileKey(const QString &arguments);
-    void write(const QString &name, const QByteArray &contents);
-
-    FakeToolDirectory m_tools;
-    QString m_lpstat;
-    QString m_lpmove;
-    QByteArray m_savedPath;
 };

@@ -18,29 +18,24 @@ QString FakeToolDirectory::filePath(const QString &name) const
 
 QString FakeToolDirectory::addScript(const QString &name, const QString &body, bool executable)
 {
-    const QString file = filePath(name);
-    QFile script(file);
-    if (!script.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write fake tool %s", qPrintable(file));
-    script.write("#!/bin/sh\n");
-    script.write(body.toUtf8());
-    script.write("\n");
-    script.close();
     QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
     if (executable)
         permissions |= QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
-    script.setPermissions(permissions);
-    return file;
+    return writeFile(name, "#!/bin/sh\n" + body.toUtf8() + '\n', permissions);
 }
 
 QString FakeToolDirectory::addPlainFile(const QString &name, const QByteArray &contents)
 {
-    const QString file = filePath(name);
-    QFile plain(file);
-    if (!plain.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(file));
-    plain.write(contents);
-    plain.close();
-    plain.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    return file;
+    return writeFile(name, contents, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+}
+
+QString FakeToolDirectory::writeFile(const QString &name, const QByteArray &contents, QFile::Permissions permissions)
+{
+    const QString path = filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(contents) != contents.size())
+        qFatal("cannot write %s", qPrintable(path));
+    file.close();
+    file.setPermissions(permissions);
+    return path;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -18,9 +19,12 @@ public:
     // returns its absolute path.
     QString addScript(const QString &name, const QString &body, bool executable = true);
 
-    // A file of the given name that exists but may not be executed.
+    // A file that may not be executed: a tool that cannot start, or what a
+    // script reads. Replaces what the file held.
     QString addPlainFile(const QString &name, const QByteArray &contents = {});
 
 private:
+    QString writeFile(const QString &name, const QByteArray &contents, QFile::Permissions permissions);
+
     QTemporaryDir m_dir;
 };

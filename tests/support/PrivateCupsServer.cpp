@@ -42,22 +42,15 @@ std::optional<passwd> account(const char *name)
 
 } // namespace
 
+// From here on no tool started by this process can reach the system's CUPS.
 PrivateCupsServer::PrivateCupsServer()
     : m_dir(QDir::tempPath() + u"/parvento-cups-XXXXXX"_s)
-{
-    if (qEnvironmentVariableIsSet("CUPS_SERVER"))
-        m_previousServer = qgetenv("CUPS_SERVER");
-    // From here on no tool started by this process can reach the system's CUPS.
-    qputenv("CUPS_SERVER", socketPath().toLocal8Bit());
-}
+    , m_serverVariable("CUPS_SERVER", socketPath().toLocal8Bit())
+{ }
 
 PrivateCupsServer::~PrivateCupsServer()
 {
     stop();
-    if (m_previousServer)
-        qputenv("CUPS_SERVER", *m_previousServer);
-    else
-        qunsetenv("CUPS_SERVER");
 }
 
 QString PrivateCupsServer::directory() const
@@ -154,6 +147,17 @@ bool PrivateCupsServer::start()
         QThread::msleep(20);
     }
     m_lastError.clear();
+    return true;
+}
+
+bool PrivateCupsServer::start(const QStringList &queues)
+{
+    if (!start())
+        return false;
+    for (const QString &queue : queues) {
+        if (!addQueue(queue))
+            return false;
+    }
     return true;
 }
 
@@ -271,9 +275,40 @@ std::optional<QString> PrivateCupsServer::submitHeldJob(const QString &queue, co
     return match.captured(1);
 }
 
+std::optional<QStringList> PrivateCupsServer::submitHeldJobs(const QStringList &queues, const QString &owner)
+{
+    QStringList identifiers;
+    for (const QString &queue : queues) {
+        const std::optional<QString> identifier = submitHeldJob(queue, owner);
+        if (!identifier)
+            return std::nullopt;
+        identifiers.append(*identifier);
+    }
+    return identifiers;
+}
+
 bool PrivateCupsServer::cancelJob(const QString &identifier)
 {
     return succeeded(runTool(u"cancel"_s, {identifier}), u"cancel "_s + identifier);
+}
+
+std::optional<QStringList> PrivateCupsServer::replaceJobs(const QStringList &queues)
+{
+    const std::optional<QStringList> waiting = jobIdentifiers();
+    if (!waiting)
+        return std::nullopt;
+    for (const QString &identifier : *waiting) {
+        if (!cancelJob(identifier))
+            return std::nullopt;
+    }
+    if (!submitHeldJobs(queues))
+        return std::nullopt;
+    const std::optional<QStringList> listed = jobIdentifiers();
+    if (listed && listed->size() != queues.size()) {
+        fail(u"lpstat -o lists %1 jobs instead of %2"_s.arg(listed->size()).arg(queues.size()));
+        return std::nullopt;
+    }
+    return listed;
 }
 
 std::optional<QStringList> PrivateCupsServer::jobIdentifiers()

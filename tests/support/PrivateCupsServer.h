@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "EnvironmentOverride.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,8 @@ public:
     // stop() reuses the same directory, so queues and waiting jobs survive.
     // On failure lastError() says why.
     bool start();
+    // start() and addQueue() for each of `queues`.
+    bool start(const QStringList &queues);
     void stop();
     bool isRunning() const;
     // The scheduler's process, for tests that kill it behind the fixture's
@@ -56,7 +59,13 @@ public:
     // owner the job belongs to the running user. lp's requesting user name is
     // what the scheduler records as the owner, also for a normal user.
     std::optional<QString> submitHeldJob(const QString &queue, const QString &owner = {});
+    // One held job per entry of `queues`, in order; the identifiers lp reported.
+    std::optional<QStringList> submitHeldJobs(const QStringList &queues, const QString &owner = {});
     bool cancelJob(const QString &identifier);
+    // Cancels every waiting job and submits one held job of the running user
+    // per entry of `queues`. Returns the identifiers as `lpstat -o` lists them
+    // (percent-encoded where a queue name is not ASCII), in its order.
+    std::optional<QStringList> replaceJobs(const QStringList &queues);
     // The identifiers of `lpstat -o`, in its order.
     std::optional<QStringList> jobIdentifiers();
     // How many requests of an IPP operation (such as "Get-Jobs") the scheduler
@@ -100,7 +109,7 @@ private:
 
     QTemporaryDir m_dir;
     QProcess m_cupsd;
-    std::optional<QByteArray> m_previousServer;
+    EnvironmentOverride m_serverVariable;
     QString m_lastError;
     bool m_peerCredentials = true;
 };

@@ -12,49 +12,51 @@
 
 namespace TestRecords {
 
+// A job whose queue is given apart from its identifier, as a listing reports
+// a queue whose name the identifier spells percent-encoded.
+inline PrintJob jobIn(const QString &identifier, const QString &queue, std::optional<QString> owner = std::nullopt,
+                      std::optional<QString> title = std::nullopt)
+{
+    return PrintJob {identifier, queue, std::move(owner), std::move(title)};
+}
+
 // A job as the basic listing would give it: the queue is the identifier's text
 // before its last "-".
 inline PrintJob job(const QString &identifier, std::optional<QString> owner = std::nullopt,
                     std::optional<QString> title = std::nullopt)
 {
-    return PrintJob {identifier, identifier.first(qMax(0, identifier.lastIndexOf(u'-'))), std::move(owner),
-                     std::move(title)};
+    return jobIn(identifier, identifier.first(qMax(0, identifier.lastIndexOf(u'-'))), std::move(owner),
+                 std::move(title));
+}
+
+// `convert` applied to each element, in order.
+template<typename To, typename From, typename Convert> QList<To> mapped(const QList<From> &from, Convert convert)
+{
+    QList<To> result;
+    result.reserve(from.size());
+    for (const From &element : from)
+        result.append(convert(element));
+    return result;
 }
 
 inline QList<PrintJob> jobs(const QStringList &identifiers)
 {
-    QList<PrintJob> result;
-    result.reserve(identifiers.size());
-    for (const QString &identifier : identifiers)
-        result.append(job(identifier));
-    return result;
+    return mapped<PrintJob>(identifiers, [](const QString &identifier) { return job(identifier); });
 }
 
 inline QList<Printer> printers(const QStringList &names)
 {
-    QList<Printer> result;
-    result.reserve(names.size());
-    for (const QString &name : names)
-        result.append(Printer {name});
-    return result;
+    return mapped<Printer>(names, [](const QString &name) { return Printer {name}; });
 }
 
 inline QStringList identifiers(const QList<PrintJob> &jobs)
 {
-    QStringList result;
-    result.reserve(jobs.size());
-    for (const PrintJob &job : jobs)
-        result.append(job.identifier);
-    return result;
+    return mapped<QString>(jobs, [](const PrintJob &job) { return job.identifier; });
 }
 
 inline QStringList names(const QList<Printer> &printers)
 {
-    QStringList result;
-    result.reserve(printers.size());
-    for (const Printer &printer : printers)
-        result.append(printer.name);
-    return result;
+    return mapped<QString>(printers, [](const Printer &printer) { return printer.name; });
 }
 
 } // namespace TestRecords

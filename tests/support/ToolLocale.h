@@ -1,10 +1,10 @@
 #pragma once
 
+#include "EnvironmentOverride.h"
+
 #include <QByteArray>
-#include <QList>
 
 #include <optional>
-#include <utility>
 
 // Sets the locale that child processes inherit (LC_ALL and LANG, with
 // LC_MESSAGES and LANGUAGE removed so nothing overrides them) and restores the
@@ -13,10 +13,15 @@
 class ToolLocale
 {
 public:
-    explicit ToolLocale(const QByteArray &locale);
-    ~ToolLocale();
+    explicit ToolLocale(const QByteArray &locale)
+    {
+        m_environment.set("LC_MESSAGES", std::nullopt);
+        m_environment.set("LANGUAGE", std::nullopt);
+        m_environment.set("LC_ALL", locale);
+        m_environment.set("LANG", locale);
+    }
     Q_DISABLE_COPY_MOVE(ToolLocale)
 
 private:
-    QList<std::pair<QByteArray, std::optional<QByteArray>>> m_saved;
+    EnvironmentOverride m_environment;
 };

@@ -27,28 +27,25 @@ QString quoted(const QString &path)
     return u'\'' + inner + u'\'';
 }
 
-} // namespace
-
-WrappedCupsTools::WrappedCupsTools()
-    : m_savedPath(qgetenv("PATH"))
+QString lpstatScript(const QString &realLpstat)
 {
-    // Looked up before PATH leads to the wrappers themselves.
-    const QString realLpstat = PrivateCupsServer::toolPath(u"lpstat"_s);
-    const QString realLpmove = PrivateCupsServer::toolPath(u"lpmove"_s);
-
-    m_lpstat = m_tools.addScript(u"lpstat"_s, killFunction + uR"sh(key=$(printf '%s' "$*" | tr -d ' -')
+    return killFunction + uR"sh(key=$(printf '%s' "$*" | tr -d ' -')
 printf '%s\n' "$*" >> "$dir/lpstat.log"
 if [ -f "$dir/kill-before-lpstat-$key" ]; then
     pid=$(cat "$dir/kill-before-lpstat-$key")
     rm -f "$dir/kill-before-lpstat-$key"
     kill_scheduler "$pid"
 fi
-)sh"_s + quoted(realLpstat) + uR"sh( "$@"
+)sh"_s + quoted(realLpstat)
+        + uR"sh( "$@"
 status=$?
 [ -f "$dir/lpstat-trailer" ] && cat "$dir/lpstat-trailer"
-exit $status)sh"_s);
+exit $status)sh"_s;
+}
 
-    m_lpmove = m_tools.addScript(u"lpmove"_s, killFunction + quoted(realLpmove) + uR"sh( "$@"
+QString lpmoveScript(const QString &realLpmove)
+{
+    return killFunction + quoted(realLpmove) + uR"sh( "$@"
 status=$?
 arguments=$(printf '\t%s' "$@")
 printf '%s%s\n' "$status" "$arguments" >> "$dir/lpmove.log"
@@ -59,37 +56,16 @@ if [ -f "$dir/kill-after-lpmove" ]; then
         kill_scheduler "$pid"
     fi
 fi
-exit $status)sh"_s);
-
-    qputenv("PATH", (m_tools.path() + u':' + QString::fromLocal8Bit(m_savedPath)).toLocal8Bit());
+exit $status)sh"_s;
 }
 
-WrappedCupsTools::~WrappedCupsTools()
-{
-    qputenv("PATH", m_savedPath);
-}
+} // namespace
 
-QString WrappedCupsTools::directory() const
-{
-    return m_tools.path();
-}
-
-QString WrappedCupsTools::lpstatPath() const
-{
-    return m_lpstat;
-}
-
-QString WrappedCupsTools::lpmovePath() const
-{
-    return m_lpmove;
-}
-
-void WrappedCupsTools::write(const QString &name, const QByteArray &contents)
-{
-    QFile file(m_tools.filePath(name));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(contents) != contents.size())
-        qFatal("cannot write %s", qPrintable(file.fileName()));
-}
+// The real tools are looked up before PATH leads to the wrappers themselves.
+WrappedCupsTools::WrappedCupsTools()
+    : CupsToolScripts(lpstatScript(PrivateCupsServer::toolPath(u"lpstat"_s)),
+                      lpmoveScript(PrivateCupsServer::toolPath(u"lpmove"_s)), qEnvironmentVariable("PATH"))
+{ }
 
 void WrappedCupsTools::killBeforeLpstat(const QStringList &arguments, qint64 pid)
 {
@@ -106,23 +82,15 @@ void WrappedCupsTools::killAfterLpmove(int call, qint64 pid)
 void WrappedCupsTools::setLpstatTrailer(const QByteArray &bytes)
 {
     if (bytes.isEmpty())
-        QFile::remove(m_tools.filePath(u"lpstat-trailer"_s));
+        QFile::remove(filePath(u"lpstat-trailer"_s));
     else
         write(u"lpstat-trailer"_s, bytes);
-}
-
-void WrappedCupsTools::setLpstatExecutable(bool executable)
-{
-    QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
-    if (executable)
-        permissions |= QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
-    QFile::setPermissions(m_lpstat, permissions);
 }
 
 QList<WrappedCupsTools::MoveCall> WrappedCupsTools::lpmoveCalls() const
 {
     QList<MoveCall> calls;
-    QFile log(m_tools.filePath(u"lpmove.log"_s));
+    QFile log(filePath(u"lpmove.log"_s));
     if (!log.open(QIODevice::ReadOnly))
         return calls;
     for (const QByteArray &line : log.readAll().split('\n')) {
@@ -137,7 +105,7 @@ QList<WrappedCupsTools::MoveCall> WrappedCupsTools::lpmoveCalls() const
 
 QStringList WrappedCupsTools::lpstatCalls() const
 {
-    QFile log(m_tools.filePath(u"lpstat.log"_s));
+    QFile log(filePath(u"lpstat.log"_s));
     if (!log.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(log.readAll()).split(u'\n', Qt::SkipEmptyParts);

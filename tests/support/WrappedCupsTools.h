@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeToolDirectory.h"
+#include "CupsToolScripts.h"
 
 #include <QByteArray>
 #include <QList>
@@ -13,18 +13,13 @@
 // arguments (and lpmove's with its exit status), so a test can prove what the
 // real tools were asked to do.
 //
-// While the object lives, PATH starts with its directory, so the availability
-// check finds the wrapped lpmove before the real one.
-class WrappedCupsTools
+// While the object lives, PATH starts with its directory, followed by what it
+// held before, so the availability check finds the wrapped lpmove before the
+// real one.
+class WrappedCupsTools : public CupsToolScripts
 {
 public:
     WrappedCupsTools();
-    ~WrappedCupsTools();
-    Q_DISABLE_COPY_MOVE(WrappedCupsTools)
-
-    QString directory() const;
-    QString lpstatPath() const;
-    QString lpmovePath() const;
 
     // SIGKILLs the process `pid` (the scheduler) right before the next lpstat
     // call with exactly these arguments runs, and waits until its socket is
@@ -34,7 +29,6 @@ public:
     void killAfterLpmove(int call, qint64 pid);
     // What lpstat prints after the real tool's output, on every call; empty: nothing.
     void setLpstatTrailer(const QByteArray &bytes);
-    void setLpstatExecutable(bool executable);
 
     struct MoveCall
     {
@@ -44,12 +38,4 @@ public:
     QList<MoveCall> lpmoveCalls() const;
     // The arguments of every lpstat call, joined by blanks.
     QStringList lpstatCalls() const;
-
-private:
-    void write(const QString &name, const QByteArray &contents);
-
-    FakeToolDirectory m_tools;
-    QString m_lpstat;
-    QString m_lpmove;
-    QByteArray m_savedPath;
 };

@@ -5,10 +5,13 @@
 // ones cannot produce the case: titles, a job without owner, a slow listing.
 
 #include "ContentViewHarness.h"
+#include "UiTestCase.h"
 
+#include <CUPSServiceTestAccess.h>
 #include <FakeCupsTools.h>
 #include <PrintJobsViewModelTestAccess.h>
 #include <PrivateCupsServer.h>
+#include <TestTables.h>
 
 #include <QAccessible>
 #include <QFont>
@@ -26,28 +29,16 @@ const QStringList jobQueues {u"Laser"_s, u"Laser"_s, u"Farbe"_s, u"B\u00fcro"_s}
 
 } // namespace
 
-class ContentViewTest : public QObject
+class ContentViewTest : public UiTestCase
 {
     Q_OBJECT
 
 public:
-    static void initMain() { UiEnvironment::prepare(); }
+    ContentViewTest()
+        : UiTestCase(queues, jobQueues)
+    { }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
-        for (const QString &queue : queues)
-            QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
-    }
-
-    void init()
-    {
-        // A QML warning is a fault of the window.
-        QTest::failOnWarning(QRegularExpression(u".*"_s));
-        QVERIFY(submitJobs(jobQueues));
-    }
-
     void rowsShowTheListedJobsAndQueues()
     {
         ContentViewHarness ui(CUPSService::systemLpstatURL);
@@ -62,7 +53,7 @@ private Q_SLOTS:
                  (QStringList {u"Druckauftrag"_s, m_jobs.at(3), u"B\u00fcro"_s, owner}));
         QCOMPARE(ContentViewHarness::visibleTexts(ui.printerRow(0)),
                  (QStringList {u"Archiv"_s, u"Als Ziel auswählen"_s}));
-        const CUPSResult<QString> lpmove = CUPSService().resolveLPMoveURL();
+        const CUPSResult<QString> lpmove = CUPSServiceTestAccess::resolveLPMoveURL(CUPSService());
         QVERIFY(lpmove);
         QVERIFY(ContentViewHarness::showsText(ui.item("statusBar"), u"lpmove: "_s + *lpmove));
     }
@@ -87,12 +78,10 @@ private Q_SLOTS:
                  (QStringList {u"Druckauftrag"_s, u"Laser-14"_s, u"Laser"_s, u"Von bernd"_s}));
     }
 
+    // In the corner: empty space of the rounded area, far from any text or icon.
     void jobRowClickSelectsAndSecondClickDeselects_data()
     {
-        QTest::addColumn<bool>("inCorner");
-        QTest::newRow("centre") << false;
-        // Empty space of the rounded area, far from any text or icon.
-        QTest::newRow("empty space near the corner") << true;
+        TestTables::addBoolRows("inCorner", "centre", "empty space near the corner");
     }
 
     void jobRowClickSelectsAndSecondClickDeselects()
@@ -317,11 +306,8 @@ private Q_SLOTS:
         // A scheduler of its own with just these queues and jobs; tools reach
         // it while it lives.
         PrivateCupsServer server;
-        QVERIFY2(server.start(), qPrintable(server.lastError()));
-        for (const QString &queue : queues)
-            QVERIFY2(server.addQueue(queue), qPrintable(server.lastError()));
-        for (const QString &queue : jobQueues)
-            QVERIFY2(server.submitHeldJob(queue), qPrintable(server.lastError()));
+        QVERIFY2(server.start(queues), qPrintable(server.lastError()));
+        QVERIFY2(server.submitHeldJobs(jobQueues), qPrintable(server.lastError()));
 
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
@@ -450,32 +436,6 @@ private Q_SLOTS:
         QGuiApplication::setFont(original);
         QCOMPARE(after.pointSizeF(), larger.pointSizeF());
     }
-
-private:
-    // Replaces every waiting job by held jobs in these queues; m_jobs then
-    // holds their identifiers in listing order.
-    bool submitJobs(const QStringList &queuesOfJobs)
-    {
-        const std::optional<QStringList> waiting = m_server.jobIdentifiers();
-        if (!waiting)
-            return false;
-        for (const QString &identifier : *waiting) {
-            if (!m_server.cancelJob(identifier))
-                return false;
-        }
-        for (const QString &queue : queuesOfJobs) {
-            if (!m_server.submitHeldJob(queue))
-                return false;
-        }
-        const std::optional<QStringList> listed = m_server.jobIdentifiers();
-        if (!listed || listed->size() != queuesOfJobs.size())
-            return false;
-        m_jobs = *listed;
-        return true;
-    }
-
-    PrivateCupsServer m_server;
-    QStringList m_jobs;
 };
 
 QTEST_MAIN(ContentViewTest)

@@ -4,9 +4,10 @@
 // periodic reload on fake tools that can be made slow or unusable.
 
 #include "ContentViewHarness.h"
+#include "UiTestCase.h"
 
 #include <FakeCupsTools.h>
-#include <PrivateCupsServer.h>
+#include <TestTables.h>
 
 #include <QDateTime>
 #include <QSignalSpy>
@@ -21,6 +22,8 @@ namespace {
 const QStringList jobLines {u"Laser-12 anna 1024 Mon 01 Jan 2024"_s, u"Laser-13 anna 1024 Mon 01 Jan 2024"_s,
                             u"Farbe-14 bernd 1024 Mon 01 Jan 2024"_s};
 const QStringList printerNames {u"Archiv"_s, u"Farbe"_s, u"Laser"_s};
+// The queue of each held job on the scheduler, in listing order.
+const QStringList jobQueues {u"Laser"_s, u"Laser"_s, u"Farbe"_s};
 
 bool isOpen(const QObject *popup)
 {
@@ -34,36 +37,24 @@ QQuickItem *button(const QObject *popup, const char *name)
 
 } // namespace
 
-class DialogsTest : public QObject
+class DialogsTest : public UiTestCase
 {
     Q_OBJECT
 
 public:
-    static void initMain() { UiEnvironment::prepare(); }
+    DialogsTest()
+        : UiTestCase(printerNames, jobQueues)
+    { }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
-        for (const QString &queue : printerNames)
-            QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
-    }
-
-    void init() { QTest::failOnWarning(QRegularExpression(u".*"_s)); }
-
     void cleanup() { m_tools.reset(); }
 
     void moveButtonAsksWithTheExactMessage()
     {
-        QVERIFY(submitJobs());
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
-        chooseTwoLaserJobsForArchiv(ui);
+        askToMoveTwoLaserJobsToArchiv(ui);
         QObject *dialog = ui.part("confirmationDialog");
-        QVERIFY(!isOpen(dialog));
-
-        ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
-        QTRY_VERIFY(isOpen(dialog));
         QVERIFY(ui.model().isShowingMoveConfirmation());
         const QString message
             = u"2 Druckaufträge werden verschoben:\n\n• %1  (Laser)\n• %2  (Laser)\n\n"
@@ -95,15 +86,13 @@ private Q_SLOTS:
     void closingWithoutConfirmingChangesNothingElse()
     {
         QFETCH(QString, how);
-        QVERIFY(submitJobs());
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         chooseTwoLaserJobsForArchiv(ui);
         const QSet<QString> jobs = ui.model().selectedJobIDs();
         const qsizetype movesBefore = m_server.answeredRequests(u"CUPS-Move-Job"_s);
+        requestMove(ui);
         QObject *dialog = ui.part("confirmationDialog");
-        ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
-        QTRY_VERIFY(isOpen(dialog));
 
         if (how == u"cancel"_s)
             ui.click(button(dialog, "cancelButton"));
@@ -124,14 +113,11 @@ private Q_SLOTS:
 
     void confirmingMovesOnceAndReportsInAnAlert()
     {
-        QVERIFY(submitJobs());
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
-        chooseTwoLaserJobsForArchiv(ui);
+        askToMoveTwoLaserJobsToArchiv(ui);
         QObject *dialog = ui.part("confirmationDialog");
         QObject *alert = ui.part("noticeAlert");
-        ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
-        QTRY_VERIFY(isOpen(dialog));
         const qsizetype movesBefore = m_server.answeredRequests(u"CUPS-Move-Job"_s);
 
         ui.click(button(dialog, "confirmButton"));
@@ -165,10 +151,8 @@ private Q_SLOTS:
         useFakeTools();
         ContentViewHarness ui(m_tools->lpstatPath());
         QVERIFY(ui.waitUntilIdle());
-        chooseTwoLaserJobsForArchiv(ui);
+        askToMoveTwoLaserJobsToArchiv(ui);
         QObject *dialog = ui.part("confirmationDialog");
-        ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
-        QTRY_VERIFY(isOpen(dialog));
 
         m_tools->delayListing(u"-a"_s, 0.5);
         ui.model().startRefresh();
@@ -184,7 +168,7 @@ private Q_SLOTS:
     void aNoticeWithTheSameTextsIsANewAlert()
     {
         useFakeTools();
-        m_tools->makeLpstatUnusable();
+        m_tools->setLpstatExecutable(false);
         ContentViewHarness ui(m_tools->lpstatPath());
         QVERIFY(ui.waitUntilIdle());
         QObject *alert = ui.part("noticeAlert");
@@ -217,9 +201,7 @@ private Q_SLOTS:
 
     void refreshButtonIsDisabledWhileBusy_data()
     {
-        QTest::addColumn<bool>("moving");
-        QTest::newRow("while a reload runs") << false;
-        QTest::newRow("while a move runs") << true;
+        TestTables::addBoolRows("moving", "while a reload runs", "while a move runs");
     }
 
     void refreshButtonIsDisabledWhileBusy()
@@ -234,9 +216,7 @@ private Q_SLOTS:
 
         if (moving) {
             m_tools->delayMoves(0.4);
-            chooseTwoLaserJobsForArchiv(ui);
-            ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
-            QTRY_VERIFY(isOpen(ui.part("confirmationDialog")));
+            askToMoveTwoLaserJobsToArchiv(ui);
             ui.click(button(ui.part("confirmationDialog"), "confirmButton"));
             QTRY_VERIFY(ui.model().isMoving());
         } else {
@@ -300,28 +280,6 @@ private Q_SLOTS:
     }
 
 private:
-    // Replaces every waiting job of the scheduler by two held jobs in Laser
-    // and one in Farbe; m_jobs then holds their identifiers in listing order.
-    bool submitJobs()
-    {
-        const std::optional<QStringList> waiting = m_server.jobIdentifiers();
-        if (!waiting)
-            return false;
-        for (const QString &identifier : *waiting) {
-            if (!m_server.cancelJob(identifier))
-                return false;
-        }
-        for (const QString &queue : {u"Laser"_s, u"Laser"_s, u"Farbe"_s}) {
-            if (!m_server.submitHeldJob(queue))
-                return false;
-        }
-        const std::optional<QStringList> listed = m_server.jobIdentifiers();
-        if (!listed)
-            return false;
-        m_jobs = *listed;
-        return m_jobs.size() == 3;
-    }
-
     void useFakeTools()
     {
         m_tools = std::make_unique<FakeCupsTools>();
@@ -339,8 +297,21 @@ private:
         QVERIFY(ui.model().canRequestMove());
     }
 
-    PrivateCupsServer m_server;
-    QStringList m_jobs;
+    // Clicks "Auswahl verschieben": the confirmation comes up.
+    static void requestMove(ContentViewHarness &ui)
+    {
+        QObject *dialog = ui.part("confirmationDialog");
+        QVERIFY(!isOpen(dialog));
+        ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
+        QTRY_VERIFY(isOpen(dialog));
+    }
+
+    static void askToMoveTwoLaserJobsToArchiv(ContentViewHarness &ui)
+    {
+        chooseTwoLaserJobsForArchiv(ui);
+        requestMove(ui);
+    }
+
     std::unique_ptr<FakeCupsTools> m_tools;
 };
 

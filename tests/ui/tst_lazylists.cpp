@@ -5,15 +5,17 @@
 // reading order and activates them (real lpstat on a private scheduler).
 
 #include "ContentViewHarness.h"
+#include "UiTestCase.h"
 
 #include <FakeCupsTools.h>
-#include <PrivateCupsServer.h>
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+const QStringList queues {u"Archiv"_s, u"Farbe"_s, u"Laser"_s};
 
 QStringList jobLines(int count, int first = 1)
 {
@@ -49,28 +51,21 @@ bool inView(ContentViewHarness &ui, const QQuickItem *item)
 
 } // namespace
 
-class LazyListsTest : public QObject
+class LazyListsTest : public UiTestCase
 {
     Q_OBJECT
 
 public:
-    static void initMain() { UiEnvironment::prepare(); }
+    LazyListsTest()
+        : UiTestCase(queues)
+    { }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
-        for (const QString &queue : {u"Archiv"_s, u"Farbe"_s, u"Laser"_s})
-            QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
-    }
-
-    void init() { QTest::failOnWarning(QRegularExpression(u".*"_s)); }
-
     void tenThousandJobsCreateOnlyTheRowsNearTheView()
     {
         FakeCupsTools tools;
         tools.setJobLines(jobLines(10'000));
-        tools.setPrinterNames({u"Archiv"_s, u"Farbe"_s, u"Laser"_s});
+        tools.setPrinterNames(queues);
         ContentViewHarness ui(tools.lpstatPath());
         QVERIFY(ui.waitUntilIdle(60'000));
         QCOMPARE(ui.model().jobCount(), 10'000);
@@ -127,7 +122,7 @@ private Q_SLOTS:
 
     void tabReachesRowsAndButtonsInReadingOrder()
     {
-        QVERIFY(submitJobs(3));
+        QVERIFY2(submitJobs(QStringList(3, u"Laser"_s)), qPrintable(m_server.lastError()));
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         // With jobs and a destination chosen the move button takes part too.
@@ -164,7 +159,7 @@ private Q_SLOTS:
     void spaceAndEnterActivateTheFocusedRow()
     {
         QFETCH(int, key);
-        QVERIFY(submitJobs(3));
+        QVERIFY2(submitJobs(QStringList(3, u"Laser"_s)), qPrintable(m_server.lastError()));
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
 
@@ -181,7 +176,7 @@ private Q_SLOTS:
 
     void tabScrollsTheFocusedRowIntoView()
     {
-        QVERIFY(submitJobs(60));
+        QVERIFY2(submitJobs(QStringList(60, u"Laser"_s)), qPrintable(m_server.lastError()));
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         ui.jobRow(0)->forceActiveFocus(Qt::TabFocusReason);
@@ -207,7 +202,7 @@ private Q_SLOTS:
 
     void aRowKeepsItsIdentityAndFocusAcrossAReload()
     {
-        QVERIFY(submitJobs(5));
+        QVERIFY2(submitJobs(QStringList(5, u"Laser"_s)), qPrintable(m_server.lastError()));
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         QQuickItem *row = ui.jobRow(2);
@@ -228,32 +223,6 @@ private Q_SLOTS:
         QVERIFY(row->property("isSelected").toBool());
         QCOMPARE(ui.window().activeFocusItem(), row);
     }
-
-private:
-    // Replaces every waiting job of the scheduler by `count` held jobs in
-    // Laser; m_jobs then holds their identifiers in listing order.
-    bool submitJobs(int count)
-    {
-        const std::optional<QStringList> waiting = m_server.jobIdentifiers();
-        if (!waiting)
-            return false;
-        for (const QString &identifier : *waiting) {
-            if (!m_server.cancelJob(identifier))
-                return false;
-        }
-        for (int i = 0; i < count; ++i) {
-            if (!m_server.submitHeldJob(u"Laser"_s))
-                return false;
-        }
-        const std::optional<QStringList> listed = m_server.jobIdentifiers();
-        if (!listed)
-            return false;
-        m_jobs = *listed;
-        return m_jobs.size() == count;
-    }
-
-    PrivateCupsServer m_server;
-    QStringList m_jobs;
 };
 
 QTEST_MAIN(LazyListsTest)

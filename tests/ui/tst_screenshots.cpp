@@ -4,6 +4,7 @@
 // the images are kept there for people to look at.
 
 #include "ContentViewHarness.h"
+#include "UiTestCase.h"
 
 #include <FakeCupsTools.h>
 #include <PrivateCupsServer.h>
@@ -79,24 +80,20 @@ bool isBlank(const QImage &image)
 
 } // namespace
 
-class ScreenshotsTest : public QObject
+class ScreenshotsTest : public UiTestCase
 {
     Q_OBJECT
-
-public:
-    static void initMain() { UiEnvironment::prepare(); }
 
 private Q_SLOTS:
     void initTestCase()
     {
+        UiTestCase::initTestCase();
         m_lightPalette = QGuiApplication::palette();
         m_directory = qEnvironmentVariable("PARVENTO_SCREENSHOT_DIR");
         if (m_directory.isEmpty())
             m_directory = m_temporary.path();
         QVERIFY(QDir().mkpath(m_directory));
     }
-
-    void init() { QTest::failOnWarning(QRegularExpression(u".*"_s)); }
 
     void cleanup() { QGuiApplication::setPalette(m_lightPalette); }
 
@@ -118,11 +115,9 @@ private Q_SLOTS:
     void renderReadme()
     {
         PrivateCupsServer server;
-        QVERIFY2(server.start(), qPrintable(server.lastError()));
-        for (const QString &queue : {u"Laser"_s, u"Etage-2"_s, u"B\u00fcro"_s, u"Archiv"_s})
-            QVERIFY2(server.addQueue(queue), qPrintable(server.lastError()));
+        QVERIFY2(server.start({u"Laser"_s, u"Etage-2"_s, u"B\u00fcro"_s, u"Archiv"_s}), qPrintable(server.lastError()));
         const QString me = PrivateCupsServer::userName();
-        const QString other = me == u"anna"_s ? u"bernd"_s : u"anna"_s;
+        const QString other = PrivateCupsServer::otherUserName();
         const QList<std::pair<QString, QString>> jobs {
             {u"Laser"_s, me},   {u"Laser"_s, other},     {u"Laser"_s, me},  {u"Etage-2"_s, other},
             {u"Etage-2"_s, me}, {u"B\u00fcro"_s, other}, {u"Archiv"_s, me}, {u"Archiv"_s, other},
@@ -154,7 +149,7 @@ private Q_SLOTS:
         if (state == u"first-reload"_s)
             tools.delayListing(u"-o"_s, 1.5);
         if (state == u"cups-unavailable"_s)
-            tools.makeLpstatUnusable();
+            tools.setLpstatExecutable(false);
         if (state == u"empty"_s) {
             tools.setJobLines({});
             tools.setPrinterNames({});
@@ -214,8 +209,7 @@ private Q_SLOTS:
     void renderWindow()
     {
         PrivateCupsServer server;
-        QVERIFY2(server.start(), qPrintable(server.lastError()));
-        QVERIFY2(server.addQueue(u"Laser"_s), qPrintable(server.lastError()));
+        QVERIFY2(server.start({u"Laser"_s}), qPrintable(server.lastError()));
         QVERIFY2(server.submitHeldJob(u"Laser"_s), qPrintable(server.lastError()));
 
         QQmlApplicationEngine engine;
@@ -227,19 +221,18 @@ private Q_SLOTS:
         QTRY_COMPARE(model->jobCount(), 1);
         QTRY_VERIFY(!model->isLoading());
 
-        auto *menu = window->property("applicationMenu").value<QObject *>();
-        QMetaObject::invokeMethod(menu, "open");
-        QTRY_VERIFY(menu->property("opened").toBool());
-        ContentViewHarness::settle();
-        QVERIFY(window->grabWindow().save(QDir(m_directory).filePath(u"window-menu.png"_s)));
-        QMetaObject::invokeMethod(menu, "close");
-
-        auto *about = window->property("aboutDialog").value<QObject *>();
-        QMetaObject::invokeMethod(about, "open");
-        QTRY_VERIFY(about->property("opened").toBool());
-        ContentViewHarness::settle();
-        QVERIFY(window->grabWindow().save(QDir(m_directory).filePath(u"window-about.png"_s)));
-        QMetaObject::invokeMethod(about, "close");
+        const QList<std::pair<const char *, QString>> popups {
+            {"applicationMenu", u"window-menu.png"_s},
+            {"aboutDialog", u"window-about.png"_s},
+        };
+        for (const auto &[name, file] : popups) {
+            auto *popup = window->property(name).value<QObject *>();
+            QMetaObject::invokeMethod(popup, "open");
+            QTRY_VERIFY(popup->property("opened").toBool());
+            ContentViewHarness::settle();
+            QVERIFY(window->grabWindow().save(QDir(m_directory).filePath(file)));
+            QMetaObject::invokeMethod(popup, "close");
+        }
     }
 
 private:

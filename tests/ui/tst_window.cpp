@@ -4,8 +4,7 @@
 // which here reaches a private CUPS scheduler.
 
 #include "ContentViewHarness.h"
-
-#include <PrivateCupsServer.h>
+#include "UiTestCase.h"
 
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
@@ -13,24 +12,18 @@
 
 using namespace Qt::StringLiterals;
 
-class WindowTest : public QObject
+class WindowTest : public UiTestCase
 {
     Q_OBJECT
 
 public:
-    static void initMain() { UiEnvironment::prepare(); }
-
-private Q_SLOTS:
-    void initTestCase()
+    WindowTest()
+        : UiTestCase({u"Laser"_s}, {u"Laser"_s})
     {
         QCoreApplication::setApplicationVersion(u"9.8.7"_s);
-        QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
-        QVERIFY2(m_server.addQueue(u"Laser"_s), qPrintable(m_server.lastError()));
-        QVERIFY2(m_server.submitHeldJob(u"Laser"_s), qPrintable(m_server.lastError()));
     }
 
-    void init() { QTest::failOnWarning(QRegularExpression(u".*"_s)); }
-
+private Q_SLOTS:
     void opensWithItsMenuSizeAndOwnModel()
     {
         QQmlApplicationEngine engine;
@@ -104,8 +97,6 @@ private:
         QTest::mouseClick(window, Qt::LeftButton, {}, centre.toPoint());
         ContentViewHarness::settle();
     }
-
-    PrivateCupsServer m_server;
 };
 
 QTEST_MAIN(WindowTest)

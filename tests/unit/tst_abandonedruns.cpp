@@ -1,4 +1,5 @@
 #include <CUPSService.h>
+#include <CUPSServiceTestAccess.h>
 #include <FakeToolDirectory.h>
 
 #include <QElapsedTimer>
@@ -16,7 +17,7 @@ private Q_SLOTS:
     {
         FakeToolDirectory tools;
         const QString hanging = tools.addScript(u"lpstat"_s, u"exec sleep 600"_s);
-        QFuture<CUPSResult<CommandResult>> pending = CUPSService::run(hanging, {u"-o"_s});
+        QFuture<CUPSResult<CommandResult>> pending = CUPSServiceTestAccess::run(hanging, {u"-o"_s});
         QTest::qWait(300);
         QVERIFY(!pending.isFinished());
 
@@ -26,9 +27,9 @@ private Q_SLOTS:
         pending.waitForFinished();
         QVERIFY(clock.elapsed() < 5000);
         QVERIFY(pending.result().has_value());
-        QVERIFY(!CUPSService::validate(*pending.result(), u"lpstat -o"_s));
+        QVERIFY(!CUPSServiceTestAccess::validate(*pending.result(), u"lpstat -o"_s));
 
-        const CUPSResult<CommandResult> later = CUPSService::runBlocking(hanging, {});
+        const CUPSResult<CommandResult> later = CUPSServiceTestAccess::runBlocking(hanging, {});
         QCOMPARE(later.error().kind(), CUPSServiceError::Kind::LaunchFailed);
     }
 };

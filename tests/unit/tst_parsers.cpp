@@ -1,4 +1,6 @@
 #include <CUPSService.h>
+#include <LpstatOutput.h>
+#include <TestRecords.h>
 
 #include <QLocale>
 #include <QRandomGenerator>
@@ -10,22 +12,8 @@ using OptionalText = std::optional<QString>;
 Q_DECLARE_METATYPE(PrintJob)
 Q_DECLARE_METATYPE(OptionalText)
 
-namespace {
-
-PrintJob job(const QString &identifier, const QString &queue, OptionalText owner = {}, OptionalText title = {})
-{
-    return PrintJob { identifier, queue, std::move(owner), std::move(title) };
-}
-
-QStringList names(const QList<Printer> &printers)
-{
-    QStringList result;
-    for (const Printer &printer : printers)
-        result.append(printer.name);
-    return result;
-}
-
-} // namespace
+using TestRecords::jobIn;
+using TestRecords::names;
 
 class ParserTest : public QObject
 {
@@ -44,38 +32,39 @@ private Q_SLOTS:
                                            u"Laser-x1 carl 100\n"
                                            u"\n"
                                            u"Plotter-8\n"_s
-                                        << QList { job(u"Laser-42"_s, u"Laser"_s, u"anna"_s),
-                                                   job(u"HP-Office-7"_s, u"HP-Office"_s, u"ben"_s),
-                                                   job(u"Plotter-8"_s, u"Plotter"_s) };
+                                        << QList {jobIn(u"Laser-42"_s, u"Laser"_s, u"anna"_s),
+                                                  jobIn(u"HP-Office-7"_s, u"HP-Office"_s, u"ben"_s),
+                                                  jobIn(u"Plotter-8"_s, u"Plotter"_s)};
         QTest::newRow("CR LF and indentation")
             << u"  Laser-1 anna\r\n\tLaser-2\tben\r\n"_s
-            << QList { job(u"Laser-1"_s, u"Laser"_s, u"anna"_s), job(u"Laser-2"_s, u"Laser"_s, u"ben"_s) };
+            << QList {jobIn(u"Laser-1"_s, u"Laser"_s, u"anna"_s), jobIn(u"Laser-2"_s, u"Laser"_s, u"ben"_s)};
         QTest::newRow("every line break kind")
             << u"A-1 a\u000bB-2 b\u000cC-3 c\rD-4 d\u0085E-5 e\u2028F-6 f\u2029G-7 g"_s
-            << QList { job(u"A-1"_s, u"A"_s, u"a"_s), job(u"B-2"_s, u"B"_s, u"b"_s), job(u"C-3"_s, u"C"_s, u"c"_s),
-                       job(u"D-4"_s, u"D"_s, u"d"_s), job(u"E-5"_s, u"E"_s, u"e"_s), job(u"F-6"_s, u"F"_s, u"f"_s),
-                       job(u"G-7"_s, u"G"_s, u"g"_s) };
+            << QList {jobIn(u"A-1"_s, u"A"_s, u"a"_s), jobIn(u"B-2"_s, u"B"_s, u"b"_s), jobIn(u"C-3"_s, u"C"_s, u"c"_s),
+                      jobIn(u"D-4"_s, u"D"_s, u"d"_s), jobIn(u"E-5"_s, u"E"_s, u"e"_s), jobIn(u"F-6"_s, u"F"_s, u"f"_s),
+                      jobIn(u"G-7"_s, u"G"_s, u"g"_s)};
         QTest::newRow("non-ASCII digits and ideographic numeral")
             << u"Büro-\u0664\u0662 anna\nKanji-\u56db ben\nFull-\uff17 carl\n"_s
-            << QList { job(u"Büro-\u0664\u0662"_s, u"Büro"_s, u"anna"_s), job(u"Kanji-\u56db"_s, u"Kanji"_s, u"ben"_s),
-                       job(u"Full-\uff17"_s, u"Full"_s, u"carl"_s) };
+            << QList {jobIn(u"Büro-\u0664\u0662"_s, u"Büro"_s, u"anna"_s),
+                      jobIn(u"Kanji-\u56db"_s, u"Kanji"_s, u"ben"_s), jobIn(u"Full-\uff17"_s, u"Full"_s, u"carl"_s)};
         QTest::newRow("Unicode blanks separate tokens")
             << u"Laser-3\u00a0anna\u3000x\nLaser-4\u2003ben"_s
-            << QList { job(u"Laser-3"_s, u"Laser"_s, u"anna"_s), job(u"Laser-4"_s, u"Laser"_s, u"ben"_s) };
+            << QList {jobIn(u"Laser-3"_s, u"Laser"_s, u"anna"_s), jobIn(u"Laser-4"_s, u"Laser"_s, u"ben"_s)};
         QTest::newRow("not identifiers") << u"Laser anna\nLaser- anna\n-42 anna\nLaser-4a anna\n"
                                             u"Laser-\u0301 anna\nLaser-4\u00e9 anna\n"_s
                                          << QList<PrintJob> {};
         QTest::newRow("a dash with a combining mark is no split point") << u"A-1-\u03012 anna"_s << QList<PrintJob> {};
         QTest::newRow("combining mark stays with its digit")
-            << u"Laser-7\u0301 anna"_s << QList { job(u"Laser-7\u0301"_s, u"Laser"_s, u"anna"_s) };
+            << u"Laser-7\u0301 anna"_s << QList {jobIn(u"Laser-7\u0301"_s, u"Laser"_s, u"anna"_s)};
         QTest::newRow("percent-encoded queue names are decoded, the identifier stays")
             << u"B%C3%BCro-6 anna\nProz%2541ent-9 ben\n%D7%A2%D7%91%D7%A8%D7%99%D7%AA-10 carl\nBad%zz-1 x\nBad%FF-2 y"_s
-            << QList { job(u"B%C3%BCro-6"_s, u"Büro"_s, u"anna"_s), job(u"Proz%2541ent-9"_s, u"Proz%41ent"_s, u"ben"_s),
-                       job(u"%D7%A2%D7%91%D7%A8%D7%99%D7%AA-10"_s, u"עברית"_s, u"carl"_s),
-                       job(u"Bad%zz-1"_s, u"Bad%zz"_s, u"x"_s), job(u"Bad%FF-2"_s, u"Bad%FF"_s, u"y"_s) };
+            << QList {jobIn(u"B%C3%BCro-6"_s, u"Büro"_s, u"anna"_s),
+                      jobIn(u"Proz%2541ent-9"_s, u"Proz%41ent"_s, u"ben"_s),
+                      jobIn(u"%D7%A2%D7%91%D7%A8%D7%99%D7%AA-10"_s, u"עברית"_s, u"carl"_s),
+                      jobIn(u"Bad%zz-1"_s, u"Bad%zz"_s, u"x"_s), jobIn(u"Bad%FF-2"_s, u"Bad%FF"_s, u"y"_s)};
         QTest::newRow("duplicates are kept")
             << u"Laser-1 a\nLaser-1 a\n"_s
-            << QList { job(u"Laser-1"_s, u"Laser"_s, u"a"_s), job(u"Laser-1"_s, u"Laser"_s, u"a"_s) };
+            << QList {jobIn(u"Laser-1"_s, u"Laser"_s, u"a"_s), jobIn(u"Laser-1"_s, u"Laser"_s, u"a"_s)};
         QTest::newRow("empty output") << QString() << QList<PrintJob> {};
     }
 
@@ -83,7 +72,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, output);
         QFETCH(QList<PrintJob>, expected);
-        QCOMPARE(CUPSService::parseBasicJobs(output), expected);
+        QCOMPARE(LpstatOutput::parseBasicJobs(output), expected);
     }
 
     void detailedListingCollectsOwnerAndTitle_data()
@@ -135,7 +124,7 @@ private Q_SLOTS:
         QFETCH(OptionalText, owner);
         QFETCH(OptionalText, title);
 
-        const QHash<QString, JobMetadata> table = CUPSService::parseDetailedJobMetadata(output);
+        const QHash<QString, JobMetadata> table = LpstatOutput::parseDetailedJobMetadata(output);
         const auto entry = table.constFind(identifier);
         if (!owner && !title) {
             QVERIFY(entry == table.cend());
@@ -149,7 +138,7 @@ private Q_SLOTS:
     void detailedTableIsKeyedCanonically()
     {
         // Decomposed ü in the listing must find the composed identifier of the basic listing.
-        const auto table = CUPSService::parseDetailedJobMetadata(u"Bu\u0308ro-3\n\tTitle: T\n"_s);
+        const auto table = LpstatOutput::parseDetailedJobMetadata(u"Bu\u0308ro-3\n\tTitle: T\n"_s);
         QVERIFY(table.contains(u"Büro-3"_s));
     }
 
@@ -166,29 +155,31 @@ private Q_SLOTS:
                                            u"alpha akzeptiert keine Anfragen seit Mo\n"
                                            u"a line without phrase\n"
                                            u" accepting requests since Mon\n"_s
-                                        << QStringList { u"alpha"_s, u"HP-Office"_s, u"Laser"_s, u"Mein Drucker"_s,
-                                                         u"Plotter"_s };
-        QTest::newRow("is not accepting is cut before is")
-            << u"X is not accepting requests"_s << QStringList { u"X"_s };
+                                        << QStringList {u"alpha"_s, u"HP-Office"_s, u"Laser"_s, u"Mein Drucker"_s,
+                                                        u"Plotter"_s};
+        QTest::newRow("is not accepting is cut before is") << u"X is not accepting requests"_s << QStringList {u"X"_s};
         QTest::newRow("leading blanks trimmed, case-sensitive phrases")
-            << u"   Laser accepting requests\nFarbe Accepting requests\n"_s << QStringList { u"Laser"_s };
+            << u"   Laser accepting requests\nFarbe Accepting requests\n"_s << QStringList {u"Laser"_s};
         QTest::newRow("equal names keep their line order")
             << u"laser accepting requests\nLaser accepting requests\nlaser accepting requests"_s
-            << QStringList { u"laser"_s, u"Laser"_s, u"laser"_s };
+            << QStringList {u"laser"_s, u"Laser"_s, u"laser"_s};
         QTest::newRow("umlauts sort by the locale, not by code point")
             << u"Zeta accepting requests\nÄrger accepting requests\nAnna accepting requests"_s
-            << QStringList { u"Anna"_s, u"Ärger"_s, u"Zeta"_s };
+            << QStringList {u"Anna"_s, u"Ärger"_s, u"Zeta"_s};
+        QTest::newRow("numbers sort as numbers")
+            << u"Q10 accepting requests\nq2 accepting requests\nQ1 accepting requests"_s
+            << QStringList {u"Q1"_s, u"q2"_s, u"Q10"_s};
         QTest::newRow("phrase followed by a combining mark does not count")
             << u"Laser accepting requests\u0301"_s << QStringList {};
-        QTest::newRow("a later phrase occurrence still counts") << u"Q accepting requests\u0301 X accepting requests"_s
-                                                                << QStringList { u"Q accepting requests\u0301 X"_s };
+        QTest::newRow("a later phrase occurrence still counts")
+            << u"Q accepting requests\u0301 X accepting requests"_s << QStringList {u"Q accepting requests\u0301 X"_s};
     }
 
     void printerListingCutsAtEarliestPhraseAndSorts()
     {
         QFETCH(QString, output);
         QFETCH(QStringList, expected);
-        QCOMPARE(names(CUPSService::parsePrinters(output)), expected);
+        QCOMPARE(names(LpstatOutput::parsePrinters(output)), expected);
     }
 
     void parsersSurviveHostileInput_data()
@@ -213,9 +204,9 @@ private Q_SLOTS:
     void parsersSurviveHostileInput()
     {
         QFETCH(QString, output);
-        const QList<PrintJob> jobs = CUPSService::parseBasicJobs(output);
-        const QHash<QString, JobMetadata> table = CUPSService::parseDetailedJobMetadata(output);
-        const QList<Printer> printers = CUPSService::parsePrinters(output);
+        const QList<PrintJob> jobs = LpstatOutput::parseBasicJobs(output);
+        const QHash<QString, JobMetadata> table = LpstatOutput::parseDetailedJobMetadata(output);
+        const QList<Printer> printers = LpstatOutput::parsePrinters(output);
         for (const PrintJob &found : jobs) {
             QVERIFY(!found.identifier.isEmpty());
             QVERIFY(!found.sourcePrinterName.isEmpty());

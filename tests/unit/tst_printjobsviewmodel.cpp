@@ -6,6 +6,7 @@
 #include <PrintJobsViewModel.h>
 #include <PrintJobsViewModelTestAccess.h>
 #include <SelectionSteps.h>
+#include <TestFutures.h>
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -21,6 +22,7 @@ using namespace TestRecords;
 using SelectionSteps::baseJobs;
 using SelectionSteps::basePrinters;
 using SelectionSteps::sorted;
+using TestFutures::finishes;
 
 namespace {
 
@@ -30,12 +32,6 @@ QStringList arguments(const QList<FakeCupsTools::Call> &calls)
     for (const FakeCupsTools::Call &call : calls)
         result.append(call.arguments.join(u' '));
     return result;
-}
-
-// Workflows continue on the UI thread, so a test waits by running the event loop.
-[[nodiscard]] bool finishes(const QFuture<void> &future, int timeoutMs = 20'000)
-{
-    return QTest::qWaitFor([&future] { return future.isFinished(); }, timeoutMs);
 }
 
 void apply(PrintJobsViewModel &model, const QStringList &steps)

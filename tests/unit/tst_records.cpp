@@ -1,4 +1,5 @@
 #include <CUPSService.h>
+#include <CUPSServiceTestAccess.h>
 
 #include <QTest>
 
@@ -142,6 +143,14 @@ private Q_SLOTS:
             << u"„-Dash“ beginnt mit einem Bindestrich und würde von lpmove als Option gelesen."_s
             << u"Benennen Sie die Druckerwarteschlange in CUPS so um, dass ihr Name nicht mit einem Bindestrich "
                u"beginnt."_s;
+        const QString timeoutSuggestion
+            = u"Prüfen Sie, ob der CUPS-Dienst läuft und antwortet, und aktualisieren Sie dann die Listen."_s;
+        QTest::newRow("listing timed out")
+            << CUPSServiceError::timedOut(u"lpstat -o"_s, std::chrono::seconds(60))
+            << u"lpstat -o hat nach 60 Sekunden nicht geendet und wurde abgebrochen."_s << timeoutSuggestion;
+        QTest::newRow("short limit in decimals")
+            << CUPSServiceError::timedOut(u"lpmove"_s, std::chrono::milliseconds(300))
+            << u"lpmove hat nach 0,3 Sekunden nicht geendet und wurde abgebrochen."_s << timeoutSuggestion;
     }
 
     void errorTextsOfOurOwnCases() { errorTexts(); }
@@ -198,7 +207,7 @@ private Q_SLOTS:
         QFETCH(CommandResult, result);
         QFETCH(bool, passes);
         QFETCH(QString, carried);
-        const CUPSResult<void> verdict = CUPSService::validate(result, u"lpstat -a"_s);
+        const CUPSResult<void> verdict = CUPSServiceTestAccess::validate(result, u"lpstat -a"_s);
         QCOMPARE(verdict.has_value(), passes);
         if (passes)
             return;

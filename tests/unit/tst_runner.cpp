@@ -1,48 +1,41 @@
 #include <CUPSService.h>
+#include <CUPSServiceTestAccess.h>
 #include <FakeToolDirectory.h>
+#include <PathOverride.h>
+#include <TestFutures.h>
+#include <TestTables.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <clocale>
 
 Q_DECLARE_METATYPE(PrintJob)
 
 using namespace Qt::StringLiterals;
+using TestFutures::await;
 
 namespace {
 
-template<typename T> T await(QFuture<T> future)
-{
-    // The runner never needs the calling thread, so a plain wait is fine here.
-    future.waitForFinished();
-    return future.result();
-}
-
 CommandResult runScript(const QString &script, const QStringList &arguments = {})
 {
-    const CUPSResult<CommandResult> result = await(CUPSService::run(script, arguments));
+    const CUPSResult<CommandResult> result = await(CUPSServiceTestAccess::run(script, arguments));
     if (!result)
         qFatal("could not start %s", qPrintable(script));
     return *result;
 }
 
-// Restores PATH when a test is done with it.
-class PathOverride
+// How the job listing (or with `printers` the queue listing) fails when lpstat is this script.
+CUPSServiceError listingError(bool printers, const QString &lpstatScript,
+                              std::chrono::milliseconds timeLimit = CUPSService::defaultListingTimeLimit)
 {
-public:
-    explicit PathOverride(const std::optional<QByteArray> &path)
-        : m_saved(qgetenv("PATH"))
-    {
-        if (path)
-            qputenv("PATH", *path);
-        else
-            qunsetenv("PATH");
-    }
-    ~PathOverride() { qputenv("PATH", m_saved); }
-
-private:
-    QByteArray m_saved;
-};
+    FakeToolDirectory tools;
+    const CUPSService service(tools.addScript(u"lpstat"_s, lpstatScript), timeLimit);
+    return printers ? await(service.listPrinters()).error() : await(service.listJobs()).error();
+}
 
 } // namespace
 
@@ -72,7 +65,7 @@ private Q_SLOTS:
         QCOMPARE(result.standardOutput, u"out\n"_s);
         QCOMPARE(result.standardError, u" \n"_s);
         QCOMPARE(result.terminationStatus, 4);
-        QCOMPARE(CUPSService::validate(result, u"lpstat -o"_s).error().standardError(), u"out\n"_s);
+        QCOMPARE(CUPSServiceTestAccess::validate(result, u"lpstat -o"_s).error().standardError(), u"out\n"_s);
     }
 
     void invalidUtf8EmptiesOnlyThatStream()
@@ -100,26 +93,35 @@ private Q_SLOTS:
         FakeToolDirectory tools;
         const CommandResult result = runScript(tools.addScript(u"killed"_s, u"kill -9 $$"_s));
         QVERIFY(result.terminationStatus != 0);
-        QVERIFY(!CUPSService::validate(result, u"lpmove"_s));
+        QVERIFY(!CUPSServiceTestAccess::validate(result, u"lpmove"_s));
     }
 
     void startFailureNamesThePlainPath_data()
     {
         QTest::addColumn<bool>("exists");
-        QTest::newRow("missing") << false;
-        QTest::newRow("not executable") << true;
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QString>("reason"); // in the user's language
+        QTest::newRow("missing") << false << QByteArray("C.UTF-8") << u"No such file or directory"_s;
+        QTest::newRow("not executable") << true << QByteArray("C.UTF-8") << u"Permission denied"_s;
+        QTest::newRow("missing, German") << false << QByteArray("de_DE.UTF-8")
+                                         << u"Datei oder Verzeichnis nicht gefunden"_s;
     }
 
     void startFailureNamesThePlainPath()
     {
         QFETCH(bool, exists);
+        QFETCH(QByteArray, locale);
+        QFETCH(QString, reason);
+        const QByteArray savedLocale = setlocale(LC_MESSAGES, nullptr);
+        QVERIFY(setlocale(LC_MESSAGES, locale.constData()));
+        const auto restoreLocale = qScopeGuard([&savedLocale] { setlocale(LC_MESSAGES, savedLocale.constData()); });
         FakeToolDirectory tools;
         const QString path = exists ? tools.addPlainFile(u"lpstat"_s, "#!/bin/sh\n") : tools.filePath(u"nope"_s);
-        const CUPSResult<CommandResult> result = await(CUPSService::run(path, {u"-o"_s}));
+        const CUPSResult<CommandResult> result = await(CUPSServiceTestAccess::run(path, {u"-o"_s}));
         QVERIFY(!result);
         QCOMPARE(result.error().kind(), CUPSServiceError::Kind::LaunchFailed);
         QCOMPARE(result.error().executable(), path);
-        QVERIFY(!result.error().reason().isEmpty());
+        QCOMPARE(result.error().reason(), reason);
         QVERIFY(result.error().errorDescription().startsWith(path + u" konnte nicht gestartet werden: "_s));
     }
 
@@ -164,38 +166,37 @@ private Q_SLOTS:
         QCOMPARE(QString::fromUtf8(logFile.readAll()).split(u'\n', Qt::SkipEmptyParts), runs);
     }
 
-    void listingFailuresCarryTheirLabel_data()
-    {
-        QTest::addColumn<bool>("printers");
-        QTest::newRow("jobs") << false;
-        QTest::newRow("printers") << true;
-    }
+    void listingFailuresCarryTheirLabel_data() { TestTables::addBoolRows("printers", "jobs", "printers"); }
 
     void listingFailuresCarryTheirLabel()
     {
         QFETCH(bool, printers);
-        FakeToolDirectory tools;
-        const CUPSService service(tools.addScript(u"lpstat"_s, u"echo 'lpstat: No scheduler' >&2; exit 1"_s));
-        const CUPSServiceError error
-            = printers ? await(service.listPrinters()).error() : await(service.listJobs()).error();
+        const CUPSServiceError error = listingError(printers, u"echo 'lpstat: No scheduler' >&2; exit 1"_s);
         QCOMPARE(error.command(), printers ? u"lpstat -a"_s : u"lpstat -o"_s);
         QCOMPARE(error.standardError(), u"lpstat: No scheduler\n"_s);
     }
 
-    void unreadableListingIsAnErrorNotAnEmptyList_data()
+    void hangingListingIsStoppedAtItsLimit_data() { TestTables::addBoolRows("printers", "jobs", "printers"); }
+
+    // Stopped at the limit (here 0.3 s) instead of keeping the window busy for ever.
+    void hangingListingIsStoppedAtItsLimit()
     {
-        QTest::addColumn<bool>("printers");
-        QTest::newRow("jobs") << false;
-        QTest::newRow("printers") << true;
+        QFETCH(bool, printers);
+        QElapsedTimer clock;
+        clock.start();
+        const CUPSServiceError error = listingError(printers, u"exec sleep 600"_s, std::chrono::milliseconds(300));
+        QVERIFY(clock.elapsed() < 10'000);
+        QCOMPARE(error.errorDescription(),
+                 (printers ? u"lpstat -a"_s : u"lpstat -o"_s)
+                     + u" hat nach 0,3 Sekunden nicht geendet und wurde abgebrochen."_s);
     }
+
+    void unreadableListingIsAnErrorNotAnEmptyList_data() { TestTables::addBoolRows("printers", "jobs", "printers"); }
 
     void unreadableListingIsAnErrorNotAnEmptyList()
     {
         QFETCH(bool, printers);
-        FakeToolDirectory tools;
-        const CUPSService service(tools.addScript(u"lpstat"_s, u"printf 'Laser-1 \\377nna\\n'"_s));
-        const CUPSServiceError error
-            = printers ? await(service.listPrinters()).error() : await(service.listJobs()).error();
+        const CUPSServiceError error = listingError(printers, u"printf 'Laser-1 \\377nna\\n'"_s);
         QCOMPARE(error.kind(), CUPSServiceError::Kind::UnreadableOutput);
         QCOMPARE(error.command(), printers ? u"lpstat -a"_s : u"lpstat -o"_s);
     }
@@ -236,7 +237,7 @@ private Q_SLOTS:
         const QString saved = QDir::currentPath();
         QDir::setCurrent(cwd.path());
         const PathOverride path(entries.join(u':').toUtf8());
-        const CUPSResult<QString> found = CUPSService(u"/bin/sh"_s).resolveLPMoveURL();
+        const CUPSResult<QString> found = CUPSServiceTestAccess::resolveLPMoveURL(CUPSService(u"/bin/sh"_s));
         QDir::setCurrent(saved);
 
         QVERIFY(found);
@@ -246,7 +247,7 @@ private Q_SLOTS:
     void preflightWithoutPathUsesOnlyFallbacks()
     {
         const PathOverride path(std::nullopt);
-        const CUPSResult<QString> found = CUPSService(u"/bin/sh"_s).resolveLPMoveURL();
+        const CUPSResult<QString> found = CUPSServiceTestAccess::resolveLPMoveURL(CUPSService(u"/bin/sh"_s));
         // Whatever the machine has, the answer can only come from the four fallbacks.
         if (found) {
             QVERIFY(QStringList({u"/usr/sbin/lpmove"_s, u"/usr/bin/lpmove"_s, u"/bin/lpmove"_s, u"/sbin/lpmove"_s})

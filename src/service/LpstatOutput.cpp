@@ -1,0 +1,135 @@
+#include "LpstatOutput.h"
+
+#include "TextRules.h"
+
+#include <QCollator>
+#include <QStringDecoder>
+
+#include <array>
+#include <numeric>
+
+using namespace Qt::StringLiterals;
+
+QString LpstatOutput::decodeToolOutput(const QByteArray &bytes)
+{
+    // A BOM is data like any other character here: nothing is dropped.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return {};
+    return text;
+}
+
+QList<PrintJob> LpstatOutput::parseBasicJobs(const QString &output)
+{
+    QList<PrintJob> jobs;
+    // One job per line is the common shape; reserving once avoids regrowing a
+    // large list while thousands of jobs are appended.
+    jobs.reserve(output.count(u'\n') + 1);
+    TextRules::forEachLine(output, false, [&jobs](QStringView line) {
+        const QList<QStringView> tokens = TextRules::leadingTokens(line, 2);
+        QStringView queue;
+        if (tokens.isEmpty() || !TextRules::isJobIdentifier(tokens.first(), &queue))
+            return;
+        PrintJob job;
+        job.identifier = tokens.first().toString();
+        job.sourcePrinterName = TextRules::queueNameFromJobListing(queue);
+        if (tokens.size() >= 2)
+            job.owner = tokens.at(1).toString();
+        jobs.append(std::move(job));
+    });
+    return jobs;
+}
+
+QHash<QString, JobMetadata> LpstatOutput::parseDetailedJobMetadata(const QString &output)
+{
+    QHash<QString, JobMetadata> table;
+    std::optional<QString> currentJob;
+    TextRules::forEachLine(output, true, [&](QStringView line) {
+        if (TextRules::startsWithBlank(line)) {
+            if (!currentJob)
+                return;
+            const QStringView detail = TextRules::trimSpacesAndLineBreaks(line);
+            if (TextRules::startsWithMarker(detail, "Title:"_L1)) {
+                const QStringView value = TextRules::trimSpaces(detail.sliced(6));
+                if (!value.isEmpty())
+                    table[*currentJob].title = value.toString();
+                return;
+            }
+            if (TextRules::startsWithMarker(detail, "User:"_L1)) {
+                const QStringView value = TextRules::trimSpaces(detail.sliced(5));
+                if (!value.isEmpty())
+                    table[*currentJob].owner = value.toString();
+            }
+            return;
+        }
+        const QList<QStringView> tokens = TextRules::leadingTokens(line, 1);
+        if (!tokens.isEmpty() && TextRules::isJobIdentifier(tokens.first()))
+            currentJob = TextRules::canonical(tokens.first().toString());
+        else
+            currentJob.reset();
+    });
+    return table;
+}
+
+QList<Printer> LpstatOutput::parsePrinters(const QString &output)
+{
+    static constexpr std::array markers {
+        " akzeptiert keine Anfragen"_L1, " akzeptiert Anfragen"_L1,    " is not accepting requests"_L1,
+        " is accepting requests"_L1,     " not accepting requests"_L1, " accepting requests"_L1,
+    };
+
+    QList<Printer> printers;
+    TextRules::forEachLine(output, false, [&printers](QStringView line) {
+        qsizetype cut = -1;
+        for (const QLatin1StringView marker : markers) {
+            const qsizetype at = TextRules::indexOfMarker(line, marker);
+            if (at >= 0 && (cut < 0 || at < cut))
+                cut = at;
+        }
+        if (cut < 0)
+            return;
+        const QStringView name = TextRules::trimSpacesAndLineBreaks(line.first(cut));
+        if (!name.isEmpty())
+            printers.append(Printer {name.toString()});
+    });
+
+    // Sort keys give one consistent order for every pair, also for odd text
+    // (such as embedded NULs) where comparing directly can disagree with them.
+    QCollator collator; // the user's current locale
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    // Q2 before Q10, as people count.
+    collator.setNumericMode(true);
+    QList<QCollatorSortKey> keys;
+    keys.reserve(printers.size());
+    for (const Printer &printer : std::as_const(printers))
+        keys.append(collator.sortKey(printer.name));
+    QList<qsizetype> order(printers.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](qsizetype lhs, qsizetype rhs) { return keys[lhs].compare(keys[rhs]) < 0; });
+    QList<Printer> sorted;
+    sorted.reserve(printers.size());
+    for (qsizetype index : std::as_const(order))
+        sorted.append(printers[index]);
+    return sorted;
+}
+
+QList<PrintJob> LpstatOutput::mergeMetadata(const QList<PrintJob> &jobs, const QHash<QString, JobMetadata> &metadata)
+{
+    QList<PrintJob> merged;
+    merged.reserve(jobs.size());
+    for (const PrintJob &job : jobs) {
+        PrintJob enriched = job;
+        const auto entry = metadata.constFind(TextRules::canonical(job.identifier));
+        if (entry != metadata.cend()) {
+            if (entry->owner)
+                enriched.owner = entry->owner;
+            if (entry->title)
+                enriched.title = entry->title;
+        }
+        merged.append(std::move(enriched));
+    }
+    return merged;
+}

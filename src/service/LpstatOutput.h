@@ -1,0 +1,31 @@
+#pragma once
+
+#include "JobMetadata.h"
+#include "PrintJob.h"
+#include "Printer.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+// Reading what lpstat prints. Used by CUPSService for its listings; the tests,
+// fuzzers and benchmarks reach the parsers here directly. None of them ever
+// fails: a line of no known shape is skipped.
+namespace LpstatOutput {
+
+// The decoding rule for tool output: valid UTF-8 as a whole, or nothing.
+QString decodeToolOutput(const QByteArray &bytes);
+
+// `lpstat -o`: the jobs in line order, without titles.
+QList<PrintJob> parseBasicJobs(const QString &output);
+// `lpstat -l -o`: owner and title per job, keyed by the canonical (NFC) form
+// of the job identifier.
+QHash<QString, JobMetadata> parseDetailedJobMetadata(const QString &output);
+// The basic jobs, each enriched with what the table says about it.
+QList<PrintJob> mergeMetadata(const QList<PrintJob> &jobs, const QHash<QString, JobMetadata> &metadata);
+// `lpstat -a`: the queues, sorted by name (locale-aware, case-insensitive,
+// stable).
+QList<Printer> parsePrinters(const QString &output);
+
+} // namespace LpstatOutput

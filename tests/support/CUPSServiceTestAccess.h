@@ -1,0 +1,28 @@
+#pragma once
+
+// Reaches the runner and the tool search of CUPSService (a friend of it), for
+// tests that run a tool directly or look where lpmove is found.
+// Header only: include it from targets that link parvento_service.
+
+#include <CUPSService.h>
+
+struct CUPSServiceTestAccess
+{
+    static QFuture<CUPSResult<CommandResult>> run(const QString &executableURL, const QStringList &arguments,
+                                                  std::chrono::milliseconds timeLimit
+                                                  = CUPSService::defaultListingTimeLimit)
+    {
+        return CUPSService::run(executableURL, arguments, timeLimit);
+    }
+    static CUPSResult<CommandResult> runBlocking(const QString &executableURL, const QStringList &arguments,
+                                                 std::chrono::milliseconds timeLimit
+                                                 = CUPSService::defaultListingTimeLimit)
+    {
+        return CUPSService::runBlocking(executableURL, arguments, timeLimit);
+    }
+    static CUPSResult<void> validate(const CommandResult &result, const QString &command)
+    {
+        return CUPSService::validate(result, command);
+    }
+    static CUPSResult<QString> resolveLPMoveURL(const CUPSService &service) { return service.resolveLPMoveURL(); }
+};

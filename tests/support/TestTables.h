@@ -1,0 +1,26 @@
+#pragma once
+
+// Rows that several data-driven tests share. Header only.
+
+#include <QTest>
+
+namespace TestTables {
+
+// Two rows over one bool column, named for the false and the true case.
+inline void addBoolRows(const char *column, const char *whenFalse, const char *whenTrue)
+{
+    QTest::addColumn<bool>(column);
+    QTest::newRow(whenFalse) << false;
+    QTest::newRow(whenTrue) << true;
+}
+
+// The pool sizes the workflows must finish with (column "threads"): one
+// thread, and the two our machines have.
+inline void addPoolSizeRows()
+{
+    QTest::addColumn<int>("threads");
+    QTest::newRow("pool of 1") << 1;
+    QTest::newRow("pool of 2") << 2;
+}
+
+} // namespace TestTables
