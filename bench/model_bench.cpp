@@ -136,21 +136,21 @@ void jobRowsDiff(benchmark::State &state)
             next.append(i % 2 ? base[i] : makeJobs(jobCount + int(i), 1).first());
         break;
     }
-    const auto keysOf = [](const QList<PrintJob> &jobs) {
-        QList<QString> keys;
+    const auto entriesOf = [](const QList<PrintJob> &jobs) {
+        QList<JobEntry> entries;
         for (const PrintJob &job : jobs)
-            keys.append(job.identifier);
-        return keys;
+            entries.append(JobEntry {job, job.identifier, job.sourcePrinterName, false});
+        return entries;
     };
-    const QList<QString> baseKeys = keysOf(base);
-    const QList<QString> nextKeys = keysOf(next);
+    const QList<JobEntry> baseEntries = entriesOf(base);
+    const QList<JobEntry> nextEntries = entriesOf(next);
 
     JobListModel model;
     for (auto _ : state) {
         state.PauseTiming();
-        model.update(base, baseKeys, {});
+        model.update(baseEntries);
         state.ResumeTiming();
-        model.update(next, nextKeys, {});
+        model.update(nextEntries);
     }
 }
 BENCHMARK(jobRowsDiff)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);

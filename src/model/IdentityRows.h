@@ -12,8 +12,8 @@
 // exactly its row, a new item gets a new row. Views therefore keep delegates,
 // focus and scroll position across reloads.
 //
-// `Row` provides `key()` (the identity; an item listed twice is matched
-// occurrence by occurrence) and `operator==` (same content, which decides
+// `Traits` provides `key(row)` (the identity; an item listed twice is matched
+// occurrence by occurrence) and `sameContent(lhs, rhs)` (which decides
 // dataChanged). `Notifier` forwards to the model's protected begin/end calls:
 // beginRemoveRows(first, last), endRemoveRows(), beginInsertRows(first, last),
 // endInsertRows(), dataChanged(first, last).
@@ -24,7 +24,7 @@
 // one sweep each, so scattered changes never shift the whole array per range:
 // during a sweep the rows live in two arrays, the finished front and the rest
 // of the old rows, and at() looks through both.
-template<typename Row> class IdentityRows
+template<typename Row, typename Traits> class IdentityRows
 {
 public:
     qsizetype size() const { return m_front.size() + m_back.size() - m_backStart; }
@@ -51,9 +51,9 @@ public:
         QHash<QString, qsizetype> firstOfKey;
         firstOfKey.reserve(newCount);
         for (qsizetype j = newCount - 1; j >= 0; --j) {
-            auto it = firstOfKey.find(next.at(j).key());
+            auto it = firstOfKey.find(Traits::key(next.at(j)));
             if (it == firstOfKey.end()) {
-                firstOfKey.insert(next.at(j).key(), j);
+                firstOfKey.insert(Traits::key(next.at(j)), j);
             } else {
                 nextOfKey[j] = *it;
                 *it = j;
@@ -61,7 +61,7 @@ public:
         }
         QList<qsizetype> target(oldCount, -1);
         for (qsizetype i = 0; i < oldCount; ++i) {
-            auto it = firstOfKey.find(m_front.at(i).key());
+            auto it = firstOfKey.find(Traits::key(m_front.at(i)));
             if (it != firstOfKey.end() && *it >= 0) {
                 target[i] = *it;
                 *it = nextOfKey[*it];
@@ -72,7 +72,8 @@ public:
         // Content changes of rows that stay, announced where they are now.
         qsizetype changedFirst = -1;
         for (qsizetype i = 0; i <= oldCount; ++i) {
-            const bool changed = i < oldCount && target[i] >= 0 && !(m_front.at(i) == next.at(target[i]));
+            const bool changed
+                = i < oldCount && target[i] >= 0 && !Traits::sameContent(m_front.at(i), next.at(target[i]));
             if (changed) {
                 m_front[i] = next.at(target[i]);
                 if (changedFirst < 0)
@@ -149,7 +150,7 @@ private:
     bool sameKeys(const QList<Row> &next) const
     {
         for (qsizetype i = 0; i < next.size(); ++i) {
-            if (m_front.at(i).key() != next.at(i).key())
+            if (Traits::key(m_front.at(i)) != Traits::key(next.at(i)))
                 return false;
         }
         return true;
@@ -159,7 +160,7 @@ private:
     {
         qsizetype changedFirst = -1;
         for (qsizetype i = 0; i <= next.size(); ++i) {
-            const bool changed = i < next.size() && !(m_front.at(i) == next.at(i));
+            const bool changed = i < next.size() && !Traits::sameContent(m_front.at(i), next.at(i));
             if (changed) {
                 m_front[i] = std::move(next[i]);
                 if (changedFirst < 0)

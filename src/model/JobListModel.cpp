@@ -1,6 +1,6 @@
 #include "JobListModel.h"
 
-using namespace Qt::StringLiterals;
+#include "ModelTexts.h"
 
 // Forwards the row changes of IdentityRows to the model's signals.
 struct JobListModel::Notifier
@@ -41,14 +41,14 @@ QVariant JobListModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    const Row &row = m_rows.at(index.row());
+    const JobEntry &row = m_rows.at(index.row());
     const PrintJob &job = row.job;
     switch (role) {
     case Qt::DisplayRole:
     case IdentifierRole:
         return job.identifier;
     case DisplayTitleRole:
-        return job.title && !job.title->isEmpty() ? *job.title : u"Druckauftrag"_s;
+        return job.title && !job.title->isEmpty() ? *job.title : ModelTexts::untitledJob();
     case SourcePrinterNameRole:
         return job.sourcePrinterName;
     case OwnerRole:
@@ -58,7 +58,7 @@ QVariant JobListModel::data(const QModelIndex &index, int role) const
     case AccessibleDescriptionRole:
         return job.accessibleDescription();
     case IsSelectedRole:
-        return row.isSelected;
+        return row.selected;
     default:
         return {};
     }
@@ -77,31 +77,25 @@ QHash<int, QByteArray> JobListModel::roleNames() const
     };
 }
 
-void JobListModel::update(const QList<PrintJob> &jobs, const QList<QString> &keys, const QSet<QString> &selectedKeys)
+void JobListModel::update(const QList<JobEntry> &entries)
 {
-    Q_ASSERT(jobs.size() == keys.size());
-    QList<Row> rows;
-    rows.reserve(jobs.size());
-    for (qsizetype i = 0; i < jobs.size(); ++i)
-        rows.append(Row {jobs.at(i), keys.at(i), selectedKeys.contains(keys.at(i))});
-
     Notifier notifier {this, {}};
-
     const int before = count();
-    m_rows.assign(std::move(rows), notifier);
+    m_rows.assign(entries, notifier);
     if (count() != before)
         Q_EMIT countChanged();
 }
 
-void JobListModel::updateSelection(const QList<bool> &selected)
+void JobListModel::updateSelection(const QList<JobEntry> &entries)
 {
-    Q_ASSERT(selected.size() == m_rows.size());
+    Q_ASSERT(entries.size() == m_rows.size());
     Notifier notifier {this, {IsSelectedRole}};
     m_rows.changeEach(
-        [&selected](qsizetype index, Row &row) {
-            if (row.isSelected == selected.at(index))
+        [&entries](qsizetype index, JobEntry &row) {
+            const bool selected = entries.at(index).selected;
+            if (row.selected == selected)
                 return false;
-            row.isSelected = selected.at(index);
+            row.selected = selected;
             return true;
         },
         notifier);

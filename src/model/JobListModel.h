@@ -1,11 +1,9 @@
 #pragma once
 
 #include "IdentityRows.h"
-
-#include <PrintJob.h>
+#include "JobEntry.h"
 
 #include <QAbstractListModel>
-#include <QSet>
 #include <QtQml/qqmlregistration.h>
 
 // The rows of the job pane: the waiting jobs in listing order with their
@@ -39,35 +37,23 @@ public:
     int count() const;
     const PrintJob &jobAt(int row) const;
 
-    // Shows `jobs`; `keys` holds the canonical identifier of each job, and a
-    // job is selected when its key is in `selectedKeys`.
-    void update(const QList<PrintJob> &jobs, const QList<QString> &keys, const QSet<QString> &selectedKeys);
-    // Only the selection changed: `selected` holds one flag per row. Cheaper
+    // Shows `entries`, matched to the rows by their keys.
+    void update(const QList<JobEntry> &entries);
+    // Only the selected flags changed; `entries` are the rows shown. Cheaper
     // than update() on every click.
-    void updateSelection(const QList<bool> &selected);
+    void updateSelection(const QList<JobEntry> &entries);
 
 Q_SIGNALS:
     void countChanged();
 
 private:
-    struct Row
+    struct RowTraits
     {
-        PrintJob job;
-        QString identity;
-        bool isSelected = false;
-
-        const QString &key() const { return identity; }
-        // Same text as shown, exactly; canonical equality would hide a
-        // re-encoded name from the view.
-        friend bool operator==(const Row &lhs, const Row &rhs)
-        {
-            return lhs.isSelected == rhs.isSelected && lhs.job.identifier == rhs.job.identifier
-                && lhs.job.sourcePrinterName == rhs.job.sourcePrinterName && lhs.job.owner == rhs.job.owner
-                && lhs.job.title == rhs.job.title;
-        }
+        static const QString &key(const JobEntry &row) { return row.key; }
+        static bool sameContent(const JobEntry &lhs, const JobEntry &rhs) { return lhs.showsSameAs(rhs); }
     };
 
     struct Notifier;
 
-    IdentityRows<Row> m_rows;
+    IdentityRows<JobEntry, RowTraits> m_rows;
 };

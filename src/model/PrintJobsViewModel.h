@@ -2,7 +2,10 @@
 
 #include "AppNotice.h"
 #include "JobListModel.h"
+#include "JobSelection.h"
+#include "MoveOutcome.h"
 #include "PrinterListModel.h"
+#include "ReloadOutcome.h"
 #include "WorkflowError.h"
 
 #include <CUPSService.h>
@@ -14,10 +17,11 @@
 
 #include <optional>
 
-// The state of one window: the jobs and queues of the last reload, the user's
-// selection, the busy flags, the pending notice and the status line; and the
-// two workflows, reload and move. Lives on the UI thread; every write happens
-// there and emits changed() once, equal values included.
+// The state of one window: the jobs and queues of the last reload with the
+// user's selection (a JobSelection), the busy flags, the pending notice and
+// the status line; and the entry points of the two workflows, reload and move.
+// Lives on the UI thread; every write happens there and emits changed() once,
+// equal values included.
 class PrintJobsViewModel : public QObject
 {
     Q_OBJECT
@@ -40,7 +44,7 @@ class PrintJobsViewModel : public QObject
     Q_PROPERTY(QString noticeTitle READ noticeTitle NOTIFY changed FINAL)
     Q_PROPERTY(QString noticeMessage READ noticeMessage NOTIFY changed FINAL)
 
-    // Derived values, computed on every read.
+    // Derived values.
     Q_PROPERTY(int jobCount READ jobCount NOTIFY changed FINAL)
     Q_PROPERTY(int selectedJobCount READ selectedJobCount NOTIFY changed FINAL)
     Q_PROPERTY(QString singleSelectedJobIdentifier READ singleSelectedJobIdentifier NOTIFY changed FINAL)
@@ -61,38 +65,35 @@ public:
     explicit PrintJobsViewModel(const CUPSService &service, QObject *parent = nullptr);
     ~PrintJobsViewModel() override;
 
-    const QList<PrintJob> &jobs() const;
-    const QList<Printer> &printers() const;
-    const QSet<QString> &selectedJobIDs() const;
-    const std::optional<QString> &selectedDestinationID() const;
+    QList<PrintJob> jobs() const { return m_selection.jobs(); }
+    QList<Printer> printers() const { return m_selection.printers(); }
+    // Canonical identifiers, so that a job listed in another normalisation
+    // stays the same job.
+    const QSet<QString> &selectedJobIDs() const { return m_selection.selectedKeys(); }
+    const std::optional<QString> &selectedDestinationID() const { return m_selection.destinationID(); }
     void setSelectedDestinationID(const std::optional<QString> &name);
-    bool isLoading() const;
-    bool isMoving() const;
+    bool isLoading() const { return m_isLoading; }
+    bool isMoving() const { return m_isMoving; }
     bool isBusy() const { return m_isLoading || m_isMoving; }
-    bool isShowingMoveConfirmation() const;
+    bool isShowingMoveConfirmation() const { return m_isShowingMoveConfirmation; }
     void setShowingMoveConfirmation(bool showing);
-    const std::optional<AppNotice> &notice() const;
+    const std::optional<AppNotice> &notice() const { return m_notice; }
     void setNotice(const std::optional<AppNotice> &notice);
-    const QString &statusText() const;
-    const std::optional<QString> &lpmovePath() const;
+    const QString &statusText() const { return m_statusText; }
+    const std::optional<QString> &lpmovePath() const { return m_lpmovePath; }
 
-    QList<PrintJob> selectedJobs() const;
-    std::optional<Printer> selectedDestination() const;
-    QSet<QString> selectedSourcePrinterNames() const;
-    QList<Printer> destinationPrinters() const;
-    bool canRequestMove() const;
+    QList<PrintJob> selectedJobs() const { return m_selection.selectedJobs(); }
+    std::optional<Printer> selectedDestination() const { return m_selection.destination(); }
+    QSet<QString> selectedSourcePrinterNames() const { return m_selection.selectedSourceNames(); }
+    QList<Printer> destinationPrinters() const { return m_selection.destinations(); }
+    bool canRequestMove() const { return !isBusy() && m_selection.canMove(); }
     QString confirmationMessage() const;
 
     void toggleJobSelection(const PrintJob &job);
-    // Both complete when the workflow has ended (a move: after its closing reload).
+    // Both complete when the workflow has ended (a move: after its closing
+    // reload). A confirmed move is tracked by ExitPolicy.
     QFuture<void> refresh();
     QFuture<void> moveSelectedJobs();
-
-    // Finishes once every confirmed move of every model in this process has
-    // ended. A move carries on after its window has gone, so the application
-    // waits for this before it quits; a reload is simply abandoned. Call on
-    // the UI thread.
-    static QFuture<void> whenAllMovesFinished();
 
     // For QML.
     Q_INVOKABLE void toggleJobSelectionAt(int row);
@@ -103,23 +104,23 @@ public:
     Q_INVOKABLE void dismissNotice();
 
     // QML-facing readers of the optional values.
-    QString lpmovePathText() const;
-    bool hasLpmovePath() const;
-    QString selectedDestinationIDText() const;
+    QString lpmovePathText() const { return m_lpmovePath.value_or(QString()); }
+    bool hasLpmovePath() const { return m_lpmovePath.has_value(); }
+    QString selectedDestinationIDText() const { return selectedDestinationID().value_or(QString()); }
     void setSelectedDestinationIDText(const QString &name);
-    bool hasNotice() const;
+    bool hasNotice() const { return m_notice.has_value(); }
     QString noticeIDText() const;
-    QString noticeTitle() const;
-    QString noticeMessage() const;
-    int jobCount() const;
-    int selectedJobCount() const;
-    QString singleSelectedJobIdentifier() const;
-    bool hasSelectedDestination() const;
+    QString noticeTitle() const { return m_notice ? m_notice->title : QString(); }
+    QString noticeMessage() const { return m_notice ? m_notice->message : QString(); }
+    int jobCount() const { return int(m_selection.entries().size()); }
+    int selectedJobCount() const { return int(m_selection.selectedCount()); }
+    QString singleSelectedJobIdentifier() const { return m_selection.singleSelectedIdentifier(); }
+    bool hasSelectedDestination() const { return m_selection.destination().has_value(); }
     QString selectedDestinationName() const;
-    QString sourcePrinterNamesText() const;
-    int destinationCount() const;
-    JobListModel *jobModel() const;
-    PrinterListModel *destinationModel() const;
+    QString sourcePrinterNamesText() const { return m_selection.sourceNamesText(); }
+    int destinationCount() const { return int(m_selection.destinationCount()); }
+    JobListModel *jobModel() const { return m_jobModel; }
+    PrinterListModel *destinationModel() const { return m_destinationModel; }
 
 Q_SIGNALS:
     void changed();
@@ -128,13 +129,11 @@ private:
     // Lets tests and benchmarks reach the private steps directly.
     friend struct PrintJobsViewModelTestAccess;
 
-    struct RefreshRun;
-    struct MoveRun;
+    // Each stores what a finished workflow leaves, write by write.
+    void apply(const ReloadOutcome &outcome);
+    void apply(const MoveOutcome &outcome);
 
-    static void trackMove(const QFuture<void> &move);
-
-    void setJobs(const QList<PrintJob> &jobs);
-    void setPrinters(const QList<Printer> &printers);
+    void setLists(const QList<PrintJob> &jobs, const QList<Printer> &printers);
     void setSelectedJobIDs(QSet<QString> identifiers);
     void setLoading(bool loading);
     void setMoving(bool moving);
@@ -146,29 +145,11 @@ private:
     // Turns an error into the pending notice.
     void present(const WorkflowError &error, const QString &title);
 
-    // Canonical source queue names of the selected jobs.
-    QSet<QString> selectedSourceKeys() const;
-    // Index into m_printers of the chosen destination, or -1.
-    qsizetype selectedDestinationIndex() const;
-    void updateSelectionFlags();
-    void syncJobModel();
-    void syncDestinationModel();
+    // Ends every write: the row models catch up, then changed().
+    void written();
 
     CUPSService m_service;
-    QList<PrintJob> m_jobs;
-    // Canonical forms, computed once per reload: selection and filtering
-    // compare them instead of normalising on every read.
-    QList<QString> m_jobKeys;
-    QList<QString> m_jobSourceKeys;
-    QList<Printer> m_printers;
-    QList<QString> m_printerKeys;
-    // Canonical identifiers, so that a job listed in another normalisation
-    // stays the same job.
-    QSet<QString> m_selectedJobIDs;
-    // Per job of m_jobs: selected or not. Kept with every write of the jobs or
-    // the selection, so that derived values need no hashing per read.
-    QList<bool> m_jobSelected;
-    std::optional<QString> m_selectedDestinationID;
+    JobSelection m_selection;
     bool m_isLoading = false;
     bool m_isMoving = false;
     bool m_isShowingMoveConfirmation = false;

@@ -16,7 +16,7 @@ int PrinterListModel::count() const
 
 const Printer &PrinterListModel::printerAt(int row) const
 {
-    return m_rows.at(row).printer;
+    return m_rows.at(row).queue.printer;
 }
 
 QVariant PrinterListModel::data(const QModelIndex &index, int role) const
@@ -27,7 +27,7 @@ QVariant PrinterListModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case NameRole:
-        return row.printer.name;
+        return row.queue.printer.name;
     case IsSelectedRole:
         return row.isSelected;
     default:
@@ -43,14 +43,12 @@ QHash<int, QByteArray> PrinterListModel::roleNames() const
     };
 }
 
-void PrinterListModel::update(const QList<Printer> &printers, const QList<QString> &keys,
-                              const std::optional<QString> &selectedKey)
+void PrinterListModel::update(const QList<PrinterEntry> &queues, const std::optional<QString> &selectedKey)
 {
-    Q_ASSERT(printers.size() == keys.size());
     QList<Row> rows;
-    rows.reserve(printers.size());
-    for (qsizetype i = 0; i < printers.size(); ++i)
-        rows.append(Row {printers.at(i), keys.at(i), selectedKey && *selectedKey == keys.at(i)});
+    rows.reserve(queues.size());
+    for (const PrinterEntry &queue : queues)
+        rows.append(Row {queue, selectedKey && *selectedKey == queue.key});
 
     struct Notifier
     {

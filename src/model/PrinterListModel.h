@@ -1,8 +1,7 @@
 #pragma once
 
 #include "IdentityRows.h"
-
-#include <Printer.h>
+#include "PrinterEntry.h"
 
 #include <QAbstractListModel>
 #include <QtQml/qqmlregistration.h>
@@ -36,9 +35,8 @@ public:
     int count() const;
     const Printer &printerAt(int row) const;
 
-    // Shows `printers`; `keys` holds the canonical name of each, and the one
-    // whose key equals `selectedKey` is marked.
-    void update(const QList<Printer> &printers, const QList<QString> &keys, const std::optional<QString> &selectedKey);
+    // Shows `queues`; the one whose key equals `selectedKey` is marked.
+    void update(const QList<PrinterEntry> &queues, const std::optional<QString> &selectedKey);
 
 Q_SIGNALS:
     void countChanged();
@@ -46,16 +44,17 @@ Q_SIGNALS:
 private:
     struct Row
     {
-        Printer printer;
-        QString identity;
+        PrinterEntry queue;
         bool isSelected = false;
-
-        const QString &key() const { return identity; }
-        friend bool operator==(const Row &lhs, const Row &rhs)
+    };
+    struct RowTraits
+    {
+        static const QString &key(const Row &row) { return row.queue.key; }
+        static bool sameContent(const Row &lhs, const Row &rhs)
         {
-            return lhs.isSelected == rhs.isSelected && lhs.printer.name == rhs.printer.name;
+            return lhs.isSelected == rhs.isSelected && lhs.queue.printer.name == rhs.queue.printer.name;
         }
     };
 
-    IdentityRows<Row> m_rows;
+    IdentityRows<Row, RowTraits> m_rows;
 };

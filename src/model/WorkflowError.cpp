@@ -1,6 +1,6 @@
 #include "WorkflowError.h"
 
-using namespace Qt::StringLiterals;
+#include "ModelTexts.h"
 
 WorkflowError::WorkflowError(const CUPSServiceError &error)
     : m_serviceError(error)
@@ -17,7 +17,7 @@ QString WorkflowError::description() const
 {
     if (m_serviceError)
         return m_serviceError->errorDescription();
-    const QString generic = u"Der Vorgang konnte nicht abgeschlossen werden."_s;
+    const QString generic = ModelTexts::unexpectedFailure();
     // Whatever the detail holds, the description stays on one line.
     const QString detail = m_detail.simplified();
     return detail.isEmpty() ? generic : generic + u' ' + detail;

@@ -11,8 +11,7 @@ struct PrintJobsViewModelTestAccess
     // What a successful reload stores before it trims the selection.
     static void load(PrintJobsViewModel &model, const QList<PrintJob> &jobs, const QList<Printer> &printers)
     {
-        model.setJobs(jobs);
-        model.setPrinters(printers);
+        model.setLists(jobs, printers);
     }
     static void setSelectedJobIDs(PrintJobsViewModel &model, const QSet<QString> &identifiers)
     {

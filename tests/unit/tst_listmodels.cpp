@@ -6,6 +6,7 @@
 #include <PrintJobsViewModel.h>
 #include <PrintJobsViewModelTestAccess.h>
 #include <PrinterListModel.h>
+#include <TestRecords.h>
 
 #include <QAbstractItemModelTester>
 #include <QQmlComponent>
@@ -27,22 +28,23 @@ namespace {
 // "A-1" is a job without title; "A-1=Bericht" has the title Bericht.
 PrintJob jobFromText(const QString &text)
 {
-    const QString identifier = text.section(u'=', 0, 0);
-    PrintJob job {identifier, identifier.section(u'-', 0, -2), std::nullopt, std::nullopt};
+    std::optional<QString> title;
     if (text.contains(u'='))
-        job.title = text.section(u'=', 1);
-    return job;
+        title = text.section(u'=', 1);
+    return TestRecords::job(text.section(u'=', 0, 0), std::nullopt, title);
+}
+
+JobEntry entry(const PrintJob &job, bool selected = false)
+{
+    return JobEntry {job, job.identifier, job.sourcePrinterName, selected};
 }
 
 void show(JobListModel &model, const QStringList &rows)
 {
-    QList<PrintJob> jobs;
-    QList<QString> keys;
-    for (const QString &row : rows) {
-        jobs.append(jobFromText(row));
-        keys.append(jobs.last().identifier);
-    }
-    model.update(jobs, keys, {});
+    QList<JobEntry> entries;
+    for (const QString &row : rows)
+        entries.append(entry(jobFromText(row)));
+    model.update(entries);
 }
 
 QStringList rows(const JobListModel &model)
@@ -189,7 +191,7 @@ private Q_SLOTS:
         QFETCH(QString, description);
 
         JobListModel model;
-        model.update({job}, {job.identifier}, {job.identifier});
+        model.update({entry(job, true)});
         const QModelIndex index = model.index(0);
         QCOMPARE(index.data(JobListModel::IdentifierRole).toString(), job.identifier);
         QCOMPARE(index.data(JobListModel::DisplayTitleRole).toString(), displayTitle);
@@ -206,8 +208,8 @@ private Q_SLOTS:
         QAbstractItemModelTester jobTester(model.jobModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
         QAbstractItemModelTester printerTester(model.destinationModel(),
                                                QAbstractItemModelTester::FailureReportingMode::Fatal);
-        PrintJobsViewModelTestAccess::load(model, {jobFromText(u"A-1"_s), jobFromText(u"B-2"_s), jobFromText(u"C-3"_s)},
-                                           {Printer {u"A"_s}, Printer {u"B"_s}, Printer {u"C"_s}, Printer {u"D"_s}});
+        PrintJobsViewModelTestAccess::load(model, TestRecords::jobs({u"A-1"_s, u"B-2"_s, u"C-3"_s}),
+                                           TestRecords::printers({u"A"_s, u"B"_s, u"C"_s, u"D"_s}));
 
         const ChangeLog jobs(model.jobModel());
         const ChangeLog printers(model.destinationModel());
@@ -301,7 +303,7 @@ private Q_SLOTS:
         PrintJobsViewModelTestAccess::load(*model,
                                            {PrintJob {u"A-1"_s, u"A"_s, u"anna"_s, u"Bericht"_s},
                                             PrintJob {u"B-2"_s, u"B"_s, std::nullopt, std::nullopt}},
-                                           {Printer {u"A"_s}, Printer {u"C"_s}});
+                                           TestRecords::printers({u"A"_s, u"C"_s}));
         model->toggleJobSelectionAt(1);
         model->chooseDestinationAt(1);
         root->setProperty("jobs", QStringList());

@@ -1,9 +1,12 @@
 // The window model: selection rules, notices, and the reload and move
 // workflows against fake lpstat and lpmove scripts that log every call.
 
+#include <ExitPolicy.h>
 #include <FakeCupsTools.h>
 #include <PrintJobsViewModel.h>
 #include <PrintJobsViewModelTestAccess.h>
+#include <SelectionSteps.h>
+#include <TestFutures.h>
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -15,52 +18,13 @@
 Q_DECLARE_METATYPE(WorkflowError)
 
 using namespace Qt::StringLiterals;
+using namespace TestRecords;
+using SelectionSteps::baseJobs;
+using SelectionSteps::basePrinters;
+using SelectionSteps::sorted;
+using TestFutures::finishes;
 
 namespace {
-
-PrintJob makeJob(const QString &identifier)
-{
-    return PrintJob {identifier, identifier.first(identifier.lastIndexOf(u'-')), std::nullopt, std::nullopt};
-}
-
-QList<PrintJob> makeJobs(const QStringList &identifiers)
-{
-    QList<PrintJob> jobs;
-    for (const QString &identifier : identifiers)
-        jobs.append(makeJob(identifier));
-    return jobs;
-}
-
-QList<Printer> makePrinters(const QStringList &names)
-{
-    QList<Printer> printers;
-    for (const QString &name : names)
-        printers.append(Printer {name});
-    return printers;
-}
-
-QStringList identifiers(const QList<PrintJob> &jobs)
-{
-    QStringList result;
-    for (const PrintJob &job : jobs)
-        result.append(job.identifier);
-    return result;
-}
-
-QStringList names(const QList<Printer> &printers)
-{
-    QStringList result;
-    for (const Printer &printer : printers)
-        result.append(printer.name);
-    return result;
-}
-
-QStringList sorted(const QSet<QString> &set)
-{
-    QStringList list = set.values();
-    list.sort();
-    return list;
-}
 
 QStringList arguments(const QList<FakeCupsTools::Call> &calls)
 {
@@ -70,31 +34,12 @@ QStringList arguments(const QList<FakeCupsTools::Call> &calls)
     return result;
 }
 
-// Workflows continue on the UI thread, so a test waits by running the event loop.
-[[nodiscard]] bool finishes(const QFuture<void> &future, int timeoutMs = 20'000)
-{
-    return QTest::qWaitFor([&future] { return future.isFinished(); }, timeoutMs);
-}
-
-// Applies steps such as "toggle A-1" and "dest C" to the model.
 void apply(PrintJobsViewModel &model, const QStringList &steps)
 {
-    for (const QString &step : steps) {
-        const QString argument = step.section(u' ', 1);
-        if (step.startsWith(u"toggle "_s)) {
-            const auto listed = std::find_if(model.jobs().cbegin(), model.jobs().cend(),
-                                             [&argument](const PrintJob &job) { return job.identifier == argument; });
-            model.toggleJobSelection(listed != model.jobs().cend() ? *listed : makeJob(argument));
-        } else if (step.startsWith(u"dest "_s)) {
-            model.setSelectedDestinationID(argument);
-        } else {
-            qFatal("unknown step %s", qPrintable(step));
-        }
-    }
+    SelectionSteps::apply(
+        model.jobs(), steps, [&model](const PrintJob &job) { model.toggleJobSelection(job); },
+        [&model](const QString &name) { model.setSelectedDestinationID(name); });
 }
-
-const QStringList baseJobs {u"A-1"_s, u"A-2"_s, u"B-3"_s, u"C-4"_s, u"Bu\u0308ro-5"_s};
-const QStringList basePrinters {u"A"_s, u"B"_s, u"B\u00fcro"_s, u"C"_s, u"D"_s};
 
 QString lpmoveFailure(const QString &identifier)
 {
@@ -137,65 +82,6 @@ private Q_SLOTS:
         QCOMPARE(model.confirmationMessage(), QString());
     }
 
-    void selectionRules_data()
-    {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QStringList>("selectedJobs");
-        QTest::addColumn<QString>("destinationID");
-        QTest::addColumn<QString>("destination");
-        QTest::addColumn<QStringList>("destinations");
-        QTest::addColumn<bool>("canRequestMove");
-
-        const QString none;
-        QTest::newRow("nothing selected offers every queue")
-            << QStringList() << QStringList() << none << none << basePrinters << false;
-        QTest::newRow("jobs of two queues hide both, order kept")
-            << QStringList {u"toggle B-3"_s, u"toggle A-1"_s} << QStringList {u"A-1"_s, u"B-3"_s} << none << none
-            << QStringList {u"B\u00fcro"_s, u"C"_s, u"D"_s} << false;
-        QTest::newRow("job and other queue may move")
-            << QStringList {u"toggle A-1"_s, u"dest C"_s} << QStringList {u"A-1"_s} << u"C"_s << u"C"_s
-            << QStringList {u"B"_s, u"B\u00fcro"_s, u"C"_s, u"D"_s} << true;
-        QTest::newRow("selecting a job of the destination drops it")
-            << QStringList {u"dest C"_s, u"toggle C-4"_s} << QStringList {u"C-4"_s} << none << none
-            << QStringList {u"A"_s, u"B"_s, u"B\u00fcro"_s, u"D"_s} << false;
-        QTest::newRow("a canonically equal source name drops it too")
-            << QStringList {u"dest B\u00fcro"_s, u"toggle Bu\u0308ro-5"_s} << QStringList {u"Bu\u0308ro-5"_s} << none
-            << none << QStringList {u"A"_s, u"B"_s, u"C"_s, u"D"_s} << false;
-        QTest::newRow("deselecting the only job keeps the destination")
-            << QStringList {u"toggle A-1"_s, u"dest C"_s, u"toggle A-1"_s} << QStringList() << u"C"_s << u"C"_s
-            << basePrinters << false;
-        QTest::newRow("a job of another queue keeps the destination")
-            << QStringList {u"toggle A-1"_s, u"dest C"_s, u"toggle B-3"_s} << QStringList {u"A-1"_s, u"B-3"_s} << u"C"_s
-            << u"C"_s << QStringList {u"B\u00fcro"_s, u"C"_s, u"D"_s} << true;
-        QTest::newRow("a name that matches no queue is no destination")
-            << QStringList {u"toggle A-1"_s, u"dest Z"_s} << QStringList {u"A-1"_s} << u"Z"_s << none
-            << QStringList {u"B"_s, u"B\u00fcro"_s, u"C"_s, u"D"_s} << false;
-        QTest::newRow("a selected job that is not listed selects nothing")
-            << QStringList {u"toggle X-9"_s, u"dest C"_s} << QStringList() << u"C"_s << u"C"_s << basePrinters << false;
-    }
-
-    void selectionRules()
-    {
-        QFETCH(QStringList, steps);
-        QFETCH(QStringList, selectedJobs);
-        QFETCH(QString, destinationID);
-        QFETCH(QString, destination);
-        QFETCH(QStringList, destinations);
-        QFETCH(bool, canRequestMove);
-
-        PrintJobsViewModel model;
-        PrintJobsViewModelTestAccess::load(model, makeJobs(baseJobs), makePrinters(basePrinters));
-        apply(model, steps);
-
-        QCOMPARE(identifiers(model.selectedJobs()), selectedJobs);
-        QCOMPARE(model.selectedDestinationID().value_or(QString()), destinationID);
-        QCOMPARE(model.selectedDestination() ? model.selectedDestination()->name : QString(), destination);
-        QCOMPARE(names(model.destinationPrinters()), destinations);
-        QCOMPARE(model.canRequestMove(), canRequestMove);
-        QCOMPARE(model.destinationCount(), destinations.size());
-        QCOMPARE(model.selectedJobCount(), selectedJobs.size());
-    }
-
     void busyModelMayNotRequestMove_data()
     {
         QTest::addColumn<bool>("loading");
@@ -209,7 +95,7 @@ private Q_SLOTS:
         QFETCH(bool, loading);
         QFETCH(bool, moving);
         PrintJobsViewModel model;
-        PrintJobsViewModelTestAccess::load(model, makeJobs(baseJobs), makePrinters(basePrinters));
+        PrintJobsViewModelTestAccess::load(model, jobs(baseJobs), printers(basePrinters));
         apply(model, {u"toggle A-1"_s, u"dest C"_s});
         QVERIFY(model.canRequestMove());
         PrintJobsViewModelTestAccess::setLoading(model, loading);
@@ -224,51 +110,10 @@ private Q_SLOTS:
         QCOMPARE(model.selectedDestinationID(), u"C"_s);
     }
 
-    void selectionTrimmedAfterReload_data()
-    {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QStringList>("reloadedJobs");
-        QTest::addColumn<QStringList>("reloadedPrinters");
-        QTest::addColumn<QStringList>("selectedJobs");
-        QTest::addColumn<QString>("destinationID");
-
-        QTest::newRow("listed job and destination stay") << QStringList {u"toggle A-1"_s, u"dest C"_s} << baseJobs
-                                                         << basePrinters << QStringList {u"A-1"_s} << u"C"_s;
-        QTest::newRow("vanished job is deselected")
-            << QStringList {u"toggle A-1"_s, u"toggle B-3"_s, u"dest C"_s} << QStringList {u"A-1"_s, u"C-4"_s}
-            << basePrinters << QStringList {u"A-1"_s} << u"C"_s;
-        QTest::newRow("vanished destination is cleared")
-            << QStringList {u"toggle A-1"_s, u"dest D"_s} << baseJobs << QStringList {u"A"_s, u"C"_s}
-            << QStringList {u"A-1"_s} << QString();
-        QTest::newRow("an unknown destination is cleared")
-            << QStringList {u"dest Z"_s} << baseJobs << basePrinters << QStringList() << QString();
-        QTest::newRow("moved jobs under new identifiers: destination stays")
-            << QStringList {u"toggle A-1"_s, u"toggle A-2"_s, u"dest C"_s} << QStringList {u"B-3"_s, u"C-6"_s, u"C-7"_s}
-            << basePrinters << QStringList() << u"C"_s;
-    }
-
-    void selectionTrimmedAfterReload()
-    {
-        QFETCH(QStringList, steps);
-        QFETCH(QStringList, reloadedJobs);
-        QFETCH(QStringList, reloadedPrinters);
-        QFETCH(QStringList, selectedJobs);
-        QFETCH(QString, destinationID);
-
-        PrintJobsViewModel model;
-        PrintJobsViewModelTestAccess::load(model, makeJobs(baseJobs), makePrinters(basePrinters));
-        apply(model, steps);
-        PrintJobsViewModelTestAccess::load(model, makeJobs(reloadedJobs), makePrinters(reloadedPrinters));
-        PrintJobsViewModelTestAccess::retainValidSelections(model);
-
-        QCOMPARE(sorted(model.selectedJobIDs()), selectedJobs);
-        QCOMPARE(model.selectedDestinationID().value_or(QString()), destinationID);
-    }
-
     void everyWriteSignalsOnceAfterStoring()
     {
         PrintJobsViewModel model;
-        PrintJobsViewModelTestAccess::load(model, makeJobs(baseJobs), makePrinters(basePrinters));
+        PrintJobsViewModelTestAccess::load(model, jobs(baseJobs), printers(basePrinters));
         apply(model, {u"dest C"_s});
 
         QStringList seen;
@@ -277,8 +122,8 @@ private Q_SLOTS:
         model.setSelectedDestinationID(u"C"_s); // equal value
         model.setShowingMoveConfirmation(false); // equal value
         model.dismissNotice(); // none already
-        model.toggleJobSelection(makeJob(u"A-1"_s));
-        model.toggleJobSelection(makeJob(u"C-4"_s)); // drops the destination: two writes
+        model.toggleJobSelection(job(u"A-1"_s));
+        model.toggleJobSelection(job(u"C-4"_s)); // drops the destination: two writes
         model.setSelectedDestinationIDText(u"D"_s);
         QCOMPARE(seen, (QStringList {u"C"_s, u"C"_s, u"C"_s, u"C"_s, u"C"_s, u"-"_s, u"D"_s}));
 
@@ -311,19 +156,9 @@ private Q_SLOTS:
         QFETCH(QStringList, steps);
         QFETCH(QString, message);
         PrintJobsViewModel model;
-        PrintJobsViewModelTestAccess::load(model, makeJobs(baseJobs), makePrinters(basePrinters));
+        PrintJobsViewModelTestAccess::load(model, jobs(baseJobs), printers(basePrinters));
         apply(model, steps);
         QCOMPARE(model.confirmationMessage(), message);
-    }
-
-    void sourceNamesSortByCodePoint()
-    {
-        PrintJobsViewModel model;
-        PrintJobsViewModelTestAccess::load(model, makeJobs({u"b-1"_s, u"B-2"_s, u"\U0001F5A8-3"_s, u"\uFB01-4"_s}),
-                                           makePrinters({u"C"_s}));
-        apply(model, {u"toggle b-1"_s, u"toggle B-2"_s, u"toggle \U0001F5A8-3"_s, u"toggle \uFB01-4"_s});
-        // Upper case first; a name outside the BMP after U+FB01, not among the surrogates.
-        QCOMPARE(model.sourcePrinterNamesText(), u"B, b, \uFB01, \U0001F5A8"_s);
     }
 
     void noticeFromError_data()
@@ -704,7 +539,7 @@ private Q_SLOTS:
         model.reset();
 
         // What the application waits for before it quits.
-        const QFuture<void> all = PrintJobsViewModel::whenAllMovesFinished();
+        const QFuture<void> all = ExitPolicy::whenMovesFinished();
         QVERIFY(!all.isFinished());
         QVERIFY(finishes(all));
         QVERIFY(move.isFinished());

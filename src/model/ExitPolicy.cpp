@@ -1,0 +1,43 @@
+#include "ExitPolicy.h"
+
+#include <CUPSService.h>
+
+#include <QCoreApplication>
+#include <QList>
+#include <QTimer>
+
+namespace {
+
+QList<QFuture<void>> &runningMoves()
+{
+    static QList<QFuture<void>> moves;
+    moves.removeIf([](const QFuture<void> &move) { return move.isFinished(); });
+    return moves;
+}
+
+} // namespace
+
+void ExitPolicy::trackMove(const QFuture<void> &move)
+{
+    runningMoves().append(move);
+}
+
+QFuture<void> ExitPolicy::whenMovesFinished()
+{
+    QList<QFuture<void>> moves = runningMoves();
+    if (moves.isEmpty())
+        return QtFuture::makeReadyFuture();
+    return QtFuture::whenAll(moves.begin(), moves.end()).then([](const QList<QFuture<void>> &) {});
+}
+
+void ExitPolicy::lastWindowClosed()
+{
+    QCoreApplication *app = QCoreApplication::instance();
+    whenMovesFinished().then(app, [] { QCoreApplication::quit(); });
+    QTimer::singleShot(moveGrace, app, [] { QCoreApplication::quit(); });
+}
+
+void ExitPolicy::eventLoopEnded()
+{
+    CUPSService::abandonPendingRuns();
+}

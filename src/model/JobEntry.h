@@ -1,0 +1,30 @@
+#pragma once
+
+#include <PrintJob.h>
+
+#include <QString>
+
+// One listed job as the window keeps it: the record, its canonical forms
+// (computed once per reload, so that selecting and filtering compare them
+// instead of normalising on every read) and whether it is selected. The job
+// pane's rows are these entries.
+struct JobEntry
+{
+    PrintJob job;
+    // Canonical identifier: a job listed in another normalisation stays the same job.
+    QString key;
+    // Canonical source queue name.
+    QString sourceKey;
+    bool selected = false;
+
+    // Same text as shown, exactly; canonical equality would hide a re-encoded
+    // name from the view.
+    bool showsSameAs(const JobEntry &other) const
+    {
+        return selected == other.selected && job.identifier == other.job.identifier
+            && job.sourcePrinterName == other.job.sourcePrinterName && job.owner == other.job.owner
+            && job.title == other.job.title;
+    }
+};
+
+Q_DECLARE_TYPEINFO(JobEntry, Q_RELOCATABLE_TYPE);

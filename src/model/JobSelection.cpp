@@ -1,0 +1,292 @@
+#include "JobSelection.h"
+
+#include <TextRules.h>
+
+#include <QStringList>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Plain text order: Unicode scalar values. UTF-16 code units compare the
+// same way except that a surrogate (a character beyond U+FFFF) must sort after
+// U+E000..U+FFFF, so those two ranges swap places at the first difference.
+bool codePointLess(QStringView lhs, QStringView rhs)
+{
+    const auto rank = [](char16_t unit) -> char16_t {
+        if (unit >= 0xE000)
+            return unit - 0x800;
+        if (unit >= 0xD800)
+            return unit + 0x2000;
+        return unit;
+    };
+    const qsizetype common = std::min(lhs.size(), rhs.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        if (lhs[i] != rhs[i])
+            return rank(lhs[i].unicode()) < rank(rhs[i].unicode());
+    }
+    return lhs.size() < rhs.size();
+}
+
+void notify(const JobSelection::Written &written)
+{
+    if (written)
+        written();
+}
+
+} // namespace
+
+// Writes.
+
+void JobSelection::setLists(const QList<PrintJob> &jobs, const QList<Printer> &printers)
+{
+    m_printers.clear();
+    m_printers.reserve(printers.size());
+    for (const Printer &printer : printers)
+        m_printers.append(PrinterEntry {printer, TextRules::canonical(printer.name)});
+    findDestination();
+
+    m_jobs.clear();
+    m_jobs.reserve(jobs.size());
+    for (const PrintJob &job : jobs) {
+        QString key = TextRules::canonical(job.identifier);
+        const bool selected = m_selectedKeys.contains(key);
+        m_jobs.append(JobEntry {job, std::move(key), TextRules::canonical(job.sourcePrinterName), selected});
+    }
+    m_changes |= Listing | Destinations;
+    recount();
+}
+
+void JobSelection::setSelectedKeys(QSet<QString> keys)
+{
+    m_selectedKeys = std::move(keys);
+    for (JobEntry &entry : m_jobs) {
+        const bool selected = m_selectedKeys.contains(entry.key);
+        if (entry.selected != selected) {
+            entry.selected = selected;
+            m_changes |= Marks;
+        }
+    }
+    recount();
+}
+
+void JobSelection::setDestinationID(const std::optional<QString> &name)
+{
+    m_destinationID = name;
+    findDestination();
+}
+
+// Selection rules.
+
+void JobSelection::toggle(const PrintJob &job, const Written &written)
+{
+    const QString key = TextRules::canonical(job.identifier);
+    const bool selected = !m_selectedKeys.remove(key);
+    if (selected)
+        m_selectedKeys.insert(key);
+
+    // Only the entries of this job change, and the offered queues only when a
+    // source queue gains its first or loses its last selected job.
+    bool sourcesChanged = false;
+    for (JobEntry &entry : m_jobs) {
+        if (entry.key != key || entry.selected == selected)
+            continue;
+        entry.selected = selected;
+        m_changes |= Marks;
+        if (selected) {
+            m_selectedCount += 1;
+            sourcesChanged |= m_selectedPerSource[entry.sourceKey]++ == 0;
+        } else {
+            m_selectedCount -= 1;
+            const auto count = m_selectedPerSource.find(entry.sourceKey);
+            if (--*count == 0) {
+                m_selectedPerSource.erase(count);
+                sourcesChanged = true;
+            }
+        }
+    }
+    if (sourcesChanged)
+        offerDestinations();
+    notify(written);
+
+    if (destinationIsSource()) {
+        setDestinationID(std::nullopt);
+        notify(written);
+    }
+}
+
+void JobSelection::retainListed(const Written &written)
+{
+    // The entries' flags already say which selected identifiers are listed:
+    // the trimmed set is theirs, and no flag changes.
+    QSet<QString> listed;
+    listed.reserve(m_selectedCount);
+    for (const JobEntry &entry : std::as_const(m_jobs)) {
+        if (entry.selected)
+            listed.insert(entry.key);
+    }
+    m_selectedKeys = std::move(listed);
+    notify(written);
+
+    if (m_destinationIndex < 0 || destinationIsSource()) {
+        setDestinationID(std::nullopt);
+        notify(written);
+    }
+}
+
+// Stored values.
+
+QList<PrintJob> JobSelection::jobs() const
+{
+    QList<PrintJob> jobs;
+    jobs.reserve(m_jobs.size());
+    for (const JobEntry &entry : m_jobs)
+        jobs.append(entry.job);
+    return jobs;
+}
+
+QList<Printer> JobSelection::printers() const
+{
+    QList<Printer> printers;
+    printers.reserve(m_printers.size());
+    for (const PrinterEntry &entry : m_printers)
+        printers.append(entry.printer);
+    return printers;
+}
+
+// Derived values.
+
+QList<PrintJob> JobSelection::selectedJobs() const
+{
+    QList<PrintJob> selected;
+    if (m_selectedCount == 0)
+        return selected;
+    selected.reserve(m_selectedCount);
+    for (const JobEntry &entry : m_jobs) {
+        if (entry.selected)
+            selected.append(entry.job);
+    }
+    return selected;
+}
+
+QString JobSelection::singleSelectedIdentifier() const
+{
+    if (m_selectedCount != 1)
+        return {};
+    const auto found
+        = std::find_if(m_jobs.cbegin(), m_jobs.cend(), [](const JobEntry &entry) { return entry.selected; });
+    return found->job.identifier;
+}
+
+QSet<QString> JobSelection::selectedSourceNames() const
+{
+    QSet<QString> names;
+    QSet<QString> seen;
+    if (m_selectedCount == 0)
+        return names;
+    for (const JobEntry &entry : m_jobs) {
+        if (!entry.selected || seen.contains(entry.sourceKey))
+            continue;
+        seen.insert(entry.sourceKey);
+        names.insert(entry.job.sourcePrinterName);
+    }
+    return names;
+}
+
+QString JobSelection::sourceNamesText() const
+{
+    QList<std::pair<QString, QString>> names; // canonical form, as listed
+    for (const QString &name : selectedSourceNames())
+        names.append({TextRules::canonical(name), name});
+    std::sort(names.begin(), names.end(),
+              [](const auto &lhs, const auto &rhs) { return codePointLess(lhs.first, rhs.first); });
+    QStringList listed;
+    listed.reserve(names.size());
+    for (const auto &[canonical, name] : std::as_const(names))
+        listed.append(name);
+    return listed.join(u", "_s);
+}
+
+QList<Printer> JobSelection::destinations() const
+{
+    QList<Printer> destinations;
+    destinations.reserve(m_destinationRows.size());
+    for (const qsizetype row : m_destinationRows)
+        destinations.append(m_printers.at(row).printer);
+    return destinations;
+}
+
+QList<PrinterEntry> JobSelection::destinationEntries() const
+{
+    QList<PrinterEntry> entries;
+    entries.reserve(m_destinationRows.size());
+    for (const qsizetype row : m_destinationRows)
+        entries.append(m_printers.at(row));
+    return entries;
+}
+
+std::optional<Printer> JobSelection::destination() const
+{
+    if (m_destinationIndex < 0)
+        return std::nullopt;
+    return m_printers.at(m_destinationIndex).printer;
+}
+
+bool JobSelection::canMove() const
+{
+    return m_selectedCount > 0 && m_destinationIndex >= 0 && !destinationIsSource();
+}
+
+// Upkeep.
+
+bool JobSelection::destinationIsSource() const
+{
+    return m_destinationIndex >= 0 && m_selectedPerSource.contains(m_printers.at(m_destinationIndex).key);
+}
+
+void JobSelection::recount()
+{
+    m_selectedPerSource.clear();
+    m_selectedCount = 0;
+    for (const JobEntry &entry : std::as_const(m_jobs)) {
+        if (entry.selected) {
+            ++m_selectedPerSource[entry.sourceKey];
+            ++m_selectedCount;
+        }
+    }
+    offerDestinations();
+}
+
+void JobSelection::offerDestinations()
+{
+    QList<qsizetype> rows;
+    rows.reserve(m_printers.size());
+    for (qsizetype i = 0; i < m_printers.size(); ++i) {
+        if (!m_selectedPerSource.contains(m_printers.at(i).key))
+            rows.append(i);
+    }
+    if (rows != m_destinationRows) {
+        m_destinationRows = std::move(rows);
+        m_changes |= Destinations;
+    }
+}
+
+void JobSelection::findDestination()
+{
+    std::optional<QString> key;
+    if (m_destinationID)
+        key = TextRules::canonical(*m_destinationID);
+    qsizetype index = -1;
+    if (key) {
+        const auto found = std::find_if(m_printers.cbegin(), m_printers.cend(),
+                                        [&key](const PrinterEntry &entry) { return entry.key == *key; });
+        if (found != m_printers.cend())
+            index = found - m_printers.cbegin();
+    }
+    if (key != m_destinationKey)
+        m_changes |= Destinations;
+    m_destinationKey = std::move(key);
+    m_destinationIndex = index;
+}

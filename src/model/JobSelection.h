@@ -1,0 +1,110 @@
+#pragma once
+
+#include "JobEntry.h"
+#include "PrinterEntry.h"
+
+#include <QFlags>
+#include <QHash>
+#include <QList>
+#include <QSet>
+
+#include <functional>
+#include <optional>
+#include <utility>
+
+// The jobs and queues of the last reload, the user's selection and the chosen
+// destination, with every selection rule and every value derived from them.
+// A plain value without signals or threads.
+//
+// Identifiers and names compare by their canonical forms. What the derived
+// values need (the selected jobs per source queue, the offered destinations,
+// the chosen destination's place) is kept up to date by every write, so a
+// read costs no normalising and no search.
+class JobSelection
+{
+public:
+    // Called right after each write of an observable value is stored. A rule
+    // that writes twice (the selection, then the destination) calls it twice,
+    // so an observer sees the first write before the second happens.
+    using Written = std::function<void()>;
+
+    // What the row models show, changed since the last takeChanges().
+    enum Change {
+        Listing = 0x1, // the jobs were replaced
+        Marks = 0x2, // some job's selected flag changed
+        Destinations = 0x4, // the offered queues or the chosen one changed
+    };
+    Q_DECLARE_FLAGS(Changes, Change)
+
+    // Writes. The selection survives new lists as it is; retainListed()
+    // trims it.
+    void setLists(const QList<PrintJob> &jobs, const QList<Printer> &printers);
+    // Canonical identifiers.
+    void setSelectedKeys(QSet<QString> keys);
+    void setDestinationID(const std::optional<QString> &name);
+
+    // Flips the selection of `job`, which need not be listed. Then, when the
+    // chosen destination has become the source queue of a selected job, drops
+    // it; deselecting never drops it.
+    void toggle(const PrintJob &job, const Written &written = {});
+    // After a reload: keeps only listed jobs selected, then keeps the
+    // destination only when it is still offered (always a write otherwise,
+    // also when there was none).
+    void retainListed(const Written &written = {});
+
+    Changes takeChanges() { return std::exchange(m_changes, {}); }
+
+    // Stored values.
+    const QList<JobEntry> &entries() const { return m_jobs; }
+    QList<PrintJob> jobs() const;
+    QList<Printer> printers() const;
+    const QList<PrinterEntry> &printerEntries() const { return m_printers; }
+    // Canonical identifiers; may name jobs that are not listed.
+    const QSet<QString> &selectedKeys() const { return m_selectedKeys; }
+    const std::optional<QString> &destinationID() const { return m_destinationID; }
+
+    // Derived values.
+    // Listed and selected, in listing order.
+    QList<PrintJob> selectedJobs() const;
+    qsizetype selectedCount() const { return m_selectedCount; }
+    // The identifier when exactly one job is selected, else empty.
+    QString singleSelectedIdentifier() const;
+    // Canonically equal names count once; the first spelling stands for them.
+    QSet<QString> selectedSourceNames() const;
+    // The same, sorted by code point and joined by ", ".
+    QString sourceNamesText() const;
+    // The queues that may receive the selection: all when nothing is
+    // selected, else all but the selection's source queues; in listing order.
+    QList<Printer> destinations() const;
+    QList<PrinterEntry> destinationEntries() const;
+    qsizetype destinationCount() const { return m_destinationRows.size(); }
+    // The first listed queue named like the destination.
+    std::optional<Printer> destination() const;
+    // Canonical form of destinationID().
+    const std::optional<QString> &destinationKey() const { return m_destinationKey; }
+    // Jobs are selected, the destination is listed and is none of their
+    // source queues. Whether a workflow runs is not the selection's business.
+    bool canMove() const;
+
+private:
+    bool destinationIsSource() const;
+    // Rebuilds the per-source counts from the entries' flags.
+    void recount();
+    void offerDestinations();
+    void findDestination();
+
+    QList<JobEntry> m_jobs;
+    QList<PrinterEntry> m_printers;
+    QSet<QString> m_selectedKeys;
+    std::optional<QString> m_destinationID;
+
+    // Kept with every write.
+    QHash<QString, qsizetype> m_selectedPerSource; // canonical source name -> selected listed jobs
+    qsizetype m_selectedCount = 0;
+    QList<qsizetype> m_destinationRows; // into m_printers
+    std::optional<QString> m_destinationKey;
+    qsizetype m_destinationIndex = -1; // into m_printers
+    Changes m_changes;
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(JobSelection::Changes)

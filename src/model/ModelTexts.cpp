@@ -1,0 +1,83 @@
+#include "ModelTexts.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace ModelTexts {
+
+QString readyStatus()
+{
+    return u"Bereit zum Laden der CUPS-Aufträge."_s;
+}
+
+QString loadedStatus(qsizetype jobCount, qsizetype printerCount)
+{
+    if (jobCount == 0)
+        return u"Keine wartenden Druckaufträge gefunden."_s;
+    return QString::number(jobCount) + u" Auftrag bzw. Aufträge und "_s + QString::number(printerCount)
+        + u" Drucker geladen."_s;
+}
+
+QString loadFailedStatus()
+{
+    return u"CUPS-Daten konnten nicht geladen werden."_s;
+}
+
+QString loadFailedTitle()
+{
+    return u"CUPS nicht verfügbar"_s;
+}
+
+QString confirmation(const QList<PrintJob> &jobs, const QString &destinationName)
+{
+    const QString head = jobs.size() == 1 ? u"1 Druckauftrag"_s : QString::number(jobs.size()) + u" Druckaufträge"_s;
+    QStringList lines;
+    lines.reserve(jobs.size());
+    for (const PrintJob &job : jobs)
+        lines.append(u"• "_s + job.identifier + u"  ("_s + job.sourcePrinterName + u')');
+    return head + u" werden verschoben:\n\n"_s + lines.join(u'\n') + u"\n\nNach: "_s + destinationName
+        + u"\n\nPapierformat und Treiberoptionen können am Zieldrucker abweichen."_s;
+}
+
+AppNotice moveNotice(const MoveOutcome &outcome)
+{
+    const qsizetype moved = outcome.moved.size();
+    if (outcome.failures.isEmpty()) {
+        const QString title = moved == 1 ? u"Auftrag verschoben"_s : QString::number(moved) + u" Aufträge verschoben"_s;
+        return AppNotice::make(title,
+                               u"Alle ausgewählten Aufträge wurden an "_s + outcome.destination.name
+                                   + u" übergeben. Die Listen werden aktualisiert."_s);
+    }
+    const QString lead = moved == 0 ? u"Kein Auftrag konnte übergeben werden."_s
+                                    : QString::number(moved) + u" Auftrag bzw. Aufträge wurden übergeben."_s;
+    // The first three failures, each with its own error.
+    QStringList lines;
+    for (const auto &[job, error] : outcome.failures.first(std::min<qsizetype>(3, outcome.failures.size())))
+        lines.append(u"• "_s + job.identifier + u": "_s + error.description());
+    return AppNotice::make(u"Nicht alle Aufträge konnten verschoben werden"_s,
+                           lead + u"\n\nNicht verschoben:\n"_s + lines.join(u'\n')
+                               + u"\n\nDie Listen werden aktualisiert."_s);
+}
+
+QString moveStatus(const MoveOutcome &outcome)
+{
+    const QString moved = QString::number(outcome.moved.size());
+    if (outcome.failures.isEmpty())
+        return moved + u" Auftrag bzw. Aufträge wurden an CUPS übergeben."_s;
+    return moved + u" von "_s + QString::number(outcome.selectedCount) + u" Auftrag bzw. Aufträgen wurden übergeben."_s;
+}
+
+QString untitledJob()
+{
+    return u"Druckauftrag"_s;
+}
+
+QString unexpectedFailure()
+{
+    return u"Der Vorgang konnte nicht abgeschlossen werden."_s;
+}
+
+} // namespace ModelTexts

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "AppNotice.h"
+#include "MoveOutcome.h"
+
+#include <PrintJob.h>
+
+#include <QList>
+#include <QString>
+
+// Every text the window model writes for the user, in one place.
+namespace ModelTexts {
+
+QString readyStatus();
+QString loadedStatus(qsizetype jobCount, qsizetype printerCount);
+QString loadFailedStatus();
+QString loadFailedTitle();
+
+// The body of the move confirmation for these jobs (at least one).
+QString confirmation(const QList<PrintJob> &jobs, const QString &destinationName);
+
+// The notice and the status line a finished move leaves.
+AppNotice moveNotice(const MoveOutcome &outcome);
+QString moveStatus(const MoveOutcome &outcome);
+
+// A job row's title when the job has none.
+QString untitledJob();
+// The description of a failure that did not come from CUPS access.
+QString unexpectedFailure();
+
+} // namespace ModelTexts

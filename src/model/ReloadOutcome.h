@@ -1,0 +1,23 @@
+#pragma once
+
+#include "WorkflowError.h"
+
+#include <PrintJob.h>
+#include <Printer.h>
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// What one reload found, for the model to store.
+struct ReloadOutcome
+{
+    // Set when the reload failed; the lists are then empty.
+    std::optional<WorkflowError> error;
+    QList<PrintJob> jobs;
+    QList<Printer> printers;
+    QString lpmovePath;
+
+    static ReloadOutcome failed(const WorkflowError &error) { return ReloadOutcome {error, {}, {}, {}}; }
+};

@@ -1,0 +1,67 @@
+#include "ReloadWorkflow.h"
+
+#include "WhenFinished.h"
+
+#include <QPromise>
+
+#include <memory>
+
+namespace {
+
+// The state of one run, shared by its steps.
+struct Run
+{
+    CUPSService service;
+    QPointer<const QObject> requester;
+    QPromise<ReloadOutcome> promise;
+
+    void finish(ReloadOutcome outcome)
+    {
+        promise.addResult(std::move(outcome));
+        promise.finish();
+    }
+    void fail(const WorkflowError &error) { finish(ReloadOutcome::failed(error)); }
+};
+
+template<typename T> WorkflowError errorOf(const std::optional<CUPSResult<T>> &result)
+{
+    return result ? WorkflowError(result->error()) : WorkflowError::unexpected();
+}
+
+void list(const std::shared_ptr<Run> &run, const QString &lpmovePath)
+{
+    // Both listings run at once; the jobs are awaited first.
+    const QFuture<CUPSResult<QList<PrintJob>>> jobs = run->service.listJobs();
+    const QFuture<CUPSResult<QList<Printer>>> printers = run->service.listPrinters();
+    whenFinished(jobs, [run, printers, lpmovePath](const std::optional<CUPSResult<QList<PrintJob>>> &jobResult) {
+        if (!jobResult || !*jobResult) {
+            // The printer listing is already under way: let it end, then drop it.
+            whenFinished(printers, [run, error = errorOf(jobResult)](const auto &) { run->fail(error); });
+            return;
+        }
+        whenFinished(
+            printers,
+            [run, lpmovePath, jobList = **jobResult](const std::optional<CUPSResult<QList<Printer>>> &printerResult) {
+                if (!printerResult || !*printerResult)
+                    return run->fail(errorOf(printerResult));
+                run->finish(ReloadOutcome {std::nullopt, jobList, **printerResult, lpmovePath});
+            });
+    });
+}
+
+} // namespace
+
+QFuture<ReloadOutcome> ReloadWorkflow::run(const CUPSService &service, const QPointer<const QObject> &requester)
+{
+    auto run = std::make_shared<Run>(Run {service, requester, QPromise<ReloadOutcome>()});
+    run->promise.start();
+    QFuture<ReloadOutcome> outcome = run->promise.future();
+    whenFinished(service.preflight(), [run](const std::optional<CUPSResult<CUPSAvailability>> &availability) {
+        if (!run->requester)
+            return run->fail(WorkflowError::unexpected());
+        if (!availability || !*availability)
+            return run->fail(errorOf(availability));
+        list(run, (*availability)->lpmoveURL);
+    });
+    return outcome;
+}
