@@ -7,6 +7,7 @@
 #include <PrivateCupsServer.h>
 #include <TestFutures.h>
 #include <TestRecords.h>
+#include <TestTables.h>
 #include <ToolLocale.h>
 
 #include <QScopeGuard>
@@ -112,10 +113,8 @@ private Q_SLOTS:
 
     void printersAreSortedForTheUsersLocale_data()
     {
-        QTest::addColumn<QByteArray>("locale");
-        QTest::addColumn<QLocale>("userLocale");
-        QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<QString>("acceptingWord");
+        TestTables::addColumns<QByteArray, QLocale, QStringList, QString>("locale", "userLocale", "expected",
+                                                                          "acceptingWord");
         // lpstat -a prints "Übergabe" after "Zentrale" (it orders by bytes).
         QTest::newRow("English") << QByteArray("C") << QLocale(QLocale::English, QLocale::UnitedStates)
                                  << QStringList {u"Archiv"_s, u"Etage-2"_s, u"Laser"_s, u"Übergabe"_s, u"Zentrale"_s}

@@ -6,6 +6,7 @@
 #include <CUPSServiceTestAccess.h>
 #include <PrivateCupsServer.h>
 #include <TestFutures.h>
+#include <TestTables.h>
 #include <ToolLocale.h>
 
 #include <QTest>
@@ -118,9 +119,7 @@ private Q_SLOTS:
     // Last, as its later rows restart the scheduler without peer credentials.
     void refusedMoveIsAPermissionError_data()
     {
-        QTest::addColumn<QByteArray>("locale");
-        QTest::addColumn<bool>("peerCredentials");
-        QTest::addColumn<QString>("toolError");
+        TestTables::addColumns<QByteArray, bool, QString>("locale", "peerCredentials", "toolError");
         QTest::newRow("forbidden, English") << QByteArray("C") << true << u"lpmove: Forbidden"_s;
         QTest::newRow("forbidden, German") << QByteArray("de_DE.UTF-8") << true << u"lpmove: Verboten"_s;
         QTest::newRow("unauthorized, English") << QByteArray("C") << false << u"lpmove: Unauthorized"_s;

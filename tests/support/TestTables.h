@@ -6,6 +6,13 @@
 
 namespace TestTables {
 
+// Declares a table's columns in one go: addColumns<bool, QString>("choose", "busy").
+template<typename... Types, typename... Names> void addColumns(const Names &...names)
+{
+    static_assert(sizeof...(Types) == sizeof...(Names), "one name per column type");
+    (QTest::addColumn<Types>(names), ...);
+}
+
 // Two rows over one bool column, named for the false and the true case.
 inline void addBoolRows(const char *column, const char *whenFalse, const char *whenTrue)
 {

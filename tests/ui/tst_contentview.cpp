@@ -145,9 +145,7 @@ private Q_SLOTS:
 
     void summaryShowsThePlannedMoveOnceJobsAndDestinationAreChosen_data()
     {
-        QTest::addColumn<QList<int>>("jobRows");
-        QTest::addColumn<QString>("destination");
-        QTest::addColumn<QStringList>("expected");
+        TestTables::addColumns<QList<int>, QString, QStringList>("jobRows", "destination", "expected");
 
         const QString idleTitle = u"Bereit zum Verschieben"_s;
         QTest::newRow("nothing chosen") << QList<int> {} << QString() << QStringList {idleTitle};
@@ -192,11 +190,8 @@ private Q_SLOTS:
 
     void actionBarFollowsWhetherAMoveMayBeRequested_data()
     {
-        QTest::addColumn<bool>("choose");
-        QTest::addColumn<QString>("busy");
-        QTest::addColumn<QString>("headline");
-        QTest::addColumn<QString>("sentence");
-        QTest::addColumn<bool>("enabled");
+        TestTables::addColumns<bool, QString, QString, QString, bool>("choose", "busy", "headline", "sentence",
+                                                                      "enabled");
 
         const QString incomplete = u"Mindestens ein Auftrag und ein davon verschiedener Zieldrucker werden benötigt."_s;
         QTest::newRow("nothing chosen") << false << QString() << u"Auswahl vervollständigen"_s << incomplete << false;
@@ -279,11 +274,8 @@ private Q_SLOTS:
 
     void emptyStatesExplainWhatIsMissing_data()
     {
-        QTest::addColumn<QStringList>("queues");
-        QTest::addColumn<QStringList>("jobQueues");
-        QTest::addColumn<bool>("selectFirstJob");
-        QTest::addColumn<QStringList>("jobPaneTexts");
-        QTest::addColumn<QStringList>("destinationPaneTexts");
+        TestTables::addColumns<QStringList, QStringList, bool, QStringList, QStringList>(
+            "queues", "jobQueues", "selectFirstJob", "jobPaneTexts", "destinationPaneTexts");
 
         const QStringList noJobs {u"Keine wartenden Aufträge"_s,
                                   u"Sobald CUPS einen Auftrag meldet, erscheint er hier."_s};

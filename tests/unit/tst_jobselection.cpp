@@ -3,6 +3,7 @@
 
 #include <JobSelection.h>
 #include <SelectionSteps.h>
+#include <TestTables.h>
 
 #include <QTest>
 
@@ -30,12 +31,8 @@ class JobSelectionTest : public QObject
 private Q_SLOTS:
     void selectionRules_data()
     {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QStringList>("selectedJobs");
-        QTest::addColumn<QString>("destinationID");
-        QTest::addColumn<QString>("destination");
-        QTest::addColumn<QStringList>("destinations");
-        QTest::addColumn<bool>("canRequestMove");
+        TestTables::addColumns<QStringList, QStringList, QString, QString, QStringList, bool>(
+            "steps", "selectedJobs", "destinationID", "destination", "destinations", "canRequestMove");
 
         const QString none;
         QTest::newRow("nothing selected offers every queue")
@@ -89,11 +86,8 @@ private Q_SLOTS:
 
     void selectionTrimmedAfterReload_data()
     {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QStringList>("reloadedJobs");
-        QTest::addColumn<QStringList>("reloadedPrinters");
-        QTest::addColumn<QStringList>("selectedJobs");
-        QTest::addColumn<QString>("destinationID");
+        TestTables::addColumns<QStringList, QStringList, QStringList, QStringList, QString>(
+            "steps", "reloadedJobs", "reloadedPrinters", "selectedJobs", "destinationID");
 
         QTest::newRow("listed job and destination stay") << QStringList {u"toggle A-1"_s, u"dest C"_s} << baseJobs
                                                          << basePrinters << QStringList {u"A-1"_s} << u"C"_s;

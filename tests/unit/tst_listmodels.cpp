@@ -7,6 +7,7 @@
 #include <PrintJobsViewModelTestAccess.h>
 #include <PrinterListModel.h>
 #include <TestRecords.h>
+#include <TestTables.h>
 
 #include <QAbstractItemModelTester>
 #include <QQmlComponent>
@@ -92,9 +93,7 @@ class ListModelsTest : public QObject
 private Q_SLOTS:
     void reloadDiffsByIdentity_data()
     {
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<QStringList>("after");
-        QTest::addColumn<QStringList>("changes");
+        TestTables::addColumns<QStringList, QStringList, QStringList>("before", "after", "changes");
 
         const QStringList abc {u"A-1"_s, u"B-2"_s, u"C-3"_s};
         QTest::newRow("same jobs: nothing") << abc << abc << QStringList();
@@ -167,11 +166,8 @@ private Q_SLOTS:
 
     void rolesOfAJob_data()
     {
-        QTest::addColumn<PrintJob>("job");
-        QTest::addColumn<QString>("displayTitle");
-        QTest::addColumn<QString>("owner");
-        QTest::addColumn<bool>("hasOwner");
-        QTest::addColumn<QString>("description");
+        TestTables::addColumns<PrintJob, QString, QString, bool, QString>("job", "displayTitle", "owner", "hasOwner",
+                                                                          "description");
 
         QTest::newRow("owner and title") << PrintJob {u"Laser-42"_s, u"Laser"_s, u"anna"_s, u"Bericht.pdf"_s}
                                          << u"Bericht.pdf"_s << u"anna"_s << true

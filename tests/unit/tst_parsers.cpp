@@ -1,6 +1,7 @@
 #include <CUPSService.h>
 #include <LpstatOutput.h>
 #include <TestRecords.h>
+#include <TestTables.h>
 
 #include <QLocale>
 #include <QRandomGenerator>
@@ -77,10 +78,7 @@ private Q_SLOTS:
 
     void detailedListingCollectsOwnerAndTitle_data()
     {
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("identifier");
-        QTest::addColumn<OptionalText>("owner");
-        QTest::addColumn<OptionalText>("title");
+        TestTables::addColumns<QString, QString, OptionalText, OptionalText>("output", "identifier", "owner", "title");
 
         const QString worked = u"Laser-42 anna 24576 Mon\n"
                                u"\tTitle: Bericht.pdf\n"

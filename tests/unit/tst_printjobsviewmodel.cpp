@@ -7,6 +7,7 @@
 #include <PrintJobsViewModelTestAccess.h>
 #include <SelectionSteps.h>
 #include <TestFutures.h>
+#include <TestTables.h>
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -196,9 +197,7 @@ private Q_SLOTS:
 
     void reloadStoresListsAndStatus_data()
     {
-        QTest::addColumn<QStringList>("jobs");
-        QTest::addColumn<QStringList>("printers");
-        QTest::addColumn<QString>("status");
+        TestTables::addColumns<QStringList, QStringList, QString>("jobs", "printers", "status");
 
         QTest::newRow("no jobs") << QStringList() << QStringList {u"A"_s, u"B"_s, u"C"_s}
                                  << u"Keine wartenden Druckaufträge gefunden."_s;
@@ -240,9 +239,7 @@ private Q_SLOTS:
 
     void failedReloadEmptiesTheWindow_data()
     {
-        QTest::addColumn<QString>("failure");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QStringList>("listingsRun");
+        TestTables::addColumns<QString, QString, QStringList>("failure", "message", "listingsRun");
 
         const auto text = [](const CUPSServiceError &error) {
             return error.errorDescription() + u"\n\n"_s + error.recoverySuggestion();
@@ -365,11 +362,8 @@ private Q_SLOTS:
 
     void moveOutcome_data()
     {
-        QTest::addColumn<QStringList>("selection");
-        QTest::addColumn<QStringList>("failing");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("status");
+        TestTables::addColumns<QStringList, QStringList, QString, QString, QString>("selection", "failing", "title",
+                                                                                    "message", "status");
 
         const auto failureLine = [](const QString &identifier) {
             return u"• "_s + identifier + u": lpmove ist mit Status 1 fehlgeschlagen. "_s

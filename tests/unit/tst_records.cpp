@@ -1,5 +1,6 @@
 #include <CUPSService.h>
 #include <CUPSServiceTestAccess.h>
+#include <TestTables.h>
 
 #include <QTest>
 
@@ -18,11 +19,8 @@ class RecordsTest : public QObject
 private Q_SLOTS:
     void accessibleDescriptionLeavesOutMissingSegments_data()
     {
-        QTest::addColumn<QString>("identifier");
-        QTest::addColumn<QString>("queue");
-        QTest::addColumn<OptionalText>("owner");
-        QTest::addColumn<OptionalText>("title");
-        QTest::addColumn<QString>("expected");
+        TestTables::addColumns<QString, QString, OptionalText, OptionalText, QString>("identifier", "queue", "owner",
+                                                                                      "title", "expected");
 
         QTest::newRow("percent-encoded queue reads as named")
             << u"B%C3%BCro-Farbe-14"_s << u"Büro-Farbe"_s << OptionalText() << OptionalText()
@@ -51,9 +49,7 @@ private Q_SLOTS:
 
     void equalityAndHashAgree_data()
     {
-        QTest::addColumn<PrintJob>("lhs");
-        QTest::addColumn<PrintJob>("rhs");
-        QTest::addColumn<bool>("equal");
+        TestTables::addColumns<PrintJob, PrintJob, bool>("lhs", "rhs", "equal");
 
         const PrintJob base {u"Büro-1"_s, u"Büro"_s, u"jürgen"_s, u"Übersicht"_s};
         QTest::newRow("NFC and NFD spellings are one job")
@@ -93,9 +89,7 @@ private Q_SLOTS:
 
     void errorTexts_data()
     {
-        QTest::addColumn<CUPSServiceError>("error");
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("suggestion");
+        TestTables::addColumns<CUPSServiceError, QString, QString>("error", "description", "suggestion");
 
         const QString install
             = u"Prüfen Sie die lokale CUPS-Installation und starten Sie die App anschließend erneut."_s;
@@ -139,9 +133,7 @@ private Q_SLOTS:
 
     void errorTextsOfOurOwnCases_data()
     {
-        QTest::addColumn<CUPSServiceError>("error");
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("suggestion");
+        TestTables::addColumns<CUPSServiceError, QString, QString>("error", "description", "suggestion");
 
         QTest::newRow("unreadable listing")
             << CUPSServiceError::unreadableOutput(u"lpstat -o"_s)
@@ -199,9 +191,7 @@ private Q_SLOTS:
 
     void validateChoosesTheErrorText_data()
     {
-        QTest::addColumn<CommandResult>("result");
-        QTest::addColumn<bool>("passes");
-        QTest::addColumn<QString>("carried");
+        TestTables::addColumns<CommandResult, bool, QString>("result", "passes", "carried");
 
         QTest::newRow("status 0 with stderr passes") << CommandResult {u"out"_s, u"warning"_s, 0} << true << QString();
         QTest::newRow("blank stderr carries stdout untrimmed")

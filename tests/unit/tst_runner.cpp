@@ -127,9 +127,7 @@ private Q_SLOTS:
 
     void listJobsMergesTheDetailedListing_data()
     {
-        QTest::addColumn<QString>("lpstat");
-        QTest::addColumn<QList<PrintJob>>("expected");
-        QTest::addColumn<QStringList>("runs");
+        TestTables::addColumns<QString, QList<PrintJob>, QStringList>("lpstat", "expected", "runs");
 
         const QString basic = u"  -o) printf 'Laser-42 anna 1 x\\nHP-Office-7 ben 2\\nPlotter-8\\n' ;;\n"_s;
         QTest::newRow("worked example") << basic
