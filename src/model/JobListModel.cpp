@@ -59,6 +59,8 @@ QVariant JobListModel::data(const QModelIndex &index, int role) const
         return job.accessibleDescription();
     case IsSelectedRole:
         return row.selected;
+    case DisplayIdentifierRole:
+        return job.displayIdentifier();
     default:
         return {};
     }
@@ -74,6 +76,7 @@ QHash<int, QByteArray> JobListModel::roleNames() const
         {HasOwnerRole, "hasOwner"},
         {AccessibleDescriptionRole, "accessibleDescription"},
         {IsSelectedRole, "isSelected"},
+        {DisplayIdentifierRole, "displayIdentifier"},
     };
 }
 

@@ -25,6 +25,7 @@ public:
         HasOwnerRole,
         AccessibleDescriptionRole,
         IsSelectedRole,
+        DisplayIdentifierRole,
     };
     Q_ENUM(Role)
 

@@ -31,15 +31,40 @@ QString loadFailedTitle()
     return u"CUPS nicht verfügbar"_s;
 }
 
-QString confirmation(const QList<PrintJob> &jobs, const QString &destinationName)
+QString confirmationHeadline(qsizetype jobCount)
 {
-    const QString head = jobs.size() == 1 ? u"1 Druckauftrag"_s : QString::number(jobs.size()) + u" Druckaufträge"_s;
+    const QString count = jobCount == 1 ? u"1 Druckauftrag"_s : QString::number(jobCount) + u" Druckaufträge"_s;
+    return count + u" werden verschoben:"_s;
+}
+
+QStringList confirmationLines(const QList<PrintJob> &jobs)
+{
     QStringList lines;
     lines.reserve(jobs.size());
     for (const PrintJob &job : jobs)
-        lines.append(u"• "_s + job.identifier + u"  ("_s + job.sourcePrinterName + u')');
-    return head + u" werden verschoben:\n\n"_s + lines.join(u'\n') + u"\n\nNach: "_s + destinationName
-        + u"\n\nPapierformat und Treiberoptionen können am Zieldrucker abweichen."_s;
+        lines.append(u"• "_s + job.displayIdentifier() + u"  ("_s + job.sourcePrinterName + u')');
+    return lines;
+}
+
+QString confirmationDestination(const QString &destinationName)
+{
+    return u"Nach: "_s + destinationName;
+}
+
+QString confirmationWarning()
+{
+    return u"Papierformat und Treiberoptionen können am Zieldrucker abweichen."_s;
+}
+
+QString confirmation(const QList<PrintJob> &jobs, const QString &destinationName)
+{
+    return confirmationHeadline(jobs.size()) + u"\n\n"_s + confirmationLines(jobs).join(u'\n') + u"\n\n"_s
+        + confirmationDestination(destinationName) + u"\n\n"_s + confirmationWarning();
+}
+
+QString moveProgress(qsizetype done, qsizetype total)
+{
+    return u"Verschiebe "_s + QString::number(done) + u" von "_s + QString::number(total) + u" …"_s;
 }
 
 AppNotice moveNotice(const MoveOutcome &outcome)

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // Every text the window model writes for the user, in one place.
 namespace ModelTexts {
@@ -16,8 +17,16 @@ QString loadedStatus(qsizetype jobCount, qsizetype printerCount);
 QString loadFailedStatus();
 QString loadFailedTitle();
 
-// The body of the move confirmation for these jobs (at least one).
+// The body of the move confirmation for these jobs (at least one), and its
+// parts for a view that lays them out itself.
 QString confirmation(const QList<PrintJob> &jobs, const QString &destinationName);
+QString confirmationHeadline(qsizetype jobCount);
+QStringList confirmationLines(const QList<PrintJob> &jobs);
+QString confirmationDestination(const QString &destinationName);
+QString confirmationWarning();
+
+// The action bar's text while a move runs.
+QString moveProgress(qsizetype done, qsizetype total);
 
 // The notice and the status line a finished move leaves.
 AppNotice moveNotice(const MoveOutcome &outcome);

@@ -14,6 +14,7 @@ struct Run
     CUPSService service;
     QList<PrintJob> jobs;
     QList<Printer> knownQueues;
+    MoveWorkflow::Progress progress;
     MoveOutcome outcome;
     QPromise<MoveOutcome> promise;
 };
@@ -34,6 +35,8 @@ void moveNext(const std::shared_ptr<Run> &run)
                      else
                          run->outcome.failures.append(
                              {job, outcome ? WorkflowError(outcome->error()) : WorkflowError::unexpected()});
+                     if (run->progress)
+                         run->progress(run->outcome.moved.size() + run->outcome.failures.size());
                      moveNext(run);
                  });
 }
@@ -41,10 +44,11 @@ void moveNext(const std::shared_ptr<Run> &run)
 } // namespace
 
 QFuture<MoveOutcome> MoveWorkflow::run(const CUPSService &service, const QList<PrintJob> &jobs,
-                                       const Printer &destination, const QList<Printer> &knownQueues)
+                                       const Printer &destination, const QList<Printer> &knownQueues,
+                                       const Progress &progress)
 {
-    auto run = std::make_shared<Run>(
-        Run {service, jobs, knownQueues, MoveOutcome {destination, jobs.size(), {}, {}}, QPromise<MoveOutcome>()});
+    auto run = std::make_shared<Run>(Run {service, jobs, knownQueues, progress,
+                                          MoveOutcome {destination, jobs.size(), {}, {}}, QPromise<MoveOutcome>()});
     run->promise.start();
     QFuture<MoveOutcome> outcome = run->promise.future();
     moveNext(run);

@@ -6,6 +6,8 @@
 
 #include <QFuture>
 
+#include <functional>
+
 // One move: hands the jobs to CUPS one after the other, each job's failure
 // noted and the next one tried. Its steps continue on the UI thread. It needs
 // nothing of the window, so a confirmed move carries on after the window has
@@ -14,8 +16,12 @@
 class MoveWorkflow
 {
 public:
+    // Called on the UI thread each time a job has had its turn, with the
+    // number of jobs handled so far.
+    using Progress = std::function<void(qsizetype handled)>;
+
     // `knownQueues` are the queues of the last reload, which the refusal
     // checks compare job identifiers against.
     static QFuture<MoveOutcome> run(const CUPSService &service, const QList<PrintJob> &jobs, const Printer &destination,
-                                    const QList<Printer> &knownQueues);
+                                    const QList<Printer> &knownQueues, const Progress &progress = {});
 };

@@ -77,6 +77,18 @@ void PrintJobsViewModel::setMoving(bool moving)
     written();
 }
 
+void PrintJobsViewModel::setMoveDoneCount(qsizetype count)
+{
+    m_moveDoneCount = count;
+    written();
+}
+
+void PrintJobsViewModel::setMoveTotalCount(qsizetype count)
+{
+    m_moveTotalCount = count;
+    written();
+}
+
 void PrintJobsViewModel::setShowingMoveConfirmation(bool showing)
 {
     m_isShowingMoveConfirmation = showing;
@@ -171,12 +183,18 @@ QFuture<void> PrintJobsViewModel::moveSelectedJobs()
         return QtFuture::makeReadyFuture();
 
     setShowingMoveConfirmation(false);
+    setMoveDoneCount(0);
+    setMoveTotalCount(jobs.size());
     setMoving(true);
     auto done = std::make_shared<QPromise<void>>();
     done->start();
+    const auto progress = [model = QPointer(this)](qsizetype handled) {
+        if (model)
+            model->setMoveDoneCount(handled);
+    };
     // Once confirmed, every job of this snapshot is handed over, also after
     // the window has gone; only its outcome and the closing reload need it.
-    whenFinished(MoveWorkflow::run(m_service, jobs, *destination, printers()),
+    whenFinished(MoveWorkflow::run(m_service, jobs, *destination, printers(), progress),
                  [model = QPointer(this), done, jobs, destination](const std::optional<MoveOutcome> &outcome) {
                      if (!model)
                          return done->finish();
@@ -193,6 +211,8 @@ void PrintJobsViewModel::apply(const MoveOutcome &outcome)
     setNotice(ModelTexts::moveNotice(outcome));
     setStatusText(ModelTexts::moveStatus(outcome));
     setMoving(false);
+    setMoveTotalCount(0);
+    setMoveDoneCount(0);
 }
 
 // QML entry points. Rows are disabled while a workflow runs; the guards here
@@ -242,6 +262,34 @@ QString PrintJobsViewModel::confirmationMessage() const
     if (jobs.isEmpty() || !destination)
         return {};
     return ModelTexts::confirmation(jobs, destination->name);
+}
+
+QString PrintJobsViewModel::confirmationHeadline() const
+{
+    const qsizetype count = m_selection.selectedCount();
+    return count > 0 && selectedDestination() ? ModelTexts::confirmationHeadline(count) : QString();
+}
+
+QStringList PrintJobsViewModel::confirmationLines() const
+{
+    return selectedDestination() ? ModelTexts::confirmationLines(selectedJobs()) : QStringList();
+}
+
+QString PrintJobsViewModel::confirmationDestinationText() const
+{
+    const std::optional<Printer> destination = selectedDestination();
+    return destination && m_selection.selectedCount() > 0 ? ModelTexts::confirmationDestination(destination->name)
+                                                          : QString();
+}
+
+QString PrintJobsViewModel::confirmationWarning() const
+{
+    return m_selection.selectedCount() > 0 && selectedDestination() ? ModelTexts::confirmationWarning() : QString();
+}
+
+QString PrintJobsViewModel::moveProgressText() const
+{
+    return m_isMoving && m_moveTotalCount > 0 ? ModelTexts::moveProgress(m_moveDoneCount, m_moveTotalCount) : QString();
 }
 
 QString PrintJobsViewModel::selectedDestinationName() const

@@ -43,6 +43,9 @@ class PrintJobsViewModel : public QObject
     Q_PROPERTY(QString noticeID READ noticeIDText NOTIFY changed FINAL)
     Q_PROPERTY(QString noticeTitle READ noticeTitle NOTIFY changed FINAL)
     Q_PROPERTY(QString noticeMessage READ noticeMessage NOTIFY changed FINAL)
+    // The running move: jobs handled so far, and all its jobs (0 when none runs).
+    Q_PROPERTY(int moveDoneCount READ moveDoneCount NOTIFY changed FINAL)
+    Q_PROPERTY(int moveTotalCount READ moveTotalCount NOTIFY changed FINAL)
 
     // Derived values.
     Q_PROPERTY(int jobCount READ jobCount NOTIFY changed FINAL)
@@ -54,6 +57,13 @@ class PrintJobsViewModel : public QObject
     Q_PROPERTY(int destinationCount READ destinationCount NOTIFY changed FINAL)
     Q_PROPERTY(bool canRequestMove READ canRequestMove NOTIFY changed FINAL)
     Q_PROPERTY(QString confirmationMessage READ confirmationMessage NOTIFY changed FINAL)
+    // The confirmation's parts, for a dialog that scrolls the job lines alone.
+    Q_PROPERTY(QString confirmationHeadline READ confirmationHeadline NOTIFY changed FINAL)
+    Q_PROPERTY(QStringList confirmationLines READ confirmationLines NOTIFY changed FINAL)
+    Q_PROPERTY(QString confirmationDestinationText READ confirmationDestinationText NOTIFY changed FINAL)
+    Q_PROPERTY(QString confirmationWarning READ confirmationWarning NOTIFY changed FINAL)
+    // "Verschiebe 37 von 120 …" while a move runs, empty otherwise.
+    Q_PROPERTY(QString moveProgressText READ moveProgressText NOTIFY changed FINAL)
 
     // Row models for the two lazily built lists.
     Q_PROPERTY(JobListModel *jobModel READ jobModel CONSTANT FINAL)
@@ -88,6 +98,13 @@ public:
     QList<Printer> destinationPrinters() const { return m_selection.destinations(); }
     bool canRequestMove() const { return !isBusy() && m_selection.canMove(); }
     QString confirmationMessage() const;
+    QString confirmationHeadline() const;
+    QStringList confirmationLines() const;
+    QString confirmationDestinationText() const;
+    QString confirmationWarning() const;
+    int moveDoneCount() const { return int(m_moveDoneCount); }
+    int moveTotalCount() const { return int(m_moveTotalCount); }
+    QString moveProgressText() const;
 
     void toggleJobSelection(const PrintJob &job);
     // Both complete when the workflow has ended (a move: after its closing
@@ -137,6 +154,8 @@ private:
     void setSelectedJobIDs(QSet<QString> identifiers);
     void setLoading(bool loading);
     void setMoving(bool moving);
+    void setMoveDoneCount(qsizetype count);
+    void setMoveTotalCount(qsizetype count);
     void setStatusText(const QString &text);
     void setLpmovePath(const std::optional<QString> &path);
 
@@ -153,6 +172,8 @@ private:
     bool m_isLoading = false;
     bool m_isMoving = false;
     bool m_isShowingMoveConfirmation = false;
+    qsizetype m_moveDoneCount = 0;
+    qsizetype m_moveTotalCount = 0;
     std::optional<AppNotice> m_notice;
     QString m_statusText;
     std::optional<QString> m_lpmovePath;

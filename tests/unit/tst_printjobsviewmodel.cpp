@@ -160,6 +160,14 @@ private Q_SLOTS:
         PrintJobsViewModelTestAccess::load(model, jobs(baseJobs), printers(basePrinters));
         apply(model, steps);
         QCOMPARE(model.confirmationMessage(), message);
+        // The parts a dialog lays out itself add up to the same text.
+        const QString parts = message.isEmpty()
+            ? QString()
+            : model.confirmationHeadline() + u"\n\n"_s + model.confirmationLines().join(u'\n') + u"\n\n"_s
+                + model.confirmationDestinationText() + u"\n\n"_s + model.confirmationWarning();
+        QCOMPARE(parts, message);
+        QCOMPARE(model.confirmationHeadline().isEmpty(), message.isEmpty());
+        QCOMPARE(model.confirmationWarning().isEmpty(), message.isEmpty());
     }
 
     void noticeFromError_data()
