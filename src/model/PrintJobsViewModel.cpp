@@ -2,6 +2,7 @@
 
 #include "ExitPolicy.h"
 #include "ModelTexts.h"
+#include "MoveVerification.h"
 #include "MoveWorkflow.h"
 #include "ReloadWorkflow.h"
 #include "WhenFinished.h"
@@ -193,17 +194,41 @@ QFuture<void> PrintJobsViewModel::moveSelectedJobs()
             model->setMoveDoneCount(handled);
     };
     // Once confirmed, every job of this snapshot is handed over, also after
-    // the window has gone; only its outcome and the closing reload need it.
+    // the window has gone; only its report and the closing reload need it.
     whenFinished(MoveWorkflow::run(m_service, jobs, *destination, printers(), progress),
                  [model = QPointer(this), done, jobs, destination](const std::optional<MoveOutcome> &outcome) {
                      if (!model)
                          return done->finish();
-                     model->apply(
-                         outcome.value_or(MoveOutcome::allFailed(jobs, *destination, WorkflowError::unexpected())));
-                     whenFinished(model->refresh(), [done] { done->finish(); });
+                     model->closeMove(
+                         outcome.value_or(MoveOutcome::allFailed(jobs, *destination, WorkflowError::unexpected())),
+                         jobs, done);
                  });
     ExitPolicy::trackMove(done->future());
     return done->future();
+}
+
+void PrintJobsViewModel::closeMove(const MoveOutcome &outcome, const QList<PrintJob> &jobs,
+                                   const std::shared_ptr<QPromise<void>> &done)
+{
+    // The report waits for the closing reload, which shows where each job is now.
+    setLoading(true);
+    whenFinished(ReloadWorkflow::run(m_service, this),
+                 [model = QPointer(this), done, outcome, jobs](const std::optional<ReloadOutcome> &reload) {
+                     if (model) {
+                         const ReloadOutcome listed
+                             = reload.value_or(ReloadOutcome::failed(WorkflowError::unexpected()));
+                         if (listed.error) {
+                             // Nothing to check the report against: it stands as
+                             // lpmove gave it, and the failure's notice follows.
+                             model->apply(outcome);
+                             model->apply(listed);
+                         } else {
+                             model->apply(listed);
+                             model->apply(MoveVerification::verified(outcome, jobs, listed.jobs));
+                         }
+                     }
+                     done->finish();
+                 });
 }
 
 void PrintJobsViewModel::apply(const MoveOutcome &outcome)

@@ -12,9 +12,11 @@
 
 #include <QFuture>
 #include <QObject>
+#include <QPromise>
 #include <QSet>
 #include <QtQml/qqmlregistration.h>
 
+#include <memory>
 #include <optional>
 
 // The state of one window: the jobs and queues of the last reload with the
@@ -108,7 +110,8 @@ public:
 
     void toggleJobSelection(const PrintJob &job);
     // Both complete when the workflow has ended (a move: after its closing
-    // reload). A confirmed move is tracked by ExitPolicy.
+    // reload, which its report is checked against). A confirmed move is
+    // tracked by ExitPolicy.
     QFuture<void> refresh();
     QFuture<void> moveSelectedJobs();
 
@@ -149,6 +152,10 @@ private:
     // Each stores what a finished workflow leaves, write by write.
     void apply(const ReloadOutcome &outcome);
     void apply(const MoveOutcome &outcome);
+    // Runs the closing reload of a move, checks `outcome` against it, then
+    // reports and finishes `done`.
+    void closeMove(const MoveOutcome &outcome, const QList<PrintJob> &jobs,
+                   const std::shared_ptr<QPromise<void>> &done);
 
     void setLists(const QList<PrintJob> &jobs, const QList<Printer> &printers);
     void setSelectedJobIDs(QSet<QString> identifiers);

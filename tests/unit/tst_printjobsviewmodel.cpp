@@ -425,7 +425,7 @@ private Q_SLOTS:
         apply(model, steps << u"dest D"_s);
         QVERIFY(model.canRequestMove());
 
-        // Outcome first (notice, then status), then isMoving off, then the reload.
+        // The closing reload first, then the report (notice, then status), then isMoving off.
         QStringList order;
         QString lastStatus = model.statusText();
         QString statusAtMoveEnd;
@@ -445,18 +445,34 @@ private Q_SLOTS:
                 order.append(u"loading"_s);
         });
 
+        // One more job handled at each step, out of all of them.
+        QStringList progress;
+        connect(&model, &PrintJobsViewModel::changed, this, [&] {
+            if (!model.moveProgressText().isEmpty() && !progress.contains(model.moveProgressText()))
+                progress.append(model.moveProgressText());
+        });
+
         const QFuture<void> move = model.moveSelectedJobs();
         QVERIFY(model.isMoving());
+        QCOMPARE(model.moveTotalCount(), selection.size());
         QVERIFY(finishes(move));
         QVERIFY(!model.isMoving());
+        QStringList expectedProgress;
+        for (qsizetype done = 0; done <= selection.size(); ++done)
+            expectedProgress.append(u"Verschiebe %1 von %2 …"_s.arg(done).arg(selection.size()));
+        QCOMPARE(progress, expectedProgress);
+        QCOMPARE(model.moveTotalCount(), 0);
+        QCOMPARE(model.moveDoneCount(), 0);
+        QCOMPARE(model.moveProgressText(), QString());
         QVERIFY(!model.isLoading());
-        QCOMPARE(order, (QStringList {u"notice"_s, u"status"_s, u"moving off"_s, u"loading"_s}));
+        QCOMPARE(order, (QStringList {u"loading"_s, u"notice"_s, u"status"_s, u"moving off"_s}));
         QCOMPARE(model.notice()->title, title);
         QCOMPARE(model.notice()->message, message);
         QCOMPARE(statusAtMoveEnd, status);
-        // The closing reload has run and written its own status line.
+        // The closing reload has run; the report's status line stands after it.
         QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 2);
-        QCOMPARE(model.statusText(), u"5 Auftrag bzw. Aufträge und 5 Drucker geladen."_s);
+        QCOMPARE(model.jobs().size(), baseJobs.size());
+        QCOMPARE(model.statusText(), status);
 
         // Exactly identifier and destination, in listing order, one after the other.
         const QList<FakeCupsTools::Call> moves = tools.calls(u"lpmove"_s);
@@ -466,6 +482,79 @@ private Q_SLOTS:
         QCOMPARE(arguments(moves), expected);
         for (qsizetype i = 1; i < moves.size(); ++i)
             QVERIFY2(moves[i].start >= moves[i - 1].end, "two lpmove runs overlapped");
+    }
+
+    // lpmove's word is checked against the closing reload: CUPS keeps a job's
+    // number when it moves the job.
+    void moveIsVerifiedByTheClosingReload_data()
+    {
+        QTest::addColumn<QStringList>("selection");
+        QTest::addColumn<QStringList>("landings"); // "job=queue" for a job lpmove leaves elsewhere
+        QTest::addColumn<QString>("hang"); // "before" or "after" moving, beyond the limit
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("status");
+
+        const QString allMoved = u"Alle ausgewählten Aufträge wurden an D übergeben. Die Listen werden aktualisiert."_s;
+        const QString notAll = u"Nicht alle Aufträge konnten verschoben werden"_s;
+        const QString tail = u"\n\nDie Listen werden aktualisiert."_s;
+        QTest::newRow("exit 0 but the job stays in its queue")
+            << QStringList {u"A-1"_s, u"A-2"_s} << QStringList {u"A-1=A"_s} << QString() << notAll
+            << u"1 Auftrag bzw. Aufträge wurden übergeben.\n\nNicht verschoben:\n"
+               u"• A-1: CUPS meldete Erfolg, aber der Auftrag steht weiterhin in „A“."_s
+                + tail
+            << u"1 von 2 Auftrag bzw. Aufträgen wurden übergeben."_s;
+        QTest::newRow("exit 0 but the job is in another queue")
+            << QStringList {u"A-1"_s, u"A-2"_s} << QStringList {u"A-2=C"_s} << QString() << notAll
+            << u"1 Auftrag bzw. Aufträge wurden übergeben.\n\nNicht verschoben:\n"
+               u"• A-2: CUPS meldete Erfolg, aber der Auftrag steht jetzt in „C“ statt in „D“."_s
+                + tail
+            << u"1 von 2 Auftrag bzw. Aufträgen wurden übergeben."_s;
+        QTest::newRow("a job gone meanwhile is no failure")
+            << QStringList {u"A-1"_s, u"B-3"_s} << QStringList {u"B-3="_s} << QString() << u"2 Aufträge verschoben"_s
+            << allMoved << u"2 Auftrag bzw. Aufträge wurden an CUPS übergeben."_s;
+        QTest::newRow("stopped before it moved: the time limit is the reason")
+            << QStringList {u"A-1"_s} << QStringList() << u"before"_s << notAll
+            << u"Kein Auftrag konnte übergeben werden.\n\nNicht verschoben:\n"
+               u"• A-1: lpmove hat nach 0,3 Sekunden nicht geendet und wurde abgebrochen."_s
+                + tail
+            << u"0 von 1 Auftrag bzw. Aufträgen wurden übergeben."_s;
+        QTest::newRow("stopped after it moved: moved")
+            << QStringList {u"A-1"_s} << QStringList() << u"after"_s << u"Auftrag verschoben"_s << allMoved
+            << u"1 Auftrag bzw. Aufträge wurden an CUPS übergeben."_s;
+    }
+
+    void moveIsVerifiedByTheClosingReload()
+    {
+        QFETCH(QStringList, selection);
+        QFETCH(QStringList, landings);
+        QFETCH(QString, hang);
+        QFETCH(QString, title);
+        QFETCH(QString, message);
+        QFETCH(QString, status);
+
+        FakeCupsTools tools;
+        listOnFakes(tools, baseJobs, basePrinters);
+        for (const QString &landing : landings)
+            tools.setMoveLanding(landing.section(u'=', 0, 0), landing.section(u'=', 1));
+        if (!hang.isEmpty())
+            tools.delayMoves(2,
+                             hang == u"before"_s ? FakeCupsTools::MoveDelay::BeforeMoving
+                                                 : FakeCupsTools::MoveDelay::AfterMoving);
+        PrintJobsViewModel model {
+            CUPSService(tools.lpstatPath(), CUPSService::defaultListingTimeLimit, std::chrono::milliseconds(300))};
+        QVERIFY(finishes(model.refresh()));
+        QStringList steps;
+        for (const QString &identifier : selection)
+            steps.append(u"toggle "_s + identifier);
+        apply(model, steps << u"dest D"_s);
+
+        QVERIFY(finishes(model.moveSelectedJobs()));
+        QVERIFY(model.notice());
+        QCOMPARE(model.notice()->title, title);
+        QCOMPARE(model.notice()->message, message);
+        QCOMPARE(model.statusText(), status);
+        QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 2);
     }
 
     void jobInDestinationFailsWithoutToolRun()
