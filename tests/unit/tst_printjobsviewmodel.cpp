@@ -82,32 +82,37 @@ private Q_SLOTS:
         QCOMPARE(model.confirmationMessage(), QString());
     }
 
-    void busyModelMayNotRequestMove_data()
+    void onlyAMoveBlocksInput_data()
     {
         QTest::addColumn<bool>("loading");
         QTest::addColumn<bool>("moving");
-        QTest::newRow("loading") << true << false;
-        QTest::newRow("moving") << false << true;
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("loading: clicks count") << true << false << false;
+        QTest::newRow("moving") << false << true << true;
+        QTest::newRow("a move waiting for a reload") << true << true << true;
     }
 
-    void busyModelMayNotRequestMove()
+    void onlyAMoveBlocksInput()
     {
         QFETCH(bool, loading);
         QFETCH(bool, moving);
+        QFETCH(bool, blocked);
         PrintJobsViewModel model;
         PrintJobsViewModelTestAccess::load(model, jobs(baseJobs), printers(basePrinters));
         apply(model, {u"toggle A-1"_s, u"dest C"_s});
         QVERIFY(model.canRequestMove());
         PrintJobsViewModelTestAccess::setLoading(model, loading);
         PrintJobsViewModelTestAccess::setMoving(model, moving);
-        QVERIFY(!model.canRequestMove());
+        QCOMPARE(model.canRequestMove(), !blocked);
         model.requestMoveConfirmation();
-        QVERIFY(!model.isShowingMoveConfirmation());
-        // Rows are disabled while busy; a late click changes nothing either.
+        QCOMPARE(model.isShowingMoveConfirmation(), !blocked);
+        model.setShowingMoveConfirmation(false);
+        // Rows are disabled during a move; a late click changes nothing either.
         model.toggleJobSelectionAt(2);
+        const QString firstDestination = model.destinationModel()->printerAt(0).name;
         model.chooseDestinationAt(0);
-        QCOMPARE(sorted(model.selectedJobIDs()), QStringList {u"A-1"_s});
-        QCOMPARE(model.selectedDestinationID(), u"C"_s);
+        QCOMPARE(sorted(model.selectedJobIDs()), (blocked ? QStringList {u"A-1"_s} : QStringList {u"A-1"_s, u"B-3"_s}));
+        QCOMPARE(model.selectedDestinationID(), blocked ? u"C"_s : firstDestination);
     }
 
     void everyWriteSignalsOnceAfterStoring()
@@ -317,6 +322,22 @@ private Q_SLOTS:
         QCOMPARE(run, listingsRun);
         for (const FakeCupsTools::Call &call : calls)
             QVERIFY2(call.end > 0, "the reload ended before one of its listings");
+
+        // While CUPS stays away, its alert comes once; the status line stays.
+        model.dismissNotice();
+        QVERIFY(finishes(model.refresh()));
+        QVERIFY(!model.notice());
+        QCOMPARE(model.statusText(), u"CUPS-Daten konnten nicht geladen werden."_s);
+        if (failure != u"lpstat"_s) {
+            // Back once, then away again: the alert comes again.
+            tools.failListing(u"-o"_s, 0, QString());
+            tools.failListing(u"-a"_s, 0, QString());
+            QVERIFY(finishes(model.refresh()));
+            QVERIFY(!model.notice());
+            tools.failListing(u"-o"_s, 1, u"lpstat: kaputt\n"_s);
+            QVERIFY(finishes(model.refresh()));
+            QVERIFY(model.notice());
+        }
     }
 
     void refusedWorkflowsWriteNothing()
@@ -333,13 +354,11 @@ private Q_SLOTS:
         const QFuture<void> reload = model.refresh();
         QSignalSpy changes(&model, &PrintJobsViewModel::changed);
         QVERIFY(model.refresh().isFinished());
-        // Confirming while a reload runs moves nothing and shows nothing, and
-        // leaves even the dialog flag alone.
-        QVERIFY(model.moveSelectedJobs().isFinished());
         QCOMPARE(changes.count(), 0);
         QVERIFY(model.isShowingMoveConfirmation());
         QVERIFY(finishes(reload));
         QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 2);
+        tools.delayListing(u"-o"_s, 0);
 
         tools.delayMoves(0.3);
         const QFuture<void> move = model.moveSelectedJobs();
@@ -351,6 +370,83 @@ private Q_SLOTS:
         QCOMPARE(changes.count(), 0);
         QVERIFY(finishes(move));
         QCOMPARE(tools.calls(u"lpmove"_s).size(), 1);
+    }
+
+    // A reload leaves the window to the user: clicks count at once and survive
+    // it, the confirmation keeps listing what it listed, and a confirmed move
+    // waits for a running reload and never gets lost.
+    // Steps: "list X Y" (what the next reload finds), "slow reload" (started,
+    // not awaited), "toggle X", "dest X", "confirm", "close", "move" (as the
+    // confirm button), "expect X Y" (the selection now), "wait" (for all).
+    void reloadLeavesTheUserInCharge_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QStringList>("moved");
+
+        QTest::newRow("clicks during a reload survive it, trimmed to what it lists")
+            << QStringList {u"list A-1 B-3 C-4"_s, u"slow reload"_s, u"toggle A-1"_s, u"toggle A-2"_s, u"wait"_s}
+            << QStringList {u"A-1"_s} << QStringList();
+        QTest::newRow("a reload ending under the open confirmation waits for it to close")
+            << QStringList {u"toggle A-1"_s, u"toggle A-2"_s, u"dest D"_s,         u"list A-1 B-3"_s, u"slow reload"_s,
+                            u"confirm"_s,    u"wait"_s,       u"expect A-1 A-2"_s, u"close"_s}
+            << QStringList {u"A-1"_s} << QStringList();
+        QTest::newRow("confirmed during a reload: moved right after it")
+            << QStringList {u"toggle A-1"_s, u"dest D"_s, u"slow reload"_s, u"confirm"_s, u"move"_s, u"wait"_s}
+            << QStringList() << QStringList {u"A-1 D"_s};
+        QTest::newRow("confirmed with a reload held: exactly what was listed moves") << QStringList {
+            u"toggle A-1"_s, u"toggle A-2"_s, u"dest D"_s, u"list A-1 B-3 C-4"_s, u"slow reload"_s, u"confirm"_s,
+            u"wait"_s,       u"move"_s,       u"wait"_s} << QStringList() << QStringList {u"A-1 D"_s, u"A-2 D"_s};
+    }
+
+    void reloadLeavesTheUserInCharge()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, selected);
+        QFETCH(QStringList, moved);
+
+        FakeCupsTools tools;
+        listOnFakes(tools, baseJobs, basePrinters);
+        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        QVERIFY(finishes(model.refresh()));
+        QList<QFuture<void>> running;
+        for (const QString &step : std::as_const(steps)) {
+            const QString argument = step.section(u' ', 1);
+            if (step.startsWith(u"list "_s)) {
+                listOnFakes(tools, argument.split(u' '), basePrinters);
+            } else if (step == u"slow reload"_s) {
+                tools.delayListing(u"-o"_s, 0.3);
+                running.append(model.refresh());
+                QVERIFY(model.isLoading());
+            } else if (step.startsWith(u"toggle "_s) || step.startsWith(u"dest "_s)) {
+                apply(model, {step});
+            } else if (step == u"confirm"_s) {
+                model.requestMoveConfirmation();
+                QVERIFY(model.isShowingMoveConfirmation());
+            } else if (step == u"close"_s) {
+                model.setShowingMoveConfirmation(false);
+            } else if (step == u"move"_s) {
+                running.append(model.moveSelectedJobs());
+                QVERIFY(model.isMoving());
+                QVERIFY(!model.isShowingMoveConfirmation());
+            } else if (step.startsWith(u"expect "_s)) {
+                QCOMPARE(sorted(model.selectedJobIDs()), argument.split(u' '));
+            } else if (step == u"wait"_s) {
+                for (const QFuture<void> &future : std::as_const(running))
+                    QVERIFY(finishes(future));
+            } else {
+                QFAIL(qPrintable(u"unknown step "_s + step));
+            }
+        }
+        QVERIFY(!model.isBusy());
+        QCOMPARE(sorted(model.selectedJobIDs()), selected);
+        const QList<FakeCupsTools::Call> moves = tools.calls(u"lpmove"_s);
+        QCOMPARE(arguments(moves), moved);
+        // A move never overlaps a listing of jobs.
+        for (const FakeCupsTools::Call &listing : tools.calls(u"lpstat"_s, {u"-o"_s})) {
+            for (const FakeCupsTools::Call &move : moves)
+                QVERIFY2(move.end <= listing.start || listing.end <= move.start, "lpmove ran during a reload");
+        }
     }
 
     void listingsRunConcurrently()
