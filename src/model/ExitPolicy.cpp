@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QList>
-#include <QTimer>
 
 namespace {
 
@@ -34,7 +33,6 @@ void ExitPolicy::lastWindowClosed()
 {
     QCoreApplication *app = QCoreApplication::instance();
     whenMovesFinished().then(app, [] { QCoreApplication::quit(); });
-    QTimer::singleShot(moveGrace, app, [] { QCoreApplication::quit(); });
 }
 
 void ExitPolicy::eventLoopEnded()

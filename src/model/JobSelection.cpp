@@ -177,7 +177,7 @@ QString JobSelection::singleSelectedIdentifier() const
         return {};
     const auto found
         = std::find_if(m_jobs.cbegin(), m_jobs.cend(), [](const JobEntry &entry) { return entry.selected; });
-    return found->job.identifier;
+    return found->job.displayIdentifier();
 }
 
 QSet<QString> JobSelection::selectedSourceNames() const

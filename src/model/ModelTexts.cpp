@@ -81,7 +81,7 @@ AppNotice moveNotice(const MoveOutcome &outcome)
     // The first three failures, each with its own error.
     QStringList lines;
     for (const auto &[job, error] : outcome.failures.first(std::min<qsizetype>(3, outcome.failures.size())))
-        lines.append(u"• "_s + job.identifier + u": "_s + error.description());
+        lines.append(u"• "_s + job.displayIdentifier() + u": "_s + error.description());
     return AppNotice::make(u"Nicht alle Aufträge konnten verschoben werden"_s,
                            lead + u"\n\nNicht verschoben:\n"_s + lines.join(u'\n')
                                + u"\n\nDie Listen werden aktualisiert."_s);
@@ -93,6 +93,17 @@ QString moveStatus(const MoveOutcome &outcome)
     if (outcome.failures.isEmpty())
         return moved + u" Auftrag bzw. Aufträge wurden an CUPS übergeben."_s;
     return moved + u" von "_s + QString::number(outcome.selectedCount) + u" Auftrag bzw. Aufträgen wurden übergeben."_s;
+}
+
+QString stillInSourceQueue(const QString &queue)
+{
+    return u"CUPS meldete Erfolg, aber der Auftrag steht weiterhin in „"_s + queue + u"“."_s;
+}
+
+QString landedElsewhere(const QString &queue, const QString &destinationName)
+{
+    return u"CUPS meldete Erfolg, aber der Auftrag steht jetzt in „"_s + queue + u"“ statt in „"_s + destinationName
+        + u"“."_s;
 }
 
 QString untitledJob()

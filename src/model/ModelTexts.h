@@ -32,6 +32,12 @@ QString moveProgress(qsizetype done, qsizetype total);
 AppNotice moveNotice(const MoveOutcome &outcome);
 QString moveStatus(const MoveOutcome &outcome);
 
+// Why a job lpmove reported as moved counts as not moved: the listing after
+// the move still shows it in its source queue, or in another queue than the
+// destination.
+QString stillInSourceQueue(const QString &queue);
+QString landedElsewhere(const QString &queue, const QString &destinationName);
+
 // A job row's title when the job has none.
 QString untitledJob();
 // The description of a failure that did not come from CUPS access.

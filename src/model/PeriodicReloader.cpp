@@ -23,6 +23,7 @@ void PeriodicReloader::setViewModel(PrintJobsViewModel *model)
     // A loop belongs to one model; a new model starts a new loop.
     m_looping = false;
     m_timer.stop();
+    disconnect(m_confirmationWait);
     m_model = model;
     Q_EMIT viewModelChanged();
     update();
@@ -89,6 +90,7 @@ void PeriodicReloader::update()
     m_looping = !m_looping;
     ++m_loop;
     m_timer.stop();
+    disconnect(m_confirmationWait);
     if (m_looping)
         reload();
 }
@@ -97,6 +99,18 @@ void PeriodicReloader::reload()
 {
     if (!m_looping || !m_model) {
         m_looping = false;
+        return;
+    }
+    // The confirmation lists what will be moved, so the reload waits until it
+    // closes; a move confirmed there takes its turn first.
+    if (m_model->isShowingMoveConfirmation()) {
+        if (!m_confirmationWait)
+            m_confirmationWait = connect(m_model, &PrintJobsViewModel::changed, this, [this] {
+                if (m_model && m_model->isShowingMoveConfirmation())
+                    return;
+                disconnect(m_confirmationWait);
+                QMetaObject::invokeMethod(this, &PeriodicReloader::reload, Qt::QueuedConnection);
+            });
         return;
     }
     // A reload refused because another workflow runs counts as done: the next

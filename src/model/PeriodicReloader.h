@@ -10,8 +10,10 @@
 
 // Keeps a window's lists current: while running it reloads the model at once,
 // then `interval` milliseconds after each reload has finished, counting time
-// the machine sleeps. Stopping (or destroying it) ends a pending wait at once
-// and starts no further reload; a reload already under way runs to its end.
+// the machine sleeps; a reload that falls due while the move confirmation is
+// open waits until it closes. Stopping (or destroying it) ends a pending wait
+// at once and starts no further reload; a reload already under way runs to
+// its end.
 class PeriodicReloader
     : public QObject
     , public QQmlParserStatus
@@ -63,4 +65,6 @@ private:
     // Tells a reload of an ended loop from one of the current loop.
     quint64 m_loop = 0;
     BootClockTimer m_timer;
+    // Set while a due reload waits for the move confirmation to close.
+    QMetaObject::Connection m_confirmationWait;
 };

@@ -2,6 +2,7 @@
 
 #include "ExitPolicy.h"
 #include "ModelTexts.h"
+#include "MoveVerification.h"
 #include "MoveWorkflow.h"
 #include "ReloadWorkflow.h"
 #include "WhenFinished.h"
@@ -26,7 +27,12 @@ PrintJobsViewModel::PrintJobsViewModel(const CUPSService &service, QObject *pare
     , m_destinationModel(new PrinterListModel(this))
 { }
 
-PrintJobsViewModel::~PrintJobsViewModel() = default;
+PrintJobsViewModel::~PrintJobsViewModel()
+{
+    // A move confirmed while a reload ran is handed over all the same.
+    if (m_pendingMove)
+        runMove(*std::exchange(m_pendingMove, std::nullopt));
+}
 
 // Writes: store, then written(), also when the value did not change.
 
@@ -93,6 +99,9 @@ void PrintJobsViewModel::setShowingMoveConfirmation(bool showing)
 {
     m_isShowingMoveConfirmation = showing;
     written();
+    // What a reload found while the confirmation was open.
+    if (!showing && m_heldReload)
+        apply(*std::exchange(m_heldReload, std::nullopt));
 }
 
 void PrintJobsViewModel::setNotice(const std::optional<AppNotice> &notice)
@@ -133,9 +142,14 @@ void PrintJobsViewModel::retainValidSelections()
 
 void PrintJobsViewModel::present(const WorkflowError &error, const QString &title)
 {
+    setNotice(AppNotice::make(title, errorMessage(error)));
+}
+
+QString PrintJobsViewModel::errorMessage(const WorkflowError &error)
+{
     const std::optional<QString> suggestion = error.recoverySuggestion();
     const QString description = error.description();
-    setNotice(AppNotice::make(title, suggestion ? description + u"\n\n"_s + *suggestion : description));
+    return suggestion ? description + u"\n\n"_s + *suggestion : description;
 }
 
 // Workflows. Each reaches the model only through a QPointer, so a window
@@ -151,10 +165,28 @@ QFuture<void> PrintJobsViewModel::refresh()
     whenFinished(ReloadWorkflow::run(m_service, this),
                  [model = QPointer(this), done](const std::optional<ReloadOutcome> &outcome) {
                      if (model)
-                         model->apply(outcome.value_or(ReloadOutcome::failed(WorkflowError::unexpected())));
+                         model->reloaded(outcome.value_or(ReloadOutcome::failed(WorkflowError::unexpected())));
                      done->finish();
                  });
     return done->future();
+}
+
+void PrintJobsViewModel::reloaded(const ReloadOutcome &outcome)
+{
+    if (m_isShowingMoveConfirmation) {
+        // The confirmation lists exactly what will be moved: the lists wait
+        // until it closes.
+        m_heldReload = outcome;
+        setLoading(false);
+        return;
+    }
+    apply(outcome);
+    // A move confirmed while this reload ran starts now.
+    if (m_pendingMove) {
+        PendingMove move = *std::exchange(m_pendingMove, std::nullopt);
+        move.knownQueues.append(printers());
+        runMove(move);
+    }
 }
 
 void PrintJobsViewModel::apply(const ReloadOutcome &outcome)
@@ -165,8 +197,13 @@ void PrintJobsViewModel::apply(const ReloadOutcome &outcome)
         setSelectedJobIDs({});
         setSelectedDestinationID(std::nullopt);
         setStatusText(ModelTexts::loadFailedStatus());
-        present(*outcome.error, ModelTexts::loadFailedTitle());
+        // While CUPS stays away, its alert comes once; the status line says the rest.
+        const std::pair failure {ModelTexts::loadFailedTitle(), errorMessage(*outcome.error)};
+        if (m_lastReloadFailure != failure)
+            setNotice(AppNotice::make(failure.first, failure.second));
+        m_lastReloadFailure = failure;
     } else {
+        m_lastReloadFailure.reset();
         setLists(outcome.jobs, outcome.printers);
         setLpmovePath(outcome.lpmovePath);
         retainValidSelections();
@@ -179,31 +216,65 @@ QFuture<void> PrintJobsViewModel::moveSelectedJobs()
 {
     const QList<PrintJob> jobs = selectedJobs();
     const std::optional<Printer> destination = selectedDestination();
-    if (jobs.isEmpty() || !destination || isBusy())
+    if (jobs.isEmpty() || !destination || m_isMoving)
         return QtFuture::makeReadyFuture();
 
+    // Exactly what the confirmation listed, whatever a held reload now trims.
+    PendingMove move {jobs, *destination, printers(), std::make_shared<QPromise<void>>()};
+    move.done->start();
     setShowingMoveConfirmation(false);
     setMoveDoneCount(0);
     setMoveTotalCount(jobs.size());
     setMoving(true);
-    auto done = std::make_shared<QPromise<void>>();
-    done->start();
+    ExitPolicy::trackMove(move.done->future());
+    // A running reload ends first; the move follows at once.
+    if (m_isLoading)
+        m_pendingMove = move;
+    else
+        runMove(move);
+    return move.done->future();
+}
+
+void PrintJobsViewModel::runMove(const PendingMove &move)
+{
     const auto progress = [model = QPointer(this)](qsizetype handled) {
         if (model)
             model->setMoveDoneCount(handled);
     };
     // Once confirmed, every job of this snapshot is handed over, also after
-    // the window has gone; only its outcome and the closing reload need it.
-    whenFinished(MoveWorkflow::run(m_service, jobs, *destination, printers(), progress),
-                 [model = QPointer(this), done, jobs, destination](const std::optional<MoveOutcome> &outcome) {
+    // the window has gone; only its report and the closing reload need it.
+    whenFinished(MoveWorkflow::run(m_service, move.jobs, move.destination, move.knownQueues, progress),
+                 [model = QPointer(this), move](const std::optional<MoveOutcome> &outcome) {
                      if (!model)
-                         return done->finish();
-                     model->apply(
-                         outcome.value_or(MoveOutcome::allFailed(jobs, *destination, WorkflowError::unexpected())));
-                     whenFinished(model->refresh(), [done] { done->finish(); });
+                         return move.done->finish();
+                     model->closeMove(outcome.value_or(MoveOutcome::allFailed(move.jobs, move.destination,
+                                                                              WorkflowError::unexpected())),
+                                      move.jobs, move.done);
                  });
-    ExitPolicy::trackMove(done->future());
-    return done->future();
+}
+
+void PrintJobsViewModel::closeMove(const MoveOutcome &outcome, const QList<PrintJob> &jobs,
+                                   const std::shared_ptr<QPromise<void>> &done)
+{
+    // The report waits for the closing reload, which shows where each job is now.
+    setLoading(true);
+    whenFinished(ReloadWorkflow::run(m_service, this),
+                 [model = QPointer(this), done, outcome, jobs](const std::optional<ReloadOutcome> &reload) {
+                     if (model) {
+                         const ReloadOutcome listed
+                             = reload.value_or(ReloadOutcome::failed(WorkflowError::unexpected()));
+                         if (listed.error) {
+                             // Nothing to check the report against: it stands as
+                             // lpmove gave it, and the failure's notice follows.
+                             model->apply(outcome);
+                             model->apply(listed);
+                         } else {
+                             model->apply(listed);
+                             model->apply(MoveVerification::verified(outcome, jobs, listed.jobs));
+                         }
+                     }
+                     done->finish();
+                 });
 }
 
 void PrintJobsViewModel::apply(const MoveOutcome &outcome)
@@ -215,19 +286,19 @@ void PrintJobsViewModel::apply(const MoveOutcome &outcome)
     setMoveDoneCount(0);
 }
 
-// QML entry points. Rows are disabled while a workflow runs; the guards here
-// keep a late click from slipping through as well.
+// QML entry points. A reload leaves the rows to the user; a move takes them
+// away, and the guards here keep a late click from slipping through as well.
 
 void PrintJobsViewModel::toggleJobSelectionAt(int row)
 {
-    if (isBusy() || row < 0 || row >= m_jobModel->count())
+    if (m_isMoving || row < 0 || row >= m_jobModel->count())
         return;
     toggleJobSelection(m_jobModel->jobAt(row));
 }
 
 void PrintJobsViewModel::chooseDestinationAt(int row)
 {
-    if (isBusy() || row < 0 || row >= m_destinationModel->count())
+    if (m_isMoving || row < 0 || row >= m_destinationModel->count())
         return;
     setSelectedDestinationID(m_destinationModel->printerAt(row).name);
 }

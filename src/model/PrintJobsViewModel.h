@@ -12,10 +12,13 @@
 
 #include <QFuture>
 #include <QObject>
+#include <QPromise>
 #include <QSet>
 #include <QtQml/qqmlregistration.h>
 
+#include <memory>
 #include <optional>
+#include <utility>
 
 // The state of one window: the jobs and queues of the last reload with the
 // user's selection (a JobSelection), the busy flags, the pending notice and
@@ -96,7 +99,8 @@ public:
     std::optional<Printer> selectedDestination() const { return m_selection.destination(); }
     QSet<QString> selectedSourcePrinterNames() const { return m_selection.selectedSourceNames(); }
     QList<Printer> destinationPrinters() const { return m_selection.destinations(); }
-    bool canRequestMove() const { return !isBusy() && m_selection.canMove(); }
+    // Also during a reload: the move then follows it.
+    bool canRequestMove() const { return !m_isMoving && m_selection.canMove(); }
     QString confirmationMessage() const;
     QString confirmationHeadline() const;
     QStringList confirmationLines() const;
@@ -108,7 +112,8 @@ public:
 
     void toggleJobSelection(const PrintJob &job);
     // Both complete when the workflow has ended (a move: after its closing
-    // reload). A confirmed move is tracked by ExitPolicy.
+    // reload, which its report is checked against). A confirmed move is
+    // tracked by ExitPolicy.
     QFuture<void> refresh();
     QFuture<void> moveSelectedJobs();
 
@@ -146,9 +151,28 @@ private:
     // Lets tests and benchmarks reach the private steps directly.
     friend struct PrintJobsViewModelTestAccess;
 
+    // A move confirmed and not yet handed to CUPS: exactly the jobs the
+    // confirmation listed.
+    struct PendingMove
+    {
+        QList<PrintJob> jobs;
+        Printer destination;
+        QList<Printer> knownQueues;
+        std::shared_ptr<QPromise<void>> done;
+    };
+
+    // A reload of refresh() has ended: stores its outcome, unless the
+    // confirmation is open, then starts a move that waited for it.
+    void reloaded(const ReloadOutcome &outcome);
+    void runMove(const PendingMove &move);
+
     // Each stores what a finished workflow leaves, write by write.
     void apply(const ReloadOutcome &outcome);
     void apply(const MoveOutcome &outcome);
+    // Runs the closing reload of a move, checks `outcome` against it, then
+    // reports and finishes `done`.
+    void closeMove(const MoveOutcome &outcome, const QList<PrintJob> &jobs,
+                   const std::shared_ptr<QPromise<void>> &done);
 
     void setLists(const QList<PrintJob> &jobs, const QList<Printer> &printers);
     void setSelectedJobIDs(QSet<QString> identifiers);
@@ -163,6 +187,7 @@ private:
     void retainValidSelections();
     // Turns an error into the pending notice.
     void present(const WorkflowError &error, const QString &title);
+    static QString errorMessage(const WorkflowError &error);
 
     // Ends every write: the row models catch up, then changed().
     void written();
@@ -175,6 +200,10 @@ private:
     qsizetype m_moveDoneCount = 0;
     qsizetype m_moveTotalCount = 0;
     std::optional<AppNotice> m_notice;
+    // Title and message of the last reload, when it failed.
+    std::optional<std::pair<QString, QString>> m_lastReloadFailure;
+    std::optional<ReloadOutcome> m_heldReload;
+    std::optional<PendingMove> m_pendingMove;
     QString m_statusText;
     std::optional<QString> m_lpmovePath;
     // Children of the model.

@@ -13,10 +13,19 @@ WorkflowError WorkflowError::unexpected(const QString &detail)
     return error;
 }
 
+WorkflowError WorkflowError::unconfirmed(const QString &description)
+{
+    WorkflowError error;
+    error.m_description = description;
+    return error;
+}
+
 QString WorkflowError::description() const
 {
     if (m_serviceError)
         return m_serviceError->errorDescription();
+    if (!m_description.isEmpty())
+        return m_description;
     const QString generic = ModelTexts::unexpectedFailure();
     // Whatever the detail holds, the description stays on one line.
     const QString detail = m_detail.simplified();

@@ -15,6 +15,9 @@ public:
     explicit WorkflowError(const CUPSServiceError &error);
     // An error from outside CUPS access; `detail` may be empty.
     static WorkflowError unexpected(const QString &detail = {});
+    // CUPS reported success, but what it did afterwards says otherwise;
+    // `description` is the whole text.
+    static WorkflowError unconfirmed(const QString &description);
 
     // The error's own description, or the generic one; always one text.
     QString description() const;
@@ -28,4 +31,5 @@ private:
 
     std::optional<CUPSServiceError> m_serviceError;
     QString m_detail;
+    QString m_description;
 };

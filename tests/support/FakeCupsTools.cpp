@@ -30,6 +30,8 @@ fi
 log end
 exit $status)sh"_s;
 
+// A successful lpmove moves the job in the listing as CUPS does, keeping its
+// number, unless the test says where it lands instead.
 const QString lpmoveScript = logFunction + uR"sh(tool=lpmove
 log start
 [ -f "$dir/delay-move" ] && sleep "$(cat "$dir/delay-move")"
@@ -37,7 +39,13 @@ status=0
 if [ -f "$dir/fail-$1" ]; then
     cat "$dir/fail-$1" >&2
     status=1
+elif [ -f "$dir/out-o" ]; then
+    queue=$2
+    [ -f "$dir/land-$1" ] && queue=$(cat "$dir/land-$1")
+    awk -v id="$1" -v q="$queue" '$1 == id { if (q == "") next; n = split($1, p, "-"); sub(/^[^ ]+/, q "-" p[n]) } { print }' \
+        "$dir/out-o" > "$dir/out-o.new" && mv "$dir/out-o.new" "$dir/out-o"
 fi
+[ -f "$dir/linger-move" ] && sleep "$(cat "$dir/linger-move")"
 log end
 exit $status)sh"_s;
 
@@ -90,9 +98,14 @@ void FakeCupsTools::failMove(const QString &identifier, const QString &standardE
     write(u"fail-"_s + identifier, standardError.toUtf8());
 }
 
-void FakeCupsTools::delayMoves(double seconds)
+void FakeCupsTools::delayMoves(double seconds, MoveDelay when)
 {
-    write(u"delay-move"_s, QByteArray::number(seconds));
+    write(when == MoveDelay::BeforeMoving ? u"delay-move"_s : u"linger-move"_s, QByteArray::number(seconds));
+}
+
+void FakeCupsTools::setMoveLanding(const QString &identifier, const QString &queue)
+{
+    write(u"land-"_s + identifier, queue.toUtf8());
 }
 
 QList<FakeCupsTools::Call> FakeCupsTools::calls() const

@@ -8,7 +8,8 @@
 #include <QStringList>
 
 // Fake lpstat and lpmove for workflow tests: lpstat answers "-o", "-l -o" and
-// "-a" from files the test writes, lpmove succeeds or fails per job, and both
+// "-a" from files the test writes, lpmove succeeds (moving the job in what
+// "-o" prints, keeping its number) or fails per job, and both
 // log every call with its arguments and its start and end time, so a test can
 // prove which tools ran, with what, and whether runs overlapped.
 //
@@ -33,7 +34,12 @@ public:
 
     // lpmove of this job prints `standardError` and ends with status 1.
     void failMove(const QString &identifier, const QString &standardError);
-    void delayMoves(double seconds);
+    enum class MoveDelay { BeforeMoving, AfterMoving };
+    void delayMoves(double seconds, MoveDelay when = MoveDelay::BeforeMoving);
+    // A successful lpmove of this job leaves it in `queue` instead of the
+    // destination: its own queue (nothing moved), another one, or, when
+    // empty, none (the job is gone).
+    void setMoveLanding(const QString &identifier, const QString &queue);
 
     void makeLpstatUnusable() { setLpstatExecutable(false); }
 

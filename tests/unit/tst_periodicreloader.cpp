@@ -128,12 +128,27 @@ private Q_SLOTS:
         QVERIFY(reloads(tools)[0].end > 0);
     }
 
+    // A move refuses the reload; the move confirmation holds it back until it closes.
+    void refusedReloadKeepsTheLoopGoing_data()
+    {
+        QTest::addColumn<bool>("confirmation");
+        QTest::newRow("moving") << false;
+        QTest::newRow("confirmation open") << true;
+    }
+
     void refusedReloadKeepsTheLoopGoing()
     {
+        QFETCH(bool, confirmation);
         FakeCupsTools tools;
         listSomething(tools);
         PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
-        PrintJobsViewModelTestAccess::setMoving(model, true);
+        const auto hold = [&](bool held) {
+            if (confirmation)
+                model.setShowingMoveConfirmation(held);
+            else
+                PrintJobsViewModelTestAccess::setMoving(model, held);
+        };
+        hold(true);
         PeriodicReloader reloader;
         reloader.setViewModel(&model);
         reloader.setInterval(period);
@@ -141,8 +156,12 @@ private Q_SLOTS:
 
         QTest::qWait(2 * period);
         QVERIFY(tools.calls().isEmpty());
-        PrintJobsViewModelTestAccess::setMoving(model, false);
+        const double released = now();
+        hold(false);
         QVERIFY(QTest::qWaitFor([&] { return !tools.calls().isEmpty(); }, 20'000));
+        if (confirmation)
+            QVERIFY2(tools.calls().first().start - released < period / 1000.0,
+                     "the reload held back by the confirmation did not follow its closing");
         reloader.stop();
     }
 };

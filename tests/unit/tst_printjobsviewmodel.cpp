@@ -83,32 +83,37 @@ private Q_SLOTS:
         QCOMPARE(model.confirmationMessage(), QString());
     }
 
-    void busyModelMayNotRequestMove_data()
+    void onlyAMoveBlocksInput_data()
     {
         QTest::addColumn<bool>("loading");
         QTest::addColumn<bool>("moving");
-        QTest::newRow("loading") << true << false;
-        QTest::newRow("moving") << false << true;
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("loading: clicks count") << true << false << false;
+        QTest::newRow("moving") << false << true << true;
+        QTest::newRow("a move waiting for a reload") << true << true << true;
     }
 
-    void busyModelMayNotRequestMove()
+    void onlyAMoveBlocksInput()
     {
         QFETCH(bool, loading);
         QFETCH(bool, moving);
+        QFETCH(bool, blocked);
         PrintJobsViewModel model;
         PrintJobsViewModelTestAccess::load(model, jobs(baseJobs), printers(basePrinters));
         apply(model, {u"toggle A-1"_s, u"dest C"_s});
         QVERIFY(model.canRequestMove());
         PrintJobsViewModelTestAccess::setLoading(model, loading);
         PrintJobsViewModelTestAccess::setMoving(model, moving);
-        QVERIFY(!model.canRequestMove());
+        QCOMPARE(model.canRequestMove(), !blocked);
         model.requestMoveConfirmation();
-        QVERIFY(!model.isShowingMoveConfirmation());
-        // Rows are disabled while busy; a late click changes nothing either.
+        QCOMPARE(model.isShowingMoveConfirmation(), !blocked);
+        model.setShowingMoveConfirmation(false);
+        // Rows are disabled during a move; a late click changes nothing either.
         model.toggleJobSelectionAt(2);
+        const QString firstDestination = model.destinationModel()->printerAt(0).name;
         model.chooseDestinationAt(0);
-        QCOMPARE(sorted(model.selectedJobIDs()), QStringList {u"A-1"_s});
-        QCOMPARE(model.selectedDestinationID(), u"C"_s);
+        QCOMPARE(sorted(model.selectedJobIDs()), (blocked ? QStringList {u"A-1"_s} : QStringList {u"A-1"_s, u"B-3"_s}));
+        QCOMPARE(model.selectedDestinationID(), blocked ? u"C"_s : firstDestination);
     }
 
     void everyWriteSignalsOnceAfterStoring()
@@ -314,6 +319,22 @@ private Q_SLOTS:
         QCOMPARE(run, listingsRun);
         for (const FakeCupsTools::Call &call : calls)
             QVERIFY2(call.end > 0, "the reload ended before one of its listings");
+
+        // While CUPS stays away, its alert comes once; the status line stays.
+        model.dismissNotice();
+        QVERIFY(finishes(model.refresh()));
+        QVERIFY(!model.notice());
+        QCOMPARE(model.statusText(), u"CUPS-Daten konnten nicht geladen werden."_s);
+        if (failure != u"lpstat"_s) {
+            // Back once, then away again: the alert comes again.
+            tools.failListing(u"-o"_s, 0, QString());
+            tools.failListing(u"-a"_s, 0, QString());
+            QVERIFY(finishes(model.refresh()));
+            QVERIFY(!model.notice());
+            tools.failListing(u"-o"_s, 1, u"lpstat: kaputt\n"_s);
+            QVERIFY(finishes(model.refresh()));
+            QVERIFY(model.notice());
+        }
     }
 
     void refusedWorkflowsWriteNothing()
@@ -330,13 +351,11 @@ private Q_SLOTS:
         const QFuture<void> reload = model.refresh();
         QSignalSpy changes(&model, &PrintJobsViewModel::changed);
         QVERIFY(model.refresh().isFinished());
-        // Confirming while a reload runs moves nothing and shows nothing, and
-        // leaves even the dialog flag alone.
-        QVERIFY(model.moveSelectedJobs().isFinished());
         QCOMPARE(changes.count(), 0);
         QVERIFY(model.isShowingMoveConfirmation());
         QVERIFY(finishes(reload));
         QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 2);
+        tools.delayListing(u"-o"_s, 0);
 
         tools.delayMoves(0.3);
         const QFuture<void> move = model.moveSelectedJobs();
@@ -348,6 +367,83 @@ private Q_SLOTS:
         QCOMPARE(changes.count(), 0);
         QVERIFY(finishes(move));
         QCOMPARE(tools.calls(u"lpmove"_s).size(), 1);
+    }
+
+    // A reload leaves the window to the user: clicks count at once and survive
+    // it, the confirmation keeps listing what it listed, and a confirmed move
+    // waits for a running reload and never gets lost.
+    // Steps: "list X Y" (what the next reload finds), "slow reload" (started,
+    // not awaited), "toggle X", "dest X", "confirm", "close", "move" (as the
+    // confirm button), "expect X Y" (the selection now), "wait" (for all).
+    void reloadLeavesTheUserInCharge_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QStringList>("moved");
+
+        QTest::newRow("clicks during a reload survive it, trimmed to what it lists")
+            << QStringList {u"list A-1 B-3 C-4"_s, u"slow reload"_s, u"toggle A-1"_s, u"toggle A-2"_s, u"wait"_s}
+            << QStringList {u"A-1"_s} << QStringList();
+        QTest::newRow("a reload ending under the open confirmation waits for it to close")
+            << QStringList {u"toggle A-1"_s, u"toggle A-2"_s, u"dest D"_s,         u"list A-1 B-3"_s, u"slow reload"_s,
+                            u"confirm"_s,    u"wait"_s,       u"expect A-1 A-2"_s, u"close"_s}
+            << QStringList {u"A-1"_s} << QStringList();
+        QTest::newRow("confirmed during a reload: moved right after it")
+            << QStringList {u"toggle A-1"_s, u"dest D"_s, u"slow reload"_s, u"confirm"_s, u"move"_s, u"wait"_s}
+            << QStringList() << QStringList {u"A-1 D"_s};
+        QTest::newRow("confirmed with a reload held: exactly what was listed moves") << QStringList {
+            u"toggle A-1"_s, u"toggle A-2"_s, u"dest D"_s, u"list A-1 B-3 C-4"_s, u"slow reload"_s, u"confirm"_s,
+            u"wait"_s,       u"move"_s,       u"wait"_s} << QStringList() << QStringList {u"A-1 D"_s, u"A-2 D"_s};
+    }
+
+    void reloadLeavesTheUserInCharge()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, selected);
+        QFETCH(QStringList, moved);
+
+        FakeCupsTools tools;
+        listOnFakes(tools, baseJobs, basePrinters);
+        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        QVERIFY(finishes(model.refresh()));
+        QList<QFuture<void>> running;
+        for (const QString &step : std::as_const(steps)) {
+            const QString argument = step.section(u' ', 1);
+            if (step.startsWith(u"list "_s)) {
+                listOnFakes(tools, argument.split(u' '), basePrinters);
+            } else if (step == u"slow reload"_s) {
+                tools.delayListing(u"-o"_s, 0.3);
+                running.append(model.refresh());
+                QVERIFY(model.isLoading());
+            } else if (step.startsWith(u"toggle "_s) || step.startsWith(u"dest "_s)) {
+                apply(model, {step});
+            } else if (step == u"confirm"_s) {
+                model.requestMoveConfirmation();
+                QVERIFY(model.isShowingMoveConfirmation());
+            } else if (step == u"close"_s) {
+                model.setShowingMoveConfirmation(false);
+            } else if (step == u"move"_s) {
+                running.append(model.moveSelectedJobs());
+                QVERIFY(model.isMoving());
+                QVERIFY(!model.isShowingMoveConfirmation());
+            } else if (step.startsWith(u"expect "_s)) {
+                QCOMPARE(sorted(model.selectedJobIDs()), argument.split(u' '));
+            } else if (step == u"wait"_s) {
+                for (const QFuture<void> &future : std::as_const(running))
+                    QVERIFY(finishes(future));
+            } else {
+                QFAIL(qPrintable(u"unknown step "_s + step));
+            }
+        }
+        QVERIFY(!model.isBusy());
+        QCOMPARE(sorted(model.selectedJobIDs()), selected);
+        const QList<FakeCupsTools::Call> moves = tools.calls(u"lpmove"_s);
+        QCOMPARE(arguments(moves), moved);
+        // A move never overlaps a listing of jobs.
+        for (const FakeCupsTools::Call &listing : tools.calls(u"lpstat"_s, {u"-o"_s})) {
+            for (const FakeCupsTools::Call &move : moves)
+                QVERIFY2(move.end <= listing.start || listing.end <= move.start, "lpmove ran during a reload");
+        }
     }
 
     void listingsRunConcurrently()
@@ -419,7 +515,7 @@ private Q_SLOTS:
         apply(model, steps << u"dest D"_s);
         QVERIFY(model.canRequestMove());
 
-        // Outcome first (notice, then status), then isMoving off, then the reload.
+        // The closing reload first, then the report (notice, then status), then isMoving off.
         QStringList order;
         QString lastStatus = model.statusText();
         QString statusAtMoveEnd;
@@ -439,18 +535,34 @@ private Q_SLOTS:
                 order.append(u"loading"_s);
         });
 
+        // One more job handled at each step, out of all of them.
+        QStringList progress;
+        connect(&model, &PrintJobsViewModel::changed, this, [&] {
+            if (!model.moveProgressText().isEmpty() && !progress.contains(model.moveProgressText()))
+                progress.append(model.moveProgressText());
+        });
+
         const QFuture<void> move = model.moveSelectedJobs();
         QVERIFY(model.isMoving());
+        QCOMPARE(model.moveTotalCount(), selection.size());
         QVERIFY(finishes(move));
         QVERIFY(!model.isMoving());
+        QStringList expectedProgress;
+        for (qsizetype done = 0; done <= selection.size(); ++done)
+            expectedProgress.append(u"Verschiebe %1 von %2 …"_s.arg(done).arg(selection.size()));
+        QCOMPARE(progress, expectedProgress);
+        QCOMPARE(model.moveTotalCount(), 0);
+        QCOMPARE(model.moveDoneCount(), 0);
+        QCOMPARE(model.moveProgressText(), QString());
         QVERIFY(!model.isLoading());
-        QCOMPARE(order, (QStringList {u"notice"_s, u"status"_s, u"moving off"_s, u"loading"_s}));
+        QCOMPARE(order, (QStringList {u"loading"_s, u"notice"_s, u"status"_s, u"moving off"_s}));
         QCOMPARE(model.notice()->title, title);
         QCOMPARE(model.notice()->message, message);
         QCOMPARE(statusAtMoveEnd, status);
-        // The closing reload has run and written its own status line.
+        // The closing reload has run; the report's status line stands after it.
         QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 2);
-        QCOMPARE(model.statusText(), u"5 Auftrag bzw. Aufträge und 5 Drucker geladen."_s);
+        QCOMPARE(model.jobs().size(), baseJobs.size());
+        QCOMPARE(model.statusText(), status);
 
         // Exactly identifier and destination, in listing order, one after the other.
         const QList<FakeCupsTools::Call> moves = tools.calls(u"lpmove"_s);
@@ -460,6 +572,79 @@ private Q_SLOTS:
         QCOMPARE(arguments(moves), expected);
         for (qsizetype i = 1; i < moves.size(); ++i)
             QVERIFY2(moves[i].start >= moves[i - 1].end, "two lpmove runs overlapped");
+    }
+
+    // lpmove's word is checked against the closing reload: CUPS keeps a job's
+    // number when it moves the job.
+    void moveIsVerifiedByTheClosingReload_data()
+    {
+        QTest::addColumn<QStringList>("selection");
+        QTest::addColumn<QStringList>("landings"); // "job=queue" for a job lpmove leaves elsewhere
+        QTest::addColumn<QString>("hang"); // "before" or "after" moving, beyond the limit
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("status");
+
+        const QString allMoved = u"Alle ausgewählten Aufträge wurden an D übergeben. Die Listen werden aktualisiert."_s;
+        const QString notAll = u"Nicht alle Aufträge konnten verschoben werden"_s;
+        const QString tail = u"\n\nDie Listen werden aktualisiert."_s;
+        QTest::newRow("exit 0 but the job stays in its queue")
+            << QStringList {u"A-1"_s, u"A-2"_s} << QStringList {u"A-1=A"_s} << QString() << notAll
+            << u"1 Auftrag bzw. Aufträge wurden übergeben.\n\nNicht verschoben:\n"
+               u"• A-1: CUPS meldete Erfolg, aber der Auftrag steht weiterhin in „A“."_s
+                + tail
+            << u"1 von 2 Auftrag bzw. Aufträgen wurden übergeben."_s;
+        QTest::newRow("exit 0 but the job is in another queue")
+            << QStringList {u"A-1"_s, u"A-2"_s} << QStringList {u"A-2=C"_s} << QString() << notAll
+            << u"1 Auftrag bzw. Aufträge wurden übergeben.\n\nNicht verschoben:\n"
+               u"• A-2: CUPS meldete Erfolg, aber der Auftrag steht jetzt in „C“ statt in „D“."_s
+                + tail
+            << u"1 von 2 Auftrag bzw. Aufträgen wurden übergeben."_s;
+        QTest::newRow("a job gone meanwhile is no failure")
+            << QStringList {u"A-1"_s, u"B-3"_s} << QStringList {u"B-3="_s} << QString() << u"2 Aufträge verschoben"_s
+            << allMoved << u"2 Auftrag bzw. Aufträge wurden an CUPS übergeben."_s;
+        QTest::newRow("stopped before it moved: the time limit is the reason")
+            << QStringList {u"A-1"_s} << QStringList() << u"before"_s << notAll
+            << u"Kein Auftrag konnte übergeben werden.\n\nNicht verschoben:\n"
+               u"• A-1: lpmove hat nach 0,3 Sekunden nicht geendet und wurde abgebrochen."_s
+                + tail
+            << u"0 von 1 Auftrag bzw. Aufträgen wurden übergeben."_s;
+        QTest::newRow("stopped after it moved: moved")
+            << QStringList {u"A-1"_s} << QStringList() << u"after"_s << u"Auftrag verschoben"_s << allMoved
+            << u"1 Auftrag bzw. Aufträge wurden an CUPS übergeben."_s;
+    }
+
+    void moveIsVerifiedByTheClosingReload()
+    {
+        QFETCH(QStringList, selection);
+        QFETCH(QStringList, landings);
+        QFETCH(QString, hang);
+        QFETCH(QString, title);
+        QFETCH(QString, message);
+        QFETCH(QString, status);
+
+        FakeCupsTools tools;
+        listOnFakes(tools, baseJobs, basePrinters);
+        for (const QString &landing : landings)
+            tools.setMoveLanding(landing.section(u'=', 0, 0), landing.section(u'=', 1));
+        if (!hang.isEmpty())
+            tools.delayMoves(2,
+                             hang == u"before"_s ? FakeCupsTools::MoveDelay::BeforeMoving
+                                                 : FakeCupsTools::MoveDelay::AfterMoving);
+        PrintJobsViewModel model {
+            CUPSService(tools.lpstatPath(), CUPSService::defaultListingTimeLimit, std::chrono::milliseconds(300))};
+        QVERIFY(finishes(model.refresh()));
+        QStringList steps;
+        for (const QString &identifier : selection)
+            steps.append(u"toggle "_s + identifier);
+        apply(model, steps << u"dest D"_s);
+
+        QVERIFY(finishes(model.moveSelectedJobs()));
+        QVERIFY(model.notice());
+        QCOMPARE(model.notice()->title, title);
+        QCOMPARE(model.notice()->message, message);
+        QCOMPARE(model.statusText(), status);
+        QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 2);
     }
 
     void jobInDestinationFailsWithoutToolRun()

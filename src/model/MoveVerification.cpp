@@ -1,0 +1,66 @@
+#include "MoveVerification.h"
+
+#include "ModelTexts.h"
+
+#include <TextRules.h>
+
+#include <QHash>
+
+#include <optional>
+
+namespace {
+
+// The job number: what follows the last '-' of the identifier.
+QString numberOf(const PrintJob &job)
+{
+    const qsizetype split = job.identifier.lastIndexOf(u'-');
+    return split < 0 ? QString() : job.identifier.sliced(split + 1);
+}
+
+bool timedOut(const WorkflowError &error)
+{
+    return error.serviceError() && error.serviceError()->kind() == CUPSServiceError::Kind::TimedOut;
+}
+
+} // namespace
+
+namespace MoveVerification {
+
+MoveOutcome verified(const MoveOutcome &outcome, const QList<PrintJob> &handedOver, const QList<PrintJob> &listedAfter)
+{
+    QHash<QString, QString> queueOfNumber;
+    for (const PrintJob &job : listedAfter)
+        queueOfNumber.insert(numberOf(job), job.sourcePrinterName);
+    const auto queueNow = [&queueOfNumber](const PrintJob &job) -> std::optional<QString> {
+        const auto found = queueOfNumber.constFind(numberOf(job));
+        return found == queueOfNumber.cend() ? std::nullopt : std::optional<QString>(*found);
+    };
+    const QString &destination = outcome.destination.name;
+
+    QHash<PrintJob, WorkflowError> failures;
+    for (const auto &[job, error] : outcome.failures) {
+        const std::optional<QString> queue = queueNow(job);
+        if (!timedOut(error) || !queue || !TextRules::sameQueueName(*queue, destination))
+            failures.insert(job, error);
+    }
+    for (const PrintJob &job : outcome.moved) {
+        const std::optional<QString> queue = queueNow(job);
+        if (!queue || TextRules::sameQueueName(*queue, destination))
+            continue;
+        const QString reason = TextRules::sameQueueName(*queue, job.sourcePrinterName)
+            ? ModelTexts::stillInSourceQueue(*queue)
+            : ModelTexts::landedElsewhere(*queue, destination);
+        failures.insert(job, WorkflowError::unconfirmed(reason));
+    }
+
+    MoveOutcome result {outcome.destination, outcome.selectedCount, {}, {}};
+    for (const PrintJob &job : handedOver) {
+        if (const auto failure = failures.constFind(job); failure != failures.cend())
+            result.failures.append({job, *failure});
+        else
+            result.moved.append(job);
+    }
+    return result;
+}
+
+} // namespace MoveVerification
