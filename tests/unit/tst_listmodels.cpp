@@ -166,16 +166,22 @@ private Q_SLOTS:
 
     void rolesOfAJob_data()
     {
-        TestTables::addColumns<PrintJob, QString, QString, bool, QString>("job", "displayTitle", "owner", "hasOwner",
-                                                                          "description");
+        TestTables::addColumns<PrintJob, QString, QString, bool, QString, QString>(
+            "job", "displayTitle", "owner", "hasOwner", "description", "displayIdentifier");
 
         QTest::newRow("owner and title") << PrintJob {u"Laser-42"_s, u"Laser"_s, u"anna"_s, u"Bericht.pdf"_s}
                                          << u"Bericht.pdf"_s << u"anna"_s << true
-                                         << u"Laser-42 · Quelle: Laser · Eigentümer: anna · Titel: Bericht.pdf"_s;
+                                         << u"Laser-42 · Quelle: Laser · Eigentümer: anna · Titel: Bericht.pdf"_s
+                                         << u"Laser-42"_s;
         QTest::newRow("neither") << PrintJob {u"Laser-42"_s, u"Laser"_s, std::nullopt, std::nullopt}
-                                 << u"Druckauftrag"_s << QString() << false << u"Laser-42 · Quelle: Laser"_s;
-        QTest::newRow("present but empty") << PrintJob {u"Laser-42"_s, u"Laser"_s, QString(), QString()}
-                                           << u"Druckauftrag"_s << QString() << false << u"Laser-42 · Quelle: Laser"_s;
+                                 << u"Druckauftrag"_s << QString() << false << u"Laser-42 · Quelle: Laser"_s
+                                 << u"Laser-42"_s;
+        QTest::newRow("present but empty")
+            << PrintJob {u"Laser-42"_s, u"Laser"_s, QString(), QString()} << u"Druckauftrag"_s << QString() << false
+            << u"Laser-42 · Quelle: Laser"_s << u"Laser-42"_s;
+        QTest::newRow("queue named beyond ASCII")
+            << PrintJob {u"B%C3%BCro-14"_s, u"Büro"_s, std::nullopt, std::nullopt} << u"Druckauftrag"_s << QString()
+            << false << u"Büro-14 · Quelle: Büro"_s << u"Büro-14"_s;
     }
 
     void rolesOfAJob()
@@ -185,6 +191,7 @@ private Q_SLOTS:
         QFETCH(QString, owner);
         QFETCH(bool, hasOwner);
         QFETCH(QString, description);
+        QFETCH(QString, displayIdentifier);
 
         JobListModel model;
         model.update({entry(job, true)});
@@ -196,6 +203,8 @@ private Q_SLOTS:
         QCOMPARE(index.data(JobListModel::HasOwnerRole).toBool(), hasOwner);
         QCOMPARE(index.data(JobListModel::AccessibleDescriptionRole).toString(), description);
         QCOMPARE(index.data(JobListModel::IsSelectedRole).toBool(), true);
+        QCOMPARE(index.data(JobListModel::DisplayIdentifierRole).toString(), displayIdentifier);
+        QCOMPARE(model.roleNames().value(JobListModel::DisplayIdentifierRole), "displayIdentifier");
     }
 
     void selectionTouchesOnlyTheRowsItChanges()
