@@ -50,8 +50,10 @@ private Q_SLOTS:
         const QString owner = u"Von "_s + PrivateCupsServer::userName();
         QCOMPARE(ContentViewHarness::visibleTexts(ui.jobRow(0)),
                  (QStringList {u"Druckauftrag"_s, m_jobs.at(0), u"Laser"_s, owner}));
+        // The identifier as the user named the queue, not as lpstat escaped it.
+        QCOMPARE(m_jobs.at(3), u"B%C3%BCro-"_s + m_jobs.at(3).section(u'-', -1));
         QCOMPARE(ContentViewHarness::visibleTexts(ui.jobRow(3)),
-                 (QStringList {u"Druckauftrag"_s, m_jobs.at(3), u"B\u00fcro"_s, owner}));
+                 (QStringList {u"Druckauftrag"_s, u"B\u00fcro-"_s + m_jobs.at(3).section(u'-', -1), u"B\u00fcro"_s, owner}));
         QCOMPARE(ContentViewHarness::visibleTexts(ui.printerRow(0)),
                  (QStringList {u"Archiv"_s, u"Als Ziel auswählen"_s}));
         const CUPSResult<QString> lpmove = CUPSServiceTestAccess::resolveLPMoveURL(CUPSService());
