@@ -9,7 +9,7 @@ AlertDialog {
              + "Listet die wartenden Druckaufträge der lokalen CUPS-Warteschlangen und verschiebt ausgewählte Aufträge nach Bestätigung gemeinsam in eine andere Warteschlange."
     closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
 
-    Button {
+    PushButton {
         text: "OK"
         onClicked: about.close()
     }

@@ -10,6 +10,9 @@ Rectangle {
 
     required property PrintJobsViewModel viewModel
     readonly property alias moveButton: moveButton
+    readonly property alias progressBar: progressBar
+    // A move runs and reports its progress.
+    readonly property bool moving: viewModel.isMoving && viewModel.moveTotalCount > 0
 
     implicitHeight: row.implicitHeight + 2 * 18
     radius: 16
@@ -28,12 +31,27 @@ Rectangle {
 
             StyledText {
                 Layout.fillWidth: true
-                text: actionBar.viewModel.canRequestMove ? "Bereit zur Sammelübergabe" : "Auswahl vervollständigen"
+                text: actionBar.moving ? actionBar.viewModel.moveProgressText : actionBar.viewModel.canRequestMove ? "Bereit zur Sammelübergabe" : "Auswahl vervollständigen"
                 font: Theme.headline
+            }
+
+            // How many jobs of the running move are handled, in place of
+            // the sentence.
+            ProgressBar {
+                id: progressBar
+
+                Layout.fillWidth: true
+                Layout.topMargin: 6
+                visible: actionBar.moving
+                from: 0
+                to: Math.max(1, actionBar.viewModel.moveTotalCount)
+                value: actionBar.viewModel.moveDoneCount
+                Accessible.name: actionBar.viewModel.moveProgressText
             }
 
             StyledText {
                 Layout.fillWidth: true
+                visible: !actionBar.moving
                 text: actionBar.viewModel.canRequestMove ? "%1 ausgewählte Aufträge werden erst nach Ihrer Bestätigung verschoben.".arg(actionBar.viewModel.selectedJobCount) : "Mindestens ein Auftrag und ein davon verschiedener Zieldrucker werden benötigt."
                 font: Theme.subheadline
                 color: Theme.secondaryText
@@ -41,7 +59,7 @@ Rectangle {
             }
         }
 
-        Button {
+        PushButton {
             id: moveButton
 
             text: actionBar.viewModel.isMoving ? "Verschiebe …" : "Auswahl verschieben"
@@ -52,10 +70,6 @@ Rectangle {
             topPadding: 11
             bottomPadding: 11
             onClicked: actionBar.viewModel.requestMoveConfirmation()
-
-            EnterKeyClicks {
-                button: moveButton
-            }
 
             // Filled with the accent colour while it may be pressed, grey
             // otherwise.
@@ -79,6 +93,8 @@ Rectangle {
                     text: moveButton.text
                     font: moveButton.font
                     color: moveButton.enabled ? Theme.onAccent : Theme.tertiaryText
+                    // The button itself is named by it.
+                    Accessible.ignored: true
                 }
             }
         }

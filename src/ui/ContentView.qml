@@ -57,6 +57,12 @@ Page {
                 text: "Aktualisieren"
                 enabled: !contentView.viewModel.isBusy
                 onClicked: contentView.viewModel.startRefresh()
+                Accessible.name: text
+                // Qt's buttons ignore the press action of assistive technology.
+                Accessible.onPressAction: {
+                    if (refreshButton.enabled)
+                        refreshButton.clicked();
+                }
 
                 EnterKeyClicks {
                     button: refreshButton
@@ -74,6 +80,7 @@ Page {
                     StyledText {
                         text: refreshButton.text
                         font: Theme.callout
+                        Accessible.ignored: true
                     }
                 }
             }

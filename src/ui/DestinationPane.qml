@@ -23,7 +23,8 @@ StepPane {
     model: viewModel.destinationModel
     delegate: PrinterRow {
         list: destinationPane.list
-        enabled: !destinationPane.viewModel.isBusy
+        // A reload leaves the rows to the user; only a move holds them.
+        enabled: !destinationPane.viewModel.isMoving
         onClicked: destinationPane.viewModel.chooseDestinationAt(index)
     }
 }

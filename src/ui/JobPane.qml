@@ -23,7 +23,8 @@ StepPane {
     model: viewModel.jobModel
     delegate: JobRow {
         list: jobPane.list
-        enabled: !jobPane.viewModel.isBusy
+        // A reload leaves the rows to the user; only a move holds them.
+        enabled: !jobPane.viewModel.isMoving
         onClicked: jobPane.viewModel.toggleJobSelectionAt(index)
     }
 }

@@ -7,6 +7,7 @@ SelectableRow {
     id: row
 
     required property string identifier
+    required property string displayIdentifier
     required property string displayTitle
     required property string sourcePrinterName
     required property string owner
@@ -41,7 +42,7 @@ SelectableRow {
         id: identifierLine
 
         Layout.fillWidth: true
-        text: row.identifier
+        text: row.displayIdentifier
         font: Theme.captionMono
         color: row.detailColor
     }

@@ -4,7 +4,9 @@ import Parvento.Model
 
 // Asks before every move. It follows isShowingMoveConfirmation: opens when the
 // move button sets it, and however it closes (either button, Escape, a click
-// outside) it sets it back. Only "Verschieben" starts the move.
+// outside) it sets it back. Only "Verschieben" starts the move. However many
+// jobs are selected, the count, the destination, the warning and both buttons
+// stay in view; the list of jobs scrolls between them.
 AlertDialog {
     id: dialog
 
@@ -13,12 +15,16 @@ AlertDialog {
     readonly property alias confirmButton: confirmButton
     readonly property alias cancelButton: cancelButton
 
-    title: "Ausgewählte Parvento?"
+    title: "Ausgewählte Aufträge verschieben?"
     closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
 
     onRequestedChanged: requested ? open() : close()
-    // The message as it stands when the dialog comes up.
-    onAboutToShow: message = viewModel.confirmationMessage
+    // The texts as they stand when the dialog comes up.
+    onAboutToShow: {
+        lead = viewModel.confirmationHeadline;
+        message = viewModel.confirmationLines.join("\n");
+        notes = [viewModel.confirmationDestinationText, viewModel.confirmationWarning];
+    }
     onOpened: cancelButton.forceActiveFocus(Qt.OtherFocusReason)
     // Skipped when the model has already taken the flag back itself, as the
     // move does when it starts.
@@ -28,26 +34,18 @@ AlertDialog {
     }
     onAccepted: viewModel.startMove()
 
-    Button {
+    PushButton {
         id: confirmButton
 
         text: "Verschieben"
         palette.buttonText: Theme.destructive
         onClicked: dialog.accept()
-
-        EnterKeyClicks {
-            button: confirmButton
-        }
     }
 
-    Button {
+    PushButton {
         id: cancelButton
 
         text: "Abbrechen"
         onClicked: dialog.reject()
-
-        EnterKeyClicks {
-            button: cancelButton
-        }
     }
 }

@@ -31,14 +31,10 @@ AlertDialog {
             viewModel.dismissNotice();
     }
 
-    Button {
+    PushButton {
         id: okButton
 
         text: "OK"
         onClicked: alert.close()
-
-        EnterKeyClicks {
-            button: okButton
-        }
     }
 }

@@ -36,6 +36,9 @@ ApplicationWindow {
 
                 text: "Über Parvento"
                 onTriggered: about.open()
+                // Qt's menu items ignore the press action of assistive
+                // technology; triggering the item also closes the menu.
+                Accessible.onPressAction: aboutItem.triggered()
             }
 
             // Names what the program is for; choosing it does nothing.
@@ -44,12 +47,15 @@ ApplicationWindow {
 
                 text: "Lokale CUPS-Aufträge verschieben"
                 enabled: false
+                // Pressed, it does as little as when clicked.
+                Accessible.onPressAction: {}
             }
 
             MenuSeparator {}
 
             MenuItem {
                 action: quitAction
+                Accessible.onPressAction: quitAction.trigger()
             }
         }
     }

@@ -24,4 +24,9 @@ struct PrintJobsViewModelTestAccess
     }
     static void setLoading(PrintJobsViewModel &model, bool loading) { model.setLoading(loading); }
     static void setMoving(PrintJobsViewModel &model, bool moving) { model.setMoving(moving); }
+    static void setMoveProgress(PrintJobsViewModel &model, qsizetype done, qsizetype total)
+    {
+        model.setMoveTotalCount(total);
+        model.setMoveDoneCount(done);
+    }
 };

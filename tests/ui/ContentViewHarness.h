@@ -155,7 +155,40 @@ public:
         return interface ? interface->text(kind) : QString();
     }
 
+    // The names assistive technology reads below `root` (a window or an
+    // item), in tree order, leaving out what it reports as invisible.
+    static QStringList accessibleNames(QObject *root)
+    {
+        QStringList names;
+        collectAccessibleNames(QAccessible::queryAccessibleInterface(root), names);
+        return names;
+    }
+
+    // Presses `control` the way assistive technology does, through its
+    // accessibility interface; false when it offers no press action.
+    static bool pressAccessibly(QObject *control)
+    {
+        QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(control);
+        QAccessibleActionInterface *actions = interface ? interface->actionInterface() : nullptr;
+        if (!actions || !actions->actionNames().contains(QAccessibleActionInterface::pressAction()))
+            return false;
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        settle();
+        return true;
+    }
+
 private:
+    static void collectAccessibleNames(QAccessibleInterface *interface, QStringList &names)
+    {
+        if (!interface || interface->state().invisible)
+            return;
+        const QString name = interface->text(QAccessible::Name);
+        if (!name.isEmpty())
+            names.append(name);
+        for (int i = 0; i < interface->childCount(); ++i)
+            collectAccessibleNames(interface->child(i), names);
+    }
+
     // Icons are text items drawn from the icon font that carry a symbol name.
     static bool isSymbol(const QQuickItem *item) { return item->property("name").isValid(); }
 

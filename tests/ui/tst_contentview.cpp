@@ -16,6 +16,7 @@
 #include <QAccessible>
 #include <QFont>
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -49,8 +50,10 @@ private Q_SLOTS:
         const QString owner = u"Von "_s + PrivateCupsServer::userName();
         QCOMPARE(ContentViewHarness::visibleTexts(ui.jobRow(0)),
                  (QStringList {u"Druckauftrag"_s, m_jobs.at(0), u"Laser"_s, owner}));
+        // The identifier as the user named the queue, not as lpstat escaped it.
+        QCOMPARE(m_jobs.at(3), u"B%C3%BCro-"_s + m_jobs.at(3).section(u'-', -1));
         QCOMPARE(ContentViewHarness::visibleTexts(ui.jobRow(3)),
-                 (QStringList {u"Druckauftrag"_s, m_jobs.at(3), u"B\u00fcro"_s, owner}));
+                 (QStringList {u"Druckauftrag"_s, u"B\u00fcro-"_s + m_jobs.at(3).section(u'-', -1), u"B\u00fcro"_s, owner}));
         QCOMPARE(ContentViewHarness::visibleTexts(ui.printerRow(0)),
                  (QStringList {u"Archiv"_s, u"Als Ziel auswählen"_s}));
         const CUPSResult<QString> lpmove = CUPSServiceTestAccess::resolveLPMoveURL(CUPSService());
@@ -201,7 +204,7 @@ private Q_SLOTS:
         QTest::newRow("complete but loading")
             << true << u"loading"_s << u"Auswahl vervollständigen"_s << incomplete << false;
         QTest::newRow("complete but moving")
-            << true << u"moving"_s << u"Auswahl vervollständigen"_s << incomplete << false;
+            << true << u"moving"_s << u"Verschiebe 37 von 120 \u2026"_s << QString() << false;
     }
 
     void actionBarFollowsWhetherAMoveMayBeRequested()
@@ -220,21 +223,36 @@ private Q_SLOTS:
         }
         if (busy == u"loading"_s)
             PrintJobsViewModelTestAccess::setLoading(ui.model(), true);
-        if (busy == u"moving"_s)
+        if (busy == u"moving"_s) {
             PrintJobsViewModelTestAccess::setMoving(ui.model(), true);
+            PrintJobsViewModelTestAccess::setMoveProgress(ui.model(), 37, 120);
+        }
 
         QQuickItem *actionBar = ui.item("actionBar");
         QQuickItem *button = ContentViewHarness::childItem(actionBar, "moveButton");
-        const QStringList texts = ContentViewHarness::visibleTexts(actionBar);
-        QCOMPARE(texts.value(0), headline);
-        QCOMPARE(texts.value(1), sentence);
+        const QString buttonText = busy == u"moving"_s ? u"Verschiebe \u2026"_s : u"Auswahl verschieben"_s;
+        // While a move runs, its progress bar stands in for the sentence.
+        QStringList expected {headline};
+        if (!sentence.isEmpty())
+            expected.append(sentence);
+        expected.append(buttonText);
+        QCOMPARE(ContentViewHarness::visibleTexts(actionBar), expected);
         QCOMPARE(button->isEnabled(), enabled);
-        QCOMPARE(button->property("text").toString(),
-                 busy == u"moving"_s ? u"Verschiebe \u2026"_s : u"Auswahl verschieben"_s);
-        // While busy no row takes a click.
-        QCOMPARE(ui.jobRow(2)->isEnabled(), busy.isEmpty());
-        QCOMPARE(ui.printerRow(0)->isEnabled(), busy.isEmpty());
-        if (!busy.isEmpty()) {
+        QCOMPARE(button->property("text").toString(), buttonText);
+        QQuickItem *progress = ContentViewHarness::childItem(actionBar, "progressBar");
+        QCOMPARE(progress->isVisible(), busy == u"moving"_s);
+        if (busy == u"moving"_s) {
+            QCOMPARE(progress->property("value").toReal(), 37.0);
+            QCOMPARE(progress->property("to").toReal(), 120.0);
+        }
+        // A reload leaves the rows to the user, unfaded; while a move runs
+        // no row takes a click.
+        const bool rowsTakeClicks = busy != u"moving"_s;
+        for (QQuickItem *row : {ui.jobRow(2), ui.printerRow(0)}) {
+            QCOMPARE(row->isEnabled(), rowsTakeClicks);
+            QCOMPARE(row->opacity(), rowsTakeClicks ? 1.0 : 0.5);
+        }
+        if (!rowsTakeClicks) {
             const QSet<QString> before = ui.model().selectedJobIDs();
             ui.click(ui.jobRow(2));
             ui.click(ui.printerRow(1));
@@ -314,6 +332,9 @@ private Q_SLOTS:
             QVERIFY(!jobTexts.contains(u"Keine wartenden Aufträge"_s));
         for (const QString &text : destinationPaneTexts)
             QVERIFY2(destinationTexts.contains(text), qPrintable(text));
+        const QStringList names = ContentViewHarness::accessibleNames(&ui.window());
+        for (const QString &text : jobPaneTexts + destinationPaneTexts)
+            QVERIFY2(names.contains(text), qPrintable(text));
         // The count badges count what each pane lists.
         QCOMPARE(jobTexts.at(jobTexts.indexOf(u"Mehrfachauswahl möglich"_s) + 1), QString::number(jobQueues.size()));
         QCOMPARE(destinationTexts.at(destinationTexts.indexOf(u"Name deutlich prüfen, dann verschieben"_s) + 1),
@@ -355,6 +376,159 @@ private Q_SLOTS:
         badges.sort();
         QCOMPARE(badges, (QStringList {u"3 Einträge"_s, u"4 Einträge"_s}));
         QCOMPARE(arrows.size(), 1);
+    }
+
+    void assistiveTechnologyReadsEveryText_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QStringList>("expected");
+
+        const QStringList always {
+            u"Parvento"_s,
+            u"Mehrere Aufträge auswählen, Zielnamen prüfen und gemeinsam an CUPS übergeben."_s,
+            u"Aufträge auswählen"_s,
+            u"Mehrfachauswahl möglich"_s,
+            u"Zieldrucker auswählen"_s,
+            u"Name deutlich prüfen, dann verschieben"_s,
+            u"{row 0}"_s,
+            u"Drucker Archiv"_s,
+            u"Aktualisieren"_s,
+            u"{status}"_s,
+            u"lpmove: {lpmove}"_s,
+        };
+        const QStringList idle {
+            u"Bereit zum Verschieben"_s,
+            u"Wählen Sie links einen oder mehrere Aufträge und rechts den gut lesbaren Namen des Zieldruckers."_s,
+            u"Auswahl vervollständigen"_s,
+            u"Mindestens ein Auftrag und ein davon verschiedener Zieldrucker werden benötigt."_s,
+            u"Auswahl verschieben"_s,
+        };
+        const QStringList ready {
+            u"2 ausgewählt"_s,
+            u"QUELLDRUCKER"_s,
+            u"Laser"_s,
+            u"wird verschoben nach"_s,
+            u"ZIELDRUCKER"_s,
+            u"Archiv"_s,
+            u"AUSGEWÄHLTE AUFTRÄGE"_s,
+            u"2 Aufträge"_s,
+            u"Bereit zur Sammelübergabe"_s,
+            u"2 ausgewählte Aufträge werden erst nach Ihrer Bestätigung verschoben."_s,
+        };
+        QTest::newRow("nothing chosen") << u"idle"_s << always + idle;
+        QTest::newRow("a reload runs") << u"loading"_s << always + idle + QStringList {u"Lade CUPS \u2026"_s};
+        QTest::newRow("two jobs and a destination") << u"ready"_s << always + ready;
+        QTest::newRow("confirmation")
+            << u"confirmation"_s
+            << always + ready
+                   + QStringList {u"Ausgewählte Aufträge verschieben?"_s, u"2 Druckaufträge werden verschoben:"_s,
+                                  u"• {job 0}  (Laser)\n• {job 1}  (Laser)"_s, u"Nach: Archiv"_s,
+                                  u"Papierformat und Treiberoptionen können am Zieldrucker abweichen."_s,
+                                  u"Verschieben"_s, u"Abbrechen"_s};
+        // The progress in place of the action bar's texts.
+        QTest::newRow("a move runs") << u"moving"_s
+                                     << always + ready.first(8)
+                                            + QStringList {u"Verschiebe 37 von 120 \u2026"_s, u"Verschiebe \u2026"_s};
+    }
+
+    void assistiveTechnologyReadsEveryText()
+    {
+        QFETCH(QString, state);
+        QFETCH(QStringList, expected);
+        // As while a screen reader runs: only then do Qt's controls name
+        // themselves after their text.
+        QAccessible::setActive(true);
+        const auto inactive = qScopeGuard([] { QAccessible::setActive(false); });
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
+        QVERIFY(ui.waitUntilIdle());
+        if (state != u"idle"_s && state != u"loading"_s) {
+            ui.click(ui.jobRow(0));
+            ui.click(ui.jobRow(1));
+            ui.click(ui.printerRow(0));
+        }
+        const QString status = ui.model().statusText();
+        const QString lpmove = ui.model().lpmovePathText();
+        if (state == u"confirmation"_s) {
+            ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
+            QTRY_VERIFY(ui.part("confirmationDialog")->property("opened").toBool());
+        }
+        if (state == u"loading"_s)
+            PrintJobsViewModelTestAccess::setLoading(ui.model(), true);
+        if (state == u"moving"_s) {
+            PrintJobsViewModelTestAccess::setMoving(ui.model(), true);
+            PrintJobsViewModelTestAccess::setMoveProgress(ui.model(), 37, 120);
+        }
+        ContentViewHarness::settle();
+
+        const QStringList names = ContentViewHarness::accessibleNames(&ui.window());
+        const QString row0 = ContentViewHarness::accessibleText(ui.jobRow(0), QAccessible::Name);
+        QStringList missing;
+        for (QString text : std::as_const(expected)) {
+            text.replace(u"{row 0}"_s, row0).replace(u"{status}"_s, status).replace(u"{lpmove}"_s, lpmove);
+            text.replace(u"{job 0}"_s, m_jobs.at(0)).replace(u"{job 1}"_s, m_jobs.at(1));
+            if (!names.contains(text))
+                missing.append(text);
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u" | "_s)));
+        PrintJobsViewModelTestAccess::setLoading(ui.model(), false);
+        PrintJobsViewModelTestAccess::setMoving(ui.model(), false);
+        if (state == u"confirmation"_s)
+            ui.press(Qt::Key_Escape);
+    }
+
+    // Row, destination, move button, both dialog buttons, the alert's button
+    // and the refresh button, each pressed through assistive technology.
+    void assistiveTechnologyPressesWhatAClickPresses()
+    {
+        using Harness = ContentViewHarness;
+        // As while a screen reader runs: only then do Qt's controls name
+        // themselves after their text.
+        QAccessible::setActive(true);
+        const auto inactive = qScopeGuard([] { QAccessible::setActive(false); });
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
+        QVERIFY(ui.waitUntilIdle());
+        QObject *dialog = ui.part("confirmationDialog");
+        QObject *alert = ui.part("noticeAlert");
+        QQuickItem *moveButton = Harness::childItem(ui.part("actionBar"), "moveButton");
+
+        QVERIFY(Harness::pressAccessibly(ui.jobRow(0)));
+        QVERIFY(Harness::pressAccessibly(ui.jobRow(1)));
+        QVERIFY(Harness::pressAccessibly(ui.jobRow(1)));
+        QCOMPARE(ui.model().selectedJobIDs(), QSet<QString> {m_jobs.at(0)});
+        QVERIFY(Harness::pressAccessibly(ui.printerRow(0)));
+        QCOMPARE(ui.model().selectedDestinationIDText(), u"Archiv"_s);
+
+        QVERIFY(Harness::pressAccessibly(moveButton));
+        QTRY_VERIFY(dialog->property("opened").toBool());
+        QVERIFY(Harness::pressAccessibly(dialog->property("cancelButton").value<QObject *>()));
+        QTRY_VERIFY(!dialog->property("opened").toBool());
+        QVERIFY(!ui.model().isShowingMoveConfirmation());
+        QCOMPARE(ui.model().jobs().at(0).sourcePrinterName, u"Laser"_s);
+
+        QVERIFY(Harness::pressAccessibly(moveButton));
+        QTRY_VERIFY(dialog->property("opened").toBool());
+        QVERIFY(Harness::pressAccessibly(dialog->property("confirmButton").value<QObject *>()));
+        QVERIFY(ui.waitUntilIdle());
+        QTRY_VERIFY(alert->property("opened").toBool());
+        const QStringList names = Harness::accessibleNames(&ui.window());
+        QVERIFY2(names.contains(u"Auftrag verschoben"_s), qPrintable(names.join(u'|')));
+        QVERIFY(names.contains(ui.model().noticeMessage()));
+        QVERIFY(Harness::pressAccessibly(alert->property("okButton").value<QObject *>()));
+        QTRY_VERIFY(!alert->property("opened").toBool());
+        QVERIFY(!ui.model().hasNotice());
+        QStringList queuesNow;
+        for (const PrintJob &job : ui.model().jobs())
+            queuesNow.append(job.sourcePrinterName);
+        QVERIFY2(queuesNow.contains(u"Archiv"_s), qPrintable(queuesNow.join(u'|')));
+
+        // A disabled control ignores the press, as it ignores a click.
+        QVERIFY(!moveButton->isEnabled());
+        QVERIFY(Harness::pressAccessibly(moveButton));
+        QVERIFY(!dialog->property("opened").toBool());
+
+        QVERIFY(Harness::pressAccessibly(ui.item("refreshButton")));
+        QVERIFY(ui.model().isLoading());
+        QVERIFY(ui.waitUntilIdle());
     }
 
     void longSourceNamesAreCutShortOnOneLine()

@@ -63,8 +63,12 @@ private Q_SLOTS:
         QCOMPARE(ui.model().confirmationMessage(), message);
         QQuickItem *popupItem = dialog->property("contentItem").value<QQuickItem *>()->parentItem();
         const QStringList texts = ContentViewHarness::visibleTexts(popupItem);
-        QVERIFY2(texts.contains(u"Ausgewählte Parvento?"_s), qPrintable(texts.join(u'|')));
-        QVERIFY(texts.contains(message));
+        QVERIFY2(texts.contains(u"Ausgewählte Aufträge verschieben?"_s), qPrintable(texts.join(u'|')));
+        // The message in its parts: the job lines scroll between the others.
+        for (const QString &part :
+             {u"2 Druckaufträge werden verschoben:"_s, m_jobs.at(0) + u"  (Laser)"_s, m_jobs.at(1) + u"  (Laser)"_s,
+              u"Nach: Archiv"_s, u"Papierformat und Treiberoptionen können am Zieldrucker abweichen."_s})
+            QVERIFY2(texts.contains(part), qPrintable(part));
         // The confirming action comes first, the cancelling one after it.
         QQuickItem *confirm = button(dialog, "confirmButton");
         QQuickItem *cancel = button(dialog, "cancelButton");
@@ -290,6 +294,97 @@ private Q_SLOTS:
             QVERIFY2(pause >= interval / 1000.0 - 0.01, qPrintable(QString::number(pause)));
             QVERIFY2(pause < interval / 1000.0 + 1.0, qPrintable(QString::number(pause)));
         }
+    }
+
+    // At the window's smallest size, however long the message: the title,
+    // the texts around the message and the buttons stay inside the window,
+    // and the message scrolls. A tool error of several lines hangs indented
+    // under its job.
+    void tallDialogsStayInsideTheWindow_data()
+    {
+        TestTables::addColumns<int, bool>("jobs", "failing");
+        QTest::newRow("confirmation of 2 jobs") << 2 << false;
+        QTest::newRow("confirmation of 80 jobs") << 80 << false;
+        QTest::newRow("failures with many-line errors") << 3 << true;
+    }
+
+    void tallDialogsStayInsideTheWindow()
+    {
+        QFETCH(int, jobs);
+        QFETCH(bool, failing);
+        m_tools = std::make_unique<FakeCupsTools>();
+        QStringList lines;
+        for (int i = 1; i <= jobs; ++i)
+            lines.append(u"Laser-%1 anna 1024"_s.arg(i));
+        m_tools->setJobLines(lines);
+        m_tools->setPrinterNames({u"Archiv"_s, u"Laser"_s});
+        QStringList errorLines;
+        for (int line = 1; line <= 12; ++line)
+            errorLines.append(u"Zeile %1 der Fehlermeldung"_s.arg(line));
+        if (failing) {
+            for (int i = 1; i <= jobs; ++i)
+                m_tools->failMove(u"Laser-%1"_s.arg(i), errorLines.join(u'\n'));
+        }
+        ContentViewHarness ui(m_tools->lpstatPath(), ContentViewHarness::quietInterval, QSize(980, 650));
+        QVERIFY(ui.waitUntilIdle());
+        for (int row = 0; row < jobs; ++row)
+            ui.model().toggleJobSelectionAt(row);
+        ui.click(ui.printerRow(0));
+        requestMove(ui);
+        QObject *popup = ui.part("confirmationDialog");
+        QStringList shown {u"Ausgewählte Aufträge verschieben?"_s, u"%1 Druckaufträge werden verschoben:"_s.arg(jobs),
+                           u"Nach: Archiv"_s,
+                           u"Papierformat und Treiberoptionen können am Zieldrucker abweichen."_s};
+        QStringList buttons {u"confirmButton"_s, u"cancelButton"_s};
+        if (failing) {
+            ui.click(button(popup, "confirmButton"));
+            QVERIFY(ui.waitUntilIdle());
+            popup = ui.part("noticeAlert");
+            QTRY_VERIFY(isOpen(popup));
+            shown = QStringList {u"Nicht alle Aufträge konnten verschoben werden"_s};
+            buttons = QStringList {u"okButton"_s};
+        }
+        ContentViewHarness::settle();
+
+        const QRectF window(0, 0, ui.window().width(), ui.window().height());
+        const auto sceneRect = [](const QQuickItem *item) {
+            return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+        };
+        QQuickItem *popupItem = popup->property("contentItem").value<QQuickItem *>()->parentItem();
+        QVERIFY(window.contains(sceneRect(popupItem)));
+        QHash<QString, QQuickItem *> texts;
+        QList<QQuickItem *> items {popupItem};
+        while (!items.isEmpty()) {
+            QQuickItem *item = items.takeFirst();
+            if (!item->isVisible())
+                continue;
+            if (item->inherits("QQuickText"))
+                texts.insert(item->property("text").toString(), item);
+            items.append(item->childItems());
+        }
+        for (const QString &text : std::as_const(shown)) {
+            QVERIFY2(texts.contains(text), qPrintable(text));
+            QVERIFY2(sceneRect(popupItem).contains(sceneRect(texts.value(text))), qPrintable(text));
+        }
+        for (const QString &name : std::as_const(buttons))
+            QVERIFY(sceneRect(popupItem).contains(sceneRect(button(popup, qPrintable(name)))));
+        auto *area = popup->property("messageArea").value<QQuickItem *>();
+        QCOMPARE(area->property("contentHeight").toReal() > area->height(), jobs > 2);
+
+        if (failing) {
+            // The continuation lines start where the text after "• " starts.
+            QQuickItem *opening = nullptr;
+            for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+                if (it.key().startsWith(u"Laser-1: "_s))
+                    opening = it.value();
+            }
+            QVERIFY(opening && texts.contains(u"Zeile 2 der Fehlermeldung"_s) && texts.contains(u"\u2022"_s));
+            const qreal textX = sceneRect(opening).x();
+            QCOMPARE(sceneRect(texts.value(u"Zeile 2 der Fehlermeldung"_s)).x(), textX);
+            QVERIFY(sceneRect(texts.value(u"\u2022"_s)).x() < textX);
+        }
+        ui.press(Qt::Key_Escape);
+        QTRY_VERIFY(!isOpen(popup));
     }
 
 private:

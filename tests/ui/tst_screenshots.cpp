@@ -103,7 +103,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("dark");
         const QStringList states {u"first-reload"_s, u"loaded"_s,         u"ready"_s,
                                   u"confirmation"_s, u"move-result"_s,    u"cups-unavailable"_s,
-                                  u"empty"_s,        u"no-destination"_s, u"keyboard-focus"_s};
+                                  u"empty"_s,        u"no-destination"_s, u"keyboard-focus"_s,
+                                  u"long-confirmation"_s, u"move-progress"_s, u"move-failures"_s};
         for (const QString &state : states) {
             QTest::addRow("%s-light", qPrintable(state)) << state << false;
             QTest::addRow("%s-dark", qPrintable(state)) << state << true;
@@ -159,13 +160,37 @@ private Q_SLOTS:
             tools.setPrinterNames({u"Laser-1"_s});
         }
 
+        // Eighty jobs for the confirmation that scrolls its list; every move
+        // slowed down to see its progress; tool errors of several lines.
+        if (state == u"long-confirmation"_s) {
+            QStringList lines;
+            for (int i = 1; i <= 80; ++i)
+                lines.append(u"Laser-1-%1 anna 1024 Mon 01 Jan 2024 09:12:00"_s.arg(100 + i));
+            tools.setJobLines(lines);
+        }
+        if (state == u"move-progress"_s)
+            tools.delayMoves(0.6);
+        if (state == u"move-failures"_s) {
+            tools.failMove(u"Laser-1-12"_s, u"lpmove: Verboten\nDer Auftrag wurde von CUPS zurückgewiesen.\n"
+                                            u"Weitere Angaben stehen im Protokoll des Druckservers."_s);
+            tools.failMove(u"B%C3%BCro-Farbe-14"_s, u"lpmove: The printer or class does not exist."_s);
+        }
+        const bool allJobs = state == u"long-confirmation"_s || state == u"move-progress"_s;
+
         ContentViewHarness ui(tools.lpstatPath());
         if (state == u"first-reload"_s) {
             QTRY_VERIFY(ui.model().isLoading());
         } else {
             QVERIFY(ui.waitUntilIdle());
         }
-        const bool choose = state == u"ready"_s || state == u"confirmation"_s || state == u"move-result"_s;
+        const bool choose = state == u"ready"_s || state == u"confirmation"_s || state == u"move-result"_s
+            || state == u"move-failures"_s;
+        if (allJobs) {
+            for (int row = 0; row < ui.model().jobCount(); ++row)
+                ui.model().toggleJobSelectionAt(row);
+            ui.click(ui.printerRow(0));
+            QVERIFY(ui.model().canRequestMove());
+        }
         if (choose) {
             ui.click(ui.jobRow(0));
             ui.click(ui.jobRow(2));
@@ -174,15 +199,21 @@ private Q_SLOTS:
         }
         if (state == u"no-destination"_s)
             ui.click(ui.jobRow(0));
-        if (state == u"confirmation"_s || state == u"move-result"_s) {
+        const bool confirm = state == u"move-result"_s || state == u"move-progress"_s || state == u"move-failures"_s;
+        if (state == u"confirmation"_s || state == u"long-confirmation"_s || confirm) {
             ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
             QTRY_VERIFY(ui.part("confirmationDialog")->property("opened").toBool());
         }
-        if (state == u"move-result"_s) {
+        if (confirm)
             ui.click(ui.part("confirmationDialog")->property("confirmButton").value<QQuickItem *>());
+        if (state == u"move-progress"_s) {
+            // Half way through, with the action bar in view.
+            QTRY_VERIFY_WITH_TIMEOUT(ui.model().moveDoneCount() >= 2, 10'000);
+            ui.scrollIntoView(ui.item("actionBar"));
+        } else if (confirm) {
             QVERIFY(ui.waitUntilIdle());
         }
-        if (state == u"move-result"_s || state == u"cups-unavailable"_s)
+        if (state == u"move-result"_s || state == u"move-failures"_s || state == u"cups-unavailable"_s)
             QTRY_VERIFY(ui.part("noticeAlert")->property("opened").toBool());
         if (state == u"keyboard-focus"_s) {
             // Tab from the toolbar onto the first two rows, then Space.

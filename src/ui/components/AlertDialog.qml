@@ -1,3 +1,5 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -5,15 +7,23 @@ import Parvento.UI
 
 // A modal dialog in the shape of a desktop alert: a visible bold title, a
 // message shown verbatim, and the buttons right-aligned in the given order.
+// An optional lead above the message and notes below it stay in view; the
+// message scrolls when all of it does not fit into the window.
 Dialog {
     id: dialog
 
     property string message
+    property string lead
+    property var notes: []
     default property alias buttons: buttonRow.data
+    readonly property alias messageArea: scroller
 
     parent: Overlay.overlay
     anchors.centerIn: parent
     width: 440
+    // Never taller than the window, whose smallest size still leaves room
+    // for a few lines of the message.
+    height: parent ? Math.min(implicitHeight, parent.height - 2 * 24) : implicitHeight
     modal: true
     focus: true
     padding: 20
@@ -36,11 +46,60 @@ Dialog {
         elide: Text.ElideNone
     }
 
-    contentItem: StyledText {
-        text: dialog.message
-        font: Theme.callout
-        wrapMode: Text.Wrap
-        elide: Text.ElideNone
+    contentItem: ColumnLayout {
+        spacing: 12
+
+        StyledText {
+            Layout.fillWidth: true
+            Layout.minimumHeight: implicitHeight
+            visible: dialog.lead.length > 0
+            text: dialog.lead
+            wrapMode: Text.Wrap
+            elide: Text.ElideNone
+        }
+
+        Flickable {
+            id: scroller
+
+            readonly property bool scrolls: contentHeight > height + 0.5
+
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            Layout.preferredHeight: message.implicitHeight
+            Layout.minimumHeight: Math.min(message.implicitHeight, 60)
+            contentWidth: width
+            contentHeight: message.implicitHeight
+            clip: scrolls
+            interactive: scrolls
+            boundsBehavior: Flickable.StopAtBounds
+
+            ScrollBar.vertical: ScrollBar {
+                id: scrollBar
+
+                policy: scroller.scrolls ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            }
+
+            MessageText {
+                id: message
+
+                width: scroller.width - (scroller.scrolls ? scrollBar.width + 6 : 0)
+                text: dialog.message
+            }
+        }
+
+        Repeater {
+            model: dialog.notes
+
+            StyledText {
+                required property string modelData
+
+                Layout.fillWidth: true
+                Layout.minimumHeight: implicitHeight
+                text: modelData
+                wrapMode: Text.Wrap
+                elide: Text.ElideNone
+            }
+        }
     }
 
     footer: Item {

@@ -37,6 +37,11 @@ AbstractButton {
     opacity: enabled ? 1 : 0.5
 
     Accessible.role: Accessible.Button
+    // Qt's buttons ignore the press action of assistive technology.
+    Accessible.onPressAction: {
+        if (row.enabled)
+            row.clicked();
+    }
 
     Keys.onTabPressed: list.focusNeighbour(index, true)
     Keys.onBacktabPressed: list.focusNeighbour(index, false)

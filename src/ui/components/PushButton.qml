@@ -1,0 +1,19 @@
+import QtQuick
+import QtQuick.Controls
+import Parvento.UI
+
+// A button that Return and Enter click as well as Space, and that assistive
+// technology can press: Qt's buttons ignore its press action by themselves.
+Button {
+    id: control
+
+    Accessible.name: text
+    Accessible.onPressAction: {
+        if (control.enabled)
+            control.clicked();
+    }
+
+    EnterKeyClicks {
+        button: control
+    }
+}
