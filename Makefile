@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+# SPDX-License-Identifier: MIT
 # Thin wrapper around CMake and CTest; see README.md.
 BUILD_DIR ?= build
 BENCH_DIR ?= build-bench

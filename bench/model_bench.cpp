@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 // The window model with a large workstation's worth of data: 10,000 waiting
 // jobs over 500 queues. Measures what the UI pays per click (a toggle and a
 // read of every derived value), the selection trim after a reload, and the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 // Parsing cost of large lpstat listings: 10,000 jobs (basic and detailed) and
 // 1,000 queues, once in plain ASCII and once with umlauts and decomposed text.
 #include <CUPSService.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 // The window's own costs, measured with the real window and model:
 //   - launch to the first frame that shows the jobs, with the real lpstat on a
 //     private scheduler holding 100 jobs in 20 queues (a fresh process per

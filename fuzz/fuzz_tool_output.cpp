@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 // What one tool run hands over: both streams decoded all-or-nothing, judged by
 // validate(), and every error text that can come of it.
 #include "FuzzInput.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "IdentityRows.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 // The job and queue listings against a real, private CUPS scheduler and the
 // real lpstat, in English and in German.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 // Moving jobs with the real lpmove through the service's runner, against a
 // real, private CUPS scheduler: what a move changes, and how its failures
 // are judged in English and in German.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 // Fault survival: the window model with the real scheduler and the real tools
 // when CUPS misbehaves (the scheduler killed mid-way, a tool gone or broken,
 // queue names a shell would misread). Whatever happens the model ends idle,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 // An lpstat that never ends. The window model waits without blocking the
 // event loop, and abandoning the pending runs at exit ends the wait at once,
 // also when the hanging tool has a child that keeps its output open.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 // The window model end to end: reloads and moves with the real lpstat and
 // lpmove against a private CUPS scheduler.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+# SPDX-License-Identifier: MIT
 # Installs the program the two ways a user would — `cmake --install` into a
 # prefix and the .deb into this machine — then starts the installed program in
 # a virtual X display, waits for its window, closes it with Ctrl+Q and expects

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+# SPDX-License-Identifier: MIT
 # The desktop entry and the AppStream metainfo must pass the freedesktop
 # validators, and the manual page must render without a groff warning.
 set -euo pipefail

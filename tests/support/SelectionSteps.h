@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Drives a selection by steps such as "toggle A-1" and "dest C", for the tests

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Waiting for what the service and the window model return. Header only.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Steps on the window model shared by the workflow tests. Header only:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 // The window's regions against the real lpstat and lpmove on a private CUPS
 // scheduler: selecting jobs and a destination with the mouse, what the
 // summary, the action bar and the status bar then say, the empty states, and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 // The window's modal surfaces and its reloads, driven with mouse and keys:
 // the move confirmation and its result with the real lpstat and lpmove on a
 // private CUPS scheduler; the notice alert, the "Aktualisieren" button and the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 // The two lists inside the one scrolling column: only rows near the visible
 // part exist, even with 10,000 jobs (fake lpstat output: the scheduler would
 // take minutes to hold that many); rows keep their identity (and keyboard

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 // Renders the window in each of its states, in the light and the dark
 // palette: as a test, every state must render without a QML warning and show
 // more than a blank window; with PARVENTO_SCREENSHOT_DIR set (scripts/screenshots)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 // The application window as the program opens it: title, default and
 // minimum size, the application menu with its inert entry and the "Über
 // Parvento" dialog, and the content with its own model on /usr/bin/lpstat,

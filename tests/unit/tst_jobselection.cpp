@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 // The selection rules and the values derived from the selection, on the
 // plain value alone: no window, no event loop, no tool runs.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 // The row models of the two panes: identity-preserving updates, checked with
 // QAbstractItemModelTester, and the role names QML binds to.
 

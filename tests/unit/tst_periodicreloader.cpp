@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 // The periodic reload: at once, then one period after each reload has
 // finished, and nothing more once stopped. Timed against fake lpstat runs
 // that log when they start and end.

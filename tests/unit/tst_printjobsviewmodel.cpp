@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
 // The window model: selection rules, notices, and the reload and move
 // workflows against fake lpstat and lpmove scripts that log every call.
 
