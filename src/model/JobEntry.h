@@ -25,7 +25,9 @@ struct JobEntry
     {
         return selected == other.selected && job.identifier == other.job.identifier
             && job.sourcePrinterName == other.job.sourcePrinterName && job.owner == other.job.owner
-            && job.title == other.job.title;
+            && job.title == other.job.title && job.state == other.job.state
+            && job.stateReasons == other.job.stateReasons && job.submittedAt == other.job.submittedAt
+            && job.sizeKilobytes == other.job.sizeKilobytes;
     }
 };
 

@@ -54,7 +54,10 @@ private:
         static const QString &key(const Row &row) { return row.queue.key; }
         static bool sameContent(const Row &lhs, const Row &rhs)
         {
-            return lhs.isSelected == rhs.isSelected && lhs.queue.printer.name == rhs.queue.printer.name;
+            const Printer &left = lhs.queue.printer;
+            const Printer &right = rhs.queue.printer;
+            return lhs.isSelected == rhs.isSelected && left.name == right.name && left.stopped == right.stopped
+                && left.acceptingJobs == right.acceptingJobs && left.stateMessage == right.stateMessage;
         }
     };
 

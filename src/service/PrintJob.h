@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QDateTime>
 #include <QHashFunctions>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -13,10 +15,26 @@
 // text stays exactly as lpstat printed it because it goes back to lpmove.
 struct PrintJob
 {
+    // Where the job stands in the scheduler.
+    enum class State {
+        Pending,
+        Held,
+        Processing,
+        Stopped,
+    };
+
     QString identifier;
     QString sourcePrinterName;
     std::optional<QString> owner;
     std::optional<QString> title;
+
+    // Details only the scheduler itself tells (no listing prints them); absent
+    // when it could not be asked. They are not part of the job's identity.
+    std::optional<State> state;
+    // The scheduler's reason keywords ("job-hold-until-specified"), never "none".
+    QStringList stateReasons;
+    std::optional<QDateTime> submittedAt;
+    std::optional<qint64> sizeKilobytes;
 
     const QString &id() const { return identifier; }
 

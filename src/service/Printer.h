@@ -10,6 +10,13 @@ struct Printer
 {
     QString name;
 
+    // What the scheduler says about the queue, when it could be asked; the
+    // defaults are what the listing alone implies. Not part of the identity.
+    bool stopped = false;
+    bool acceptingJobs = true;
+    // The administrator's reason for stopping or rejecting ("Papierstau").
+    QString stateMessage;
+
     const QString &id() const { return name; }
 
     friend bool operator==(const Printer &lhs, const Printer &rhs);
