@@ -4,6 +4,8 @@
 
 #include "ModelTexts.h"
 
+#include <QDate>
+
 // Forwards the row changes of IdentityRows to the model's signals.
 struct JobListModel::Notifier
 {
@@ -63,6 +65,12 @@ QVariant JobListModel::data(const QModelIndex &index, int role) const
         return row.selected;
     case DisplayIdentifierRole:
         return job.displayIdentifier();
+    case StateTextRole:
+        return ModelTexts::jobStateText(job);
+    case IsBeingPrintedRole:
+        return job.state == PrintJob::State::Processing;
+    case FactsRole:
+        return ModelTexts::jobFacts(job, QDate::currentDate());
     default:
         return {};
     }
@@ -79,6 +87,9 @@ QHash<int, QByteArray> JobListModel::roleNames() const
         {AccessibleDescriptionRole, "accessibleDescription"},
         {IsSelectedRole, "isSelected"},
         {DisplayIdentifierRole, "displayIdentifier"},
+        {StateTextRole, "stateText"},
+        {IsBeingPrintedRole, "isBeingPrinted"},
+        {FactsRole, "facts"},
     };
 }
 

@@ -28,6 +28,9 @@ public:
         AccessibleDescriptionRole,
         IsSelectedRole,
         DisplayIdentifierRole,
+        StateTextRole,
+        IsBeingPrintedRole,
+        FactsRole,
     };
     Q_ENUM(Role)
 

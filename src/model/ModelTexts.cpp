@@ -2,11 +2,59 @@
 // SPDX-License-Identifier: MIT
 #include "ModelTexts.h"
 
+#include <QDateTime>
+#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The job state reasons a user can act on, in German; the scheduler's other
+// keywords (job-queued, job-printing, …) only restate the state.
+QString readableJobStateReason(const QStringList &reasons)
+{
+    static const QHash<QString, QString> readable {
+        {u"job-hold-until-specified"_s, u"bis auf Weiteres"_s},
+        {u"job-held-for-review"_s, u"zur Prüfung"_s},
+        {u"job-held-on-create"_s, u"beim Einreichen"_s},
+        {u"job-incoming"_s, u"wird noch empfangen"_s},
+        {u"job-data-insufficient"_s, u"Daten unvollständig"_s},
+        {u"printer-stopped"_s, u"Drucker gestoppt"_s},
+        {u"printer-stopped-partly"_s, u"Drucker teilweise gestoppt"_s},
+        {u"resources-are-not-ready"_s, u"Material fehlt"_s},
+        {u"cups-held-for-authentication"_s, u"wartet auf Anmeldung"_s},
+        {u"job-password-wait"_s, u"wartet auf ein Kennwort"_s},
+        {u"account-authorization-failed"_s, u"Berechtigung fehlt"_s},
+    };
+    for (const QString &reason : reasons) {
+        if (const auto found = readable.constFind(reason); found != readable.cend())
+            return *found;
+    }
+    return {};
+}
+
+// CUPS's own messages for a queue stopped or rejecting without a reason only
+// restate the state, in English.
+bool restatesQueueState(const QString &message)
+{
+    return message.compare(u"Paused"_s, Qt::CaseInsensitive) == 0
+        || message.compare(u"Rejecting Jobs"_s, Qt::CaseInsensitive) == 0;
+}
+
+QString kilobytesText(qint64 kilobytes)
+{
+    if (kilobytes < 1024)
+        return QString::number(std::max<qint64>(kilobytes, 1)) + u" KB"_s;
+    const QLocale german(QLocale::German, QLocale::Germany);
+    if (kilobytes < 1024 * 1024)
+        return german.toString(double(kilobytes) / 1024.0, 'f', 1) + u" MB"_s;
+    return german.toString(double(kilobytes) / (1024.0 * 1024.0), 'f', 1) + u" GB"_s;
+}
+
+} // namespace
 
 namespace ModelTexts {
 
@@ -56,6 +104,32 @@ QString confirmationDestination(const QString &destinationName)
 QString confirmationWarning()
 {
     return u"Papierformat und Treiberoptionen können am Zieldrucker abweichen."_s;
+}
+
+QStringList confirmationStateWarnings(const QList<PrintJob> &jobs, const Printer &destination)
+{
+    QStringList warnings;
+    const QString reason = queueStateText(destination);
+    if (!reason.isEmpty()) {
+        warnings.append(u"„"_s + destination.name + u"“ "_s + reason
+                        + u". CUPS verschiebt die Aufträge trotzdem dorthin; sie warten dort, bis die Warteschlange"
+                          u" wieder druckt und Aufträge annimmt."_s);
+    }
+    QStringList printing;
+    for (const PrintJob &job : jobs) {
+        if (job.state == PrintJob::State::Processing)
+            printing.append(job.displayIdentifier());
+    }
+    if (printing.size() == 1) {
+        warnings.append(printing.first()
+                        + u" wird gerade gedruckt. CUPS beginnt ihn am Ziel von vorn; ein Teil kann bereits gedruckt"
+                          u" sein."_s);
+    } else if (printing.size() > 1) {
+        warnings.append(printing.join(u", "_s)
+                        + u" werden gerade gedruckt. CUPS beginnt sie am Ziel von vorn; ein Teil kann bereits"
+                          u" gedruckt sein."_s);
+    }
+    return warnings;
 }
 
 QString confirmation(const QList<PrintJob> &jobs, const QString &destinationName)
@@ -111,6 +185,44 @@ QString landedElsewhere(const QString &queue, const QString &destinationName)
 QString untitledJob()
 {
     return u"Druckauftrag"_s;
+}
+
+QString jobStateText(const PrintJob &job)
+{
+    if (!job.state)
+        return {};
+    const QString word = PrintJob::stateWord(*job.state);
+    const QString reason = readableJobStateReason(job.stateReasons);
+    return reason.isEmpty() ? word : word + u" · "_s + reason;
+}
+
+QString jobFacts(const PrintJob &job, const QDate &today)
+{
+    QStringList facts;
+    if (job.owner && !job.owner->isEmpty())
+        facts.append(u"Von "_s + *job.owner);
+    if (job.submittedAt && job.submittedAt->isValid()) {
+        const QDateTime local = job.submittedAt->toLocalTime();
+        const QString time = local.toString(u"HH:mm"_s);
+        facts.append(local.date() == today ? u"heute, "_s + time : local.toString(u"dd.MM.yyyy, "_s) + time);
+    }
+    if (job.sizeKilobytes && *job.sizeKilobytes >= 0)
+        facts.append(kilobytesText(*job.sizeKilobytes));
+    return facts.join(u" · "_s);
+}
+
+QString queueStateText(const Printer &queue)
+{
+    QStringList states;
+    if (queue.stopped)
+        states.append(u"gestoppt"_s);
+    if (!queue.acceptingJobs)
+        states.append(u"nimmt keine Aufträge an"_s);
+    if (states.isEmpty())
+        return {};
+    const QString message = queue.stateMessage.trimmed();
+    const QString text = states.join(u", "_s);
+    return message.isEmpty() || restatesQueueState(message) ? text : text + u" – "_s + message;
 }
 
 QString unexpectedFailure()

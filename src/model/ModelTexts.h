@@ -6,6 +6,7 @@
 #include "MoveOutcome.h"
 
 #include <PrintJob.h>
+#include <Printer.h>
 
 #include <QList>
 #include <QString>
@@ -26,6 +27,10 @@ QString confirmationHeadline(qsizetype jobCount);
 QStringList confirmationLines(const QList<PrintJob> &jobs);
 QString confirmationDestination(const QString &destinationName);
 QString confirmationWarning();
+// What the scheduler's state makes worth knowing before this move: a
+// destination that is stopped or rejects jobs, jobs that are being printed.
+// Empty when nothing is known or nothing applies.
+QStringList confirmationStateWarnings(const QList<PrintJob> &jobs, const Printer &destination);
 
 // The action bar's text while a move runs.
 QString moveProgress(qsizetype done, qsizetype total);
@@ -42,6 +47,16 @@ QString landedElsewhere(const QString &queue, const QString &destinationName);
 
 // A job row's title when the job has none.
 QString untitledJob();
+// The job's state as a row shows it: the state word, and the reason after it
+// when the scheduler gave one worth reading ("angehalten · bis auf Weiteres").
+// Empty when the scheduler could not be asked.
+QString jobStateText(const PrintJob &job);
+// The row's small print: owner, when it was submitted, its size; the parts
+// that are known. `today` decides whether the date is worth showing.
+QString jobFacts(const PrintJob &job, const QDate &today);
+// Why a destination may not print what it receives ("gestoppt – Papierstau");
+// empty for a queue that is ready.
+QString queueStateText(const Printer &queue);
 // The description of a failure that did not come from CUPS access.
 QString unexpectedFailure();
 

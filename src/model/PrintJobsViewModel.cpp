@@ -334,7 +334,9 @@ QString PrintJobsViewModel::confirmationMessage() const
     const std::optional<Printer> destination = selectedDestination();
     if (jobs.isEmpty() || !destination)
         return {};
-    return ModelTexts::confirmation(jobs, destination->name);
+    QStringList parts {ModelTexts::confirmation(jobs, destination->name)};
+    parts.append(ModelTexts::confirmationStateWarnings(jobs, *destination));
+    return parts.join(u"\n\n"_s);
 }
 
 QString PrintJobsViewModel::confirmationHeadline() const
@@ -358,6 +360,14 @@ QString PrintJobsViewModel::confirmationDestinationText() const
 QString PrintJobsViewModel::confirmationWarning() const
 {
     return m_selection.selectedCount() > 0 && selectedDestination() ? ModelTexts::confirmationWarning() : QString();
+}
+
+QStringList PrintJobsViewModel::confirmationStateWarnings() const
+{
+    const std::optional<Printer> destination = selectedDestination();
+    return destination && m_selection.selectedCount() > 0
+        ? ModelTexts::confirmationStateWarnings(selectedJobs(), *destination)
+        : QStringList();
 }
 
 QString PrintJobsViewModel::moveProgressText() const

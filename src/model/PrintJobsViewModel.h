@@ -67,6 +67,7 @@ class PrintJobsViewModel : public QObject
     Q_PROPERTY(QStringList confirmationLines READ confirmationLines NOTIFY changed FINAL)
     Q_PROPERTY(QString confirmationDestinationText READ confirmationDestinationText NOTIFY changed FINAL)
     Q_PROPERTY(QString confirmationWarning READ confirmationWarning NOTIFY changed FINAL)
+    Q_PROPERTY(QStringList confirmationStateWarnings READ confirmationStateWarnings NOTIFY changed FINAL)
     // "Verschiebe 37 von 120 …" while a move runs, empty otherwise.
     Q_PROPERTY(QString moveProgressText READ moveProgressText NOTIFY changed FINAL)
 
@@ -108,6 +109,7 @@ public:
     QStringList confirmationLines() const;
     QString confirmationDestinationText() const;
     QString confirmationWarning() const;
+    QStringList confirmationStateWarnings() const;
     int moveDoneCount() const { return int(m_moveDoneCount); }
     int moveTotalCount() const { return int(m_moveTotalCount); }
     QString moveProgressText() const;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "PrinterListModel.h"
 
+#include "ModelTexts.h"
+
 PrinterListModel::PrinterListModel(QObject *parent)
     : QAbstractListModel(parent)
 { }
@@ -32,6 +34,8 @@ QVariant PrinterListModel::data(const QModelIndex &index, int role) const
         return row.queue.printer.name;
     case IsSelectedRole:
         return row.isSelected;
+    case StateTextRole:
+        return ModelTexts::queueStateText(row.queue.printer);
     default:
         return {};
     }
@@ -42,6 +46,7 @@ QHash<int, QByteArray> PrinterListModel::roleNames() const
     return {
         {NameRole, "name"},
         {IsSelectedRole, "isSelected"},
+        {StateTextRole, "stateText"},
     };
 }
 

@@ -25,6 +25,7 @@ public:
     enum Role {
         NameRole = Qt::UserRole + 1,
         IsSelectedRole,
+        StateTextRole,
     };
     Q_ENUM(Role)
 

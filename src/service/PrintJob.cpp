@@ -38,7 +38,24 @@ QString PrintJob::accessibleDescription() const
         segments.append(u"Eigentümer: "_s + *owner);
     if (title && !title->isEmpty())
         segments.append(u"Titel: "_s + *title);
+    if (state)
+        segments.append(u"Status: "_s + stateWord(*state));
     return segments.join(u" · "_s);
+}
+
+QString PrintJob::stateWord(State state)
+{
+    switch (state) {
+    case State::Pending:
+        return u"wartet"_s;
+    case State::Held:
+        return u"angehalten"_s;
+    case State::Processing:
+        return u"wird gedruckt"_s;
+    case State::Stopped:
+        return u"gestoppt"_s;
+    }
+    return {};
 }
 
 bool operator==(const PrintJob &lhs, const PrintJob &rhs)

@@ -30,11 +30,11 @@ struct PrintJob
 
     // Details only the scheduler itself tells (no listing prints them); absent
     // when it could not be asked. They are not part of the job's identity.
-    std::optional<State> state;
+    std::optional<State> state {};
     // The scheduler's reason keywords ("job-hold-until-specified"), never "none".
-    QStringList stateReasons;
-    std::optional<QDateTime> submittedAt;
-    std::optional<qint64> sizeKilobytes;
+    QStringList stateReasons {};
+    std::optional<QDateTime> submittedAt {};
+    std::optional<qint64> sizeKilobytes {};
 
     const QString &id() const { return identifier; }
 
@@ -43,8 +43,12 @@ struct PrintJob
     // number (Büro-14). `identifier` itself is what lpmove must be given.
     QString displayIdentifier() const;
 
-    // What assistive technology reads for the job's row.
+    // What assistive technology reads for the job's row; the state, when the
+    // scheduler told it, is the last segment.
     QString accessibleDescription() const;
+
+    // The state as one German word ("angehalten").
+    static QString stateWord(State state);
 
     friend bool operator==(const PrintJob &lhs, const PrintJob &rhs);
 };

@@ -15,6 +15,9 @@ SelectableRow {
     required property string owner
     required property bool hasOwner
     required property string accessibleDescription
+    required property string stateText
+    required property bool isBeingPrinted
+    required property string facts
     readonly property color detailColor: isSelected ? Theme.tint(Theme.white, 0.82) : Theme.secondaryText
 
     tint: Theme.orange
@@ -26,7 +29,7 @@ SelectableRow {
     textSpacing: 5
     textsHeight: titleLine.implicitHeight + identifierLine.implicitHeight
                  + Math.max(printerIcon.implicitHeight, printerLine.implicitHeight) + 2 * textSpacing
-                 + (hasOwner ? textSpacing + ownerLine.implicitHeight : 0)
+                 + (facts !== "" ? textSpacing + factsLine.implicitHeight : 0)
 
     Accessible.name: accessibleDescription
     Accessible.description: isSelected ? "Hebt die Auswahl dieses Auftrags auf" : "Fügt diesen Auftrag zur Auswahl hinzu"
@@ -40,13 +43,42 @@ SelectableRow {
         maximumLineCount: 1
     }
 
-    StyledText {
-        id: identifierLine
-
+    // The identifier, and on the same line what the scheduler says the job
+    // is doing, so the row grows no taller for it.
+    RowLayout {
         Layout.fillWidth: true
-        text: row.displayIdentifier
-        font: Theme.captionMono
-        color: row.detailColor
+        spacing: 6
+
+        StyledText {
+            id: identifierLine
+
+            Layout.fillWidth: true
+            text: row.displayIdentifier
+            font: Theme.captionMono
+            color: row.detailColor
+        }
+
+        Rectangle {
+            visible: row.stateText !== ""
+            Layout.maximumWidth: row.width * 0.55
+            implicitWidth: stateLine.implicitWidth + 12
+            implicitHeight: stateLine.implicitHeight + 2
+            radius: height / 2
+            color: row.isSelected ? Theme.tint(Theme.white, 0.2)
+                                  : Theme.tint(row.isBeingPrinted ? Theme.cyan : Theme.text, 0.1)
+
+            StyledText {
+                id: stateLine
+
+                anchors.fill: parent
+                anchors.leftMargin: 6
+                anchors.rightMargin: 6
+                verticalAlignment: Text.AlignVCenter
+                text: row.stateText
+                font: Theme.captionSemibold
+                color: row.isSelected ? Theme.white : row.isBeingPrinted ? Theme.cyan : Theme.secondaryText
+            }
+        }
     }
 
     RowLayout {
@@ -71,11 +103,11 @@ SelectableRow {
     }
 
     StyledText {
-        id: ownerLine
+        id: factsLine
 
         Layout.fillWidth: true
-        visible: row.hasOwner
-        text: "Von " + row.owner
+        visible: row.facts !== ""
+        text: row.facts
         font: Theme.caption
         color: row.detailColor
     }

@@ -25,7 +25,8 @@ AlertDialog {
     onAboutToShow: {
         lead = viewModel.confirmationHeadline;
         message = viewModel.confirmationLines.join("\n");
-        notes = [viewModel.confirmationDestinationText, viewModel.confirmationWarning];
+        notes = [viewModel.confirmationDestinationText, viewModel.confirmationWarning]
+                .concat(viewModel.confirmationStateWarnings);
     }
     onOpened: cancelButton.forceActiveFocus(Qt.OtherFocusReason)
     // Skipped when the model has already taken the flag back itself, as the

@@ -9,6 +9,7 @@ SelectableRow {
     id: row
 
     required property string name
+    required property string stateText
 
     tint: Theme.cyan
     symbol: "printer"
@@ -17,8 +18,9 @@ SelectableRow {
     tileOpacity: 0.14
     textSpacing: 3
     textsHeight: nameLine.implicitHeight + textSpacing + stateLine.implicitHeight
+                 + (stateText !== "" ? textSpacing + conditionLine.implicitHeight : 0)
 
-    Accessible.name: "Drucker " + name
+    Accessible.name: stateText !== "" ? "Drucker " + name + ", " + stateText : "Drucker " + name
     Accessible.description: isSelected ? "Als Ziel ausgewählt" : "Wählt diesen Drucker als Ziel"
 
     StyledText {
@@ -37,5 +39,18 @@ SelectableRow {
         text: row.isSelected ? "Als Ziel ausgewählt" : "Als Ziel auswählen"
         font: Theme.subheadline
         color: row.isSelected ? Theme.tint(Theme.white, 0.84) : Theme.secondaryText
+    }
+
+    // Stopped or rejecting: the jobs would wait there.
+    StyledText {
+        id: conditionLine
+
+        Layout.fillWidth: true
+        visible: row.stateText !== ""
+        text: row.stateText
+        font: Theme.subheadlineMedium
+        color: row.isSelected ? Theme.white : Theme.destructive
+        maximumLineCount: 2
+        wrapMode: Text.Wrap
     }
 }

@@ -5,8 +5,11 @@
 
 #include <ExitPolicy.h>
 #include <FakeCupsTools.h>
+#include <JobListModel.h>
+#include <ModelTexts.h>
 #include <PrintJobsViewModel.h>
 #include <PrintJobsViewModelTestAccess.h>
+#include <PrinterListModel.h>
 #include <SelectionSteps.h>
 #include <TestFutures.h>
 #include <TestTables.h>
@@ -175,6 +178,67 @@ private Q_SLOTS:
         QCOMPARE(parts, message);
         QCOMPARE(model.confirmationHeadline().isEmpty(), message.isEmpty());
         QCOMPARE(model.confirmationWarning().isEmpty(), message.isEmpty());
+    }
+
+    // What the scheduler told about a job and its destination, as the rows and
+    // the confirmation show it; nothing changes where it told nothing.
+    void schedulerStateTexts_data()
+    {
+        using State = PrintJob::State;
+        TestTables::addColumns<std::optional<State>, QStringList, Printer, QString, QString, QString, QStringList>(
+            "state", "reasons", "destination", "jobText", "accessibleTail", "queueText", "warnings");
+        const QString stopped = u"„C“ gestoppt – Papierstau. CUPS verschiebt die Aufträge trotzdem dorthin; sie "
+                                u"warten dort, bis die Warteschlange wieder druckt und Aufträge annimmt."_s;
+        const QString rejecting = u"„C“ nimmt keine Aufträge an. CUPS verschiebt die Aufträge trotzdem dorthin; sie "
+                                  u"warten dort, bis die Warteschlange wieder druckt und Aufträge annimmt."_s;
+        const QString printing = u"A-1 wird gerade gedruckt. CUPS beginnt ihn am Ziel von vorn; ein Teil kann "
+                                 u"bereits gedruckt sein."_s;
+        QTest::newRow("scheduler not asked") << std::optional<State>() << QStringList() << Printer {u"C"_s} << QString()
+                                             << u"Quelle: A"_s << QString() << QStringList();
+        QTest::newRow("held until further notice")
+            << std::optional(State::Held) << QStringList {u"job-hold-until-specified"_s} << Printer {u"C"_s}
+            << u"angehalten · bis auf Weiteres"_s << u"Status: angehalten"_s << QString() << QStringList();
+        QTest::newRow("waiting into a stopped queue")
+            << std::optional(State::Pending) << QStringList {u"printer-stopped"_s}
+            << Printer {u"C"_s, true, true, u"Papierstau"_s} << u"wartet · Drucker gestoppt"_s << u"Status: wartet"_s
+            << u"gestoppt – Papierstau"_s << QStringList {stopped};
+        QTest::newRow("printing into a rejecting queue, message only restates it")
+            << std::optional(State::Processing) << QStringList {u"job-printing"_s}
+            << Printer {u"C"_s, false, false, u"Rejecting Jobs"_s} << u"wird gedruckt"_s << u"Status: wird gedruckt"_s
+            << u"nimmt keine Aufträge an"_s << QStringList {rejecting, printing};
+        QTest::newRow("stopped job, reason nobody can read")
+            << std::optional(State::Stopped) << QStringList {u"com.vendor-reason"_s} << Printer {u"C"_s}
+            << u"gestoppt"_s << u"Status: gestoppt"_s << QString() << QStringList();
+    }
+
+    void schedulerStateTexts()
+    {
+        QFETCH(std::optional<PrintJob::State>, state);
+        QFETCH(QStringList, reasons);
+        QFETCH(Printer, destination);
+        QFETCH(QString, jobText);
+        QFETCH(QString, accessibleTail);
+        QFETCH(QString, queueText);
+        QFETCH(QStringList, warnings);
+
+        PrintJob detailed = job(u"A-1"_s);
+        detailed.state = state;
+        detailed.stateReasons = reasons;
+        PrintJobsViewModel model;
+        PrintJobsViewModelTestAccess::load(model, {detailed}, {Printer {u"A"_s}, destination});
+        apply(model, {u"toggle A-1"_s, u"dest C"_s});
+
+        const QModelIndex jobRow = model.jobModel()->index(0);
+        // The destination is the last queue offered.
+        const QModelIndex destinationRow = model.destinationModel()->index(model.destinationModel()->count() - 1);
+        QCOMPARE(jobRow.data(JobListModel::StateTextRole).toString(), jobText);
+        QVERIFY(jobRow.data(JobListModel::AccessibleDescriptionRole).toString().endsWith(u" · "_s + accessibleTail));
+        QCOMPARE(destinationRow.data(PrinterListModel::StateTextRole).toString(), queueText);
+        QCOMPARE(model.confirmationStateWarnings(), warnings);
+        // Below the usual confirmation, never in place of it.
+        QVERIFY(model.confirmationMessage().startsWith(ModelTexts::confirmation({detailed}, u"C"_s)));
+        QVERIFY(model.confirmationMessage().endsWith(warnings.isEmpty() ? ModelTexts::confirmationWarning()
+                                                                        : warnings.last()));
     }
 
     void noticeFromError_data()
