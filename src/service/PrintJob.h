@@ -30,11 +30,11 @@ struct PrintJob
 
     // Details only the scheduler itself tells (no listing prints them); absent
     // when it could not be asked. They are not part of the job's identity.
-    std::optional<State> state;
+    std::optional<State> state {};
     // The scheduler's reason keywords ("job-hold-until-specified"), never "none".
-    QStringList stateReasons;
-    std::optional<QDateTime> submittedAt;
-    std::optional<qint64> sizeKilobytes;
+    QStringList stateReasons {};
+    std::optional<QDateTime> submittedAt {};
+    std::optional<qint64> sizeKilobytes {};
 
     const QString &id() const { return identifier; }
 

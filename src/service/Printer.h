@@ -15,7 +15,7 @@ struct Printer
     bool stopped = false;
     bool acceptingJobs = true;
     // The administrator's reason for stopping or rejecting ("Papierstau").
-    QString stateMessage;
+    QString stateMessage {};
 
     const QString &id() const { return name; }
 
