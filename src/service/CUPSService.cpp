@@ -173,8 +173,8 @@ QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobs() const
             // prints no titles with today's CUPS; the listing stays the fallback.
             return QtConcurrent::run(QThreadPool::globalInstance(),
                                      [limit] { return SchedulerDetails(limit, runsAbandoned).jobs(); })
-                .then([jobs = std::move(jobs), lpstat, limit](
-                          const std::optional<QHash<QString, PrintJob>> &details) -> QFuture<Result> {
+                .then([jobs = std::move(jobs), lpstat,
+                       limit](const std::optional<QHash<QString, PrintJob>> &details) -> QFuture<Result> {
                     if (details)
                         return readyValue(SchedulerDetails::enrich(jobs, *details));
                     // The detailed listing only enriches; when it fails the basic jobs stand.

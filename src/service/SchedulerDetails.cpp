@@ -160,8 +160,8 @@ IppMessage ask(ipp_t *request, std::chrono::milliseconds timeLimit, const std::a
 
     Patience patience {QDeadlineTimer(timeLimit), &abandoned};
     const int connectMilliseconds = int(std::max<qint64>(patience.deadline.remainingTime(), 1));
-    const std::unique_ptr<http_t, HttpCloser> http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC,
-                                                                cupsEncryption(), 1, connectMilliseconds, nullptr));
+    const std::unique_ptr<http_t, HttpCloser> http(
+        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, connectMilliseconds, nullptr));
     if (!http)
         return {};
     httpSetTimeout(http.get(), waitSliceSeconds, keepWaiting, &patience);
@@ -236,9 +236,7 @@ std::optional<QHash<QString, PrintJob>> SchedulerDetails::jobs() const
 std::optional<QHash<QString, Printer>> SchedulerDetails::queues() const
 {
     static constexpr std::array attributes {
-        "printer-name",          "printer-state",
-        "printer-state-message", "printer-state-reasons",
-        "printer-is-accepting-jobs",
+        "printer-name", "printer-state", "printer-state-message", "printer-state-reasons", "printer-is-accepting-jobs",
     };
     ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
