@@ -3,6 +3,7 @@
 #include "CUPSService.h"
 
 #include "LpstatOutput.h"
+#include "SchedulerDetails.h"
 #include "TextRules.h"
 
 #include <QDeadlineTimer>
@@ -168,30 +169,52 @@ QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobs() const
             QList<PrintJob> jobs = LpstatOutput::parseBasicJobs(basic->standardOutput);
             if (jobs.isEmpty())
                 return readyValue(std::move(jobs));
-            // The detailed listing only enriches; when it fails the basic jobs stand.
-            return run(lpstat, {u"-l"_s, u"-o"_s}, limit)
-                .then([jobs](const CUPSResult<CommandResult> &detailed) -> Result {
-                    if (!detailed || detailed->terminationStatus != 0)
-                        return jobs;
-                    return LpstatOutput::mergeMetadata(
-                        jobs, LpstatOutput::parseDetailedJobMetadata(detailed->standardOutput));
-                });
+            // The scheduler's own answer replaces the detailed listing, which
+            // prints no titles with today's CUPS; the listing stays the fallback.
+            return QtConcurrent::run(QThreadPool::globalInstance(),
+                                     [limit] { return SchedulerDetails(limit, runsAbandoned).jobs(); })
+                .then([jobs = std::move(jobs), lpstat,
+                       limit](const std::optional<QHash<QString, PrintJob>> &details) -> QFuture<Result> {
+                    if (details)
+                        return readyValue(SchedulerDetails::enrich(jobs, *details));
+                    // The detailed listing only enriches; when it fails the basic jobs stand.
+                    return run(lpstat, {u"-l"_s, u"-o"_s}, limit)
+                        .then([jobs](const CUPSResult<CommandResult> &detailed) -> Result {
+                            if (!detailed || detailed->terminationStatus != 0)
+                                return jobs;
+                            return LpstatOutput::mergeMetadata(
+                                jobs, LpstatOutput::parseDetailedJobMetadata(detailed->standardOutput));
+                        });
+                })
+                .unwrap();
         })
         .unwrap();
 }
 
 QFuture<CUPSResult<QList<Printer>>> CUPSService::listPrinters() const
 {
-    return run(m_lpstatURL, {u"-a"_s}, m_listingTimeLimit)
-        .then([](const CUPSResult<CommandResult> &listing) -> CUPSResult<QList<Printer>> {
+    using Result = CUPSResult<QList<Printer>>;
+    const std::chrono::milliseconds limit = m_listingTimeLimit;
+    return run(m_lpstatURL, {u"-a"_s}, limit)
+        .then([limit](const CUPSResult<CommandResult> &listing) -> QFuture<Result> {
             if (!listing)
-                return std::unexpected(listing.error());
+                return readyFailure<QList<Printer>>(listing.error());
             if (const auto valid = validate(*listing, u"lpstat -a"_s); !valid)
-                return std::unexpected(valid.error());
+                return readyFailure<QList<Printer>>(valid.error());
             if (listing->standardOutputDropped)
-                return std::unexpected(CUPSServiceError::unreadableOutput(u"lpstat -a"_s));
-            return LpstatOutput::parsePrinters(listing->standardOutput);
-        });
+                return readyFailure<QList<Printer>>(CUPSServiceError::unreadableOutput(u"lpstat -a"_s));
+            QList<Printer> printers = LpstatOutput::parsePrinters(listing->standardOutput);
+            if (printers.isEmpty())
+                return readyValue(std::move(printers));
+            // The listing says which queues exist; the scheduler only adds their
+            // state, and without its answer the queues stand as listed.
+            return QtConcurrent::run(QThreadPool::globalInstance(),
+                                     [printers = std::move(printers), limit]() -> Result {
+                                         const auto details = SchedulerDetails(limit, runsAbandoned).queues();
+                                         return details ? SchedulerDetails::enrich(printers, *details) : printers;
+                                     });
+        })
+        .unwrap();
 }
 
 CUPSResult<QString> CUPSService::resolveLPMoveURL() const

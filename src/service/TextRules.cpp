@@ -321,15 +321,17 @@ bool canonicallyEqual(const QString &lhs, const QString &rhs)
 
 bool sameQueueName(const QString &lhs, const QString &rhs)
 {
-    const auto foldAscii = [](const QString &text) {
-        QString folded = canonical(text);
-        for (QChar &unit : folded) {
-            if (unit >= u'A' && unit <= u'Z')
-                unit = QChar(unit.unicode() + (u'a' - u'A'));
-        }
-        return folded;
-    };
-    return foldAscii(lhs) == foldAscii(rhs);
+    return queueNameKey(lhs) == queueNameKey(rhs);
+}
+
+QString queueNameKey(const QString &name)
+{
+    QString folded = canonical(name);
+    for (QChar &unit : folded) {
+        if (unit >= u'A' && unit <= u'Z')
+            unit = QChar(unit.unicode() + (u'a' - u'A'));
+    }
+    return folded;
 }
 
 } // namespace TextRules

@@ -99,5 +99,8 @@ bool canonicallyEqual(const QString &lhs, const QString &rhs);
 // ASCII letters are folded to lower case (CUPS ignores their case, and only
 // theirs).
 bool sameQueueName(const QString &lhs, const QString &rhs);
+// The form in which queue names that CUPS takes for the same queue are equal,
+// for hash keys.
+QString queueNameKey(const QString &name);
 
 } // namespace TextRules

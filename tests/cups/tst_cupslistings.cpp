@@ -15,6 +15,8 @@
 #include <QScopeGuard>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 using TestFutures::await;
 using TestRecords::names;
@@ -56,6 +58,7 @@ private Q_SLOTS:
                  qPrintable(m_server.lastError()));
 
         const QString me = PrivateCupsServer::userName();
+        const QString documentName = u"document.txt"_s;
         const QString other = PrivateCupsServer::otherUserName();
         const QList<std::pair<QString, QString>> jobs {
             {u"Laser"_s, me},   {u"Laser"_s, other}, {u"Etage-2"_s, other},
@@ -64,23 +67,24 @@ private Q_SLOTS:
         for (const auto &[queue, owner] : jobs) {
             const std::optional<QString> id = m_server.submitHeldJob(queue, owner);
             QVERIFY2(id, qPrintable(m_server.lastError()));
-            // Real listings have no Title: or User: lines, so titles stay absent.
-            m_expectedJobs.append(PrintJob {*id, queue, owner, std::nullopt});
+            // The scheduler gives the title lp chose, the document's file name;
+            // the tests run as the user who may see every job's title.
+            m_expectedJobs.append(PrintJob {*id, queue, owner, documentName});
         }
         // lpstat -o writes a non-ASCII queue name percent-encoded inside the
         // identifier; the identifier stays so, the queue name is decoded.
         const std::optional<QString> handedOver = m_server.submitHeldJob(u"Übergabe"_s, other);
         QVERIFY2(handedOver, qPrintable(m_server.lastError()));
         m_expectedJobs.append(
-            PrintJob {u"%C3%9Cbergabe-"_s + handedOver->section(u'-', -1), u"Übergabe"_s, other, std::nullopt});
+            PrintJob {u"%C3%9Cbergabe-"_s + handedOver->section(u'-', -1), u"Übergabe"_s, other, documentName});
 
         // A queue that rejects new jobs still lists the ones already waiting.
         QVERIFY2(m_server.rejectQueue(u"Archiv"_s), qPrintable(m_server.lastError()));
     }
 
-    void jobsComeFromBothRealListings_data() { addLocaleRows(); }
+    void jobsComeFromTheListingAndTheScheduler_data() { addLocaleRows(); }
 
-    void jobsComeFromBothRealListings()
+    void jobsComeFromTheListingAndTheScheduler()
     {
         QFETCH(QByteArray, locale);
         const ToolLocale toolLocale(locale);
@@ -90,7 +94,8 @@ private Q_SLOTS:
         QVERIFY2(jobs, qPrintable(jobs ? QString() : jobs.error().errorDescription()));
         QCOMPARE(describe(*jobs), describe(m_expectedJobs));
         QCOMPARE(*jobs, m_expectedJobs);
-        // The basic and the detailed listing both reached the scheduler.
+        // The basic listing and the request for details, no more: the
+        // detailed listing is not run once the scheduler has answered.
         QCOMPARE(m_server.answeredRequests(u"Get-Jobs"_s) - before, 2);
     }
 
@@ -110,7 +115,11 @@ private Q_SLOTS:
         QFETCH(QString, detailWord);
         QVERIFY(detailed->standardOutput.contains(detailWord));
         QCOMPARE(LpstatOutput::parseDetailedJobMetadata(detailed->standardOutput).size(), 0);
-        QCOMPARE(describe(LpstatOutput::parseBasicJobs(detailed->standardOutput)), describe(m_expectedJobs));
+        // It lists the same jobs, without their titles.
+        QList<PrintJob> untitled = m_expectedJobs;
+        for (PrintJob &job : untitled)
+            job.title.reset();
+        QCOMPARE(describe(LpstatOutput::parseBasicJobs(detailed->standardOutput)), describe(untitled));
     }
 
     void printersAreSortedForTheUsersLocale_data()
@@ -178,6 +187,78 @@ private Q_SLOTS:
         const CUPSResult<QList<Printer>> printersAgain = await(CUPSService().listPrinters());
         QVERIFY(printersAgain);
         QCOMPARE(printersAgain->size(), 5);
+    }
+
+    // Each row sets up one queue of its own with one job, lists both, and
+    // removes the queue again, so the other tests' jobs and queues stay as they are.
+    void schedulerDetailsReachJobsAndQueues_data()
+    {
+        TestTables::addColumns<QString, QString, QString, QStringList, PrintJob::State, QString, QString, bool, bool>(
+            "queue", "queueChange", "reason", "lpOptions", "state", "stateReason", "title", "stopped", "accepting");
+        QTest::newRow("held job with its title")
+            << u"Farbe"_s << QString() << QString() << QStringList {u"-H"_s, u"hold"_s, u"-t"_s, u"Bericht Q3.pdf"_s}
+            << PrintJob::State::Held << u"job-hold-until-specified"_s << u"Bericht Q3.pdf"_s << false << true;
+        QTest::newRow("job in a stopped queue waits")
+            << u"Farbe"_s << u"stop"_s << u"Papierstau in Fach 2"_s << QStringList {u"-t"_s, u"Foto.png"_s}
+            << PrintJob::State::Pending << QString() << u"Foto.png"_s << true << true;
+        // Rejecting keeps the jobs already waiting.
+        QTest::newRow("rejecting queue") << u"Farbe"_s << u"reject"_s << u"Wartung bis Montag"_s
+                                         << QStringList {u"-H"_s, u"hold"_s} << PrintJob::State::Held << QString()
+                                         << u"document.txt"_s << false << false;
+        // lpstat and the job's printer URI both percent-encode the name.
+        QTest::newRow("queue with a non-ASCII name")
+            << u"Büro-Süd"_s << u"stop"_s << u"Toner leer"_s
+            << QStringList {u"-H"_s, u"hold"_s, u"-t"_s, u"Brief an Müller.odt"_s} << PrintJob::State::Held << QString()
+            << u"Brief an Müller.odt"_s << true << true;
+    }
+
+    void schedulerDetailsReachJobsAndQueues()
+    {
+        QFETCH(QString, queue);
+        QFETCH(QString, queueChange);
+        QFETCH(QString, reason);
+        QFETCH(QStringList, lpOptions);
+        QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
+        const auto removeQueue = qScopeGuard([this, queue] { QVERIFY(m_server.removeQueue(queue)); });
+        if (queueChange == u"stop"_s)
+            QVERIFY2(m_server.stopQueue(queue, reason), qPrintable(m_server.lastError()));
+        const std::optional<QString> submitted = m_server.submitJob(queue, lpOptions);
+        QVERIFY2(submitted, qPrintable(m_server.lastError()));
+        if (queueChange == u"reject"_s)
+            QVERIFY2(m_server.rejectQueue(queue, reason), qPrintable(m_server.lastError()));
+
+        const qsizetype before = m_server.answeredRequests(u"Get-Jobs"_s);
+        const CUPSResult<QList<PrintJob>> jobs = await(CUPSService().listJobs());
+        QVERIFY(jobs);
+        QCOMPARE(m_server.answeredRequests(u"Get-Jobs"_s) - before, 2);
+        const qsizetype number = submitted->section(u'-', -1).toLongLong();
+        const auto job = std::ranges::find_if(*jobs, [&](const PrintJob &listed) {
+            return listed.sourcePrinterName == queue && listed.identifier.endsWith(u'-' + QString::number(number));
+        });
+        QVERIFY2(job != jobs->end(), qPrintable(describe(*jobs).join(u'\n')));
+        QTEST(job->title.value_or(QString()), "title");
+        QCOMPARE(job->owner, PrivateCupsServer::userName());
+        QTEST(job->state.value_or(PrintJob::State::Stopped), "state");
+        QFETCH(QString, stateReason);
+        QVERIFY2(stateReason.isEmpty() || job->stateReasons.contains(stateReason),
+                 qPrintable(job->stateReasons.join(u' ')));
+        QVERIFY(!job->stateReasons.contains(u"none"_s));
+        QVERIFY(job->submittedAt && qAbs(job->submittedAt->secsTo(QDateTime::currentDateTime())) < 600);
+        QVERIFY(job->sizeKilobytes && *job->sizeKilobytes >= 1);
+        // The other queues' jobs are matched too, each to its own details.
+        for (const PrintJob &other : *jobs)
+            QCOMPARE(other.state.has_value(), true);
+
+        const CUPSResult<QList<Printer>> printers = await(CUPSService().listPrinters());
+        QVERIFY(printers);
+        const auto listed = std::ranges::find(*printers, queue, &Printer::name);
+        QVERIFY(listed != printers->end());
+        QTEST(listed->stopped, "stopped");
+        QTEST(listed->acceptingJobs, "accepting");
+        QCOMPARE(listed->stateMessage, reason);
+        // The long-standing queues are untouched: Archiv rejects without a reason.
+        const auto archive = std::ranges::find(*printers, u"Archiv"_s, &Printer::name);
+        QVERIFY(archive != printers->end() && !archive->acceptingJobs && !archive->stopped);
     }
 
 private:

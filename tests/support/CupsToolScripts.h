@@ -31,8 +31,10 @@ public:
 
 protected:
     // `laterPath` follows the directory on PATH.
-    CupsToolScripts(const QString &lpstatScript, const QString &lpmoveScript, const QString &laterPath)
-        : m_lpstat(m_tools.addScript(QStringLiteral("lpstat"), lpstatScript))
+    CupsToolScripts(const QString &lpstatScript, const QString &lpmoveScript, const QString &laterPath,
+                    FakeToolDirectory::Scheduler scheduler)
+        : m_tools(scheduler)
+        , m_lpstat(m_tools.addScript(QStringLiteral("lpstat"), lpstatScript))
         , m_lpmove(m_tools.addScript(QStringLiteral("lpmove"), lpmoveScript))
         , m_path((m_tools.path() + u':' + laterPath).toLocal8Bit())
     { }

@@ -55,7 +55,7 @@ exit $status)sh"_s;
 
 // The system directories after the scripts' own hold what the scripts need.
 FakeCupsTools::FakeCupsTools()
-    : CupsToolScripts(lpstatScript, lpmoveScript, u"/usr/bin:/bin"_s)
+    : CupsToolScripts(lpstatScript, lpmoveScript, u"/usr/bin:/bin"_s, FakeToolDirectory::Scheduler::Unreachable)
 { }
 
 QString FakeCupsTools::fileKey(const QString &arguments)

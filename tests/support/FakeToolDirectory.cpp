@@ -6,7 +6,11 @@
 
 using namespace Qt::StringLiterals;
 
-FakeToolDirectory::FakeToolDirectory() = default;
+FakeToolDirectory::FakeToolDirectory(Scheduler scheduler)
+{
+    if (scheduler == Scheduler::Unreachable)
+        m_server.set("CUPS_SERVER", m_dir.filePath(u"no-scheduler.sock"_s).toLocal8Bit());
+}
 
 QString FakeToolDirectory::path() const
 {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "EnvironmentOverride.h"
+
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
@@ -9,10 +11,17 @@
 // A temporary directory of small shell scripts that stand in for lpstat and
 // lpmove where the real tools cannot produce a case (chosen exit statuses,
 // invalid UTF-8, huge output, timing probes). Removed with the object.
+//
+// The program asks the scheduler for job and queue details itself, beside
+// the tools. While the object lives that scheduler is unreachable (CUPS_SERVER
+// names a socket that does not exist), so the scripts alone decide what a
+// listing holds, whether or not a scheduler runs on the machine. Scripts that
+// wrap the real tools keep the scheduler the test set up.
 class FakeToolDirectory
 {
 public:
-    FakeToolDirectory();
+    enum class Scheduler { Unreachable, Inherited };
+    explicit FakeToolDirectory(Scheduler scheduler = Scheduler::Unreachable);
 
     QString path() const;
     QString filePath(const QString &name) const;
@@ -29,4 +38,5 @@ private:
     QString writeFile(const QString &name, const QByteArray &contents, QFile::Permissions permissions);
 
     QTemporaryDir m_dir;
+    EnvironmentOverride m_server;
 };

@@ -245,12 +245,32 @@ bool PrivateCupsServer::addQueue(const QString &name)
                      u"lpadmin -p "_s + name);
 }
 
-bool PrivateCupsServer::rejectQueue(const QString &name)
+bool PrivateCupsServer::removeQueue(const QString &name)
 {
-    return succeeded(runTool(u"cupsreject"_s, {name}), u"cupsreject "_s + name);
+    return succeeded(runTool(u"lpadmin"_s, {u"-x"_s, name}), u"lpadmin -x "_s + name);
+}
+
+bool PrivateCupsServer::rejectQueue(const QString &name, const QString &reason)
+{
+    const QStringList arguments = reason.isEmpty() ? QStringList {name} : QStringList {u"-r"_s, reason, name};
+    return succeeded(runTool(u"cupsreject"_s, arguments), u"cupsreject "_s + name);
+}
+
+bool PrivateCupsServer::stopQueue(const QString &name, const QString &reason)
+{
+    const QStringList arguments = reason.isEmpty() ? QStringList {name} : QStringList {u"-r"_s, reason, name};
+    return succeeded(runTool(u"cupsdisable"_s, arguments), u"cupsdisable "_s + name);
 }
 
 std::optional<QString> PrivateCupsServer::submitHeldJob(const QString &queue, const QString &owner)
+{
+    QStringList options {u"-H"_s, u"hold"_s};
+    if (!owner.isEmpty())
+        options << u"-U"_s << owner;
+    return submitJob(queue, options);
+}
+
+std::optional<QString> PrivateCupsServer::submitJob(const QString &queue, const QStringList &lpOptions)
 {
     const QString document = m_dir.filePath(u"document.txt"_s);
     if (!QFile::exists(document)) {
@@ -260,10 +280,7 @@ std::optional<QString> PrivateCupsServer::submitHeldJob(const QString &queue, co
             return std::nullopt;
         }
     }
-    QStringList arguments {u"-d"_s, queue, u"-H"_s, u"hold"_s};
-    if (!owner.isEmpty())
-        arguments << u"-U"_s << owner;
-    arguments << document;
+    const QStringList arguments = QStringList {u"-d"_s, queue} + lpOptions + QStringList {document};
     const ToolRun run = runTool(u"lp"_s, arguments);
     if (!succeeded(run, u"lp -d "_s + queue))
         return std::nullopt;

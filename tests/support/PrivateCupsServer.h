@@ -56,11 +56,18 @@ public:
     QString lastError() const;
 
     bool addQueue(const QString &name);
-    bool rejectQueue(const QString &name);
+    // lpadmin -x: the queue and every job waiting in it are gone.
+    bool removeQueue(const QString &name);
+    // cupsreject and cupsdisable, with the administrator's reason when given.
+    bool rejectQueue(const QString &name, const QString &reason = {});
+    bool stopQueue(const QString &name, const QString &reason = {});
     // Submits a held job and returns the identifier lp reported. Without an
     // owner the job belongs to the running user. lp's requesting user name is
     // what the scheduler records as the owner, also for a normal user.
     std::optional<QString> submitHeldJob(const QString &queue, const QString &owner = {});
+    // Submits a job of the running user with these further lp options (such
+    // as "-H", "hold", "-t", TITLE) and returns the identifier lp reported.
+    std::optional<QString> submitJob(const QString &queue, const QStringList &lpOptions);
     // One held job per entry of `queues`, in order; the identifiers lp reported.
     std::optional<QStringList> submitHeldJobs(const QStringList &queues, const QString &owner = {});
     bool cancelJob(const QString &identifier);

@@ -66,7 +66,8 @@ exit $status)sh"_s;
 // The real tools are looked up before PATH leads to the wrappers themselves.
 WrappedCupsTools::WrappedCupsTools()
     : CupsToolScripts(lpstatScript(PrivateCupsServer::toolPath(u"lpstat"_s)),
-                      lpmoveScript(PrivateCupsServer::toolPath(u"lpmove"_s)), qEnvironmentVariable("PATH"))
+                      lpmoveScript(PrivateCupsServer::toolPath(u"lpmove"_s)), qEnvironmentVariable("PATH"),
+                      FakeToolDirectory::Scheduler::Inherited)
 { }
 
 void WrappedCupsTools::killBeforeLpstat(const QStringList &arguments, qint64 pid)

@@ -1,0 +1,309 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
+#include "SchedulerDetails.h"
+
+#include "TextRules.h"
+
+#include <QDeadlineTimer>
+
+#include <cups/cups.h>
+
+#include <array>
+#include <memory>
+
+#include <sys/socket.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct IppDeleter
+{
+    void operator()(ipp_t *ipp) const { ippDelete(ipp); }
+};
+using IppMessage = std::unique_ptr<ipp_t, IppDeleter>;
+
+struct HttpCloser
+{
+    void operator()(http_t *http) const { httpClose(http); }
+};
+
+// How long libcups waits for the scheduler before it asks again whether to
+// go on waiting: short enough that a program that is ending is not held up.
+constexpr double waitSliceSeconds = 0.1;
+
+struct Patience
+{
+    QDeadlineTimer deadline;
+    const std::atomic_bool *abandoned = nullptr;
+};
+
+int keepWaiting(http_t *, void *data)
+{
+    const auto *patience = static_cast<const Patience *>(data);
+    return !patience->abandoned->load() && !patience->deadline.hasExpired() ? 1 : 0;
+}
+
+// The program never asks for a password: a request the scheduler wants
+// authenticated simply brings no details.
+const char *noPassword(const char *, http_t *, const char *, const char *, void *)
+{
+    return nullptr;
+}
+
+void addRequestedAttributes(ipp_t *request, const auto &names)
+{
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(names.size()), nullptr,
+                  names.data());
+}
+
+QString text(ipp_attribute_t *attribute, int index = 0)
+{
+    return QString::fromUtf8(ippGetString(attribute, index, nullptr));
+}
+
+bool isText(ipp_attribute_t *attribute)
+{
+    switch (ippGetValueTag(attribute)) {
+    case IPP_TAG_TEXT:
+    case IPP_TAG_NAME:
+    case IPP_TAG_TEXTLANG:
+    case IPP_TAG_NAMELANG:
+    case IPP_TAG_KEYWORD:
+    case IPP_TAG_URI:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isInteger(ipp_attribute_t *attribute)
+{
+    return ippGetValueTag(attribute) == IPP_TAG_INTEGER || ippGetValueTag(attribute) == IPP_TAG_ENUM;
+}
+
+// A name the scheduler gave, or none where it gave only blanks.
+std::optional<QString> givenName(ipp_attribute_t *attribute)
+{
+    if (!isText(attribute))
+        return std::nullopt;
+    const QString value = TextRules::trimSpacesAndLineBreaks(text(attribute)).toString();
+    if (value.isEmpty())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<PrintJob::State> jobState(int value)
+{
+    switch (value) {
+    case IPP_JSTATE_PENDING:
+        return PrintJob::State::Pending;
+    case IPP_JSTATE_HELD:
+        return PrintJob::State::Held;
+    case IPP_JSTATE_PROCESSING:
+        return PrintJob::State::Processing;
+    case IPP_JSTATE_STOPPED:
+        return PrintJob::State::Stopped;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The queue a printer URI names (ipp://host/printers/B%C3%BCro), decoded the
+// way the job listing's identifiers are.
+QString queueOfPrinterURI(const QString &uri)
+{
+    const qsizetype slash = uri.lastIndexOf(u'/');
+    return TextRules::queueNameFromJobListing(QStringView(uri).sliced(slash + 1));
+}
+
+// The number of a listed identifier, the digits after its last "-".
+std::optional<qint64> jobNumber(const QString &identifier)
+{
+    const qsizetype split = identifier.lastIndexOf(u'-');
+    bool ok = false;
+    const qint64 number = QStringView(identifier).sliced(split + 1).toLongLong(&ok);
+    if (split < 0 || !ok)
+        return std::nullopt;
+    return number;
+}
+
+// Visits the attributes of each group of `tag` in the answer, one group at a
+// time: `begin` at its start, `visit` for each attribute, `end` after it.
+template<typename Begin, typename Visit, typename End>
+void forEachGroup(ipp_t *answer, ipp_tag_t tag, Begin begin, Visit visit, End end)
+{
+    ipp_attribute_t *attribute = ippFirstAttribute(answer);
+    while (attribute) {
+        if (ippGetGroupTag(attribute) != tag || !ippGetName(attribute)) {
+            attribute = ippNextAttribute(answer);
+            continue;
+        }
+        begin();
+        for (; attribute && ippGetGroupTag(attribute) == tag && ippGetName(attribute);
+             attribute = ippNextAttribute(answer))
+            visit(QByteArrayView(ippGetName(attribute)), attribute);
+        end();
+    }
+}
+
+// Sends `request` (which it always frees) and returns a successful answer.
+IppMessage ask(ipp_t *request, std::chrono::milliseconds timeLimit, const std::atomic_bool &abandoned)
+{
+    IppMessage owned(request);
+    if (abandoned)
+        return {};
+    // libcups remembers the server per thread, and pool threads outlive a
+    // change of CUPS_SERVER or of the client configuration: read them afresh.
+    cupsSetServer(nullptr);
+    cupsSetPasswordCB2(noPassword, nullptr);
+
+    Patience patience {QDeadlineTimer(timeLimit), &abandoned};
+    const int connectMilliseconds = int(std::max<qint64>(patience.deadline.remainingTime(), 1));
+    const std::unique_ptr<http_t, HttpCloser> http(
+        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, connectMilliseconds, nullptr));
+    if (!http)
+        return {};
+    httpSetTimeout(http.get(), waitSliceSeconds, keepWaiting, &patience);
+    IppMessage answer(cupsDoRequest(http.get(), owned.release(), "/"));
+    if (!answer || ippGetStatusCode(answer.get()) > IPP_STATUS_OK_EVENTS_COMPLETE)
+        return {};
+    return answer;
+}
+
+} // namespace
+
+SchedulerDetails::SchedulerDetails(std::chrono::milliseconds timeLimit, const std::atomic_bool &abandoned)
+    : m_timeLimit(timeLimit)
+    , m_abandoned(abandoned)
+{ }
+
+std::optional<QHash<QString, PrintJob>> SchedulerDetails::jobs() const
+{
+    static constexpr std::array attributes {
+        "job-id",    "job-printer-uri",   "job-name",         "job-originating-user-name",
+        "job-state", "job-state-reasons", "time-at-creation", "job-k-octets",
+    };
+    ipp_t *request = ippNewRequest(IPP_OP_GET_JOBS);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, "ipp://localhost/");
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "not-completed");
+    ippAddBoolean(request, IPP_TAG_OPERATION, "my-jobs", 0);
+    addRequestedAttributes(request, attributes);
+    const IppMessage answer = ask(request, m_timeLimit, m_abandoned);
+    if (!answer)
+        return std::nullopt;
+
+    QHash<QString, PrintJob> details;
+    PrintJob job;
+    std::optional<qint64> number;
+    forEachGroup(
+        answer.get(), IPP_TAG_JOB,
+        [&] {
+            job = PrintJob();
+            number.reset();
+        },
+        [&](QByteArrayView name, ipp_attribute_t *attribute) {
+            if (name == "job-id" && isInteger(attribute))
+                number = ippGetInteger(attribute, 0);
+            else if (name == "job-printer-uri" && isText(attribute))
+                job.sourcePrinterName = queueOfPrinterURI(text(attribute));
+            else if (name == "job-name")
+                job.title = givenName(attribute);
+            else if (name == "job-originating-user-name")
+                job.owner = givenName(attribute);
+            else if (name == "job-state" && isInteger(attribute))
+                job.state = jobState(ippGetInteger(attribute, 0));
+            else if (name == "time-at-creation" && isInteger(attribute))
+                job.submittedAt = QDateTime::fromSecsSinceEpoch(ippGetInteger(attribute, 0));
+            else if (name == "job-k-octets" && isInteger(attribute))
+                job.sizeKilobytes = ippGetInteger(attribute, 0);
+            else if (name == "job-state-reasons" && isText(attribute)) {
+                for (int i = 0; i < ippGetCount(attribute); ++i) {
+                    if (const QString reason = text(attribute, i); !reason.isEmpty() && reason != u"none"_s)
+                        job.stateReasons.append(reason);
+                }
+            }
+        },
+        [&] {
+            // Without both it cannot be matched to a listed job.
+            if (number && !job.sourcePrinterName.isEmpty())
+                details.insert(jobKey(job.sourcePrinterName, *number), std::move(job));
+        });
+    return details;
+}
+
+std::optional<QHash<QString, Printer>> SchedulerDetails::queues() const
+{
+    static constexpr std::array attributes {
+        "printer-name", "printer-state", "printer-state-message", "printer-state-reasons", "printer-is-accepting-jobs",
+    };
+    ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    addRequestedAttributes(request, attributes);
+    const IppMessage answer = ask(request, m_timeLimit, m_abandoned);
+    if (!answer)
+        return std::nullopt;
+
+    QHash<QString, Printer> details;
+    Printer queue;
+    forEachGroup(
+        answer.get(), IPP_TAG_PRINTER, [&] { queue = Printer(); },
+        [&](QByteArrayView name, ipp_attribute_t *attribute) {
+            if (name == "printer-name" && isText(attribute))
+                queue.name = text(attribute);
+            else if (name == "printer-state" && isInteger(attribute))
+                queue.stopped = ippGetInteger(attribute, 0) == IPP_PSTATE_STOPPED;
+            else if (name == "printer-is-accepting-jobs" && ippGetValueTag(attribute) == IPP_TAG_BOOLEAN)
+                queue.acceptingJobs = ippGetBoolean(attribute, 0);
+            else if (name == "printer-state-message" && isText(attribute))
+                queue.stateMessage = TextRules::trimSpacesAndLineBreaks(text(attribute)).toString();
+        },
+        [&] {
+            if (!queue.name.isEmpty())
+                details.insert(TextRules::queueNameKey(queue.name), std::move(queue));
+        });
+    return details;
+}
+
+QList<PrintJob> SchedulerDetails::enrich(const QList<PrintJob> &jobs, const QHash<QString, PrintJob> &details)
+{
+    QList<PrintJob> enriched;
+    enriched.reserve(jobs.size());
+    for (PrintJob job : jobs) {
+        const std::optional<qint64> number = jobNumber(job.identifier);
+        const auto found = number ? details.constFind(jobKey(job.sourcePrinterName, *number)) : details.cend();
+        if (found != details.cend()) {
+            if (found->owner)
+                job.owner = found->owner;
+            if (found->title)
+                job.title = found->title;
+            job.state = found->state;
+            job.stateReasons = found->stateReasons;
+            job.submittedAt = found->submittedAt;
+            job.sizeKilobytes = found->sizeKilobytes;
+        }
+        enriched.append(std::move(job));
+    }
+    return enriched;
+}
+
+QList<Printer> SchedulerDetails::enrich(const QList<Printer> &queues, const QHash<QString, Printer> &details)
+{
+    QList<Printer> enriched;
+    enriched.reserve(queues.size());
+    for (Printer queue : queues) {
+        if (const auto found = details.constFind(TextRules::queueNameKey(queue.name)); found != details.cend()) {
+            queue.stopped = found->stopped;
+            queue.acceptingJobs = found->acceptingJobs;
+            queue.stateMessage = found->stateMessage;
+        }
+        enriched.append(std::move(queue));
+    }
+    return enriched;
+}
+
+QString SchedulerDetails::jobKey(const QString &queueName, qint64 number)
+{
+    return TextRules::queueNameKey(queueName) + u'\n' + QString::number(number);
+}

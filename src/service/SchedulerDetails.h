@@ -1,0 +1,50 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "PrintJob.h"
+#include "Printer.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <atomic>
+#include <chrono>
+#include <optional>
+
+// Asks the scheduler that lpstat talks to, over IPP, for what no lpstat
+// listing prints: job titles and states, and why a queue is stopped or
+// rejects jobs. One request per call, made on the calling thread, as the
+// user, never asking for a password.
+//
+// The listings stay the source of which jobs and queues exist; these answers
+// only add detail to what they listed. Any failure (no scheduler, a refusal,
+// the time limit, an unreadable answer) is "no details".
+class SchedulerDetails
+{
+public:
+    // The request gives up after `timeLimit`, or soon after `abandoned` turns true.
+    SchedulerDetails(std::chrono::milliseconds timeLimit, const std::atomic_bool &abandoned);
+
+    // Every job that has not completed, keyed by jobKey(); each record holds
+    // only what the scheduler said (owner and title where it did not withhold them).
+    std::optional<QHash<QString, PrintJob>> jobs() const;
+    // Every queue, keyed by TextRules::queueNameKey() of its name.
+    std::optional<QHash<QString, Printer>> queues() const;
+
+    // The listed jobs with what `details` says about them: a title or owner
+    // the scheduler gave wins over the listing's, and the state fields are filled.
+    static QList<PrintJob> enrich(const QList<PrintJob> &jobs, const QHash<QString, PrintJob> &details);
+    // The listed queues with their state from `details`.
+    static QList<Printer> enrich(const QList<Printer> &queues, const QHash<QString, Printer> &details);
+
+    // A job is the same one when its queue name compares as CUPS compares it
+    // and its number is equal. The number alone is not enough: a job moved
+    // between the listing and the request keeps its number in another queue.
+    static QString jobKey(const QString &queueName, qint64 number);
+
+private:
+    std::chrono::milliseconds m_timeLimit;
+    const std::atomic_bool &m_abandoned;
+};
