@@ -109,11 +109,20 @@ QString confirmationWarning()
 QStringList confirmationStateWarnings(const QList<PrintJob> &jobs, const Printer &destination)
 {
     QStringList warnings;
-    const QString reason = queueStateText(destination);
-    if (!reason.isEmpty()) {
-        warnings.append(u"„"_s + destination.name + u"“ "_s + reason
-                        + u". CUPS verschiebt die Aufträge trotzdem dorthin; sie warten dort, bis die Warteschlange"
-                          u" wieder druckt und Aufträge annimmt."_s);
+    if (destination.stopped || !destination.acceptingJobs) {
+        QString state = destination.stopped && !destination.acceptingJobs
+            ? u"ist gestoppt und nimmt keine Aufträge an"_s
+            : destination.stopped ? u"ist gestoppt"_s
+                                  : u"nimmt keine Aufträge an"_s;
+        const QString message = destination.stateMessage.trimmed();
+        if (!message.isEmpty() && !restatesQueueState(message))
+            state += u" – "_s + message;
+        // A rejecting queue still prints what it holds; only a stopped one keeps it waiting.
+        const QString consequence = destination.stopped
+            ? u"CUPS verschiebt die Aufträge trotzdem dorthin; sie warten dort, bis die Warteschlange wieder gestartet"
+              u" wird."_s
+            : u"CUPS verschiebt die Aufträge trotzdem dorthin."_s;
+        warnings.append(u"„"_s + destination.name + u"“ "_s + state + u". "_s + consequence);
     }
     QStringList printing;
     for (const PrintJob &job : jobs) {

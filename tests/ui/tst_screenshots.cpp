@@ -17,7 +17,9 @@
 #include <QPalette>
 #include <QQmlApplicationEngine>
 #include <QTemporaryDir>
+
 #include <QTest>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -103,42 +105,67 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("state");
         QTest::addColumn<bool>("dark");
-        const QStringList states {u"first-reload"_s, u"loaded"_s,         u"ready"_s,
-                                  u"confirmation"_s, u"move-result"_s,    u"cups-unavailable"_s,
-                                  u"empty"_s,        u"no-destination"_s, u"keyboard-focus"_s,
-                                  u"long-confirmation"_s, u"move-progress"_s, u"move-failures"_s};
+        const QStringList states {
+            u"first-reload"_s,     u"loaded"_s,       u"ready"_s,          u"confirmation"_s,   u"move-result"_s,
+            u"cups-unavailable"_s, u"empty"_s,        u"no-destination"_s, u"keyboard-focus"_s, u"long-confirmation"_s,
+            u"move-progress"_s,    u"move-failures"_s};
         for (const QString &state : states) {
             QTest::addRow("%s-light", qPrintable(state)) << state << false;
             QTest::addRow("%s-dark", qPrintable(state)) << state << true;
         }
     }
 
-    // The picture for the README: the demo content of scripts/private-cups on
-    // a real scheduler, two jobs and a destination chosen.
+    void renderReadme_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+
+    // The pictures for the README: the demo content of scripts/private-cups on
+    // a real scheduler (titles, a held and a waiting job, a stopped and a
+    // rejecting queue), two jobs of one queue and a destination chosen, the stopped and the
+    // rejecting queue among the destinations.
     void renderReadme()
     {
+        QFETCH(bool, dark);
+        QGuiApplication::setPalette(dark ? darkPalette() : m_lightPalette);
         PrivateCupsServer server;
         QVERIFY2(server.start({u"Laser"_s, u"Etage-2"_s, u"B\u00fcro"_s, u"Archiv"_s}), qPrintable(server.lastError()));
+        QVERIFY2(server.stopQueue(u"Etage-2"_s, u"Papierstau"_s), qPrintable(server.lastError()));
         const QString me = PrivateCupsServer::userName();
         const QString other = PrivateCupsServer::otherUserName();
-        const QList<std::pair<QString, QString>> jobs {
-            {u"Laser"_s, me},   {u"Laser"_s, other},     {u"Laser"_s, me},  {u"Etage-2"_s, other},
-            {u"Etage-2"_s, me}, {u"B\u00fcro"_s, other}, {u"Archiv"_s, me}, {u"Archiv"_s, other},
+        const QList<std::tuple<QString, QString, QString>> jobs {
+            {u"Laser"_s, me, u"Quartalsbericht.pdf"_s},
+            {u"Laser"_s, other, u"Reisekosten M\u00e4rz.xlsx"_s},
+            {u"Laser"_s, me, u"Einladung Sommerfest.docx"_s},
+            {u"Etage-2"_s, other, u"Pr\u00e4sentation.key"_s},
+            {u"Etage-2"_s, me, u"Lageplan.png"_s},
+            {u"B\u00fcro"_s, other, u"Brief an M\u00fcller.odt"_s},
+            {u"Archiv"_s, me, u"Altakte 2019.pdf"_s},
+            {u"Archiv"_s, other, u"Protokoll.txt"_s},
         };
-        for (const auto &[queue, owner] : jobs)
-            QVERIFY2(server.submitHeldJob(queue, owner), qPrintable(server.lastError()));
-        QVERIFY2(server.rejectQueue(u"Archiv"_s), qPrintable(server.lastError()));
+        for (const auto &[queue, owner, title] : jobs) {
+            // The stopped queue's second job waits without being held.
+            QStringList options {u"-U"_s, owner, u"-t"_s, title};
+            if (title != u"Lageplan.png"_s)
+                options << u"-H"_s << u"hold"_s;
+            QVERIFY2(server.submitJob(queue, options), qPrintable(server.lastError()));
+        }
+        QVERIFY2(server.rejectQueue(u"Archiv"_s, u"Wird durch den Drucker im 2. Stock ersetzt"_s),
+                 qPrintable(server.lastError()));
 
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         ui.click(ui.jobRow(0));
-        ui.click(ui.jobRow(3));
+        ui.click(ui.jobRow(2));
         ui.click(ui.printerRow(1));
         QVERIFY(ui.model().canRequestMove());
         ui.item("flickable")->setProperty("contentY", 0);
         ui.window().contentItem()->setFocus(false);
         ContentViewHarness::settle();
-        QVERIFY(ui.window().grabWindow().save(QDir(m_directory).filePath(u"readme.png"_s)));
+        const QString name = dark ? u"readme-dark.png"_s : u"readme.png"_s;
+        QVERIFY(ui.window().grabWindow().save(QDir(m_directory).filePath(name)));
     }
 
     void render()
@@ -173,8 +200,9 @@ private Q_SLOTS:
         if (state == u"move-progress"_s)
             tools.delayMoves(0.6);
         if (state == u"move-failures"_s) {
-            tools.failMove(u"Laser-1-12"_s, u"lpmove: Verboten\nDer Auftrag wurde von CUPS zurückgewiesen.\n"
-                                            u"Weitere Angaben stehen im Protokoll des Druckservers."_s);
+            tools.failMove(u"Laser-1-12"_s,
+                           u"lpmove: Verboten\nDer Auftrag wurde von CUPS zurückgewiesen.\n"
+                           u"Weitere Angaben stehen im Protokoll des Druckservers."_s);
             tools.failMove(u"B%C3%BCro-Farbe-14"_s, u"lpmove: The printer or class does not exist."_s);
         }
         const bool allJobs = state == u"long-confirmation"_s || state == u"move-progress"_s;

@@ -187,10 +187,9 @@ private Q_SLOTS:
         using State = PrintJob::State;
         TestTables::addColumns<std::optional<State>, QStringList, Printer, QString, QString, QString, QStringList>(
             "state", "reasons", "destination", "jobText", "accessibleTail", "queueText", "warnings");
-        const QString stopped = u"„C“ gestoppt – Papierstau. CUPS verschiebt die Aufträge trotzdem dorthin; sie "
-                                u"warten dort, bis die Warteschlange wieder druckt und Aufträge annimmt."_s;
-        const QString rejecting = u"„C“ nimmt keine Aufträge an. CUPS verschiebt die Aufträge trotzdem dorthin; sie "
-                                  u"warten dort, bis die Warteschlange wieder druckt und Aufträge annimmt."_s;
+        const QString stopped = u"„C“ ist gestoppt – Papierstau. CUPS verschiebt die Aufträge trotzdem dorthin; sie "
+                                u"warten dort, bis die Warteschlange wieder gestartet wird."_s;
+        const QString rejecting = u"„C“ nimmt keine Aufträge an. CUPS verschiebt die Aufträge trotzdem dorthin."_s;
         const QString printing = u"A-1 wird gerade gedruckt. CUPS beginnt ihn am Ziel von vorn; ein Teil kann "
                                  u"bereits gedruckt sein."_s;
         QTest::newRow("scheduler not asked") << std::optional<State>() << QStringList() << Printer {u"C"_s} << QString()
