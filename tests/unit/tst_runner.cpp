@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include <CUPSService.h>
 #include <CUPSServiceTestAccess.h>
+#include <EnvironmentOverride.h>
 #include <FakeToolDirectory.h>
 #include <PathOverride.h>
 #include <TestFutures.h>
@@ -14,6 +15,10 @@
 #include <QTest>
 
 #include <clocale>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(PrintJob)
 
@@ -129,7 +134,10 @@ private Q_SLOTS:
 
     void listJobsMergesTheDetailedListing_data()
     {
-        TestTables::addColumns<QString, QList<PrintJob>, QStringList>("lpstat", "expected", "runs");
+        // "silent": a scheduler that takes the connection and never answers;
+        // otherwise none can be reached.
+        TestTables::addColumns<QString, QList<PrintJob>, QStringList, QString>("lpstat", "expected", "runs",
+                                                                               "scheduler");
 
         const QString basic = u"  -o) printf 'Laser-42 anna 1 x\\nHP-Office-7 ben 2\\nPlotter-8\\n' ;;\n"_s;
         QTest::newRow("worked example") << basic
@@ -138,14 +146,21 @@ private Q_SLOTS:
                                         << QList {PrintJob {u"Laser-42"_s, u"Laser"_s, u"anna.m"_s, u"Bericht.pdf"_s},
                                                   PrintJob {u"HP-Office-7"_s, u"HP-Office"_s, u"ben"_s, {}},
                                                   PrintJob {u"Plotter-8"_s, u"Plotter"_s, u"pia"_s, {}}}
-                                        << QStringList {u"-o"_s, u"-l -o"_s};
+                                        << QStringList {u"-o"_s, u"-l -o"_s} << QString();
+        // Its request gives up at the listing's time limit; the detailed listing stands in.
+        QTest::newRow("scheduler never answers")
+            << basic + u"  -l) printf 'Laser-42\\n\\tTitle: Bericht.pdf\\n' ;;\n"_s
+            << QList {PrintJob {u"Laser-42"_s, u"Laser"_s, u"anna"_s, u"Bericht.pdf"_s},
+                      PrintJob {u"HP-Office-7"_s, u"HP-Office"_s, u"ben"_s, {}},
+                      PrintJob {u"Plotter-8"_s, u"Plotter"_s, {}, {}}}
+            << QStringList {u"-o"_s, u"-l -o"_s} << u"silent"_s;
         QTest::newRow("detailed listing fails") << basic + u"  -l) printf 'Laser-42\\n\\tTitle: X\\n'; exit 1 ;;\n"_s
                                                 << QList {PrintJob {u"Laser-42"_s, u"Laser"_s, u"anna"_s, {}},
                                                           PrintJob {u"HP-Office-7"_s, u"HP-Office"_s, u"ben"_s, {}},
                                                           PrintJob {u"Plotter-8"_s, u"Plotter"_s, {}, {}}}
-                                                << QStringList {u"-o"_s, u"-l -o"_s};
+                                                << QStringList {u"-o"_s, u"-l -o"_s} << QString();
         QTest::newRow("no jobs, no detailed run")
-            << u"  -o) printf 'no entries\\n' ;;\n"_s << QList<PrintJob> {} << QStringList {u"-o"_s};
+            << u"  -o) printf 'no entries\\n' ;;\n"_s << QList<PrintJob> {} << QStringList {u"-o"_s} << QString();
     }
 
     void listJobsMergesTheDetailedListing()
@@ -158,7 +173,26 @@ private Q_SLOTS:
         const QString log = tools.filePath(u"runs.log"_s);
         const QString script
             = tools.addScript(u"lpstat"_s, u"echo \"$*\" >> '%1'\ncase \"$1\" in\n%2esac"_s.arg(log, lpstat));
-        const CUPSResult<QList<PrintJob>> jobs = await(CUPSService(script).listJobs());
+        QFETCH(QString, scheduler);
+        EnvironmentOverride server;
+        const int silent = scheduler.isEmpty() ? -1 : ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const auto closeSilent = qScopeGuard([silent] {
+            if (silent >= 0)
+                ::close(silent);
+        });
+        if (!scheduler.isEmpty()) {
+            const QByteArray path = QFile::encodeName(tools.filePath(u"silent.sock"_s));
+            sockaddr_un address {};
+            address.sun_family = AF_UNIX;
+            qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
+            QVERIFY(::bind(silent, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0);
+            QVERIFY(::listen(silent, 4) == 0);
+            server.set("CUPS_SERVER", path);
+        }
+        QElapsedTimer clock;
+        clock.start();
+        const CUPSResult<QList<PrintJob>> jobs = await(CUPSService(script, std::chrono::seconds(1)).listJobs());
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(jobs);
         QCOMPARE(*jobs, expected);
         QFile logFile(log);

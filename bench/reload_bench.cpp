@@ -1,0 +1,175 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
+// What a reload costs the service with the real lpstat on a private scheduler
+// holding 1,000 and then 10,000 held jobs in 20 queues: listJobs() and
+// listPrinters() started together, as the reload starts them, until both have
+// ended. Each iteration also times the floor on the same scheduler, the bare
+// `lpstat -o` followed by `lpstat -l -o`, so the ratio compares like with like
+// even when the machine is busy.
+
+#include <CUPSService.h>
+#include <PrivateCupsServer.h>
+#include <SchedulerDetails.h>
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+
+#include <cups/cups.h>
+
+#include <cstdio>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int queueCount = 20;
+
+QString queueName(int index)
+{
+    return u"Etage%1-Laser"_s.arg(index % queueCount + 1);
+}
+
+// lp takes one request and one process per job; 10,000 of those take
+// minutes. One connection with one Print-Job request per job is far faster.
+bool submitHeldJobs(int count, const QString &document)
+{
+    cupsSetServer(nullptr);
+    http_t *http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 30'000, nullptr);
+    if (!http)
+        return false;
+    cups_option_t *options = nullptr;
+    const int optionCount = cupsAddOption("job-hold-until", "indefinite", 0, &options);
+    const QByteArray file = QFile::encodeName(document);
+    bool submitted = true;
+    for (int job = 0; job < count && submitted; ++job) {
+        const QByteArray queue = queueName(job).toUtf8();
+        const QByteArray title = u"Bericht %1.pdf"_s.arg(job).toUtf8();
+        submitted
+            = cupsPrintFile2(http, queue.constData(), file.constData(), title.constData(), optionCount, options) > 0;
+    }
+    cupsFreeOptions(optionCount, options);
+    httpClose(http);
+    return submitted;
+}
+
+double runSeconds(const QString &program, const QStringList &arguments)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(-1);
+    process.readAllStandardOutput();
+    return timer.nsecsElapsed() / 1e9;
+}
+
+QString benchDocument;
+int submittedJobs = 0;
+
+void reload(benchmark::State &state)
+{
+    // Jobs are only ever added, so each size is measured on a scheduler that
+    // holds exactly that many.
+    if (submittedJobs < state.range(0)) {
+        if (!submitHeldJobs(int(state.range(0)) - submittedJobs, benchDocument)) {
+            state.SkipWithError(cupsLastErrorString());
+            return;
+        }
+        submittedJobs = int(state.range(0));
+    }
+    const CUPSService service;
+    double floorSeconds = 0;
+    double reloadSeconds = 0;
+    for (auto _ : state) {
+        const double floor = runSeconds(CUPSService::systemLpstatURL, {u"-o"_s})
+            + runSeconds(CUPSService::systemLpstatURL, {u"-l"_s, u"-o"_s});
+
+        QElapsedTimer timer;
+        timer.start();
+        QFuture<CUPSResult<QList<PrintJob>>> jobs = service.listJobs();
+        QFuture<CUPSResult<QList<Printer>>> printers = service.listPrinters();
+        jobs.waitForFinished();
+        printers.waitForFinished();
+        const double elapsed = timer.nsecsElapsed() / 1e9;
+        if (!jobs.result() || jobs.result()->size() != state.range(0) || !jobs.result()->constFirst().title) {
+            state.SkipWithError("the reload did not list every job with its title");
+            break;
+        }
+        state.SetIterationTime(elapsed);
+        floorSeconds += floor;
+        reloadSeconds += elapsed;
+    }
+    state.counters["floor_ms"] = benchmark::Counter(floorSeconds * 1000, benchmark::Counter::kAvgIterations);
+    state.counters["ratio"] = floorSeconds > 0 ? reloadSeconds / floorSeconds : 0;
+}
+
+// The parts, to see where a reload's time goes.
+void jobListingAlone(benchmark::State &state)
+{
+    const CUPSService service;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(service.listJobs().result());
+}
+
+void detailsRequestAlone(benchmark::State &state)
+{
+    const std::atomic_bool abandoned = false;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SchedulerDetails(CUPSService::defaultListingTimeLimit, abandoned).jobs());
+}
+
+void detailedListingAlone(benchmark::State &state)
+{
+    for (auto _ : state)
+        runSeconds(CUPSService::systemLpstatURL, {u"-l"_s, u"-o"_s});
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    QCoreApplication app(argc, argv);
+
+    qputenv("PRIVATE_CUPS_MANY_JOBS", "1");
+    auto server = std::make_unique<PrivateCupsServer>();
+    if (!server->start()) {
+        std::fprintf(stderr, "reload_bench: %s\n", qPrintable(server->lastError()));
+        return 1;
+    }
+    for (int queue = 0; queue < queueCount; ++queue) {
+        if (!server->addQueue(queueName(queue))) {
+            std::fprintf(stderr, "reload_bench: %s\n", qPrintable(server->lastError()));
+            return 1;
+        }
+    }
+    const QString document = server->directory() + u"/bench-document.txt"_s;
+    QFile file(document);
+    if (!file.open(QIODevice::WriteOnly) || file.write("Parvento benchmark page\n") < 0)
+        return 1;
+    file.close();
+
+    benchDocument = document;
+    benchmark::RegisterBenchmark("reload/list_jobs_and_printers", reload)
+        ->Arg(1'000)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(20);
+    benchmark::RegisterBenchmark("reload/list_jobs_and_printers", reload)
+        ->Arg(10'000)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(5);
+    for (const auto &[name, function] : {std::pair {"reload/parts/list_jobs", &jobListingAlone},
+                                         std::pair {"reload/parts/details_request", &detailsRequestAlone},
+                                         std::pair {"reload/parts/lpstat_l_o", &detailedListingAlone}})
+        benchmark::RegisterBenchmark(name, function)->Unit(benchmark::kMillisecond)->Iterations(5);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
