@@ -48,14 +48,21 @@ private Q_SLOTS:
         QVERIFY(ui.waitUntilIdle());
 
         QCOMPARE(ui.model().jobCount(), 4);
-        // This scheduler's detailed listing names no titles.
+        // The scheduler names lp's default title and the held state; the small
+        // print ends with when the job came and how large it is.
         const QString owner = u"Von "_s + PrivateCupsServer::userName();
-        QCOMPARE(ContentViewHarness::visibleTexts(ui.jobRow(0)),
-                 (QStringList {u"Druckauftrag"_s, m_jobs.at(0), u"Laser"_s, owner}));
+        const QString held = u"angehalten · bis auf Weiteres"_s;
+        const auto expectRow = [&](int row, const QString &identifier, const QString &queue) {
+            const QStringList texts = ContentViewHarness::visibleTexts(ui.jobRow(row));
+            QCOMPARE(texts.size(), 5);
+            QCOMPARE(texts.first(4), (QStringList {u"document.txt"_s, identifier, held, queue}));
+            QVERIFY2(texts.at(4).startsWith(owner + u" · "_s) && texts.at(4).endsWith(u" · 1 KB"_s),
+                     qPrintable(texts.at(4)));
+        };
+        expectRow(0, m_jobs.at(0), u"Laser"_s);
         // The identifier as the user named the queue, not as lpstat escaped it.
         QCOMPARE(m_jobs.at(3), u"B%C3%BCro-"_s + m_jobs.at(3).section(u'-', -1));
-        QCOMPARE(ContentViewHarness::visibleTexts(ui.jobRow(3)),
-                 (QStringList {u"Druckauftrag"_s, u"B\u00fcro-"_s + m_jobs.at(3).section(u'-', -1), u"B\u00fcro"_s, owner}));
+        expectRow(3, u"B\u00fcro-"_s + m_jobs.at(3).section(u'-', -1), u"B\u00fcro"_s);
         QCOMPARE(ContentViewHarness::visibleTexts(ui.printerRow(0)),
                  (QStringList {u"Archiv"_s, u"Als Ziel auswählen"_s}));
         const CUPSResult<QString> lpmove = CUPSServiceTestAccess::resolveLPMoveURL(CUPSService());
@@ -353,7 +360,8 @@ private Q_SLOTS:
 
         QQuickItem *job = ui.jobRow(0);
         QCOMPARE(Harness::accessibleText(job, QAccessible::Name),
-                 m_jobs.at(0) + u" · Quelle: Laser · Eigentümer: "_s + PrivateCupsServer::userName());
+                 m_jobs.at(0) + u" · Quelle: Laser · Eigentümer: "_s + PrivateCupsServer::userName()
+                     + u" · Titel: document.txt · Status: angehalten"_s);
         QCOMPARE(Harness::accessibleText(job, QAccessible::Description), u"Fügt diesen Auftrag zur Auswahl hinzu"_s);
         ui.click(job);
         QCOMPARE(Harness::accessibleText(job, QAccessible::Description), u"Hebt die Auswahl dieses Auftrags auf"_s);
@@ -422,17 +430,19 @@ private Q_SLOTS:
         QTest::newRow("nothing chosen") << u"idle"_s << always + idle;
         QTest::newRow("a reload runs") << u"loading"_s << always + idle + QStringList {u"Lade CUPS \u2026"_s};
         QTest::newRow("two jobs and a destination") << u"ready"_s << always + ready;
-        QTest::newRow("confirmation")
-            << u"confirmation"_s
-            << always + ready
-                   + QStringList {u"Ausgewählte Aufträge verschieben?"_s, u"2 Druckaufträge werden verschoben:"_s,
-                                  u"• {job 0}  (Laser)\n• {job 1}  (Laser)"_s, u"Nach: Archiv"_s,
-                                  u"Papierformat und Treiberoptionen können am Zieldrucker abweichen."_s,
-                                  u"Verschieben"_s, u"Abbrechen"_s};
+        QTest::newRow("confirmation") << u"confirmation"_s
+                                      << always + ready
+                + QStringList {u"Ausgewählte Aufträge verschieben?"_s,
+                               u"2 Druckaufträge werden verschoben:"_s,
+                               u"• {job 0}  (Laser)\n• {job 1}  (Laser)"_s,
+                               u"Nach: Archiv"_s,
+                               u"Papierformat und Treiberoptionen können am Zieldrucker abweichen."_s,
+                               u"Verschieben"_s,
+                               u"Abbrechen"_s};
         // The progress in place of the action bar's texts.
         QTest::newRow("a move runs") << u"moving"_s
                                      << always + ready.first(8)
-                                            + QStringList {u"Verschiebe 37 von 120 \u2026"_s, u"Verschiebe \u2026"_s};
+                + QStringList {u"Verschiebe 37 von 120 \u2026"_s, u"Verschiebe \u2026"_s};
     }
 
     void assistiveTechnologyReadsEveryText()
@@ -584,7 +594,7 @@ private Q_SLOTS:
         QVERIFY(ui.waitUntilIdle());
         const auto titleFont = [&ui] {
             for (QQuickItem *item : ui.jobRow(0)->findChildren<QQuickItem *>()) {
-                if (item->inherits("QQuickText") && item->property("text").toString() == u"Druckauftrag"_s)
+                if (item->inherits("QQuickText") && item->property("text").toString() == u"document.txt"_s)
                     return item->property("font").value<QFont>();
             }
             return QFont();
