@@ -7,7 +7,9 @@
 //   - the resident memory of that process once it is idle;
 //   - with 10,000 jobs loaded, from a click on a row to the next presented
 //     frame (fake lpstat output: the scheduler would take minutes to hold
-//     that many jobs).
+//     that many jobs);
+//   - with the same jobs, from a key typed into the job filter to the next
+//     presented frame;
 // Runs on whatever platform QT_QPA_PLATFORM names; offscreen by default.
 
 #include "ContentViewHarness.h"
@@ -26,6 +28,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <memory>
@@ -125,14 +128,22 @@ void launchToFirstJobsFrame(benchmark::State &state)
     state.counters["idle_rss_MB"] = double(rss) / 1024.0;
 }
 
+// 10,000 jobs; `queues` > 1 spreads them round-robin over "Etage<n>-Laser".
+QStringList manyJobLines(int queues)
+{
+    QStringList lines;
+    lines.reserve(clickJobs);
+    for (int number = 1; number <= clickJobs; ++number) {
+        const QString queue = queues > 1 ? u"Etage%1-Laser"_s.arg(number % queues + 1) : u"Laser"_s;
+        lines.append(u"%1-%2 anna 1024 Mon 01 Jan 2024 12:00:00"_s.arg(queue).arg(number));
+    }
+    return lines;
+}
+
 void clickRowToNextFrame(benchmark::State &state)
 {
     FakeCupsTools tools;
-    QStringList lines;
-    lines.reserve(clickJobs);
-    for (int number = 1; number <= clickJobs; ++number)
-        lines.append(u"Laser-%1 anna 1024 Mon 01 Jan 2024 12:00:00"_s.arg(number));
-    tools.setJobLines(lines);
+    tools.setJobLines(manyJobLines(1));
     tools.setPrinterNames({u"Archiv"_s, u"Farbe"_s, u"Laser"_s});
     ContentViewHarness ui(tools.lpstatPath());
     if (!ui.waitUntilIdle(120'000) || ui.model().jobCount() != clickJobs) {
@@ -153,6 +164,51 @@ void clickRowToNextFrame(benchmark::State &state)
         }
         state.SetIterationTime(timer.nsecsElapsed() / 1e9);
     }
+}
+
+// Types "etage17" into the job filter and deletes it again, key by key: the
+// first letters keep every job, "1" keeps 11 of 20 queues, "7" one of them
+// (every twentieth job, the most scattered change); Backspace undoes each.
+void typeFilterToNextFrame(benchmark::State &state)
+{
+    FakeCupsTools tools;
+    tools.setJobLines(manyJobLines(20));
+    tools.setPrinterNames({u"Archiv"_s, u"Farbe"_s, u"Laser"_s});
+    ContentViewHarness ui(tools.lpstatPath());
+    if (!ui.waitUntilIdle(120'000) || ui.model().jobCount() != clickJobs) {
+        state.SkipWithError("the jobs were not loaded");
+        return;
+    }
+    QQuickItem *field = ContentViewHarness::childItem(ui.part("jobPane"), "filterField");
+    field->forceActiveFocus();
+    ContentViewHarness::settle();
+    const QString word = u"etage17"_s;
+    QList<char> keys;
+    for (QChar c : word)
+        keys.append(c.toLatin1());
+    keys.append(QList<char>(word.size(), '\b'));
+
+    QSignalSpy frames(&ui.window(), &QQuickWindow::frameSwapped);
+    double slowest = 0;
+    qsizetype next = 0;
+    for (auto _ : state) {
+        const char key = keys.at(next++ % keys.size());
+        frames.clear();
+        QElapsedTimer timer;
+        timer.start();
+        if (key == '\b')
+            QTest::keyClick(&ui.window(), Qt::Key_Backspace);
+        else
+            QTest::keyClick(&ui.window(), key);
+        if (!frames.wait(1000)) {
+            state.SkipWithError("no frame after the key");
+            break;
+        }
+        const double seconds = timer.nsecsElapsed() / 1e9;
+        slowest = std::max(slowest, seconds);
+        state.SetIterationTime(seconds);
+    }
+    state.counters["slowest_ms"] = slowest * 1e3;
 }
 
 } // namespace
@@ -197,6 +253,10 @@ int main(int argc, char **argv)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)
         ->Iterations(50);
+    benchmark::RegisterBenchmark("window/type_filter_key_to_next_frame_10000_jobs", typeFilterToNextFrame)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(56);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

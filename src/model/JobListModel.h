@@ -42,8 +42,8 @@ public:
 
     // Shows `entries`, matched to the rows by their keys.
     void update(const QList<JobEntry> &entries);
-    // Only the selected flags changed; `entries` are the rows shown. Cheaper
-    // than update() on every click.
+    // Only the selected flags changed; the rows are the entries of `entries`
+    // that are shown. Cheaper than update() on every click.
     void updateSelection(const QList<JobEntry> &entries);
 
 Q_SIGNALS:

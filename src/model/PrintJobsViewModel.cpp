@@ -25,6 +25,7 @@ PrintJobsViewModel::PrintJobsViewModel(const CUPSService &service, QObject *pare
     : QObject(parent)
     , m_service(service)
     , m_statusText(ModelTexts::readyStatus())
+    , m_sourceQueueChoices {ModelTexts::allSourceQueues()}
     , m_jobModel(new JobListModel(this))
     , m_destinationModel(new PrinterListModel(this))
 { }
@@ -43,10 +44,15 @@ void PrintJobsViewModel::written()
     // The selection says what its writes changed, so a write that leaves the
     // destination list alone does not rebuild its rows.
     const JobSelection::Changes changes = m_selection.takeChanges();
-    if (changes & JobSelection::Listing)
-        m_jobModel->update(m_selection.entries());
+    if (changes & (JobSelection::Listing | JobSelection::Shown))
+        m_jobModel->update(m_selection.shownEntries());
     else if (changes & JobSelection::Marks)
         m_jobModel->updateSelection(m_selection.entries());
+    if (changes & JobSelection::Listing) {
+        m_sourceQueueChoices = {ModelTexts::allSourceQueues()};
+        for (const JobSelection::SourceQueue &queue : m_selection.sourceQueues())
+            m_sourceQueueChoices.append(ModelTexts::sourceQueueChoice(queue.name, queue.jobCount));
+    }
     if (changes & JobSelection::Destinations)
         m_destinationModel->update(m_selection.destinationEntries(), m_selection.destinationKey());
     Q_EMIT changed();
@@ -135,6 +141,12 @@ void PrintJobsViewModel::setSelectedDestinationIDText(const QString &name)
 void PrintJobsViewModel::toggleJobSelection(const PrintJob &job)
 {
     m_selection.toggle(job, [this] { written(); });
+}
+
+void PrintJobsViewModel::setJobFilterText(const QString &text)
+{
+    m_selection.setFilterText(text);
+    written();
 }
 
 void PrintJobsViewModel::retainValidSelections()
@@ -305,6 +317,27 @@ void PrintJobsViewModel::chooseDestinationAt(int row)
     setSelectedDestinationID(m_destinationModel->printerAt(row).name);
 }
 
+void PrintJobsViewModel::chooseSourceQueueAt(int row)
+{
+    const QList<JobSelection::SourceQueue> &queues = m_selection.sourceQueues();
+    if (row < 0 || row > queues.size())
+        return;
+    m_selection.setFilterQueue(row == 0 ? std::nullopt : std::optional<QString>(queues.at(row - 1).key));
+    written();
+}
+
+void PrintJobsViewModel::selectShownJobs()
+{
+    if (!m_isMoving)
+        m_selection.selectShown([this] { written(); });
+}
+
+void PrintJobsViewModel::clearJobSelection()
+{
+    if (!m_isMoving)
+        m_selection.clearSelection([this] { written(); });
+}
+
 void PrintJobsViewModel::startRefresh()
 {
     refresh();
@@ -363,6 +396,11 @@ QString PrintJobsViewModel::confirmationWarning() const
 QString PrintJobsViewModel::moveProgressText() const
 {
     return m_isMoving && m_moveTotalCount > 0 ? ModelTexts::moveProgress(m_moveDoneCount, m_moveTotalCount) : QString();
+}
+
+QString PrintJobsViewModel::selectionNote() const
+{
+    return ModelTexts::selectionNote(m_selection.selectedCount(), m_selection.hiddenSelectedCount());
 }
 
 QString PrintJobsViewModel::selectedDestinationName() const

@@ -218,8 +218,9 @@ private Q_SLOTS:
         if (state == u"move-result"_s || state == u"move-failures"_s || state == u"cups-unavailable"_s)
             QTRY_VERIFY(ui.part("noticeAlert")->property("opened").toBool());
         if (state == u"keyboard-focus"_s) {
-            // Tab from the toolbar onto the first two rows, then Space.
-            ui.item("refreshButton")->forceActiveFocus(Qt::TabFocusReason);
+            // Tab from the list's last tool onto the first two rows, then Space.
+            ContentViewHarness::childItem(ui.part("jobPane"), "selectShownButton")
+                ->forceActiveFocus(Qt::TabFocusReason);
             ui.press(Qt::Key_Tab);
             ui.press(Qt::Key_Space);
             ui.press(Qt::Key_Tab);
