@@ -75,7 +75,6 @@ void readEveryDerivedValue(const PrintJobsViewModel &model)
     benchmark::DoNotOptimize(model.selectionNote());
     benchmark::DoNotOptimize(model.canSelectShownJobs());
     benchmark::DoNotOptimize(model.canClearJobSelection());
-    benchmark::DoNotOptimize(model.sourceQueueChoices());
     benchmark::DoNotOptimize(model.sourceQueueIndex());
     benchmark::DoNotOptimize(model.confirmationLines());
 }

@@ -91,6 +91,16 @@ void JobListModel::update(const QList<JobEntry> &entries)
         Q_EMIT countChanged();
 }
 
+void JobListModel::reset(QList<JobEntry> entries)
+{
+    const int before = count();
+    beginResetModel();
+    m_rows.replaceAll(std::move(entries));
+    endResetModel();
+    if (count() != before)
+        Q_EMIT countChanged();
+}
+
 void JobListModel::updateSelection(const QList<JobEntry> &entries)
 {
     Notifier notifier {this, {IsSelectedRole}};

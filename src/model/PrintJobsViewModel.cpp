@@ -25,9 +25,9 @@ PrintJobsViewModel::PrintJobsViewModel(const CUPSService &service, QObject *pare
     : QObject(parent)
     , m_service(service)
     , m_statusText(ModelTexts::readyStatus())
-    , m_sourceQueueChoices {ModelTexts::allSourceQueues()}
     , m_jobModel(new JobListModel(this))
     , m_destinationModel(new PrinterListModel(this))
+    , m_sourceQueueModel(new QStringListModel({ModelTexts::allSourceQueues()}, this))
 { }
 
 PrintJobsViewModel::~PrintJobsViewModel()
@@ -44,14 +44,21 @@ void PrintJobsViewModel::written()
     // The selection says what its writes changed, so a write that leaves the
     // destination list alone does not rebuild its rows.
     const JobSelection::Changes changes = m_selection.takeChanges();
-    if (changes & (JobSelection::Listing | JobSelection::Shown))
+    // A reload keeps the rows of the jobs that stay; a new filter starts the
+    // rows afresh.
+    if (changes & JobSelection::Listing)
         m_jobModel->update(m_selection.shownEntries());
+    else if (changes & JobSelection::Shown)
+        m_jobModel->reset(m_selection.shownEntries());
     else if (changes & JobSelection::Marks)
         m_jobModel->updateSelection(m_selection.entries());
     if (changes & JobSelection::Listing) {
-        m_sourceQueueChoices = {ModelTexts::allSourceQueues()};
+        QStringList choices {ModelTexts::allSourceQueues()};
         for (const JobSelection::SourceQueue &queue : m_selection.sourceQueues())
-            m_sourceQueueChoices.append(ModelTexts::sourceQueueChoice(queue.name, queue.jobCount));
+            choices.append(ModelTexts::sourceQueueChoice(queue.name, queue.jobCount));
+        // Unchanged choices keep the chooser's rows, and an open list stays open.
+        if (choices != m_sourceQueueModel->stringList())
+            m_sourceQueueModel->setStringList(choices);
     }
     if (changes & JobSelection::Destinations)
         m_destinationModel->update(m_selection.destinationEntries(), m_selection.destinationKey());

@@ -16,6 +16,7 @@
 #include <QObject>
 #include <QPromise>
 #include <QSet>
+#include <QStringListModel>
 #include <QtQml/qqmlregistration.h>
 
 #include <memory>
@@ -73,7 +74,7 @@ class PrintJobsViewModel : public QObject
     // The job pane's filter: the typed text, the source queue chooser's
     // entries ("Alle Warteschlangen" first) and the chosen one.
     Q_PROPERTY(QString jobFilterText READ jobFilterText WRITE setJobFilterText NOTIFY changed FINAL)
-    Q_PROPERTY(QStringList sourceQueueChoices READ sourceQueueChoices NOTIFY changed FINAL)
+    Q_PROPERTY(QAbstractItemModel *sourceQueueModel READ sourceQueueModel CONSTANT FINAL)
     Q_PROPERTY(int sourceQueueIndex READ sourceQueueIndex NOTIFY changed FINAL)
     // What the filter shows; every other count counts all jobs.
     Q_PROPERTY(int shownJobCount READ shownJobCount NOTIFY changed FINAL)
@@ -163,7 +164,10 @@ public:
     QString sourcePrinterNamesText() const { return m_selection.sourceNamesText(); }
     int destinationCount() const { return int(m_selection.destinationCount()); }
     const QString &jobFilterText() const { return m_selection.filter().text(); }
-    const QStringList &sourceQueueChoices() const { return m_sourceQueueChoices; }
+    // A model rather than a list: a list property would reach the chooser as
+    // a new array on every change signal, and the chooser would rebuild.
+    QStringListModel *sourceQueueModel() const { return m_sourceQueueModel; }
+    QStringList sourceQueueChoices() const { return m_sourceQueueModel->stringList(); }
     int sourceQueueIndex() const { return int(m_selection.filterQueueIndex() + 1); }
     int shownJobCount() const { return int(m_selection.shownCount()); }
     int hiddenSelectedJobCount() const { return int(m_selection.hiddenSelectedCount()); }
@@ -235,9 +239,8 @@ private:
     std::optional<PendingMove> m_pendingMove;
     QString m_statusText;
     std::optional<QString> m_lpmovePath;
-    // Built once per listing: every change signal makes the view read it.
-    QStringList m_sourceQueueChoices;
     // Children of the model.
     JobListModel *m_jobModel;
     PrinterListModel *m_destinationModel;
+    QStringListModel *m_sourceQueueModel;
 };

@@ -91,7 +91,8 @@ StepPane {
                 id: queueChooser
 
                 Layout.preferredWidth: 190
-                model: jobPane.viewModel.sourceQueueChoices
+                model: jobPane.viewModel.sourceQueueModel
+                textRole: "display"
                 currentIndex: jobPane.viewModel.sourceQueueIndex
                 font: Theme.callout
                 onActivated: index => jobPane.viewModel.chooseSourceQueueAt(index)
@@ -103,10 +104,12 @@ StepPane {
                     id: choice
 
                     required property int index
-                    required property string modelData
+                    // The row's roles; "display" is its text (a button's own
+                    // `display` is taken).
+                    required property var model
 
                     width: ListView.view ? ListView.view.width : implicitWidth
-                    text: modelData
+                    text: model.display
                     font: queueChooser.font
                     highlighted: queueChooser.highlightedIndex === index
                     Accessible.name: text

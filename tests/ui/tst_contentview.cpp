@@ -125,7 +125,7 @@ private Q_SLOTS:
         QVERIFY(ui.waitUntilIdle());
         QQuickItem *pane = ui.item("jobPane");
         QQuickItem *chooser = Harness::childItem(pane, "queueChooser");
-        QCOMPARE(chooser->property("model").toStringList(),
+        QCOMPARE(ui.model().sourceQueueChoices(),
                  (QStringList {u"Alle Warteschlangen"_s, u"B\u00fcro (1)"_s, u"Farbe (1)"_s, u"Laser (2)"_s}));
 
         ui.click(ui.jobRow(2)); // waits in Farbe
