@@ -167,7 +167,7 @@ void jobRowsDiff(benchmark::State &state)
     const auto entriesOf = [](const QList<PrintJob> &jobs) {
         QList<JobEntry> entries;
         for (const PrintJob &job : jobs)
-            entries.append(JobEntry {job, job.identifier, job.sourcePrinterName, false});
+            entries.append(JobEntry {job, job.identifier, job.sourcePrinterName, false, {}});
         return entries;
     };
     const QList<JobEntry> baseEntries = entriesOf(base);
