@@ -140,68 +140,30 @@ QStringList manyJobLines(int queues)
     return lines;
 }
 
-void clickRowToNextFrame(benchmark::State &state)
+// Shows 10,000 jobs (manyJobLines(queues)), lets `prepare` set the window
+// up, then times each `input(ui, iteration)` to the next presented frame.
+template<typename Prepare, typename Input>
+void timeToNextFrame(benchmark::State &state, int queues, Prepare prepare, Input input)
 {
     FakeCupsTools tools;
-    tools.setJobLines(manyJobLines(1));
+    tools.setJobLines(manyJobLines(queues));
     tools.setPrinterNames({u"Archiv"_s, u"Farbe"_s, u"Laser"_s});
     ContentViewHarness ui(tools.lpstatPath());
     if (!ui.waitUntilIdle(120'000) || ui.model().jobCount() != clickJobs) {
         state.SkipWithError("the jobs were not loaded");
         return;
     }
-    QQuickItem *row = ui.jobRow(1);
-    const QPoint point = row->mapToScene(QPointF(row->width() / 2, row->height() / 2)).toPoint();
-    QSignalSpy frames(&ui.window(), &QQuickWindow::frameSwapped);
-    for (auto _ : state) {
-        frames.clear();
-        QElapsedTimer timer;
-        timer.start();
-        QTest::mouseClick(&ui.window(), Qt::LeftButton, {}, point);
-        if (!frames.wait(1000)) {
-            state.SkipWithError("no frame after the click");
-            break;
-        }
-        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
-    }
-}
-
-// Types "etage17" into the job filter and deletes it again, key by key: the
-// first letters keep every job, "1" keeps 11 of 20 queues, "7" one of them
-// (every twentieth job, the most scattered change); Backspace undoes each.
-void typeFilterToNextFrame(benchmark::State &state)
-{
-    FakeCupsTools tools;
-    tools.setJobLines(manyJobLines(20));
-    tools.setPrinterNames({u"Archiv"_s, u"Farbe"_s, u"Laser"_s});
-    ContentViewHarness ui(tools.lpstatPath());
-    if (!ui.waitUntilIdle(120'000) || ui.model().jobCount() != clickJobs) {
-        state.SkipWithError("the jobs were not loaded");
-        return;
-    }
-    QQuickItem *field = ContentViewHarness::childItem(ui.part("jobPane"), "filterField");
-    field->forceActiveFocus();
-    ContentViewHarness::settle();
-    const QString word = u"etage17"_s;
-    QList<char> keys;
-    for (QChar c : word)
-        keys.append(c.toLatin1());
-    keys.append(QList<char>(word.size(), '\b'));
-
+    prepare(ui);
     QSignalSpy frames(&ui.window(), &QQuickWindow::frameSwapped);
     double slowest = 0;
-    qsizetype next = 0;
+    qsizetype iteration = 0;
     for (auto _ : state) {
-        const char key = keys.at(next++ % keys.size());
         frames.clear();
         QElapsedTimer timer;
         timer.start();
-        if (key == '\b')
-            QTest::keyClick(&ui.window(), Qt::Key_Backspace);
-        else
-            QTest::keyClick(&ui.window(), key);
+        input(ui, iteration++);
         if (!frames.wait(1000)) {
-            state.SkipWithError("no frame after the key");
+            state.SkipWithError("no frame after the input");
             break;
         }
         const double seconds = timer.nsecsElapsed() / 1e9;
@@ -209,6 +171,39 @@ void typeFilterToNextFrame(benchmark::State &state)
         state.SetIterationTime(seconds);
     }
     state.counters["slowest_ms"] = slowest * 1e3;
+}
+
+void clickRowToNextFrame(benchmark::State &state)
+{
+    QPoint point;
+    timeToNextFrame(
+        state, 1,
+        [&point](ContentViewHarness &ui) {
+            QQuickItem *row = ui.jobRow(1);
+            point = row->mapToScene(QPointF(row->width() / 2, row->height() / 2)).toPoint();
+        },
+        [&point](ContentViewHarness &ui, qsizetype) { QTest::mouseClick(&ui.window(), Qt::LeftButton, {}, point); });
+}
+
+// Types "etage17" into the job filter and deletes it again, key by key: the
+// first letters keep every job, "1" keeps 11 of 20 queues, "7" one of them
+// (every twentieth job, the most scattered change); Backspace undoes each.
+void typeFilterToNextFrame(benchmark::State &state)
+{
+    const QByteArray word = "etage17";
+    timeToNextFrame(
+        state, 20,
+        [](ContentViewHarness &ui) {
+            ContentViewHarness::childItem(ui.part("jobPane"), "filterField")->forceActiveFocus();
+            ContentViewHarness::settle();
+        },
+        [&word](ContentViewHarness &ui, qsizetype iteration) {
+            const qsizetype step = iteration % (2 * word.size());
+            if (step < word.size())
+                QTest::keyClick(&ui.window(), word.at(step));
+            else
+                QTest::keyClick(&ui.window(), Qt::Key_Backspace);
+        });
 }
 
 } // namespace
