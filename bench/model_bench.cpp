@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 // The window model with a large workstation's worth of data: 10,000 waiting
 // jobs over 500 queues. Measures what the UI pays per click (a toggle and a
-// read of every derived value), the selection trim after a reload, and the
-// identity diff of the job rows.
+// read of every derived value), "Alle sichtbaren auswählen" on every job, the
+// selection trim after a reload, and the identity diff of the job rows.
 #include <JobListModel.h>
 #include <PrintJobsViewModel.h>
 #include <PrintJobsViewModelTestAccess.h>
@@ -70,6 +70,13 @@ void readEveryDerivedValue(const PrintJobsViewModel &model)
     benchmark::DoNotOptimize(model.selectedDestinationName());
     benchmark::DoNotOptimize(model.sourcePrinterNamesText());
     benchmark::DoNotOptimize(model.destinationCount());
+    benchmark::DoNotOptimize(model.shownJobCount());
+    benchmark::DoNotOptimize(model.hiddenSelectedJobCount());
+    benchmark::DoNotOptimize(model.selectionNote());
+    benchmark::DoNotOptimize(model.canSelectShownJobs());
+    benchmark::DoNotOptimize(model.canClearJobSelection());
+    benchmark::DoNotOptimize(model.sourceQueueIndex());
+    benchmark::DoNotOptimize(model.confirmationLines());
 }
 
 // Argument: every how-many-th job is selected (1: all 10,000; 1000: ten).
@@ -90,6 +97,25 @@ void toggleAndReadDerived(benchmark::State &state)
     state.counters["selected"] = double(model.selectedJobIDs().size());
 }
 BENCHMARK(toggleAndReadDerived)->Arg(1000)->Arg(2)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// "Alle sichtbaren auswählen" with nothing selected and every job shown (the
+// job rows included), then one read of every derived value.
+void selectShownAndReadDerived(benchmark::State &state)
+{
+    PrintJobsViewModel model;
+    PrintJobsViewModelTestAccess::load(model, makeJobs(0, jobCount), makePrinters());
+    model.setSelectedDestinationID(u"Farbe"_s);
+    for (auto _ : state) {
+        state.PauseTiming();
+        model.clearJobSelection();
+        state.ResumeTiming();
+
+        model.selectShownJobs();
+        readEveryDerivedValue(model);
+    }
+    state.counters["selected"] = double(model.selectedJobIDs().size());
+}
+BENCHMARK(selectShownAndReadDerived)->Unit(benchmark::kMillisecond);
 
 // A reload that drops 1,000 jobs and adds 1,000 new ones, with half of all
 // jobs and a destination selected: the time of retainValidSelections alone
@@ -141,7 +167,7 @@ void jobRowsDiff(benchmark::State &state)
     const auto entriesOf = [](const QList<PrintJob> &jobs) {
         QList<JobEntry> entries;
         for (const PrintJob &job : jobs)
-            entries.append(JobEntry {job, job.identifier, job.sourcePrinterName, false});
+            entries.append(JobEntry {job, job.identifier, job.sourcePrinterName, false, {}});
         return entries;
     };
     const QList<JobEntry> baseEntries = entriesOf(base);

@@ -7,7 +7,9 @@
 //   - the resident memory of that process once it is idle;
 //   - with 10,000 jobs loaded, from a click on a row to the next presented
 //     frame (fake lpstat output: the scheduler would take minutes to hold
-//     that many jobs).
+//     that many jobs);
+//   - with the same jobs, from a key typed into the job filter to the next
+//     presented frame;
 // Runs on whatever platform QT_QPA_PLATFORM names; offscreen by default.
 
 #include "ContentViewHarness.h"
@@ -26,6 +28,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <memory>
@@ -125,34 +128,82 @@ void launchToFirstJobsFrame(benchmark::State &state)
     state.counters["idle_rss_MB"] = double(rss) / 1024.0;
 }
 
-void clickRowToNextFrame(benchmark::State &state)
+// 10,000 jobs; `queues` > 1 spreads them round-robin over "Etage<n>-Laser".
+QStringList manyJobLines(int queues)
 {
-    FakeCupsTools tools;
     QStringList lines;
     lines.reserve(clickJobs);
-    for (int number = 1; number <= clickJobs; ++number)
-        lines.append(u"Laser-%1 anna 1024 Mon 01 Jan 2024 12:00:00"_s.arg(number));
-    tools.setJobLines(lines);
+    for (int number = 1; number <= clickJobs; ++number) {
+        const QString queue = queues > 1 ? u"Etage%1-Laser"_s.arg(number % queues + 1) : u"Laser"_s;
+        lines.append(u"%1-%2 anna 1024 Mon 01 Jan 2024 12:00:00"_s.arg(queue).arg(number));
+    }
+    return lines;
+}
+
+// Shows 10,000 jobs (manyJobLines(queues)), lets `prepare` set the window
+// up, then times each `input(ui, iteration)` to the next presented frame.
+template<typename Prepare, typename Input>
+void timeToNextFrame(benchmark::State &state, int queues, Prepare prepare, Input input)
+{
+    FakeCupsTools tools;
+    tools.setJobLines(manyJobLines(queues));
     tools.setPrinterNames({u"Archiv"_s, u"Farbe"_s, u"Laser"_s});
     ContentViewHarness ui(tools.lpstatPath());
     if (!ui.waitUntilIdle(120'000) || ui.model().jobCount() != clickJobs) {
         state.SkipWithError("the jobs were not loaded");
         return;
     }
-    QQuickItem *row = ui.jobRow(1);
-    const QPoint point = row->mapToScene(QPointF(row->width() / 2, row->height() / 2)).toPoint();
+    prepare(ui);
     QSignalSpy frames(&ui.window(), &QQuickWindow::frameSwapped);
+    double slowest = 0;
+    qsizetype iteration = 0;
     for (auto _ : state) {
         frames.clear();
         QElapsedTimer timer;
         timer.start();
-        QTest::mouseClick(&ui.window(), Qt::LeftButton, {}, point);
+        input(ui, iteration++);
         if (!frames.wait(1000)) {
-            state.SkipWithError("no frame after the click");
+            state.SkipWithError("no frame after the input");
             break;
         }
-        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        const double seconds = timer.nsecsElapsed() / 1e9;
+        slowest = std::max(slowest, seconds);
+        state.SetIterationTime(seconds);
     }
+    state.counters["slowest_ms"] = slowest * 1e3;
+}
+
+void clickRowToNextFrame(benchmark::State &state)
+{
+    QPoint point;
+    timeToNextFrame(
+        state, 1,
+        [&point](ContentViewHarness &ui) {
+            QQuickItem *row = ui.jobRow(1);
+            point = row->mapToScene(QPointF(row->width() / 2, row->height() / 2)).toPoint();
+        },
+        [&point](ContentViewHarness &ui, qsizetype) { QTest::mouseClick(&ui.window(), Qt::LeftButton, {}, point); });
+}
+
+// Types "etage17" into the job filter and deletes it again, key by key: the
+// first letters keep every job, "1" keeps 11 of 20 queues, "7" one of them
+// (every twentieth job, the most scattered change); Backspace undoes each.
+void typeFilterToNextFrame(benchmark::State &state)
+{
+    const QByteArray word = "etage17";
+    timeToNextFrame(
+        state, 20,
+        [](ContentViewHarness &ui) {
+            ContentViewHarness::childItem(ui.part("jobPane"), "filterField")->forceActiveFocus();
+            ContentViewHarness::settle();
+        },
+        [&word](ContentViewHarness &ui, qsizetype iteration) {
+            const qsizetype step = iteration % (2 * word.size());
+            if (step < word.size())
+                QTest::keyClick(&ui.window(), word.at(step));
+            else
+                QTest::keyClick(&ui.window(), Qt::Key_Backspace);
+        });
 }
 
 } // namespace
@@ -197,6 +248,10 @@ int main(int argc, char **argv)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)
         ->Iterations(50);
+    benchmark::RegisterBenchmark("window/type_filter_key_to_next_frame_10000_jobs", typeFilterToNextFrame)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(56);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

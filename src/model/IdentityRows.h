@@ -132,6 +132,15 @@ public:
         finishSweep();
     }
 
+    // Takes `rows` as they are, matching nothing: for a caller that resets
+    // its model around it.
+    void replaceAll(QList<Row> rows)
+    {
+        m_front = std::move(rows);
+        m_back.clear();
+        m_backStart = 0;
+    }
+
     // Lets `change(index, row)` alter rows in place; it returns whether it
     // changed the row, and the changed rows are announced in runs.
     template<typename Change, typename Notifier> void changeEach(Change change, Notifier &notifier)

@@ -8,8 +8,8 @@
 
 // One listed job as the window keeps it: the record, its canonical forms
 // (computed once per reload, so that selecting and filtering compare them
-// instead of normalising on every read) and whether it is selected. The job
-// pane's rows are these entries.
+// instead of normalising on every read), whether it is selected and whether
+// the filter shows it. The job pane's rows are the shown entries.
 struct JobEntry
 {
     PrintJob job;
@@ -18,6 +18,9 @@ struct JobEntry
     // Canonical source queue name.
     QString sourceKey;
     bool selected = false;
+    // What the filter matches (JobFilter::searchText()).
+    QString searchText;
+    bool shown = true;
 
     // Same text as shown, exactly; canonical equality would hide a re-encoded
     // name from the view.

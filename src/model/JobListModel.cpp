@@ -102,13 +102,26 @@ void JobListModel::update(const QList<JobEntry> &entries)
         Q_EMIT countChanged();
 }
 
+void JobListModel::reset(QList<JobEntry> entries)
+{
+    const int before = count();
+    beginResetModel();
+    m_rows.replaceAll(std::move(entries));
+    endResetModel();
+    if (count() != before)
+        Q_EMIT countChanged();
+}
+
 void JobListModel::updateSelection(const QList<JobEntry> &entries)
 {
-    Q_ASSERT(entries.size() == m_rows.size());
     Notifier notifier {this, {IsSelectedRole}};
+    qsizetype next = 0; // the entry of the next row
     m_rows.changeEach(
-        [&entries](qsizetype index, JobEntry &row) {
-            const bool selected = entries.at(index).selected;
+        [&entries, &next](qsizetype, JobEntry &row) {
+            while (!entries.at(next).shown)
+                ++next;
+            Q_ASSERT(entries.at(next).key == row.key);
+            const bool selected = entries.at(next++).selected;
             if (row.selected == selected)
                 return false;
             row.selected = selected;

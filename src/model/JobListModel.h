@@ -45,8 +45,12 @@ public:
 
     // Shows `entries`, matched to the rows by their keys.
     void update(const QList<JobEntry> &entries);
-    // Only the selected flags changed; `entries` are the rows shown. Cheaper
-    // than update() on every click.
+    // Shows `entries` in new rows. A filter that hides or shows thousands of
+    // scattered rows would cost a view one change per gap; a reset costs it
+    // only the rows in sight.
+    void reset(QList<JobEntry> entries);
+    // Only the selected flags changed; the rows are the entries of `entries`
+    // that are shown. Cheaper than update() on every click.
     void updateSelection(const QList<JobEntry> &entries);
 
 Q_SIGNALS:

@@ -4,6 +4,7 @@
 
 #include <TextRules.h>
 
+#include <QCollator>
 #include <QStringList>
 
 #include <algorithm>
@@ -55,9 +56,12 @@ void JobSelection::setLists(const QList<PrintJob> &jobs, const QList<Printer> &p
     for (const PrintJob &job : jobs) {
         QString key = TextRules::canonical(job.identifier);
         const bool selected = m_selectedKeys.contains(key);
-        m_jobs.append(JobEntry {job, std::move(key), TextRules::canonical(job.sourcePrinterName), selected});
+        m_jobs.append(JobEntry {job, std::move(key), TextRules::canonical(job.sourcePrinterName), selected,
+                                JobFilter::searchText(job)});
     }
     m_changes |= Listing | Destinations;
+    collectSourceQueues();
+    applyFilter(std::nullopt);
     recount();
 }
 
@@ -80,6 +84,20 @@ void JobSelection::setDestinationID(const std::optional<QString> &name)
     findDestination();
 }
 
+void JobSelection::setFilterText(const QString &text)
+{
+    const JobFilter previous = m_filter;
+    m_filter.setText(text);
+    applyFilter(previous);
+}
+
+void JobSelection::setFilterQueue(const std::optional<QString> &key)
+{
+    const JobFilter previous = m_filter;
+    m_filter.setQueueKey(key);
+    applyFilter(previous);
+}
+
 // Selection rules.
 
 void JobSelection::toggle(const PrintJob &job, const Written &written)
@@ -97,6 +115,8 @@ void JobSelection::toggle(const PrintJob &job, const Written &written)
             continue;
         entry.selected = selected;
         m_changes |= Marks;
+        if (entry.shown)
+            m_shownSelectedCount += selected ? 1 : -1;
         if (selected) {
             m_selectedCount += 1;
             sourcesChanged |= m_selectedPerSource[entry.sourceKey]++ == 0;
@@ -112,7 +132,31 @@ void JobSelection::toggle(const PrintJob &job, const Written &written)
     if (sourcesChanged)
         offerDestinations();
     notify(written);
+    dropDestinationIfSource(written);
+}
 
+void JobSelection::selectShown(const Written &written)
+{
+    // By key, so that a job listed twice is selected in both of its places.
+    QSet<QString> keys = m_selectedKeys;
+    keys.reserve(keys.size() + m_shownCount - m_shownSelectedCount);
+    for (const JobEntry &entry : std::as_const(m_jobs)) {
+        if (entry.shown && !entry.selected)
+            keys.insert(entry.key);
+    }
+    setSelectedKeys(std::move(keys));
+    notify(written);
+    dropDestinationIfSource(written);
+}
+
+void JobSelection::clearSelection(const Written &written)
+{
+    setSelectedKeys({});
+    notify(written);
+}
+
+void JobSelection::dropDestinationIfSource(const Written &written)
+{
     if (destinationIsSource()) {
         setDestinationID(std::nullopt);
         notify(written);
@@ -241,6 +285,29 @@ bool JobSelection::canMove() const
     return m_selectedCount > 0 && m_destinationIndex >= 0 && !destinationIsSource();
 }
 
+QList<JobEntry> JobSelection::shownEntries() const
+{
+    if (m_shownCount == m_jobs.size())
+        return m_jobs;
+    QList<JobEntry> shown;
+    shown.reserve(m_shownCount);
+    for (const JobEntry &entry : m_jobs) {
+        if (entry.shown)
+            shown.append(entry);
+    }
+    return shown;
+}
+
+qsizetype JobSelection::filterQueueIndex() const
+{
+    const std::optional<QString> &key = m_filter.queueKey();
+    if (!key)
+        return -1;
+    const auto found = std::find_if(m_sourceQueues.cbegin(), m_sourceQueues.cend(),
+                                    [&key](const SourceQueue &queue) { return queue.key == *key; });
+    return found != m_sourceQueues.cend() ? found - m_sourceQueues.cbegin() : -1;
+}
+
 // Upkeep.
 
 bool JobSelection::destinationIsSource() const
@@ -252,13 +319,73 @@ void JobSelection::recount()
 {
     m_selectedPerSource.clear();
     m_selectedCount = 0;
+    m_shownSelectedCount = 0;
     for (const JobEntry &entry : std::as_const(m_jobs)) {
         if (entry.selected) {
             ++m_selectedPerSource[entry.sourceKey];
             ++m_selectedCount;
+            m_shownSelectedCount += entry.shown ? 1 : 0;
         }
     }
     offerDestinations();
+}
+
+void JobSelection::collectSourceQueues()
+{
+    QHash<QString, qsizetype> index; // canonical name -> place in queues
+    QList<SourceQueue> queues;
+    for (const JobEntry &entry : std::as_const(m_jobs)) {
+        const auto found = index.constFind(entry.sourceKey);
+        if (found != index.cend()) {
+            ++queues[*found].jobCount;
+            continue;
+        }
+        index.insert(entry.sourceKey, queues.size());
+        queues.append(SourceQueue {entry.job.sourcePrinterName, entry.sourceKey, 1});
+    }
+
+    // As the queue listing sorts the destinations.
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    QList<std::pair<QCollatorSortKey, qsizetype>> order;
+    order.reserve(queues.size());
+    for (qsizetype i = 0; i < queues.size(); ++i)
+        order.append({collator.sortKey(queues.at(i).name), i});
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto &lhs, const auto &rhs) { return lhs.first.compare(rhs.first) < 0; });
+    m_sourceQueues.clear();
+    m_sourceQueues.reserve(queues.size());
+    for (const auto &[sortKey, i] : std::as_const(order))
+        m_sourceQueues.append(std::move(queues[i]));
+
+    // A queue that has no job left to show falls back to all of them.
+    const std::optional<QString> &shownQueue = m_filter.queueKey();
+    if (shownQueue && !index.contains(*shownQueue))
+        m_filter.setQueueKey(std::nullopt);
+}
+
+void JobSelection::applyFilter(const std::optional<JobFilter> &previous)
+{
+    // Typing on only ever hides more: what is hidden already stays hidden.
+    const bool narrowing = previous && m_filter.narrows(*previous);
+    const bool all = m_filter.isEmpty();
+    bool changed = false;
+    m_shownCount = 0;
+    m_shownSelectedCount = 0;
+    for (JobEntry &entry : m_jobs) {
+        const bool shown = all || ((!narrowing || entry.shown) && m_filter.matches(entry.searchText, entry.sourceKey));
+        if (entry.shown != shown) {
+            entry.shown = shown;
+            changed = true;
+        }
+        if (shown) {
+            ++m_shownCount;
+            m_shownSelectedCount += entry.selected ? 1 : 0;
+        }
+    }
+    if (changed)
+        m_changes |= Shown;
 }
 
 void JobSelection::offerDestinations()

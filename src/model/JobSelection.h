@@ -3,6 +3,7 @@
 #pragma once
 
 #include "JobEntry.h"
+#include "JobFilter.h"
 #include "PrinterEntry.h"
 
 #include <QFlags>
@@ -14,9 +15,12 @@
 #include <optional>
 #include <utility>
 
-// The jobs and queues of the last reload, the user's selection and the chosen
-// destination, with every selection rule and every value derived from them.
-// A plain value without signals or threads.
+// The jobs and queues of the last reload, the user's selection, the chosen
+// destination and the filter of the job pane, with every selection rule and
+// every value derived from them. A plain value without signals or threads.
+//
+// The filter only decides which jobs are shown: a selected job that it hides
+// stays selected and stays in the move.
 //
 // Identifiers and names compare by their canonical forms. What the derived
 // values need (the selected jobs per source queue, the offered destinations,
@@ -35,6 +39,7 @@ public:
         Listing = 0x1, // the jobs were replaced
         Marks = 0x2, // some job's selected flag changed
         Destinations = 0x4, // the offered queues or the chosen one changed
+        Shown = 0x8, // the filter shows other jobs than before
     };
     Q_DECLARE_FLAGS(Changes, Change)
 
@@ -54,10 +59,29 @@ public:
     // also when there was none).
     void retainListed(const Written &written = {});
 
+    // The filter. A source queue that no listed job waits in any more falls
+    // back to all queues at the next setLists().
+    void setFilterText(const QString &text);
+    void setFilterQueue(const std::optional<QString> &key);
+    // Selects every shown job, then drops the destination as toggle() does.
+    void selectShown(const Written &written = {});
+    // Deselects every job, hidden ones included; the destination stays.
+    void clearSelection(const Written &written = {});
+
     Changes takeChanges() { return std::exchange(m_changes, {}); }
+
+    // A source queue of the listed jobs: its name as first listed, its
+    // canonical form and how many jobs wait in it.
+    struct SourceQueue
+    {
+        QString name;
+        QString key;
+        qsizetype jobCount = 0;
+    };
 
     // Stored values.
     const QList<JobEntry> &entries() const { return m_jobs; }
+    const JobFilter &filter() const { return m_filter; }
     QList<PrintJob> jobs() const;
     QList<Printer> printers() const;
     const QList<PrinterEntry> &printerEntries() const { return m_printers; }
@@ -88,12 +112,30 @@ public:
     // source queues. Whether a workflow runs is not the selection's business.
     bool canMove() const;
 
+    // The entries the filter shows, in listing order.
+    QList<JobEntry> shownEntries() const;
+    qsizetype shownCount() const { return m_shownCount; }
+    // Selected jobs the filter hides.
+    qsizetype hiddenSelectedCount() const { return m_selectedCount - m_shownSelectedCount; }
+    bool canSelectShown() const { return m_shownSelectedCount < m_shownCount; }
+    bool canClearSelection() const { return !m_selectedKeys.isEmpty(); }
+    // Every source queue of the listing, in the order of the destination list.
+    const QList<SourceQueue> &sourceQueues() const { return m_sourceQueues; }
+    // Of the queue the filter shows in sourceQueues(), or -1 for all.
+    qsizetype filterQueueIndex() const;
+
 private:
     bool destinationIsSource() const;
     // Rebuilds the per-source counts from the entries' flags.
     void recount();
     void offerDestinations();
     void findDestination();
+    void collectSourceQueues();
+    // Marks what `m_filter` shows; `previous` is the filter that marked the
+    // entries last, or none when they are new.
+    void applyFilter(const std::optional<JobFilter> &previous);
+    // Ends a rule that may have selected a job of the destination queue.
+    void dropDestinationIfSource(const Written &written);
 
     QList<JobEntry> m_jobs;
     QList<PrinterEntry> m_printers;
@@ -104,6 +146,10 @@ private:
     QHash<QString, qsizetype> m_selectedPerSource; // canonical source name -> selected listed jobs
     qsizetype m_selectedCount = 0;
     QList<qsizetype> m_destinationRows; // into m_printers
+    JobFilter m_filter;
+    QList<SourceQueue> m_sourceQueues;
+    qsizetype m_shownCount = 0;
+    qsizetype m_shownSelectedCount = 0;
     std::optional<QString> m_destinationKey;
     qsizetype m_destinationIndex = -1; // into m_printers
     Changes m_changes;

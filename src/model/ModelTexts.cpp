@@ -239,4 +239,24 @@ QString unexpectedFailure()
     return u"Der Vorgang konnte nicht abgeschlossen werden."_s;
 }
 
+QString selectionNote(qsizetype selectedCount, qsizetype hiddenCount)
+{
+    if (selectedCount == 0)
+        return {};
+    const QString selected = QString::number(selectedCount) + u" ausgewählt"_s;
+    if (hiddenCount == 0)
+        return selected;
+    return selected + u", "_s + QString::number(hiddenCount) + u" davon ausgeblendet"_s;
+}
+
+QString allSourceQueues()
+{
+    return u"Alle Warteschlangen"_s;
+}
+
+QString sourceQueueChoice(const QString &queue, qsizetype jobCount)
+{
+    return queue + u" ("_s + QString::number(jobCount) + u')';
+}
+
 } // namespace ModelTexts

@@ -60,4 +60,11 @@ QString queueStateText(const Printer &queue);
 // The description of a failure that did not come from CUPS access.
 QString unexpectedFailure();
 
+// The line under the job pane's heading: how many jobs are selected and how
+// many of them the filter hides; empty while nothing is selected.
+QString selectionNote(qsizetype selectedCount, qsizetype hiddenCount);
+// The entries of the job pane's source queue chooser.
+QString allSourceQueues();
+QString sourceQueueChoice(const QString &queue, qsizetype jobCount);
+
 } // namespace ModelTexts

@@ -27,6 +27,7 @@ PrintJobsViewModel::PrintJobsViewModel(const CUPSService &service, QObject *pare
     , m_statusText(ModelTexts::readyStatus())
     , m_jobModel(new JobListModel(this))
     , m_destinationModel(new PrinterListModel(this))
+    , m_sourceQueueModel(new QStringListModel({ModelTexts::allSourceQueues()}, this))
 { }
 
 PrintJobsViewModel::~PrintJobsViewModel()
@@ -43,10 +44,22 @@ void PrintJobsViewModel::written()
     // The selection says what its writes changed, so a write that leaves the
     // destination list alone does not rebuild its rows.
     const JobSelection::Changes changes = m_selection.takeChanges();
+    // A reload keeps the rows of the jobs that stay; a new filter starts the
+    // rows afresh.
     if (changes & JobSelection::Listing)
-        m_jobModel->update(m_selection.entries());
+        m_jobModel->update(m_selection.shownEntries());
+    else if (changes & JobSelection::Shown)
+        m_jobModel->reset(m_selection.shownEntries());
     else if (changes & JobSelection::Marks)
         m_jobModel->updateSelection(m_selection.entries());
+    if (changes & JobSelection::Listing) {
+        QStringList choices {ModelTexts::allSourceQueues()};
+        for (const JobSelection::SourceQueue &queue : m_selection.sourceQueues())
+            choices.append(ModelTexts::sourceQueueChoice(queue.name, queue.jobCount));
+        // Unchanged choices keep the chooser's rows, and an open list stays open.
+        if (choices != m_sourceQueueModel->stringList())
+            m_sourceQueueModel->setStringList(choices);
+    }
     if (changes & JobSelection::Destinations)
         m_destinationModel->update(m_selection.destinationEntries(), m_selection.destinationKey());
     Q_EMIT changed();
@@ -135,6 +148,12 @@ void PrintJobsViewModel::setSelectedDestinationIDText(const QString &name)
 void PrintJobsViewModel::toggleJobSelection(const PrintJob &job)
 {
     m_selection.toggle(job, [this] { written(); });
+}
+
+void PrintJobsViewModel::setJobFilterText(const QString &text)
+{
+    m_selection.setFilterText(text);
+    written();
 }
 
 void PrintJobsViewModel::retainValidSelections()
@@ -305,6 +324,27 @@ void PrintJobsViewModel::chooseDestinationAt(int row)
     setSelectedDestinationID(m_destinationModel->printerAt(row).name);
 }
 
+void PrintJobsViewModel::chooseSourceQueueAt(int row)
+{
+    const QList<JobSelection::SourceQueue> &queues = m_selection.sourceQueues();
+    if (row < 0 || row > queues.size())
+        return;
+    m_selection.setFilterQueue(row == 0 ? std::nullopt : std::optional<QString>(queues.at(row - 1).key));
+    written();
+}
+
+void PrintJobsViewModel::selectShownJobs()
+{
+    if (!m_isMoving)
+        m_selection.selectShown([this] { written(); });
+}
+
+void PrintJobsViewModel::clearJobSelection()
+{
+    if (!m_isMoving)
+        m_selection.clearSelection([this] { written(); });
+}
+
 void PrintJobsViewModel::startRefresh()
 {
     refresh();
@@ -373,6 +413,11 @@ QStringList PrintJobsViewModel::confirmationStateWarnings() const
 QString PrintJobsViewModel::moveProgressText() const
 {
     return m_isMoving && m_moveTotalCount > 0 ? ModelTexts::moveProgress(m_moveDoneCount, m_moveTotalCount) : QString();
+}
+
+QString PrintJobsViewModel::selectionNote() const
+{
+    return ModelTexts::selectionNote(m_selection.selectedCount(), m_selection.hiddenSelectedCount());
 }
 
 QString PrintJobsViewModel::selectedDestinationName() const

@@ -16,6 +16,7 @@
 #include <QObject>
 #include <QPromise>
 #include <QSet>
+#include <QStringListModel>
 #include <QtQml/qqmlregistration.h>
 
 #include <memory>
@@ -71,6 +72,19 @@ class PrintJobsViewModel : public QObject
     // "Verschiebe 37 von 120 …" while a move runs, empty otherwise.
     Q_PROPERTY(QString moveProgressText READ moveProgressText NOTIFY changed FINAL)
 
+    // The job pane's filter: the typed text, the source queue chooser's
+    // entries ("Alle Warteschlangen" first) and the chosen one.
+    Q_PROPERTY(QString jobFilterText READ jobFilterText WRITE setJobFilterText NOTIFY changed FINAL)
+    Q_PROPERTY(QAbstractItemModel *sourceQueueModel READ sourceQueueModel CONSTANT FINAL)
+    Q_PROPERTY(int sourceQueueIndex READ sourceQueueIndex NOTIFY changed FINAL)
+    // What the filter shows; every other count counts all jobs.
+    Q_PROPERTY(int shownJobCount READ shownJobCount NOTIFY changed FINAL)
+    Q_PROPERTY(int hiddenSelectedJobCount READ hiddenSelectedJobCount NOTIFY changed FINAL)
+    // "3 ausgewählt, 1 davon ausgeblendet"; empty while nothing is selected.
+    Q_PROPERTY(QString selectionNote READ selectionNote NOTIFY changed FINAL)
+    Q_PROPERTY(bool canSelectShownJobs READ canSelectShownJobs NOTIFY changed FINAL)
+    Q_PROPERTY(bool canClearJobSelection READ canClearJobSelection NOTIFY changed FINAL)
+
     // Row models for the two lazily built lists.
     Q_PROPERTY(JobListModel *jobModel READ jobModel CONSTANT FINAL)
     Q_PROPERTY(PrinterListModel *destinationModel READ destinationModel CONSTANT FINAL)
@@ -115,6 +129,7 @@ public:
     QString moveProgressText() const;
 
     void toggleJobSelection(const PrintJob &job);
+    void setJobFilterText(const QString &text);
     // Both complete when the workflow has ended (a move: after its closing
     // reload, which its report is checked against). A confirmed move is
     // tracked by ExitPolicy.
@@ -124,6 +139,11 @@ public:
     // For QML.
     Q_INVOKABLE void toggleJobSelectionAt(int row);
     Q_INVOKABLE void chooseDestinationAt(int row);
+    // Row 0 stands for all queues.
+    Q_INVOKABLE void chooseSourceQueueAt(int row);
+    // Refused while a move runs, as a click on a row is.
+    Q_INVOKABLE void selectShownJobs();
+    Q_INVOKABLE void clearJobSelection();
     Q_INVOKABLE void startRefresh();
     Q_INVOKABLE void startMove();
     Q_INVOKABLE void requestMoveConfirmation();
@@ -145,6 +165,17 @@ public:
     QString selectedDestinationName() const;
     QString sourcePrinterNamesText() const { return m_selection.sourceNamesText(); }
     int destinationCount() const { return int(m_selection.destinationCount()); }
+    const QString &jobFilterText() const { return m_selection.filter().text(); }
+    // A model rather than a list: a list property would reach the chooser as
+    // a new array on every change signal, and the chooser would rebuild.
+    QStringListModel *sourceQueueModel() const { return m_sourceQueueModel; }
+    QStringList sourceQueueChoices() const { return m_sourceQueueModel->stringList(); }
+    int sourceQueueIndex() const { return int(m_selection.filterQueueIndex() + 1); }
+    int shownJobCount() const { return int(m_selection.shownCount()); }
+    int hiddenSelectedJobCount() const { return int(m_selection.hiddenSelectedCount()); }
+    QString selectionNote() const;
+    bool canSelectShownJobs() const { return !m_isMoving && m_selection.canSelectShown(); }
+    bool canClearJobSelection() const { return !m_isMoving && m_selection.canClearSelection(); }
     JobListModel *jobModel() const { return m_jobModel; }
     PrinterListModel *destinationModel() const { return m_destinationModel; }
 
@@ -213,4 +244,5 @@ private:
     // Children of the model.
     JobListModel *m_jobModel;
     PrinterListModel *m_destinationModel;
+    QStringListModel *m_sourceQueueModel;
 };

@@ -3,24 +3,40 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
 import Parvento.Model
+import Parvento.UI
 
-// Step 1: the waiting jobs, any number of which the user selects.
+// Step 1: the waiting jobs, any number of which the user selects. A filter
+// narrows the list to what the user looks for; selected jobs it hides stay
+// selected, and the line below the heading says how many.
 StepPane {
     id: jobPane
 
     required property PrintJobsViewModel viewModel
+    readonly property alias filterField: filterField
+    readonly property alias queueChooser: queueChooser
+    readonly property alias selectShownButton: selectShownButton
+    readonly property alias clearSelectionButton: clearSelectionButton
+
+    // Ctrl+F: the filter field, in view, its text ready to be typed over.
+    function focusFilter() {
+        list.reveal(filterField);
+        filterField.forceActiveFocus(Qt.ShortcutFocusReason);
+        filterField.selectAll();
+    }
 
     tint: Theme.orange
     outlineOpacity: 0.26
     step: "1"
     title: "Aufträge auswählen"
     subtitle: "Mehrfachauswahl möglich"
-    count: viewModel.jobCount
-    note: viewModel.selectedJobCount > 0 ? "%1 ausgewählt".arg(viewModel.selectedJobCount) : ""
+    count: viewModel.shownJobCount
+    note: viewModel.selectionNote
     emptySymbol: "doc.text"
-    emptyTitle: "Keine wartenden Aufträge"
-    emptySubtitle: "Sobald CUPS einen Auftrag meldet, erscheint er hier."
+    emptyTitle: viewModel.jobCount > 0 ? "Kein Auftrag passt zum Filter" : "Keine wartenden Aufträge"
+    emptySubtitle: viewModel.jobCount > 0 ? "Ändern Sie den Suchtext oder wählen Sie „Alle Warteschlangen“." : "Sobald CUPS einen Auftrag meldet, erscheint er hier."
     loading: viewModel.isLoading
     model: viewModel.jobModel
     delegate: JobRow {
@@ -28,5 +44,109 @@ StepPane {
         // A reload leaves the rows to the user; only a move holds them.
         enabled: !jobPane.viewModel.isMoving
         onClicked: jobPane.viewModel.toggleJobSelectionAt(index)
+        Keys.onPressed: event => {
+            if (event.matches(StandardKey.SelectAll)) {
+                jobPane.viewModel.selectShownJobs();
+                event.accepted = true;
+            }
+        }
+    }
+
+    tools: [
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 8
+
+            TextField {
+                id: filterField
+
+                Layout.fillWidth: true
+                text: jobPane.viewModel.jobFilterText
+                placeholderText: "Aufträge filtern"
+                font: Theme.callout
+                leftPadding: searchIcon.width + 14
+                selectByMouse: true
+                onTextEdited: jobPane.viewModel.jobFilterText = text
+                Accessible.name: "Aufträge filtern"
+                Keys.onEscapePressed: event => {
+                    if (text.length > 0)
+                        jobPane.viewModel.jobFilterText = "";
+                    else
+                        event.accepted = false;
+                }
+
+                Symbol {
+                    id: searchIcon
+
+                    anchors.left: parent.left
+                    anchors.leftMargin: 8
+                    anchors.verticalCenter: parent.verticalCenter
+                    name: "magnifyingglass"
+                    textStyle: Theme.callout
+                    color: Theme.secondaryText
+                }
+            }
+
+            ComboBox {
+                id: queueChooser
+
+                Layout.preferredWidth: 190
+                model: jobPane.viewModel.sourceQueueModel
+                textRole: "display"
+                currentIndex: jobPane.viewModel.sourceQueueIndex
+                font: Theme.callout
+                onActivated: index => jobPane.viewModel.chooseSourceQueueAt(index)
+                Accessible.name: "Quellwarteschlange"
+                // Qt's controls ignore the press action of assistive technology.
+                Accessible.onPressAction: queueChooser.popup.open()
+
+                delegate: ItemDelegate {
+                    id: choice
+
+                    required property int index
+                    // The row's roles; "display" is its text (a button's own
+                    // `display` is taken).
+                    required property var model
+
+                    width: ListView.view ? ListView.view.width : implicitWidth
+                    text: model.display
+                    font: queueChooser.font
+                    highlighted: queueChooser.highlightedIndex === index
+                    Accessible.name: text
+                    Accessible.onPressAction: choice.clicked()
+                }
+            }
+        },
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 8
+
+            PushButton {
+                id: selectShownButton
+
+                text: "Alle sichtbaren auswählen"
+                font: Theme.callout
+                enabled: jobPane.viewModel.canSelectShownJobs
+                onClicked: jobPane.viewModel.selectShownJobs()
+            }
+
+            PushButton {
+                id: clearSelectionButton
+
+                text: "Auswahl aufheben"
+                font: Theme.callout
+                enabled: jobPane.viewModel.canClearJobSelection
+                onClicked: jobPane.viewModel.clearJobSelection()
+            }
+
+            Item {
+                Layout.fillWidth: true
+            }
+        }
+    ]
+
+    Shortcut {
+        sequence: StandardKey.Find
+        onActivated: jobPane.focusFilter()
     }
 }

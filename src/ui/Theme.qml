@@ -91,7 +91,8 @@ QtObject {
             "arrow.right.circle.fill": "\ueaaa",
             "arrow.left.arrow.right": "\ue8d4",
             "clock": "\ue8b5",
-            "checkmark.circle": "\ue92d"
+            "checkmark.circle": "\ue92d",
+            "magnifyingglass": "\ue8b6"
         })
 
     function glyph(symbol: string): string {

@@ -120,6 +120,57 @@ private Q_SLOTS:
         QVERIFY(!texts.contains(u"0 ausgewählt"_s));
     }
 
+    // Only Laser's jobs shown, chosen and selected through assistive
+    // technology: the Farbe job selected before stays selected, the selection
+    // line says it is hidden, and the move takes it along.
+    void hiddenSelectedJobsStayInTheMove()
+    {
+        using Harness = ContentViewHarness;
+        QAccessible::setActive(true);
+        const auto inactive = qScopeGuard([] { QAccessible::setActive(false); });
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
+        QVERIFY(ui.waitUntilIdle());
+        QQuickItem *pane = ui.item("jobPane");
+        QQuickItem *chooser = Harness::childItem(pane, "queueChooser");
+        QCOMPARE(ui.model().sourceQueueChoices(),
+                 (QStringList {u"Alle Warteschlangen"_s, u"B\u00fcro (1)"_s, u"Farbe (1)"_s, u"Laser (2)"_s}));
+
+        ui.click(ui.jobRow(2)); // waits in Farbe
+        QVERIFY(Harness::pressAccessibly(chooser));
+        auto *popup = chooser->property("popup").value<QObject *>();
+        QTRY_VERIFY(popup->property("opened").toBool());
+        QQuickItem *laser = nullptr;
+        QMetaObject::invokeMethod(popup->property("contentItem").value<QObject *>(), "itemAtIndex",
+                                  Q_RETURN_ARG(QQuickItem *, laser), Q_ARG(int, 3));
+        QVERIFY(Harness::pressAccessibly(laser));
+        QTRY_VERIFY(!popup->property("opened").toBool());
+        QCOMPARE(chooser->property("currentText").toString(), u"Laser (2)"_s);
+        QVERIFY(Harness::pressAccessibly(Harness::childItem(pane, "selectShownButton")));
+
+        QCOMPARE(ui.model().selectedJobIDs(), (QSet<QString> {m_jobs.at(0), m_jobs.at(1), m_jobs.at(2)}));
+        QVERIFY(Harness::showsText(pane, u"3 ausgewählt, 1 davon ausgeblendet"_s));
+        const QStringList names = Harness::accessibleNames(&ui.window());
+        for (const QString &name : {u"2 Einträge"_s, u"Aufträge filtern"_s, u"Quellwarteschlange"_s,
+                                    u"Alle sichtbaren auswählen"_s, u"Auswahl aufheben"_s})
+            QVERIFY2(names.contains(name), qPrintable(name));
+        QVERIFY(!Harness::childItem(pane, "selectShownButton")->isEnabled());
+
+        ui.click(ui.printerRow(0)); // Archiv
+        // Everything but the pane's badge counts every job.
+        QVERIFY(Harness::showsText(ui.item("transferSummary"), u"3 Aufträge"_s));
+        ui.click(Harness::childItem(ui.part("actionBar"), "moveButton"));
+        QObject *dialog = ui.part("confirmationDialog");
+        QTRY_VERIFY(dialog->property("opened").toBool());
+        QCOMPARE(dialog->property("message").toString().count(u'\n'), 2);
+        ui.click(dialog->property("confirmButton").value<QQuickItem *>());
+        QVERIFY(ui.waitUntilIdle());
+        QStringList sources;
+        for (const PrintJob &job : ui.model().jobs())
+            sources.append(job.sourcePrinterName);
+        sources.sort();
+        QCOMPARE(sources, (QStringList {u"Archiv"_s, u"Archiv"_s, u"Archiv"_s, u"B\u00fcro"_s}));
+    }
+
     void printerRowClickChoosesAndAChosenRowStaysChosen()
     {
         ContentViewHarness ui(CUPSService::systemLpstatURL);

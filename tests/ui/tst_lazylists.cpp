@@ -114,7 +114,7 @@ private Q_SLOTS:
         QQuickItem *focused = ui.window().activeFocusItem();
         QCOMPARE(focused->property("identifier").toString(), u"Laser-10000"_s);
         QVERIFY(inView(ui, focused));
-        ui.item("refreshButton")->forceActiveFocus(Qt::TabFocusReason);
+        ContentViewHarness::childItem(ui.part("jobPane"), "clearSelectionButton")->forceActiveFocus(Qt::TabFocusReason);
         ui.press(Qt::Key_Tab);
         focused = ui.window().activeFocusItem();
         QCOMPARE(focused->property("identifier").toString(), u"Laser-1"_s);
@@ -132,14 +132,26 @@ private Q_SLOTS:
         ui.click(ui.printerRow(0));
         ui.item("refreshButton")->forceActiveFocus(Qt::TabFocusReason);
 
+        const auto tool = [&ui](const char *name) {
+            return ContentViewHarness::childItem(ui.part("jobPane"), name);
+        };
         const QList<QQuickItem *> expected {
-            ui.jobRow(0),     ui.jobRow(1),     ui.jobRow(2),
-            ui.printerRow(0), ui.printerRow(1), ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"),
+            tool("filterField"),
+            tool("queueChooser"),
+            tool("selectShownButton"),
+            tool("clearSelectionButton"),
+            ui.jobRow(0),
+            ui.jobRow(1),
+            ui.jobRow(2),
+            ui.printerRow(0),
+            ui.printerRow(1),
+            ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"),
         };
         for (QQuickItem *item : expected) {
             ui.press(Qt::Key_Tab);
             QCOMPARE(ui.window().activeFocusItem(), item);
-            QVERIFY(item->property("visualFocus").toBool());
+            // A text field shows its focus by its cursor.
+            QVERIFY(item->property("visualFocus").toBool() || item == tool("filterField"));
         }
         // And back.
         for (qsizetype i = expected.size() - 2; i >= 0; --i) {
@@ -174,6 +186,46 @@ private Q_SLOTS:
         ui.printerRow(1)->forceActiveFocus(Qt::TabFocusReason);
         ui.press(Qt::Key(key));
         QCOMPARE(ui.model().selectedDestinationIDText(), u"Farbe"_s);
+    }
+
+    // Ctrl+F, typing and Escape in the filter field; Ctrl+A selects the
+    // shown jobs from the list, and stays the field's own inside it.
+    void filterAndSelectShownByKeyboard()
+    {
+        QVERIFY2(submitJobs({u"Laser"_s, u"Farbe"_s, u"Laser"_s}), qPrintable(m_server.lastError()));
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
+        QVERIFY(ui.waitUntilIdle());
+        QQuickItem *field = ContentViewHarness::childItem(ui.part("jobPane"), "filterField");
+        const auto shortcut = [&ui](Qt::Key key) {
+            QTest::keyClick(&ui.window(), key, Qt::ControlModifier);
+            ContentViewHarness::settle();
+        };
+
+        shortcut(Qt::Key_F);
+        QCOMPARE(ui.window().activeFocusItem(), field);
+        for (char key : {'F', 'A', 'R', 'B', 'E'})
+            QTest::keyClick(&ui.window(), key);
+        ContentViewHarness::settle();
+        QCOMPARE(ui.model().shownJobCount(), 1);
+        QCOMPARE(ui.jobRow(0)->property("identifier").toString(), m_jobs.at(1));
+        shortcut(Qt::Key_A);
+        QCOMPARE(field->property("selectedText").toString(), u"FARBE"_s);
+        QVERIFY(ui.model().selectedJobIDs().isEmpty());
+
+        // On past the chooser and "Alle sichtbaren auswählen" ("Auswahl
+        // aufheben" has nothing to do) into the list.
+        for (int i = 0; i < 3; ++i)
+            ui.press(Qt::Key_Tab);
+        QCOMPARE(ui.window().activeFocusItem(), ui.jobRow(0));
+        shortcut(Qt::Key_A);
+        QCOMPARE(ui.model().selectedJobIDs(), QSet<QString> {m_jobs.at(1)});
+
+        shortcut(Qt::Key_F);
+        QCOMPARE(ui.window().activeFocusItem(), field);
+        ui.press(Qt::Key_Escape);
+        QCOMPARE(field->property("text").toString(), QString());
+        QCOMPARE(ui.model().shownJobCount(), 3);
+        QCOMPARE(ui.model().selectedJobIDs(), QSet<QString> {m_jobs.at(1)});
     }
 
     void tabScrollsTheFocusedRowIntoView()

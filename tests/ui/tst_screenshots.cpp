@@ -106,9 +106,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("state");
         QTest::addColumn<bool>("dark");
         const QStringList states {
-            u"first-reload"_s,     u"loaded"_s,       u"ready"_s,          u"confirmation"_s,   u"move-result"_s,
-            u"cups-unavailable"_s, u"empty"_s,        u"no-destination"_s, u"keyboard-focus"_s, u"long-confirmation"_s,
-            u"move-progress"_s,    u"move-failures"_s};
+            u"first-reload"_s,     u"loaded"_s,        u"ready"_s,          u"confirmation"_s,   u"move-result"_s,
+            u"cups-unavailable"_s, u"empty"_s,         u"no-destination"_s, u"keyboard-focus"_s, u"long-confirmation"_s,
+            u"move-progress"_s,    u"move-failures"_s, u"filtered"_s};
         for (const QString &state : states) {
             QTest::addRow("%s-light", qPrintable(state)) << state << false;
             QTest::addRow("%s-dark", qPrintable(state)) << state << true;
@@ -229,6 +229,15 @@ private Q_SLOTS:
         }
         if (state == u"no-destination"_s)
             ui.click(ui.jobRow(0));
+        if (state == u"filtered"_s) {
+            // A job of Büro-Farbe selected, then only Laser-1's jobs shown and
+            // all of them selected: the Büro-Farbe job stays selected, hidden.
+            ui.click(ui.jobRow(2));
+            ui.model().setJobFilterText(u"laser"_s);
+            ui.model().selectShownJobs();
+            ui.click(ui.printerRow(0));
+            ui.item("flickable")->setProperty("contentY", 0);
+        }
         const bool confirm = state == u"move-result"_s || state == u"move-progress"_s || state == u"move-failures"_s;
         if (state == u"confirmation"_s || state == u"long-confirmation"_s || confirm) {
             ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
@@ -246,8 +255,9 @@ private Q_SLOTS:
         if (state == u"move-result"_s || state == u"move-failures"_s || state == u"cups-unavailable"_s)
             QTRY_VERIFY(ui.part("noticeAlert")->property("opened").toBool());
         if (state == u"keyboard-focus"_s) {
-            // Tab from the toolbar onto the first two rows, then Space.
-            ui.item("refreshButton")->forceActiveFocus(Qt::TabFocusReason);
+            // Tab from the list's last tool onto the first two rows, then Space.
+            ContentViewHarness::childItem(ui.part("jobPane"), "selectShownButton")
+                ->forceActiveFocus(Qt::TabFocusReason);
             ui.press(Qt::Key_Tab);
             ui.press(Qt::Key_Space);
             ui.press(Qt::Key_Tab);

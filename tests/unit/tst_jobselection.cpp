@@ -124,6 +124,64 @@ private Q_SLOTS:
         QCOMPARE(selection.destinationID().value_or(QString()), destinationID);
     }
 
+    // Which jobs the pane shows; `queue` is the chosen source queue (empty:
+    // all), `reloaded` the identifiers of a reload that follows (empty: none).
+    void filterShowsMatchingJobs_data()
+    {
+        TestTables::addColumns<QString, QString, QStringList, QStringList>("text", "queue", "reloaded", "shown");
+
+        const QStringList all {u"B%C3%BCro-14"_s, u"Laser-15"_s, u"Laser-16"_s, u"Empfang-17"_s};
+        const QStringList none;
+        QTest::newRow("empty text shows all") << QString() << QString() << none << all;
+        QTest::newRow("identifier as shown, decoded") << u"büro-14"_s << QString() << none << all.first(1);
+        QTest::newRow("identifier as lpstat encodes it") << u"%C3"_s << QString() << none << none;
+        QTest::newRow("source queue") << u"LASER"_s << QString() << none << all.sliced(1, 2);
+        QTest::newRow("owner") << u"bernd"_s << QString() << none << QStringList {u"Laser-15"_s};
+        QTest::newRow("title") << u"quartals"_s << QString() << none << all.first(1);
+        QTest::newRow("case of non-ASCII letters") << u"åsa"_s << QString() << none << QStringList {u"Empfang-17"_s};
+        QTest::newRow("decomposed text finds composed") << u"Bu\u0308ro"_s << QString() << none << all.first(1);
+        QTest::newRow("composed text finds decomposed")
+            << u"CAFÉ"_s << QString() << none << QStringList {u"Empfang-17"_s};
+        QTest::newRow("never across two fields") << u"14büro"_s << QString() << none << none;
+        QTest::newRow("queue alone") << QString() << u"Laser"_s << none << all.sliced(1, 2);
+        QTest::newRow("queue and text") << u"plakat"_s << u"Laser"_s << none << QStringList {u"Laser-15"_s};
+        QTest::newRow("queue kept while it has jobs")
+            << QString() << u"Laser"_s << QStringList {u"Laser-16"_s, u"Farbe-18"_s} << QStringList {u"Laser-16"_s};
+        QTest::newRow("queue without jobs falls back to all")
+            << QString() << u"Laser"_s << QStringList {u"Farbe-18"_s, u"Empfang-17"_s}
+            << QStringList {u"Farbe-18"_s, u"Empfang-17"_s};
+    }
+
+    void filterShowsMatchingJobs()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, queue);
+        QFETCH(QStringList, reloaded);
+        QFETCH(QStringList, shown);
+
+        const QList<PrintJob> listed {
+            jobIn(u"B%C3%BCro-14"_s, u"B\u00fcro"_s, u"anna"_s, u"Quartalsbericht.pdf"_s),
+            job(u"Laser-15"_s, u"Bernd"_s, u"Plakat"_s),
+            job(u"Laser-16"_s),
+            job(u"Empfang-17"_s, u"\u00c5sa"_s, u"Cafe\u0301"_s),
+        };
+        JobSelection selection;
+        selection.setLists(listed, {});
+        // Typed key by key, as the field hands it over.
+        for (qsizetype length = 1; length <= text.size(); ++length)
+            selection.setFilterText(text.first(length));
+        if (!queue.isEmpty())
+            selection.setFilterQueue(queue);
+        if (!reloaded.isEmpty())
+            selection.setLists(jobs(reloaded), {});
+
+        QStringList identifiersShown;
+        for (const JobEntry &entry : selection.shownEntries())
+            identifiersShown.append(entry.job.identifier);
+        QCOMPARE(identifiersShown, shown);
+        QCOMPARE(selection.shownCount(), shown.size());
+    }
+
     void sourceNamesSortByCodePoint()
     {
         JobSelection selection;

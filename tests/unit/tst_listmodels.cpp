@@ -39,7 +39,7 @@ PrintJob jobFromText(const QString &text)
 
 JobEntry entry(const PrintJob &job, bool selected = false)
 {
-    return JobEntry {job, job.identifier, job.sourcePrinterName, selected};
+    return JobEntry {job, job.identifier, job.sourcePrinterName, selected, {}};
 }
 
 void show(JobListModel &model, const QStringList &rows)

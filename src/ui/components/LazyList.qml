@@ -103,6 +103,9 @@ Item {
         currentIndex: -1
         highlightFollowsCurrentItem: false
         keyNavigationEnabled: false
+        // A filter resets the rows: the rows in sight are then refilled
+        // rather than destroyed and created anew.
+        reuseItems: true
     }
 
     Item {

@@ -7,8 +7,8 @@ import QtQuick.Layouts
 import Parvento.UI
 
 // One step of the workflow as a card: the numbered heading with its count,
-// a divider, and the step's list, or a note in its place while the list is
-// empty and no reload runs.
+// the step's own controls for its list, a divider, and the step's list, or a
+// note in its place while the list is empty and no reload runs.
 PaneCard {
     id: pane
 
@@ -26,6 +26,8 @@ PaneCard {
     property alias model: list.model
     property alias delegate: list.delegate
     readonly property alias list: list
+    // Controls between the heading and the list, one row each.
+    property alias tools: tools.data
 
     RowLayout {
         Layout.fillWidth: true
@@ -57,6 +59,14 @@ PaneCard {
         CountBadge {
             count: pane.count
         }
+    }
+
+    ColumnLayout {
+        id: tools
+
+        Layout.fillWidth: true
+        visible: children.length > 0
+        spacing: 8
     }
 
     StyledText {
