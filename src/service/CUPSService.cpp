@@ -153,6 +153,17 @@ CUPSResult<void> CUPSService::validate(const CommandResult &result, const QStrin
     return std::unexpected(CUPSServiceError::commandFailed(command, result.terminationStatus, errorText));
 }
 
+CUPSResult<QString> CUPSService::listingOutput(const CUPSResult<CommandResult> &run, const QString &command)
+{
+    if (!run)
+        return std::unexpected(run.error());
+    if (const auto valid = validate(*run, command); !valid)
+        return std::unexpected(valid.error());
+    if (run->standardOutputDropped)
+        return std::unexpected(CUPSServiceError::unreadableOutput(command));
+    return run->standardOutput;
+}
+
 QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobs() const
 {
     using Result = CUPSResult<QList<PrintJob>>;
@@ -160,13 +171,10 @@ QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobs() const
     const std::chrono::milliseconds limit = m_listingTimeLimit;
     return run(lpstat, {u"-o"_s}, limit)
         .then([lpstat, limit](const CUPSResult<CommandResult> &basic) -> QFuture<Result> {
-            if (!basic)
-                return readyFailure<QList<PrintJob>>(basic.error());
-            if (const auto valid = validate(*basic, u"lpstat -o"_s); !valid)
-                return readyFailure<QList<PrintJob>>(valid.error());
-            if (basic->standardOutputDropped)
-                return readyFailure<QList<PrintJob>>(CUPSServiceError::unreadableOutput(u"lpstat -o"_s));
-            QList<PrintJob> jobs = LpstatOutput::parseBasicJobs(basic->standardOutput);
+            const CUPSResult<QString> output = listingOutput(basic, u"lpstat -o"_s);
+            if (!output)
+                return readyFailure<QList<PrintJob>>(output.error());
+            QList<PrintJob> jobs = LpstatOutput::parseBasicJobs(*output);
             if (jobs.isEmpty())
                 return readyValue(std::move(jobs));
             // The scheduler's own answer replaces the detailed listing, which
@@ -197,13 +205,10 @@ QFuture<CUPSResult<QList<Printer>>> CUPSService::listPrinters() const
     const std::chrono::milliseconds limit = m_listingTimeLimit;
     return run(m_lpstatURL, {u"-a"_s}, limit)
         .then([limit](const CUPSResult<CommandResult> &listing) -> QFuture<Result> {
-            if (!listing)
-                return readyFailure<QList<Printer>>(listing.error());
-            if (const auto valid = validate(*listing, u"lpstat -a"_s); !valid)
-                return readyFailure<QList<Printer>>(valid.error());
-            if (listing->standardOutputDropped)
-                return readyFailure<QList<Printer>>(CUPSServiceError::unreadableOutput(u"lpstat -a"_s));
-            QList<Printer> printers = LpstatOutput::parsePrinters(listing->standardOutput);
+            const CUPSResult<QString> output = listingOutput(listing, u"lpstat -a"_s);
+            if (!output)
+                return readyFailure<QList<Printer>>(output.error());
+            QList<Printer> printers = LpstatOutput::parsePrinters(*output);
             if (printers.isEmpty())
                 return readyValue(std::move(printers));
             // The listing says which queues exist; the scheduler only adds their

@@ -76,6 +76,9 @@ private:
     // A run whose status is not 0 becomes commandFailed labelled with `command`,
     // one that was stopped at its time limit timedOut.
     static CUPSResult<void> validate(const CommandResult &result, const QString &command);
+    // The standard output of a listing that must succeed: started, validated
+    // and readable.
+    static CUPSResult<QString> listingOutput(const CUPSResult<CommandResult> &run, const QString &command);
 
     // Why lpmove must not be run for this job, if it must not.
     static std::optional<CUPSServiceError> refusalToMove(const PrintJob &job, const Printer &destination,
