@@ -71,7 +71,6 @@ void readEveryDerivedValue(const PrintJobsViewModel &model)
     benchmark::DoNotOptimize(model.sourcePrinterNamesText());
     benchmark::DoNotOptimize(model.destinationCount());
     benchmark::DoNotOptimize(model.shownJobCount());
-    benchmark::DoNotOptimize(model.hiddenSelectedJobCount());
     benchmark::DoNotOptimize(model.selectionNote());
     benchmark::DoNotOptimize(model.canSelectShownJobs());
     benchmark::DoNotOptimize(model.canClearJobSelection());

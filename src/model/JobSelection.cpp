@@ -4,7 +4,6 @@
 
 #include <TextRules.h>
 
-#include <QCollator>
 #include <QStringList>
 
 #include <algorithm>
@@ -345,18 +344,13 @@ void JobSelection::collectSourceQueues()
     }
 
     // As the queue listing sorts the destinations.
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(true);
-    QList<std::pair<QCollatorSortKey, qsizetype>> order;
-    order.reserve(queues.size());
-    for (qsizetype i = 0; i < queues.size(); ++i)
-        order.append({collator.sortKey(queues.at(i).name), i});
-    std::stable_sort(order.begin(), order.end(),
-                     [](const auto &lhs, const auto &rhs) { return lhs.first.compare(rhs.first) < 0; });
+    QStringList names;
+    names.reserve(queues.size());
+    for (const SourceQueue &queue : std::as_const(queues))
+        names.append(queue.name);
     m_sourceQueues.clear();
     m_sourceQueues.reserve(queues.size());
-    for (const auto &[sortKey, i] : std::as_const(order))
+    for (qsizetype i : TextRules::queueNameOrder(names))
         m_sourceQueues.append(std::move(queues[i]));
 
     // A queue that has no job left to show falls back to all of them.
@@ -373,15 +367,18 @@ void JobSelection::applyFilter(const std::optional<JobFilter> &previous)
     bool changed = false;
     m_shownCount = 0;
     m_shownSelectedCount = 0;
-    for (JobEntry &entry : m_jobs) {
+    // Read through const access: the job rows may share this list, and only a
+    // change of some entry is worth copying it.
+    for (qsizetype i = 0; i < m_jobs.size(); ++i) {
+        const JobEntry &entry = m_jobs.at(i);
         const bool shown = all || ((!narrowing || entry.shown) && m_filter.matches(entry.searchText, entry.sourceKey));
-        if (entry.shown != shown) {
-            entry.shown = shown;
-            changed = true;
-        }
         if (shown) {
             ++m_shownCount;
             m_shownSelectedCount += entry.selected ? 1 : 0;
+        }
+        if (entry.shown != shown) {
+            m_jobs[i].shown = shown;
+            changed = true;
         }
     }
     if (changed)

@@ -79,7 +79,6 @@ class PrintJobsViewModel : public QObject
     Q_PROPERTY(int sourceQueueIndex READ sourceQueueIndex NOTIFY changed FINAL)
     // What the filter shows; every other count counts all jobs.
     Q_PROPERTY(int shownJobCount READ shownJobCount NOTIFY changed FINAL)
-    Q_PROPERTY(int hiddenSelectedJobCount READ hiddenSelectedJobCount NOTIFY changed FINAL)
     // "3 ausgewählt, 1 davon ausgeblendet"; empty while nothing is selected.
     Q_PROPERTY(QString selectionNote READ selectionNote NOTIFY changed FINAL)
     Q_PROPERTY(bool canSelectShownJobs READ canSelectShownJobs NOTIFY changed FINAL)
@@ -172,7 +171,6 @@ public:
     QStringList sourceQueueChoices() const { return m_sourceQueueModel->stringList(); }
     int sourceQueueIndex() const { return int(m_selection.filterQueueIndex() + 1); }
     int shownJobCount() const { return int(m_selection.shownCount()); }
-    int hiddenSelectedJobCount() const { return int(m_selection.hiddenSelectedCount()); }
     QString selectionNote() const;
     bool canSelectShownJobs() const { return !m_isMoving && m_selection.canSelectShown(); }
     bool canClearJobSelection() const { return !m_isMoving && m_selection.canClearSelection(); }

@@ -4,11 +4,9 @@
 
 #include "TextRules.h"
 
-#include <QCollator>
 #include <QStringDecoder>
 
 #include <array>
-#include <numeric>
 
 using namespace Qt::StringLiterals;
 
@@ -97,23 +95,13 @@ QList<Printer> LpstatOutput::parsePrinters(const QString &output)
             printers.append(Printer {name.toString()});
     });
 
-    // Sort keys give one consistent order for every pair, also for odd text
-    // (such as embedded NULs) where comparing directly can disagree with them.
-    QCollator collator; // the user's current locale
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    // Q2 before Q10, as people count.
-    collator.setNumericMode(true);
-    QList<QCollatorSortKey> keys;
-    keys.reserve(printers.size());
+    QStringList names;
+    names.reserve(printers.size());
     for (const Printer &printer : std::as_const(printers))
-        keys.append(collator.sortKey(printer.name));
-    QList<qsizetype> order(printers.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&keys](qsizetype lhs, qsizetype rhs) { return keys[lhs].compare(keys[rhs]) < 0; });
+        names.append(printer.name);
     QList<Printer> sorted;
     sorted.reserve(printers.size());
-    for (qsizetype index : std::as_const(order))
+    for (qsizetype index : TextRules::queueNameOrder(names))
         sorted.append(printers[index]);
     return sorted;
 }

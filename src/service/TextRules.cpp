@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: MIT
 #include "TextRules.h"
 
+#include <QCollator>
 #include <QStringDecoder>
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
 #include <cctype>
 
 #include <limits>
+#include <numeric>
 
 #include <unicode/uchar.h>
 
@@ -332,6 +335,24 @@ QString queueNameKey(const QString &name)
             unit = QChar(unit.unicode() + (u'a' - u'A'));
     }
     return folded;
+}
+
+QList<qsizetype> queueNameOrder(const QStringList &names)
+{
+    // Sort keys give one consistent order for every pair, also for odd text
+    // (such as embedded NULs) where comparing directly can disagree with them.
+    QCollator collator; // the user's current locale
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    QList<QCollatorSortKey> keys;
+    keys.reserve(names.size());
+    for (const QString &name : names)
+        keys.append(collator.sortKey(name));
+    QList<qsizetype> order(names.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](qsizetype lhs, qsizetype rhs) { return keys[lhs].compare(keys[rhs]) < 0; });
+    return order;
 }
 
 } // namespace TextRules

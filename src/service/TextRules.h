@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // The character classes, trims and splits that every parser of tool output
@@ -102,5 +103,9 @@ bool sameQueueName(const QString &lhs, const QString &rhs);
 // The form in which queue names that CUPS takes for the same queue are equal,
 // for hash keys.
 QString queueNameKey(const QString &name);
+
+// The order in which queue names are shown, as indexes into `names`: the user's
+// locale, case-insensitive, numbers as people count (Q2 before Q10), stable.
+QList<qsizetype> queueNameOrder(const QStringList &names);
 
 } // namespace TextRules
