@@ -96,7 +96,8 @@ private Q_SLOTS:
         QCOMPARE(*jobs, m_expectedJobs);
         // The basic listing and the request for details, no more: the
         // detailed listing is not run once the scheduler has answered.
-        QCOMPARE(m_server.answeredRequests(u"Get-Jobs"_s) - before, 2);
+        // The scheduler logs a request just after answering it, so the count may lag a moment.
+        QTRY_COMPARE(m_server.answeredRequests(u"Get-Jobs"_s) - before, 2);
     }
 
     void realDetailedListingYieldsNoMetadata_data() { addLocaleRows(); }
@@ -230,7 +231,7 @@ private Q_SLOTS:
         const qsizetype before = m_server.answeredRequests(u"Get-Jobs"_s);
         const CUPSResult<QList<PrintJob>> jobs = await(CUPSService().listJobs());
         QVERIFY(jobs);
-        QCOMPARE(m_server.answeredRequests(u"Get-Jobs"_s) - before, 2);
+        QTRY_COMPARE(m_server.answeredRequests(u"Get-Jobs"_s) - before, 2);
         const qsizetype number = submitted->section(u'-', -1).toLongLong();
         const auto job = std::ranges::find_if(*jobs, [&](const PrintJob &listed) {
             return listed.sourcePrinterName == queue && listed.identifier.endsWith(u'-' + QString::number(number));

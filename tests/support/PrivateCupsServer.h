@@ -79,6 +79,7 @@ public:
     std::optional<QStringList> jobIdentifiers();
     // How many requests of an IPP operation (such as "Get-Jobs") the scheduler
     // has answered since it was first started: proof of what a client really ran.
+    // The scheduler writes the log line just after the answer, so poll (QTRY_COMPARE).
     qsizetype answeredRequests(const QString &operation) const;
 
     // The account the tests run as, and a different name to own jobs that
