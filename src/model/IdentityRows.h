@@ -132,13 +132,49 @@ public:
         finishSweep();
     }
 
-    // Takes `rows` as they are, matching nothing: for a caller that resets
-    // its model around it.
-    void replaceAll(QList<Row> rows)
+    // Takes `rows` position by position, matching nothing: row i now shows
+    // the i-th item. Views keep the delegates in sight and refill them, which
+    // is far cheaper than a reset (new delegates) or assign() (one change per
+    // gap) when thousands of scattered items come and go at once. A view gets
+    // at most two changes: the rows beyond the new count go (or come), and
+    // the rows that now show something else change as one run.
+    template<typename Notifier> void refill(QList<Row> rows, Notifier &notifier)
     {
-        m_front = std::move(rows);
-        m_back.clear();
-        m_backStart = 0;
+        Q_ASSERT(m_back.isEmpty());
+        const qsizetype oldCount = m_front.size();
+        const qsizetype newCount = rows.size();
+        qsizetype changedFirst = -1;
+        qsizetype changedLast = -1;
+        for (qsizetype i = 0; i < std::min(oldCount, newCount); ++i) {
+            const Row &now = m_front.at(i);
+            const Row &next = rows.at(i);
+            if (Traits::key(now) == Traits::key(next) && Traits::sameContent(now, next))
+                continue;
+            if (changedFirst < 0)
+                changedFirst = i;
+            changedLast = i;
+        }
+        // Each step leaves the rows as the view has been told they are.
+        if (newCount < oldCount) {
+            notifier.beginRemoveRows(newCount, oldCount - 1);
+            m_front.remove(newCount, oldCount - newCount);
+            notifier.endRemoveRows();
+        }
+        if (changedFirst >= 0) {
+            if (newCount <= oldCount) {
+                m_front = std::move(rows);
+            } else {
+                for (qsizetype i = changedFirst; i <= changedLast; ++i)
+                    m_front[i] = rows.at(i);
+            }
+            notifier.dataChanged(changedFirst, changedLast);
+        }
+        if (newCount > oldCount) {
+            notifier.beginInsertRows(oldCount, newCount - 1);
+            // The rows up to oldCount are the same by now.
+            m_front = std::move(rows);
+            notifier.endInsertRows();
+        }
     }
 
     // Lets `change(index, row)` alter rows in place; it returns whether it

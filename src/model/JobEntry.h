@@ -6,32 +6,62 @@
 
 #include <QString>
 
+#include <memory>
+
 // One listed job as the window keeps it: the record, its canonical forms
 // (computed once per reload, so that selecting and filtering compare them
 // instead of normalising on every read), whether it is selected and whether
 // the filter shows it. The job pane's rows are the shown entries.
-struct JobEntry
+//
+// What a reload lists never changes afterwards, so every copy of an entry
+// shares it: a filter change copies thousands of entries at once, and a copy
+// then touches one counter rather than a dozen strings spread over the heap.
+class JobEntry
 {
-    PrintJob job;
+public:
+    JobEntry(PrintJob job, QString key, QString sourceKey, bool selected, QString searchText)
+        : selected(selected)
+        , m_listed(std::make_shared<const Listed>(
+              Listed {std::move(job), std::move(key), std::move(sourceKey), std::move(searchText)}))
+    { }
+
+    const PrintJob &job() const { return m_listed->job; }
     // Canonical identifier: a job listed in another normalisation stays the same job.
-    QString key;
+    const QString &key() const { return m_listed->key; }
     // Canonical source queue name.
-    QString sourceKey;
-    bool selected = false;
+    const QString &sourceKey() const { return m_listed->sourceKey; }
     // What the filter matches (JobFilter::searchText()).
-    QString searchText;
+    const QString &searchText() const { return m_listed->searchText; }
+
+    bool selected = false;
     bool shown = true;
 
     // Same text as shown, exactly; canonical equality would hide a re-encoded
     // name from the view.
     bool showsSameAs(const JobEntry &other) const
     {
-        return selected == other.selected && job.identifier == other.job.identifier
-            && job.sourcePrinterName == other.job.sourcePrinterName && job.owner == other.job.owner
-            && job.title == other.job.title && job.state == other.job.state
-            && job.stateReasons == other.job.stateReasons && job.submittedAt == other.job.submittedAt
-            && job.sizeKilobytes == other.job.sizeKilobytes;
+        if (selected != other.selected)
+            return false;
+        if (m_listed == other.m_listed)
+            return true;
+        const PrintJob &mine = job();
+        const PrintJob &theirs = other.job();
+        return mine.identifier == theirs.identifier && mine.sourcePrinterName == theirs.sourcePrinterName
+            && mine.owner == theirs.owner && mine.title == theirs.title && mine.state == theirs.state
+            && mine.stateReasons == theirs.stateReasons && mine.submittedAt == theirs.submittedAt
+            && mine.sizeKilobytes == theirs.sizeKilobytes;
     }
+
+private:
+    struct Listed
+    {
+        PrintJob job;
+        QString key;
+        QString sourceKey;
+        QString searchText;
+    };
+
+    std::shared_ptr<const Listed> m_listed;
 };
 
 Q_DECLARE_TYPEINFO(JobEntry, Q_RELOCATABLE_TYPE);

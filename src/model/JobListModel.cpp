@@ -38,7 +38,7 @@ int JobListModel::count() const
 
 const PrintJob &JobListModel::jobAt(int row) const
 {
-    return m_rows.at(row).job;
+    return m_rows.at(row).job();
 }
 
 QVariant JobListModel::data(const QModelIndex &index, int role) const
@@ -46,7 +46,7 @@ QVariant JobListModel::data(const QModelIndex &index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     const JobEntry &row = m_rows.at(index.row());
-    const PrintJob &job = row.job;
+    const PrintJob &job = row.job();
     switch (role) {
     case Qt::DisplayRole:
     case IdentifierRole:
@@ -102,12 +102,11 @@ void JobListModel::update(const QList<JobEntry> &entries)
         Q_EMIT countChanged();
 }
 
-void JobListModel::reset(QList<JobEntry> entries)
+void JobListModel::refill(QList<JobEntry> entries)
 {
+    Notifier notifier {this, {}};
     const int before = count();
-    beginResetModel();
-    m_rows.replaceAll(std::move(entries));
-    endResetModel();
+    m_rows.refill(std::move(entries), notifier);
     if (count() != before)
         Q_EMIT countChanged();
 }
@@ -120,7 +119,7 @@ void JobListModel::updateSelection(const QList<JobEntry> &entries)
         [&entries, &next](qsizetype, JobEntry &row) {
             while (!entries.at(next).shown)
                 ++next;
-            Q_ASSERT(entries.at(next).key == row.key);
+            Q_ASSERT(entries.at(next).key() == row.key());
             const bool selected = entries.at(next++).selected;
             if (row.selected == selected)
                 return false;

@@ -45,10 +45,10 @@ public:
 
     // Shows `entries`, matched to the rows by their keys.
     void update(const QList<JobEntry> &entries);
-    // Shows `entries` in new rows. A filter that hides or shows thousands of
-    // scattered rows would cost a view one change per gap; a reset costs it
-    // only the rows in sight.
-    void reset(QList<JobEntry> entries);
+    // Shows `entries` row by row in the rows there are, without matching
+    // them: for a filter that hides or shows thousands of scattered rows,
+    // which update() would announce one gap at a time.
+    void refill(QList<JobEntry> entries);
     // Only the selected flags changed; the rows are the entries of `entries`
     // that are shown. Cheaper than update() on every click.
     void updateSelection(const QList<JobEntry> &entries);
@@ -59,7 +59,7 @@ Q_SIGNALS:
 private:
     struct RowTraits
     {
-        static const QString &key(const JobEntry &row) { return row.key; }
+        static const QString &key(const JobEntry &row) { return row.key(); }
         static bool sameContent(const JobEntry &lhs, const JobEntry &rhs) { return lhs.showsSameAs(rhs); }
     };
 

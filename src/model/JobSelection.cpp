@@ -68,7 +68,7 @@ void JobSelection::setSelectedKeys(QSet<QString> keys)
 {
     m_selectedKeys = std::move(keys);
     for (JobEntry &entry : m_jobs) {
-        const bool selected = m_selectedKeys.contains(entry.key);
+        const bool selected = m_selectedKeys.contains(entry.key());
         if (entry.selected != selected) {
             entry.selected = selected;
             m_changes |= Marks;
@@ -110,7 +110,7 @@ void JobSelection::toggle(const PrintJob &job, const Written &written)
     // source queue gains its first or loses its last selected job.
     bool sourcesChanged = false;
     for (JobEntry &entry : m_jobs) {
-        if (entry.key != key || entry.selected == selected)
+        if (entry.key() != key || entry.selected == selected)
             continue;
         entry.selected = selected;
         m_changes |= Marks;
@@ -118,10 +118,10 @@ void JobSelection::toggle(const PrintJob &job, const Written &written)
             m_shownSelectedCount += selected ? 1 : -1;
         if (selected) {
             m_selectedCount += 1;
-            sourcesChanged |= m_selectedPerSource[entry.sourceKey]++ == 0;
+            sourcesChanged |= m_selectedPerSource[entry.sourceKey()]++ == 0;
         } else {
             m_selectedCount -= 1;
-            const auto count = m_selectedPerSource.find(entry.sourceKey);
+            const auto count = m_selectedPerSource.find(entry.sourceKey());
             if (--*count == 0) {
                 m_selectedPerSource.erase(count);
                 sourcesChanged = true;
@@ -141,7 +141,7 @@ void JobSelection::selectShown(const Written &written)
     keys.reserve(keys.size() + m_shownCount - m_shownSelectedCount);
     for (const JobEntry &entry : std::as_const(m_jobs)) {
         if (entry.shown && !entry.selected)
-            keys.insert(entry.key);
+            keys.insert(entry.key());
     }
     setSelectedKeys(std::move(keys));
     notify(written);
@@ -170,7 +170,7 @@ void JobSelection::retainListed(const Written &written)
     listed.reserve(m_selectedCount);
     for (const JobEntry &entry : std::as_const(m_jobs)) {
         if (entry.selected)
-            listed.insert(entry.key);
+            listed.insert(entry.key());
     }
     m_selectedKeys = std::move(listed);
     notify(written);
@@ -188,7 +188,7 @@ QList<PrintJob> JobSelection::jobs() const
     QList<PrintJob> jobs;
     jobs.reserve(m_jobs.size());
     for (const JobEntry &entry : m_jobs)
-        jobs.append(entry.job);
+        jobs.append(entry.job());
     return jobs;
 }
 
@@ -211,7 +211,7 @@ QList<PrintJob> JobSelection::selectedJobs() const
     selected.reserve(m_selectedCount);
     for (const JobEntry &entry : m_jobs) {
         if (entry.selected)
-            selected.append(entry.job);
+            selected.append(entry.job());
     }
     return selected;
 }
@@ -222,7 +222,7 @@ QString JobSelection::singleSelectedIdentifier() const
         return {};
     const auto found
         = std::find_if(m_jobs.cbegin(), m_jobs.cend(), [](const JobEntry &entry) { return entry.selected; });
-    return found->job.displayIdentifier();
+    return found->job().displayIdentifier();
 }
 
 QSet<QString> JobSelection::selectedSourceNames() const
@@ -232,10 +232,10 @@ QSet<QString> JobSelection::selectedSourceNames() const
     if (m_selectedCount == 0)
         return names;
     for (const JobEntry &entry : m_jobs) {
-        if (!entry.selected || seen.contains(entry.sourceKey))
+        if (!entry.selected || seen.contains(entry.sourceKey()))
             continue;
-        seen.insert(entry.sourceKey);
-        names.insert(entry.job.sourcePrinterName);
+        seen.insert(entry.sourceKey());
+        names.insert(entry.job().sourcePrinterName);
     }
     return names;
 }
@@ -321,7 +321,7 @@ void JobSelection::recount()
     m_shownSelectedCount = 0;
     for (const JobEntry &entry : std::as_const(m_jobs)) {
         if (entry.selected) {
-            ++m_selectedPerSource[entry.sourceKey];
+            ++m_selectedPerSource[entry.sourceKey()];
             ++m_selectedCount;
             m_shownSelectedCount += entry.shown ? 1 : 0;
         }
@@ -334,13 +334,13 @@ void JobSelection::collectSourceQueues()
     QHash<QString, qsizetype> index; // canonical name -> place in queues
     QList<SourceQueue> queues;
     for (const JobEntry &entry : std::as_const(m_jobs)) {
-        const auto found = index.constFind(entry.sourceKey);
+        const auto found = index.constFind(entry.sourceKey());
         if (found != index.cend()) {
             ++queues[*found].jobCount;
             continue;
         }
-        index.insert(entry.sourceKey, queues.size());
-        queues.append(SourceQueue {entry.job.sourcePrinterName, entry.sourceKey, 1});
+        index.insert(entry.sourceKey(), queues.size());
+        queues.append(SourceQueue {entry.job().sourcePrinterName, entry.sourceKey(), 1});
     }
 
     // As the queue listing sorts the destinations.
@@ -371,7 +371,8 @@ void JobSelection::applyFilter(const std::optional<JobFilter> &previous)
     // change of some entry is worth copying it.
     for (qsizetype i = 0; i < m_jobs.size(); ++i) {
         const JobEntry &entry = m_jobs.at(i);
-        const bool shown = all || ((!narrowing || entry.shown) && m_filter.matches(entry.searchText, entry.sourceKey));
+        const bool shown
+            = all || ((!narrowing || entry.shown) && m_filter.matches(entry.searchText(), entry.sourceKey()));
         if (shown) {
             ++m_shownCount;
             m_shownSelectedCount += entry.selected ? 1 : 0;

@@ -44,12 +44,12 @@ void PrintJobsViewModel::written()
     // The selection says what its writes changed, so a write that leaves the
     // destination list alone does not rebuild its rows.
     const JobSelection::Changes changes = m_selection.takeChanges();
-    // A reload keeps the rows of the jobs that stay; a new filter starts the
-    // rows afresh.
+    // A reload keeps the rows of the jobs that stay; a new filter refills
+    // the rows there are.
     if (changes & JobSelection::Listing)
         m_jobModel->update(m_selection.shownEntries());
     else if (changes & JobSelection::Shown)
-        m_jobModel->reset(m_selection.shownEntries());
+        m_jobModel->refill(m_selection.shownEntries());
     else if (changes & JobSelection::Marks)
         m_jobModel->updateSelection(m_selection.entries());
     if (changes & JobSelection::Listing) {

@@ -177,7 +177,7 @@ private Q_SLOTS:
 
         QStringList identifiersShown;
         for (const JobEntry &entry : selection.shownEntries())
-            identifiersShown.append(entry.job.identifier);
+            identifiersShown.append(entry.job().identifier);
         QCOMPARE(identifiersShown, shown);
         QCOMPARE(selection.shownCount(), shown.size());
     }

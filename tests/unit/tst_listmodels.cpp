@@ -138,6 +138,37 @@ private Q_SLOTS:
         QCOMPARE(counts.count(), before.size() == after.size() ? 0 : 1);
     }
 
+    // A filter change refills the rows in place: rows beyond the new count go
+    // or come, and the rows that now show another job change as one run.
+    void filterRefillsRowsInPlace_data()
+    {
+        TestTables::addColumns<QStringList, QStringList, QStringList>("before", "after", "changes");
+        const QStringList abcd {u"A-1"_s, u"B-2"_s, u"C-3"_s, u"D-4"_s};
+        QTest::newRow("narrowed") << abcd << QStringList {u"B-2"_s, u"D-4"_s} << QStringList {u"-2-3"_s, u"~0-1"_s};
+        QTest::newRow("widened") << QStringList {u"B-2"_s, u"D-4"_s} << abcd << QStringList {u"~0-1"_s, u"+2-3"_s};
+        QTest::newRow("leading rows stay") << abcd << QStringList {u"A-1"_s, u"B-2"_s} << QStringList {u"-2-3"_s};
+        QTest::newRow("one run around rows that stay")
+            << abcd << QStringList {u"X-1"_s, u"B-2"_s, u"C-3"_s, u"Y-4"_s} << QStringList {u"~0-3"_s};
+        QTest::newRow("nothing shown") << abcd << QStringList() << QStringList {u"-0-3"_s};
+    }
+
+    void filterRefillsRowsInPlace()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+
+        JobListModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+        show(model, before);
+        const ChangeLog log(&model);
+        QList<JobEntry> entries;
+        for (const QString &row : std::as_const(after))
+            entries.append(entry(jobFromText(row)));
+        model.refill(entries);
+        QTEST(log.entries, "changes");
+        QCOMPARE(rows(model), after);
+    }
+
     // Random listings with repeats and reorderings: whatever the diff does, the
     // rows end up as listed and every step is a consistent model change.
     void randomReloadsEndAsListed()
