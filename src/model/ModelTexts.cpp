@@ -44,6 +44,13 @@ bool restatesQueueState(const QString &message)
         || message.compare(u"Rejecting Jobs"_s, Qt::CaseInsensitive) == 0;
 }
 
+// " – Papierstau": the administrator's reason for a queue's state, or nothing.
+QString queueStateReason(const Printer &queue)
+{
+    const QString message = queue.stateMessage.trimmed();
+    return message.isEmpty() || restatesQueueState(message) ? QString() : u" – "_s + message;
+}
+
 QString kilobytesText(qint64 kilobytes)
 {
     if (kilobytes < 1024)
@@ -110,19 +117,17 @@ QStringList confirmationStateWarnings(const QList<PrintJob> &jobs, const Printer
 {
     QStringList warnings;
     if (destination.stopped || !destination.acceptingJobs) {
-        QString state = destination.stopped && !destination.acceptingJobs
+        const QString state = destination.stopped && !destination.acceptingJobs
             ? u"ist gestoppt und nimmt keine Aufträge an"_s
             : destination.stopped ? u"ist gestoppt"_s
                                   : u"nimmt keine Aufträge an"_s;
-        const QString message = destination.stateMessage.trimmed();
-        if (!message.isEmpty() && !restatesQueueState(message))
-            state += u" – "_s + message;
         // A rejecting queue still prints what it holds; only a stopped one keeps it waiting.
         const QString consequence = destination.stopped
             ? u"CUPS verschiebt die Aufträge trotzdem dorthin; sie warten dort, bis die Warteschlange wieder gestartet"
               u" wird."_s
             : u"CUPS verschiebt die Aufträge trotzdem dorthin."_s;
-        warnings.append(u"„"_s + destination.name + u"“ "_s + state + u". "_s + consequence);
+        warnings.append(u"„"_s + destination.name + u"“ "_s + state + queueStateReason(destination) + u". "_s
+                        + consequence);
     }
     QStringList printing;
     for (const PrintJob &job : jobs) {
@@ -229,9 +234,7 @@ QString queueStateText(const Printer &queue)
         states.append(u"nimmt keine Aufträge an"_s);
     if (states.isEmpty())
         return {};
-    const QString message = queue.stateMessage.trimmed();
-    const QString text = states.join(u", "_s);
-    return message.isEmpty() || restatesQueueState(message) ? text : text + u" – "_s + message;
+    return states.join(u", "_s) + queueStateReason(queue);
 }
 
 QString unexpectedFailure()

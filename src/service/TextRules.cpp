@@ -343,6 +343,7 @@ QList<qsizetype> queueNameOrder(const QStringList &names)
     // (such as embedded NULs) where comparing directly can disagree with them.
     QCollator collator; // the user's current locale
     collator.setCaseSensitivity(Qt::CaseInsensitive);
+    // Q2 before Q10, as people count.
     collator.setNumericMode(true);
     QList<QCollatorSortKey> keys;
     keys.reserve(names.size());
