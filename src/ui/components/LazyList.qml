@@ -103,8 +103,8 @@ Item {
         currentIndex: -1
         highlightFollowsCurrentItem: false
         keyNavigationEnabled: false
-        // A filter resets the rows: the rows in sight are then refilled
-        // rather than destroyed and created anew.
+        // Rows that scroll out of sight are refilled for the rows scrolling
+        // in, rather than destroyed and created anew.
         reuseItems: true
     }
 
