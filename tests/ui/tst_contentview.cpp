@@ -13,6 +13,7 @@
 #include <FakeCupsTools.h>
 #include <PrintJobsViewModelTestAccess.h>
 #include <PrivateCupsServer.h>
+#include <StateWitness.h>
 #include <TestTables.h>
 
 #include <QAccessible>
@@ -591,8 +592,9 @@ private Q_SLOTS:
         QVERIFY(Harness::pressAccessibly(moveButton));
         QVERIFY(!dialog->property("opened").toBool());
 
+        const StateWitness reloaded(ui.model(), [&ui] { return ui.model().isLoading(); });
         QVERIFY(Harness::pressAccessibly(ui.item("refreshButton")));
-        QVERIFY(ui.model().isLoading());
+        QVERIFY(reloaded.seen());
         QVERIFY(ui.waitUntilIdle());
     }
 

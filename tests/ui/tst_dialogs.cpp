@@ -9,6 +9,7 @@
 #include "UiTestCase.h"
 
 #include <FakeCupsTools.h>
+#include <StateWitness.h>
 #include <TestTables.h>
 
 #include <QDateTime>
@@ -163,9 +164,10 @@ private Q_SLOTS:
         m_tools->delayListing(u"-a"_s, 0.5);
         ui.model().startRefresh();
         QVERIFY(ui.model().isLoading());
+        const StateWitness moved(ui.model(), [&ui] { return ui.model().isMoving(); });
         ui.click(button(dialog, "confirmButton"));
         QTRY_VERIFY(!isOpen(dialog));
-        QVERIFY(ui.model().isMoving());
+        QTRY_VERIFY(moved.seen());
         QTRY_VERIFY_WITH_TIMEOUT(!ui.model().isBusy(), 20'000);
         QCOMPARE(m_tools->calls(u"lpmove"_s).size(), 2);
         QVERIFY(ui.model().hasNotice());
@@ -241,9 +243,10 @@ private Q_SLOTS:
         } else {
             m_tools->delayListing(u"-o"_s, 0.4);
             const qsizetype before = m_tools->calls(u"lpstat"_s, {u"-o"_s}).size();
+            const StateWitness reloading(ui.model(), [&ui] { return ui.model().isLoading(); });
             ui.click(refresh);
             // The press starts the reload and returns before it ends.
-            QVERIFY(ui.model().isLoading());
+            QVERIFY(reloading.seen());
             QTRY_COMPARE(m_tools->calls(u"lpstat"_s, {u"-o"_s}).size(), before + 1);
         }
         QVERIFY(!refresh->isEnabled());
@@ -335,8 +338,7 @@ private Q_SLOTS:
         requestMove(ui);
         QObject *popup = ui.part("confirmationDialog");
         QStringList shown {u"Ausgewählte Aufträge verschieben?"_s, u"%1 Druckaufträge werden verschoben:"_s.arg(jobs),
-                           u"Nach: Archiv"_s,
-                           u"Papierformat und Treiberoptionen können am Zieldrucker abweichen."_s};
+                           u"Nach: Archiv"_s, u"Papierformat und Treiberoptionen können am Zieldrucker abweichen."_s};
         QStringList buttons {u"confirmButton"_s, u"cancelButton"_s};
         if (failing) {
             ui.click(button(popup, "confirmButton"));
