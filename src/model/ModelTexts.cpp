@@ -196,6 +196,17 @@ QString landedElsewhere(const QString &queue, const QString &destinationName)
         + u"“."_s;
 }
 
+QString destinationVanished(const QString &destinationName)
+{
+    return u"CUPS meldete Erfolg, aber die Warteschlange „"_s + destinationName
+        + u"“ ist nicht mehr vorhanden; CUPS bricht die Aufträge einer gelöschten Warteschlange ab."_s;
+}
+
+QString moveNotChecked()
+{
+    return u"Ob die Aufträge angekommen sind, ließ sich nicht prüfen: Die Listen konnten danach nicht geladen werden."_s;
+}
+
 QString untitledJob()
 {
     return u"Druckauftrag"_s;

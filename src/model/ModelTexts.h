@@ -44,6 +44,11 @@ QString moveStatus(const MoveOutcome &outcome);
 // destination.
 QString stillInSourceQueue(const QString &queue);
 QString landedElsewhere(const QString &queue, const QString &destinationName);
+// Why a job lpmove reported as moved counts as not moved when its
+// destination is gone from the listing after the move.
+QString destinationVanished(const QString &destinationName);
+// The end of a move's report when the listing after it failed.
+QString moveNotChecked();
 
 // A job row's title when the job has none.
 QString untitledJob();

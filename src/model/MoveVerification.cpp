@@ -8,6 +8,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -28,7 +29,8 @@ bool timedOut(const WorkflowError &error)
 
 namespace MoveVerification {
 
-MoveOutcome verified(const MoveOutcome &outcome, const QList<PrintJob> &handedOver, const QList<PrintJob> &listedAfter)
+MoveOutcome verified(const MoveOutcome &outcome, const QList<PrintJob> &handedOver, const QList<PrintJob> &listedAfter,
+                     const QList<Printer> &queuesAfter)
 {
     QHash<QString, QString> queueOfNumber;
     for (const PrintJob &job : listedAfter)
@@ -38,6 +40,9 @@ MoveOutcome verified(const MoveOutcome &outcome, const QList<PrintJob> &handedOv
         return found == queueOfNumber.cend() ? std::nullopt : std::optional<QString>(*found);
     };
     const QString &destination = outcome.destination.name;
+    const bool destinationListed = std::ranges::any_of(queuesAfter, [&destination](const Printer &queue) {
+        return TextRules::sameQueueName(queue.name, destination);
+    });
 
     QHash<PrintJob, WorkflowError> failures;
     for (const auto &[job, error] : outcome.failures) {
@@ -47,8 +52,11 @@ MoveOutcome verified(const MoveOutcome &outcome, const QList<PrintJob> &handedOv
     }
     for (const PrintJob &job : outcome.moved) {
         const std::optional<QString> queue = queueNow(job);
-        if (!queue || TextRules::sameQueueName(*queue, destination))
+        if (!queue || TextRules::sameQueueName(*queue, destination)) {
+            if (!destinationListed)
+                failures.insert(job, WorkflowError::unconfirmed(ModelTexts::destinationVanished(destination)));
             continue;
+        }
         const QString reason = TextRules::sameQueueName(*queue, job.sourcePrinterName)
             ? ModelTexts::stillInSourceQueue(*queue)
             : ModelTexts::landedElsewhere(*queue, destination);

@@ -5,6 +5,7 @@
 #include "MoveOutcome.h"
 
 #include <PrintJob.h>
+#include <Printer.h>
 
 #include <QList>
 
@@ -22,7 +23,11 @@ namespace MoveVerification {
 // - a job whose run was stopped at its time limit moved if it is listed in
 //   the destination;
 // - a job listed nowhere has left CUPS's waiting jobs (printed or cancelled)
-//   and keeps what lpmove reported.
-MoveOutcome verified(const MoveOutcome &outcome, const QList<PrintJob> &handedOver, const QList<PrintJob> &listedAfter);
+//   and keeps what lpmove reported,
+// - unless the destination is missing from `queuesAfter`: CUPS cancels the
+//   jobs of a queue that is deleted, so a job reported moved there did not
+//   reach a printer.
+MoveOutcome verified(const MoveOutcome &outcome, const QList<PrintJob> &handedOver, const QList<PrintJob> &listedAfter,
+                     const QList<Printer> &queuesAfter);
 
 } // namespace MoveVerification

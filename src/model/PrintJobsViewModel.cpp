@@ -122,6 +122,7 @@ void PrintJobsViewModel::setShowingMoveConfirmation(bool showing)
 void PrintJobsViewModel::setNotice(const std::optional<AppNotice> &notice)
 {
     m_notice = notice;
+    m_noticeIsLoadFailure = false;
     written();
 }
 
@@ -164,6 +165,16 @@ void PrintJobsViewModel::retainValidSelections()
 void PrintJobsViewModel::present(const WorkflowError &error, const QString &title)
 {
     setNotice(AppNotice::make(title, errorMessage(error)));
+}
+
+void PrintJobsViewModel::presentLoadFailure(const AppNotice &notice)
+{
+    if (m_notice && !m_noticeIsLoadFailure) {
+        m_waitingLoadFailure = notice;
+        return;
+    }
+    setNotice(notice);
+    m_noticeIsLoadFailure = true;
 }
 
 QString PrintJobsViewModel::errorMessage(const WorkflowError &error)
@@ -221,7 +232,7 @@ void PrintJobsViewModel::apply(const ReloadOutcome &outcome)
         // While CUPS stays away, its alert comes once; the status line says the rest.
         const std::pair failure {ModelTexts::loadFailedTitle(), errorMessage(*outcome.error)};
         if (m_lastReloadFailure != failure)
-            setNotice(AppNotice::make(failure.first, failure.second));
+            presentLoadFailure(AppNotice::make(failure.first, failure.second));
         m_lastReloadFailure = failure;
     } else {
         m_lastReloadFailure.reset();
@@ -286,21 +297,25 @@ void PrintJobsViewModel::closeMove(const MoveOutcome &outcome, const QList<Print
                              = reload.value_or(ReloadOutcome::failed(WorkflowError::unexpected()));
                          if (listed.error) {
                              // Nothing to check the report against: it stands as
-                             // lpmove gave it, and the failure's notice follows.
-                             model->apply(outcome);
+                             // lpmove gave it, says so, and the failure's notice
+                             // follows once it is dismissed.
+                             model->apply(outcome, ModelTexts::moveNotChecked());
                              model->apply(listed);
                          } else {
                              model->apply(listed);
-                             model->apply(MoveVerification::verified(outcome, jobs, listed.jobs));
+                             model->apply(MoveVerification::verified(outcome, jobs, listed.jobs, listed.printers));
                          }
                      }
                      done->finish();
                  });
 }
 
-void PrintJobsViewModel::apply(const MoveOutcome &outcome)
+void PrintJobsViewModel::apply(const MoveOutcome &outcome, const QString &afterword)
 {
-    setNotice(ModelTexts::moveNotice(outcome));
+    AppNotice report = ModelTexts::moveNotice(outcome);
+    if (!afterword.isEmpty())
+        report.message += u"\n\n"_s + afterword;
+    setNotice(report);
     setStatusText(ModelTexts::moveStatus(outcome));
     setMoving(false);
     setMoveTotalCount(0);
@@ -363,6 +378,12 @@ void PrintJobsViewModel::requestMoveConfirmation()
 
 void PrintJobsViewModel::dismissNotice()
 {
+    if (m_waitingLoadFailure) {
+        // A failure to load that came while a move's report was up.
+        setNotice(*std::exchange(m_waitingLoadFailure, std::nullopt));
+        m_noticeIsLoadFailure = true;
+        return;
+    }
     setNotice(std::nullopt);
 }
 

@@ -201,7 +201,8 @@ private:
 
     // Each stores what a finished workflow leaves, write by write.
     void apply(const ReloadOutcome &outcome);
-    void apply(const MoveOutcome &outcome);
+    // `afterword` ends the report when there is more to say.
+    void apply(const MoveOutcome &outcome, const QString &afterword = {});
     // Runs the closing reload of a move, checks `outcome` against it, then
     // reports and finishes `done`.
     void closeMove(const MoveOutcome &outcome, const QList<PrintJob> &jobs,
@@ -220,6 +221,8 @@ private:
     void retainValidSelections();
     // Turns an error into the pending notice.
     void present(const WorkflowError &error, const QString &title);
+    // Shows that a reload failed, without taking a move's report off screen.
+    void presentLoadFailure(const AppNotice &notice);
     static QString errorMessage(const WorkflowError &error);
 
     // Ends every write: the row models catch up, then changed().
@@ -233,6 +236,12 @@ private:
     qsizetype m_moveDoneCount = 0;
     qsizetype m_moveTotalCount = 0;
     std::optional<AppNotice> m_notice;
+    // Whether the notice on screen says that a reload failed. Such a notice
+    // gives way to a newer one; a move's report does not: a failure to load
+    // that comes while it is up waits in `m_waitingLoadFailure` until it is
+    // dismissed, so the user learns both.
+    bool m_noticeIsLoadFailure = false;
+    std::optional<AppNotice> m_waitingLoadFailure;
     // Title and message of the last reload, when it failed.
     std::optional<std::pair<QString, QString>> m_lastReloadFailure;
     std::optional<ReloadOutcome> m_heldReload;

@@ -646,37 +646,53 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("selection");
         QTest::addColumn<QStringList>("landings"); // "job=queue" for a job lpmove leaves elsewhere
         QTest::addColumn<QString>("hang"); // "before" or "after" moving, beyond the limit
+        QTest::addColumn<QString>("closing"); // the listing after the move: "" as before, "no D", "fails"
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("nextTitle"); // the notice that follows the report, if any
 
         const QString allMoved = u"Alle ausgewählten Aufträge wurden an D übergeben. Die Listen werden aktualisiert."_s;
         const QString notAll = u"Nicht alle Aufträge konnten verschoben werden"_s;
         const QString tail = u"\n\nDie Listen werden aktualisiert."_s;
         QTest::newRow("exit 0 but the job stays in its queue")
-            << QStringList {u"A-1"_s, u"A-2"_s} << QStringList {u"A-1=A"_s} << QString() << notAll
+            << QStringList {u"A-1"_s, u"A-2"_s} << QStringList {u"A-1=A"_s} << QString() << QString() << notAll
             << u"1 Auftrag bzw. Aufträge wurden übergeben.\n\nNicht verschoben:\n"
                u"• A-1: CUPS meldete Erfolg, aber der Auftrag steht weiterhin in „A“."_s
                 + tail
-            << u"1 von 2 Auftrag bzw. Aufträgen wurden übergeben."_s;
+            << u"1 von 2 Auftrag bzw. Aufträgen wurden übergeben."_s << QString();
         QTest::newRow("exit 0 but the job is in another queue")
-            << QStringList {u"A-1"_s, u"A-2"_s} << QStringList {u"A-2=C"_s} << QString() << notAll
+            << QStringList {u"A-1"_s, u"A-2"_s} << QStringList {u"A-2=C"_s} << QString() << QString() << notAll
             << u"1 Auftrag bzw. Aufträge wurden übergeben.\n\nNicht verschoben:\n"
                u"• A-2: CUPS meldete Erfolg, aber der Auftrag steht jetzt in „C“ statt in „D“."_s
                 + tail
-            << u"1 von 2 Auftrag bzw. Aufträgen wurden übergeben."_s;
+            << u"1 von 2 Auftrag bzw. Aufträgen wurden übergeben."_s << QString();
         QTest::newRow("a job gone meanwhile is no failure")
-            << QStringList {u"A-1"_s, u"B-3"_s} << QStringList {u"B-3="_s} << QString() << u"2 Aufträge verschoben"_s
-            << allMoved << u"2 Auftrag bzw. Aufträge wurden an CUPS übergeben."_s;
+            << QStringList {u"A-1"_s, u"B-3"_s} << QStringList {u"B-3="_s} << QString() << QString()
+            << u"2 Aufträge verschoben"_s << allMoved << u"2 Auftrag bzw. Aufträge wurden an CUPS übergeben."_s
+            << QString();
         QTest::newRow("stopped before it moved: the time limit is the reason")
-            << QStringList {u"A-1"_s} << QStringList() << u"before"_s << notAll
+            << QStringList {u"A-1"_s} << QStringList() << u"before"_s << QString() << notAll
             << u"Kein Auftrag konnte übergeben werden.\n\nNicht verschoben:\n"
                u"• A-1: lpmove hat nach 0,3 Sekunden nicht geendet und wurde abgebrochen."_s
                 + tail
-            << u"0 von 1 Auftrag bzw. Aufträgen wurden übergeben."_s;
+            << u"0 von 1 Auftrag bzw. Aufträgen wurden übergeben."_s << QString();
         QTest::newRow("stopped after it moved: moved")
-            << QStringList {u"A-1"_s} << QStringList() << u"after"_s << u"Auftrag verschoben"_s << allMoved
-            << u"1 Auftrag bzw. Aufträge wurden an CUPS übergeben."_s;
+            << QStringList {u"A-1"_s} << QStringList() << u"after"_s << QString() << u"Auftrag verschoben"_s << allMoved
+            << u"1 Auftrag bzw. Aufträge wurden an CUPS übergeben."_s << QString();
+        const QString gone = u"CUPS meldete Erfolg, aber die Warteschlange „D“ ist nicht mehr vorhanden; CUPS bricht "
+                             u"die Aufträge einer gelöschten Warteschlange ab."_s;
+        QTest::newRow("destination deleted meanwhile")
+            << QStringList {u"A-1"_s, u"B-3"_s} << QStringList {u"B-3="_s} << QString() << u"no D"_s << notAll
+            << u"Kein Auftrag konnte übergeben werden.\n\nNicht verschoben:\n• A-1: "_s + gone + u"\n• B-3: "_s + gone
+                + tail
+            << u"0 von 2 Auftrag bzw. Aufträgen wurden übergeben."_s << QString();
+        QTest::newRow("closing reload fails: the report, unchecked, then the failure")
+            << QStringList {u"A-1"_s} << QStringList() << QString() << u"fails"_s << u"Auftrag verschoben"_s
+            << allMoved
+                + u"\n\nOb die Aufträge angekommen sind, ließ sich nicht prüfen: Die Listen konnten danach nicht "
+                  u"geladen werden."_s
+            << u"CUPS-Daten konnten nicht geladen werden."_s << u"CUPS nicht verfügbar"_s;
     }
 
     void moveIsVerifiedByTheClosingReload()
@@ -684,9 +700,11 @@ private Q_SLOTS:
         QFETCH(QStringList, selection);
         QFETCH(QStringList, landings);
         QFETCH(QString, hang);
+        QFETCH(QString, closing);
         QFETCH(QString, title);
         QFETCH(QString, message);
         QFETCH(QString, status);
+        QFETCH(QString, nextTitle);
 
         FakeCupsTools tools;
         listOnFakes(tools, baseJobs, basePrinters);
@@ -703,6 +721,12 @@ private Q_SLOTS:
         for (const QString &identifier : selection)
             steps.append(u"toggle "_s + identifier);
         apply(model, steps << u"dest D"_s);
+        QStringList printersAfter = basePrinters;
+        if (closing == u"no D"_s)
+            printersAfter.removeAll(u"D"_s);
+        tools.setPrinterNames(printersAfter);
+        if (closing == u"fails"_s)
+            tools.failListing(u"-o"_s, 1, u"lpstat: Scheduler nicht erreichbar"_s);
 
         QVERIFY(finishes(model.moveSelectedJobs()));
         QVERIFY(model.notice());
@@ -710,6 +734,8 @@ private Q_SLOTS:
         QCOMPARE(model.notice()->message, message);
         QCOMPARE(model.statusText(), status);
         QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 2);
+        model.dismissNotice();
+        QCOMPARE(model.notice() ? model.notice()->title : QString(), nextTitle);
     }
 
     void jobInDestinationFailsWithoutToolRun()
@@ -755,8 +781,11 @@ private Q_SLOTS:
         QCOMPARE(model.notice()->title, u"Nicht alle Aufträge konnten verschoben werden"_s);
         QCOMPARE(tools.calls(u"lpmove"_s).size(), 3);
 
+        // A failure to load waits until the move's report has been read.
         tools.failListing(u"-o"_s, 1, u"lpstat: kaputt\n"_s);
         QVERIFY(finishes(model.refresh()));
+        QCOMPARE(model.notice()->title, u"Nicht alle Aufträge konnten verschoben werden"_s);
+        model.dismissNotice();
         QCOMPARE(model.notice()->title, u"CUPS nicht verfügbar"_s);
         QVERIFY(!model.isLoading());
     }
