@@ -4,8 +4,6 @@
 
 #include "ModelTexts.h"
 
-#include <QDate>
-
 // Forwards the row changes of IdentityRows to the model's signals.
 struct JobListModel::Notifier
 {
@@ -24,7 +22,34 @@ struct JobListModel::Notifier
 
 JobListModel::JobListModel(QObject *parent)
     : QAbstractListModel(parent)
-{ }
+    , m_today(QDate::currentDate())
+{
+    m_dayChange.setSingleShot(true);
+    // A second late rather than early: a coarser timer may fire minutes off
+    // over a day.
+    m_dayChange.setTimerType(Qt::VeryCoarseTimer);
+    connect(&m_dayChange, &QTimer::timeout, this, [this] {
+        setToday(QDate::currentDate());
+        scheduleDayChange();
+    });
+    scheduleDayChange();
+}
+
+void JobListModel::scheduleDayChange()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime midnight = now.date().addDays(1).startOfDay();
+    m_dayChange.start(std::chrono::milliseconds(now.msecsTo(midnight) + 1'000));
+}
+
+void JobListModel::setToday(const QDate &today)
+{
+    if (m_today == today)
+        return;
+    m_today = today;
+    if (count() > 0)
+        Q_EMIT dataChanged(index(0), index(count() - 1), {FactsRole});
+}
 
 int JobListModel::rowCount(const QModelIndex &parent) const
 {
@@ -70,7 +95,7 @@ QVariant JobListModel::data(const QModelIndex &index, int role) const
     case IsBeingPrintedRole:
         return job.state == PrintJob::State::Processing;
     case FactsRole:
-        return ModelTexts::jobFacts(job, QDate::currentDate());
+        return ModelTexts::jobFacts(job, m_today);
     default:
         return {};
     }
@@ -95,6 +120,8 @@ QHash<int, QByteArray> JobListModel::roleNames() const
 
 void JobListModel::update(const QList<JobEntry> &entries)
 {
+    // The timer counts no time the machine slept.
+    setToday(QDate::currentDate());
     Notifier notifier {this, {}};
     const int before = count();
     m_rows.assign(entries, notifier);

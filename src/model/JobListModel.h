@@ -6,6 +6,8 @@
 #include "JobEntry.h"
 
 #include <QAbstractListModel>
+#include <QDate>
+#include <QTimer>
 #include <QtQml/qqmlregistration.h>
 
 // The rows of the job pane: the waiting jobs in listing order with their
@@ -53,6 +55,12 @@ public:
     // that are shown. Cheaper than update() on every click.
     void updateSelection(const QList<JobEntry> &entries);
 
+    // The day the rows' small print is written for ("heute", "gestern"). It
+    // follows the clock by itself: at midnight, and at the next update after
+    // the machine slept through one.
+    QDate today() const { return m_today; }
+    void setToday(const QDate &today);
+
 Q_SIGNALS:
     void countChanged();
 
@@ -65,5 +73,10 @@ private:
 
     struct Notifier;
 
+    // Waits for the next local midnight.
+    void scheduleDayChange();
+
     IdentityRows<JobEntry, RowTraits> m_rows;
+    QDate m_today;
+    QTimer m_dayChange;
 };

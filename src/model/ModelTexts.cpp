@@ -229,7 +229,12 @@ QString jobFacts(const PrintJob &job, const QDate &today)
     if (job.submittedAt && job.submittedAt->isValid()) {
         const QDateTime local = job.submittedAt->toLocalTime();
         const QString time = local.toString(u"HH:mm"_s);
-        facts.append(local.date() == today ? u"heute, "_s + time : local.toString(u"dd.MM.yyyy, "_s) + time);
+        if (local.date() == today)
+            facts.append(u"heute, "_s + time);
+        else if (local.date() == today.addDays(-1))
+            facts.append(u"gestern, "_s + time);
+        else
+            facts.append(local.toString(u"dd.MM.yyyy, "_s) + time);
     }
     if (job.sizeKilobytes && *job.sizeKilobytes >= 0)
         facts.append(kilobytesText(*job.sizeKilobytes));

@@ -57,7 +57,8 @@ QString untitledJob();
 // Empty when the scheduler could not be asked.
 QString jobStateText(const PrintJob &job);
 // The row's small print: owner, when it was submitted, its size; the parts
-// that are known. `today` decides whether the date is worth showing.
+// that are known. `today` decides whether the day is named ("heute",
+// "gestern") or dated.
 QString jobFacts(const PrintJob &job, const QDate &today);
 // Why a destination may not print what it receives ("gestoppt – Papierstau");
 // empty for a queue that is ready.

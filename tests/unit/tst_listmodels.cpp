@@ -240,6 +240,34 @@ private Q_SLOTS:
         QCOMPARE(model.roleNames().value(JobListModel::DisplayIdentifierRole), "displayIdentifier");
     }
 
+    // The small print names the day relative to the clock, and a row
+    // follows the day without a reload.
+    void factsFollowTheDay_data()
+    {
+        TestTables::addColumns<int, QString, QStringList>("daysLater", "facts", "changes");
+        QTest::newRow("same day") << 0 << u"heute, 23:59"_s << QStringList();
+        QTest::newRow("after midnight") << 1 << u"gestern, 23:59"_s << QStringList {u"~0-0"_s};
+        QTest::newRow("two days on") << 2 << u"08.12.2026, 23:59"_s << QStringList {u"~0-0"_s};
+    }
+
+    void factsFollowTheDay()
+    {
+        QFETCH(int, daysLater);
+        QFETCH(QString, facts);
+        QFETCH(QStringList, changes);
+
+        const QDate submitted(2026, 12, 8);
+        PrintJob job {u"A-1"_s, u"A"_s, std::nullopt, std::nullopt};
+        job.submittedAt = QDateTime(submitted, QTime(23, 59));
+        JobListModel model;
+        model.update({entry(job, false)});
+        model.setToday(submitted);
+        const ChangeLog log(&model);
+        model.setToday(submitted.addDays(daysLater));
+        QCOMPARE(log.entries, changes);
+        QCOMPARE(model.index(0).data(JobListModel::FactsRole).toString(), facts);
+    }
+
     void selectionTouchesOnlyTheRowsItChanges()
     {
         PrintJobsViewModel model;
