@@ -7,6 +7,8 @@
 // `lpstat -o` followed by `lpstat -l -o`, so the ratio compares like with like
 // even when the machine is busy.
 
+#include "BenchSupport.h"
+
 #include <CUPSService.h>
 #include <PrivateCupsServer.h>
 #include <SchedulerDetails.h>
@@ -17,8 +19,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-
-#include <cups/cups.h>
 
 #include <cstdio>
 #include <memory>
@@ -32,29 +32,6 @@ constexpr int queueCount = 20;
 QString queueName(int index)
 {
     return u"Etage%1-Laser"_s.arg(index % queueCount + 1);
-}
-
-// lp takes one request and one process per job; 10,000 of those take
-// minutes. One connection with one Print-Job request per job is far faster.
-bool submitHeldJobs(int count, const QString &document)
-{
-    cupsSetServer(nullptr);
-    http_t *http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 30'000, nullptr);
-    if (!http)
-        return false;
-    cups_option_t *options = nullptr;
-    const int optionCount = cupsAddOption("job-hold-until", "indefinite", 0, &options);
-    const QByteArray file = QFile::encodeName(document);
-    bool submitted = true;
-    for (int job = 0; job < count && submitted; ++job) {
-        const QByteArray queue = queueName(job).toUtf8();
-        const QByteArray title = u"Bericht %1.pdf"_s.arg(job).toUtf8();
-        submitted
-            = cupsPrintFile2(http, queue.constData(), file.constData(), title.constData(), optionCount, options) > 0;
-    }
-    cupsFreeOptions(optionCount, options);
-    httpClose(http);
-    return submitted;
 }
 
 double runSeconds(const QString &program, const QStringList &arguments)
@@ -76,7 +53,8 @@ void reload(benchmark::State &state)
     // Jobs are only ever added, so each size is measured on a scheduler that
     // holds exactly that many.
     if (submittedJobs < state.range(0)) {
-        if (!submitHeldJobs(int(state.range(0)) - submittedJobs, benchDocument)) {
+        if (!BenchSupport::submitHeldJobs(submittedJobs, int(state.range(0)) - submittedJobs, benchDocument,
+                                          queueName)) {
             state.SkipWithError(cupsLastErrorString());
             return;
         }

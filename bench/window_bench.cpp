@@ -12,6 +12,7 @@
 //     presented frame;
 // Runs on whatever platform QT_QPA_PLATFORM names; offscreen by default.
 
+#include "BenchSupport.h"
 #include "ContentViewHarness.h"
 
 #include <FakeCupsTools.h>
@@ -42,20 +43,6 @@ constexpr int launchQueues = 20;
 constexpr int clickJobs = 10'000;
 
 const char probeArgument[] = "--launch-probe";
-
-qint64 residentKilobytes()
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    // A file of /proc has no size, so read it whole rather than line by line.
-    const QList<QByteArray> lines = status.readAll().split('\n');
-    for (const QByteArray &line : lines) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
 
 // The child process of the launch benchmark: starts like the application,
 // reports "first-frame" as soon as a frame showing all jobs has been
@@ -93,7 +80,7 @@ int runLaunchProbe(int &argc, char **argv)
             std::fflush(stdout);
             QMetaObject::invokeMethod(&app, [&app] {
                 QTimer::singleShot(2000, &app, [] {
-                    std::printf("rss %lld\n", static_cast<long long>(residentKilobytes()));
+                    std::printf("rss %lld\n", static_cast<long long>(BenchSupport::residentKilobytes()));
                     std::fflush(stdout);
                     QCoreApplication::quit();
                 });
