@@ -208,7 +208,8 @@ QFuture<CUPSResult<QList<Printer>>> CUPSService::listPrinters() const
             const CUPSResult<QString> output = listingOutput(listing, u"lpstat -a"_s);
             if (!output)
                 return readyFailure<QList<Printer>>(output.error());
-            QList<Printer> printers = LpstatOutput::parsePrinters(*output);
+            // lpstat words each line in the user's language, from the catalog we read too.
+            QList<Printer> printers = LpstatOutput::parsePrinters(*output, AcceptingPhrases::forEnvironment());
             if (printers.isEmpty())
                 return readyValue(std::move(printers));
             // The listing says which queues exist; the scheduler only adds their

@@ -73,26 +73,41 @@ QHash<QString, JobMetadata> LpstatOutput::parseDetailedJobMetadata(const QString
     return table;
 }
 
-QList<Printer> LpstatOutput::parsePrinters(const QString &output)
+QList<Printer> LpstatOutput::parsePrinters(const QString &output, const AcceptingPhrases &localized)
 {
+    // English and German wordings; phrases 1, 3 and 5 say that the queue
+    // rejects jobs.
     static constexpr std::array markers {
         " akzeptiert keine Anfragen"_L1, " akzeptiert Anfragen"_L1,    " is not accepting requests"_L1,
         " is accepting requests"_L1,     " not accepting requests"_L1, " accepting requests"_L1,
     };
 
     QList<Printer> printers;
-    TextRules::forEachLine(output, false, [&printers](QStringView line) {
+    TextRules::forEachLine(output, false, [&printers, &localized](QStringView line) {
         qsizetype cut = -1;
-        for (const QLatin1StringView marker : markers) {
-            const qsizetype at = TextRules::indexOfMarker(line, marker);
-            if (at >= 0 && (cut < 0 || at < cut))
+        size_t cutMarker = 0;
+        for (size_t i = 0; i < markers.size(); ++i) {
+            const qsizetype at = TextRules::indexOfMarker(line, markers[i]);
+            if (at >= 0 && (cut < 0 || at < cut)) {
                 cut = at;
+                cutMarker = i;
+            }
         }
-        if (cut < 0)
-            return;
+        bool accepting = cutMarker % 2 == 1;
+        if (cut < 0) {
+            const std::optional<AcceptingPhrases::Match> match = localized.match(line);
+            if (!match)
+                return;
+            cut = match->nameEnd;
+            accepting = match->accepting;
+        }
         const QStringView name = TextRules::trimSpacesAndLineBreaks(line.first(cut));
-        if (!name.isEmpty())
-            printers.append(Printer {name.toString()});
+        if (name.isEmpty())
+            return;
+        // The scheduler's details, when they come, have the last word on the state.
+        Printer printer {name.toString()};
+        printer.acceptingJobs = accepting;
+        printers.append(std::move(printer));
     });
 
     QStringList names;
