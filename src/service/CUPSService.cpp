@@ -17,6 +17,7 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 #include <unistd.h>
@@ -92,7 +93,13 @@ CUPSResult<CommandResult> CUPSService::runBlocking(const QString &executableURL,
     process.setProgram(executableURL);
     process.setArguments(arguments);
     process.setProcessChannelMode(QProcess::SeparateChannels);
-    process.setInputChannelMode(QProcess::ForwardedInputChannel);
+    // No tool may ever ask for a password. libcups prompts on /dev/tty, the
+    // controlling terminal, when the scheduler wants one: with echo off, unseen
+    // in the window, and whatever is typed goes to the scheduler. A new session
+    // has no controlling terminal, so that prompt fails at once and the tool
+    // reports the refusal; standard input reads nothing either.
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setChildProcessModifier([] { ::setsid(); });
     if (runsAbandoned)
         return std::unexpected(CUPSServiceError::launchFailed(executableURL, u"Parvento wird beendet."_s));
     process.start(QIODevice::ReadOnly);
@@ -108,6 +115,10 @@ CUPSResult<CommandResult> CUPSService::runBlocking(const QString &executableURL,
     while (!process.waitForFinished(abandonCheckMilliseconds) && process.state() != QProcess::NotRunning) {
         timedOut = deadline.hasExpired();
         if (runsAbandoned || timedOut) {
+            // The child leads its own process group: whatever it started goes
+            // too. Its number stays taken until the wait below reaps it.
+            if (const qint64 pid = process.processId(); pid > 0)
+                ::kill(-static_cast<pid_t>(pid), SIGKILL);
             process.kill();
             process.waitForFinished(-1);
             break;
