@@ -238,14 +238,16 @@ CUPSResult<QString> CUPSService::resolveLPMoveURL() const
 {
     static constexpr std::array fallbackDirectories {"/usr/sbin"_L1, "/usr/bin"_L1, "/bin"_L1, "/sbin"_L1};
 
-    // An empty entry never stands for the current directory.
+    // An empty entry never stands for the current directory, nor does any other.
     QStringList candidates = qEnvironmentVariable("PATH").split(u':', Qt::SkipEmptyParts);
     for (const QLatin1StringView directory : fallbackDirectories)
         candidates.append(directory);
 
     QSet<QString> seen;
     for (const QString &directory : std::as_const(candidates)) {
-        if (seen.contains(directory))
+        // A relative entry ("." or "bin") would resolve against whatever folder
+        // the program was started in.
+        if (seen.contains(directory) || !directory.startsWith(u'/'))
             continue;
         seen.insert(directory);
         const QString candidate = QDir(directory).absoluteFilePath(u"lpmove"_s);
