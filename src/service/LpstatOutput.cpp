@@ -4,6 +4,7 @@
 
 #include "TextRules.h"
 
+#include <QSet>
 #include <QStringDecoder>
 
 #include <array>
@@ -27,13 +28,21 @@ QList<PrintJob> LpstatOutput::parseBasicJobs(const QString &output)
     // One job per line is the common shape; reserving once avoids regrowing a
     // large list while thousands of jobs are appended.
     jobs.reserve(output.count(u'\n') + 1);
-    TextRules::forEachLine(output, false, [&jobs](QStringView line) {
+    // A broken or hostile scheduler may list one job twice; it is still one
+    // job, and must never be moved twice. CUPS takes identifiers that differ
+    // only in the case of ASCII letters for the same job too.
+    QSet<QString> seen;
+    TextRules::forEachLine(output, false, [&jobs, &seen](QStringView line) {
         const QList<QStringView> tokens = TextRules::leadingTokens(line, 2);
         QStringView queue;
         if (tokens.isEmpty() || !TextRules::isJobIdentifier(tokens.first(), &queue))
             return;
         PrintJob job;
         job.identifier = tokens.first().toString();
+        const qsizetype known = seen.size();
+        seen.insert(TextRules::queueNameKey(job.identifier));
+        if (seen.size() == known)
+            return;
         job.sourcePrinterName = TextRules::queueNameFromJobListing(queue);
         if (tokens.size() >= 2)
             job.owner = tokens.at(1).toString();

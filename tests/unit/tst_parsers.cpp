@@ -65,9 +65,9 @@ private Q_SLOTS:
                       jobIn(u"Proz%2541ent-9"_s, u"Proz%41ent"_s, u"ben"_s),
                       jobIn(u"%D7%A2%D7%91%D7%A8%D7%99%D7%AA-10"_s, u"עברית"_s, u"carl"_s),
                       jobIn(u"Bad%zz-1"_s, u"Bad%zz"_s, u"x"_s), jobIn(u"Bad%FF-2"_s, u"Bad%FF"_s, u"y"_s)};
-        QTest::newRow("duplicates are kept")
-            << u"Laser-1 a\nLaser-1 a\n"_s
-            << QList {jobIn(u"Laser-1"_s, u"Laser"_s, u"a"_s), jobIn(u"Laser-1"_s, u"Laser"_s, u"a"_s)};
+        QTest::newRow("the same job twice is one job, its first line kept")
+            << u"Laser-1 a\nLaser-1 b\nLASER-1 c\nLaser-2 d\n"_s
+            << QList {jobIn(u"Laser-1"_s, u"Laser"_s, u"a"_s), jobIn(u"Laser-2"_s, u"Laser"_s, u"d"_s)};
         QTest::newRow("empty output") << QString() << QList<PrintJob> {};
     }
 
