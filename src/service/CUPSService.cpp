@@ -17,6 +17,7 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 #include <unistd.h>
@@ -92,7 +93,13 @@ CUPSResult<CommandResult> CUPSService::runBlocking(const QString &executableURL,
     process.setProgram(executableURL);
     process.setArguments(arguments);
     process.setProcessChannelMode(QProcess::SeparateChannels);
-    process.setInputChannelMode(QProcess::ForwardedInputChannel);
+    // No tool may ever ask for a password. libcups prompts on /dev/tty, the
+    // controlling terminal, when the scheduler wants one: with echo off, unseen
+    // in the window, and whatever is typed goes to the scheduler. A new session
+    // has no controlling terminal, so that prompt fails at once and the tool
+    // reports the refusal; standard input reads nothing either.
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setChildProcessModifier([] { ::setsid(); });
     if (runsAbandoned)
         return std::unexpected(CUPSServiceError::launchFailed(executableURL, u"Parvento wird beendet."_s));
     process.start(QIODevice::ReadOnly);
@@ -108,6 +115,10 @@ CUPSResult<CommandResult> CUPSService::runBlocking(const QString &executableURL,
     while (!process.waitForFinished(abandonCheckMilliseconds) && process.state() != QProcess::NotRunning) {
         timedOut = deadline.hasExpired();
         if (runsAbandoned || timedOut) {
+            // The child leads its own process group: whatever it started goes
+            // too. Its number stays taken until the wait below reaps it.
+            if (const qint64 pid = process.processId(); pid > 0)
+                ::kill(-static_cast<pid_t>(pid), SIGKILL);
             process.kill();
             process.waitForFinished(-1);
             break;
@@ -208,7 +219,8 @@ QFuture<CUPSResult<QList<Printer>>> CUPSService::listPrinters() const
             const CUPSResult<QString> output = listingOutput(listing, u"lpstat -a"_s);
             if (!output)
                 return readyFailure<QList<Printer>>(output.error());
-            QList<Printer> printers = LpstatOutput::parsePrinters(*output);
+            // lpstat words each line in the user's language, from the catalog we read too.
+            QList<Printer> printers = LpstatOutput::parsePrinters(*output, AcceptingPhrases::forEnvironment());
             if (printers.isEmpty())
                 return readyValue(std::move(printers));
             // The listing says which queues exist; the scheduler only adds their
@@ -226,14 +238,16 @@ CUPSResult<QString> CUPSService::resolveLPMoveURL() const
 {
     static constexpr std::array fallbackDirectories {"/usr/sbin"_L1, "/usr/bin"_L1, "/bin"_L1, "/sbin"_L1};
 
-    // An empty entry never stands for the current directory.
+    // An empty entry never stands for the current directory, nor does any other.
     QStringList candidates = qEnvironmentVariable("PATH").split(u':', Qt::SkipEmptyParts);
     for (const QLatin1StringView directory : fallbackDirectories)
         candidates.append(directory);
 
     QSet<QString> seen;
     for (const QString &directory : std::as_const(candidates)) {
-        if (seen.contains(directory))
+        // A relative entry ("." or "bin") would resolve against whatever folder
+        // the program was started in.
+        if (seen.contains(directory) || !directory.startsWith(u'/'))
             continue;
         seen.insert(directory);
         const QString candidate = QDir(directory).absoluteFilePath(u"lpmove"_s);

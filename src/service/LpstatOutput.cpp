@@ -4,6 +4,7 @@
 
 #include "TextRules.h"
 
+#include <QSet>
 #include <QStringDecoder>
 
 #include <array>
@@ -27,13 +28,21 @@ QList<PrintJob> LpstatOutput::parseBasicJobs(const QString &output)
     // One job per line is the common shape; reserving once avoids regrowing a
     // large list while thousands of jobs are appended.
     jobs.reserve(output.count(u'\n') + 1);
-    TextRules::forEachLine(output, false, [&jobs](QStringView line) {
+    // A broken or hostile scheduler may list one job twice; it is still one
+    // job, and must never be moved twice. CUPS takes identifiers that differ
+    // only in the case of ASCII letters for the same job too.
+    QSet<QString> seen;
+    TextRules::forEachLine(output, false, [&jobs, &seen](QStringView line) {
         const QList<QStringView> tokens = TextRules::leadingTokens(line, 2);
         QStringView queue;
         if (tokens.isEmpty() || !TextRules::isJobIdentifier(tokens.first(), &queue))
             return;
         PrintJob job;
         job.identifier = tokens.first().toString();
+        const qsizetype known = seen.size();
+        seen.insert(TextRules::queueNameKey(job.identifier));
+        if (seen.size() == known)
+            return;
         job.sourcePrinterName = TextRules::queueNameFromJobListing(queue);
         if (tokens.size() >= 2)
             job.owner = tokens.at(1).toString();
@@ -73,26 +82,41 @@ QHash<QString, JobMetadata> LpstatOutput::parseDetailedJobMetadata(const QString
     return table;
 }
 
-QList<Printer> LpstatOutput::parsePrinters(const QString &output)
+QList<Printer> LpstatOutput::parsePrinters(const QString &output, const AcceptingPhrases &localized)
 {
+    // English and German wordings; phrases 1, 3 and 5 say that the queue
+    // rejects jobs.
     static constexpr std::array markers {
         " akzeptiert keine Anfragen"_L1, " akzeptiert Anfragen"_L1,    " is not accepting requests"_L1,
         " is accepting requests"_L1,     " not accepting requests"_L1, " accepting requests"_L1,
     };
 
     QList<Printer> printers;
-    TextRules::forEachLine(output, false, [&printers](QStringView line) {
+    TextRules::forEachLine(output, false, [&printers, &localized](QStringView line) {
         qsizetype cut = -1;
-        for (const QLatin1StringView marker : markers) {
-            const qsizetype at = TextRules::indexOfMarker(line, marker);
-            if (at >= 0 && (cut < 0 || at < cut))
+        size_t cutMarker = 0;
+        for (size_t i = 0; i < markers.size(); ++i) {
+            const qsizetype at = TextRules::indexOfMarker(line, markers[i]);
+            if (at >= 0 && (cut < 0 || at < cut)) {
                 cut = at;
+                cutMarker = i;
+            }
         }
-        if (cut < 0)
-            return;
+        bool accepting = cutMarker % 2 == 1;
+        if (cut < 0) {
+            const std::optional<AcceptingPhrases::Match> match = localized.match(line);
+            if (!match)
+                return;
+            cut = match->nameEnd;
+            accepting = match->accepting;
+        }
         const QStringView name = TextRules::trimSpacesAndLineBreaks(line.first(cut));
-        if (!name.isEmpty())
-            printers.append(Printer {name.toString()});
+        if (name.isEmpty())
+            return;
+        // The scheduler's details, when they come, have the last word on the state.
+        Printer printer {name.toString()};
+        printer.acceptingJobs = accepting;
+        printers.append(std::move(printer));
     });
 
     QStringList names;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "AcceptingPhrases.h"
 #include "JobMetadata.h"
 #include "PrintJob.h"
 #include "Printer.h"
@@ -27,7 +28,8 @@ QHash<QString, JobMetadata> parseDetailedJobMetadata(const QString &output);
 // The basic jobs, each enriched with what the table says about it.
 QList<PrintJob> mergeMetadata(const QList<PrintJob> &jobs, const QHash<QString, JobMetadata> &metadata);
 // `lpstat -a`: the queues, sorted by name (locale-aware, case-insensitive,
-// stable).
-QList<Printer> parsePrinters(const QString &output);
+// stable), each marked rejecting where the line says so. English and German
+// lines are always read; `localized` adds the wording of the user's language.
+QList<Printer> parsePrinters(const QString &output, const AcceptingPhrases &localized = {});
 
 } // namespace LpstatOutput

@@ -287,14 +287,7 @@ bool isClusterBoundary(QStringView text, qsizetype offset)
     return finder.isAtBoundary();
 }
 
-} // namespace
-
-bool startsWithMarker(QStringView text, QLatin1StringView prefix)
-{
-    return text.startsWith(prefix) && isClusterBoundary(text, prefix.size());
-}
-
-qsizetype indexOfMarker(QStringView text, QLatin1StringView marker)
+template<typename Marker> qsizetype firstMarkerAt(QStringView text, Marker marker)
 {
     for (qsizetype from = 0;;) {
         const qsizetype at = text.indexOf(marker, from);
@@ -304,6 +297,28 @@ qsizetype indexOfMarker(QStringView text, QLatin1StringView marker)
             return at;
         from = at + 1;
     }
+}
+
+} // namespace
+
+bool startsWithMarker(QStringView text, QLatin1StringView prefix)
+{
+    return text.startsWith(prefix) && isClusterBoundary(text, prefix.size());
+}
+
+bool endsWithMarker(QStringView text, QStringView suffix)
+{
+    return text.endsWith(suffix) && isClusterBoundary(text, text.size() - suffix.size());
+}
+
+qsizetype indexOfMarker(QStringView text, QLatin1StringView marker)
+{
+    return firstMarkerAt(text, marker);
+}
+
+qsizetype indexOfMarker(QStringView text, QStringView marker)
+{
+    return firstMarkerAt(text, marker);
 }
 
 QString canonical(const QString &text)

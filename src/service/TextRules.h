@@ -92,6 +92,9 @@ QString queueNameFromJobListing(QStringView encoded);
 bool startsWithMarker(QStringView text, QLatin1StringView prefix);
 // First offset where `marker` occurs starting and ending on cluster boundaries, or -1.
 qsizetype indexOfMarker(QStringView text, QLatin1StringView marker);
+qsizetype indexOfMarker(QStringView text, QStringView marker);
+// `text` ends with `suffix` and the suffix starts on a cluster boundary.
+bool endsWithMarker(QStringView text, QStringView suffix);
 
 // Canonical (NFC) form, used for equality and hashing.
 QString canonical(const QString &text);

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Parvento-Entwickler
 // SPDX-License-Identifier: MIT
 // The job and queue listings against a real, private CUPS scheduler and the
-// real lpstat, in English and in German.
+// real lpstat, in English, German, French and Japanese.
 
 #include <CUPSService.h>
 #include <CUPSServiceTestAccess.h>
@@ -42,6 +42,8 @@ void addLocaleRows()
     QTest::addColumn<QString>("detailWord");
     QTest::newRow("English") << QByteArray("C") << u"Alerts:"_s;
     QTest::newRow("German") << QByteArray("de_DE.UTF-8") << u"Alarme:"_s;
+    QTest::newRow("French") << QByteArray("fr_FR.UTF-8") << u"file d'attente pour"_s;
+    QTest::newRow("Japanese") << QByteArray("ja_JP.UTF-8") << u"警告:"_s;
 }
 
 } // namespace
@@ -116,11 +118,15 @@ private Q_SLOTS:
         QFETCH(QString, detailWord);
         QVERIFY(detailed->standardOutput.contains(detailWord));
         QCOMPARE(LpstatOutput::parseDetailedJobMetadata(detailed->standardOutput).size(), 0);
-        // It lists the same jobs, without their titles.
+        // Its unindented lines list the same jobs, without their titles. (The
+        // Japanese "queued for" line starts with the queue's name, which may
+        // look like a job's: Etage-2.)
         QList<PrintJob> untitled = m_expectedJobs;
         for (PrintJob &job : untitled)
             job.title.reset();
-        QCOMPARE(describe(LpstatOutput::parseBasicJobs(detailed->standardOutput)), describe(untitled));
+        QStringList headers = detailed->standardOutput.split(u'\n');
+        headers.removeIf([](const QString &line) { return line.startsWith(u'\t'); });
+        QCOMPARE(describe(LpstatOutput::parseBasicJobs(headers.join(u'\n'))), describe(untitled));
     }
 
     void printersAreSortedForTheUsersLocale_data()
@@ -134,6 +140,13 @@ private Q_SLOTS:
         QTest::newRow("German") << QByteArray("de_DE.UTF-8") << QLocale(QLocale::German, QLocale::Germany)
                                 << QStringList {u"Archiv"_s, u"Etage-2"_s, u"Laser"_s, u"Übergabe"_s, u"Zentrale"_s}
                                 << u"akzeptiert"_s;
+        // lpstat words these with the catalogs of CUPS only.
+        QTest::newRow("French") << QByteArray("fr_FR.UTF-8") << QLocale(QLocale::French, QLocale::France)
+                                << QStringList {u"Archiv"_s, u"Etage-2"_s, u"Laser"_s, u"Übergabe"_s, u"Zentrale"_s}
+                                << u"accepte des requêtes"_s;
+        QTest::newRow("Japanese") << QByteArray("ja_JP.UTF-8") << QLocale(QLocale::Japanese, QLocale::Japan)
+                                  << QStringList {u"Archiv"_s, u"Etage-2"_s, u"Laser"_s, u"Übergabe"_s, u"Zentrale"_s}
+                                  << u"からリクエストを受け付けています"_s;
         QTest::newRow("C") << QByteArray("C") << QLocale::c()
                            << QStringList {u"Archiv"_s, u"Etage-2"_s, u"Laser"_s, u"Zentrale"_s, u"Übergabe"_s}
                            << u"accepting"_s;
@@ -158,6 +171,13 @@ private Q_SLOTS:
         const CUPSResult<CommandResult> raw
             = await(CUPSServiceTestAccess::run(CUPSService::systemLpstatURL, {u"-a"_s}));
         QVERIFY(raw && raw->standardOutput.contains(acceptingWord));
+        // Without the scheduler's details the listing alone tells which queue rejects.
+        QStringList rejecting;
+        for (const Printer &printer :
+             LpstatOutput::parsePrinters(raw->standardOutput, AcceptingPhrases::forEnvironment()))
+            rejecting.append(printer.acceptingJobs ? QString() : printer.name);
+        rejecting.removeAll(QString());
+        QCOMPARE(rejecting, QStringList {u"Archiv"_s});
     }
 
     void stoppedSchedulerFailsTheListingsUntilItIsBack_data() { addLocaleRows(); }

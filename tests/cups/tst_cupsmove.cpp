@@ -7,6 +7,7 @@
 #include <CUPSService.h>
 #include <CUPSServiceTestAccess.h>
 #include <PrivateCupsServer.h>
+#include <TerminalRun.h>
 #include <TestFutures.h>
 #include <TestTables.h>
 #include <ToolLocale.h>
@@ -121,11 +122,17 @@ private Q_SLOTS:
     // Last, as its later rows restart the scheduler without peer credentials.
     void refusedMoveIsAPermissionError_data()
     {
-        TestTables::addColumns<QByteArray, bool, QString>("locale", "peerCredentials", "toolError");
-        QTest::newRow("forbidden, English") << QByteArray("C") << true << u"lpmove: Forbidden"_s;
-        QTest::newRow("forbidden, German") << QByteArray("de_DE.UTF-8") << true << u"lpmove: Verboten"_s;
-        QTest::newRow("unauthorized, English") << QByteArray("C") << false << u"lpmove: Unauthorized"_s;
-        QTest::newRow("unauthorized, German") << QByteArray("de_DE.UTF-8") << false << u"lpmove: Nicht berechtigt"_s;
+        TestTables::addColumns<QByteArray, bool, QString, bool>("locale", "peerCredentials", "toolError",
+                                                                "fromTerminal");
+        QTest::newRow("forbidden, English") << QByteArray("C") << true << u"lpmove: Forbidden"_s << false;
+        QTest::newRow("forbidden, German") << QByteArray("de_DE.UTF-8") << true << u"lpmove: Verboten"_s << false;
+        QTest::newRow("unauthorized, English") << QByteArray("C") << false << u"lpmove: Unauthorized"_s << false;
+        QTest::newRow("unauthorized, German")
+            << QByteArray("de_DE.UTF-8") << false << u"lpmove: Nicht berechtigt"_s << false;
+        // libcups would ask for a password on the terminal the program was
+        // started from, with echo off, and wait there until the time limit.
+        QTest::newRow("unauthorized, started from a terminal")
+            << QByteArray("C") << false << u"lpmove: Unauthorized"_s << true;
     }
 
     void refusedMoveIsAPermissionError()
@@ -145,7 +152,21 @@ private Q_SLOTS:
 
         // Someone who neither owns the job nor is root asks to move it.
         const auto [program, arguments] = PrivateCupsServer::unprivileged(m_lpmove, {*identifier, u"Farbe"_s});
-        const CUPSResult<CommandResult> result = await(CUPSServiceTestAccess::run(program, arguments));
+        QFETCH(bool, fromTerminal);
+        CUPSResult<CommandResult> result;
+        if (fromTerminal) {
+            // The probe's limit is far above what a refusal takes, and the
+            // terminal's wait far above the probe's limit.
+            const std::optional<QString> terminal = TerminalRun::run(u"" PARVENTO_TERMINAL_RUN_PROBE ""_s,
+                                                                     QStringList {u"20"_s, program} + arguments, 120);
+            QVERIFY(terminal);
+            QCOMPARE(terminal->section(u'\n', 0, 0), u"status=1 timedOut=0 echo=on/on"_s);
+            result = CommandResult {};
+            result->terminationStatus = 1;
+            result->standardError = terminal->section(u'\n', 1);
+        } else {
+            result = await(CUPSServiceTestAccess::run(program, arguments));
+        }
         QVERIFY(result);
         QCOMPARE(result->standardError.trimmed(), toolError);
 

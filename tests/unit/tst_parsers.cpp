@@ -65,9 +65,9 @@ private Q_SLOTS:
                       jobIn(u"Proz%2541ent-9"_s, u"Proz%41ent"_s, u"ben"_s),
                       jobIn(u"%D7%A2%D7%91%D7%A8%D7%99%D7%AA-10"_s, u"עברית"_s, u"carl"_s),
                       jobIn(u"Bad%zz-1"_s, u"Bad%zz"_s, u"x"_s), jobIn(u"Bad%FF-2"_s, u"Bad%FF"_s, u"y"_s)};
-        QTest::newRow("duplicates are kept")
-            << u"Laser-1 a\nLaser-1 a\n"_s
-            << QList {jobIn(u"Laser-1"_s, u"Laser"_s, u"a"_s), jobIn(u"Laser-1"_s, u"Laser"_s, u"a"_s)};
+        QTest::newRow("the same job twice is one job, its first line kept")
+            << u"Laser-1 a\nLaser-1 b\nLASER-1 c\nLaser-2 d\n"_s
+            << QList {jobIn(u"Laser-1"_s, u"Laser"_s, u"a"_s), jobIn(u"Laser-2"_s, u"Laser"_s, u"d"_s)};
         QTest::newRow("empty output") << QString() << QList<PrintJob> {};
     }
 
@@ -182,6 +182,56 @@ private Q_SLOTS:
         QCOMPARE(names(LpstatOutput::parsePrinters(output)), expected);
     }
 
+    // Each line's state, from the listing alone: English and German always,
+    // any other language through its catalog's wording.
+    void printerListingReadsStateInTheUsersLanguage_data()
+    {
+        TestTables::addColumns<QByteArray, QString, QStringList>("catalog", "output", "expected");
+        const QByteArray french = "msgid \"%s accepting requests since %s\"\n"
+                                  "msgstr \"%s accepte des requêtes depuis %s\"\n\n"
+                                  "msgid \"%s not accepting requests since %s -\"\n"
+                                  "msgstr \"%s n'accepte plus de requêtes depuis %s\"\n";
+        QTest::newRow("English and German, rejecting phrases 1, 3, 5")
+            << french
+            << u"A accepting requests\nB not accepting requests since x -\n\treason\nC is not accepting requests\n"
+               u"D is accepting requests\nE akzeptiert keine Anfragen seit x -\nF akzeptiert Anfragen seit x\n"_s
+            << QStringList {u"A"_s, u"B rejecting"_s, u"C rejecting"_s, u"D"_s, u"E rejecting"_s, u"F"_s};
+        QTest::newRow("French, no dash after a rejecting line")
+            << french
+            << u"Laser accepte des requêtes depuis mer. 09 déc.\nArchiv n'accepte plus de requêtes depuis mer.\n"
+               u"\tPapierstau\n"_s
+            << QStringList {u"Archiv rejecting"_s, u"Laser"_s};
+        // The date sits inside the sentence; the state is told by its end. The
+        // entries are wrapped and escaped as gettext may write them.
+        QTest::newRow("Chinese, one middle, two ends, wrapped entries")
+            << QByteArray("# comment\nmsgid \"\"\n\"%s not accepting requests since %s -\"\nmsgstr \"\"\n"
+                          "\"%s 自从 %s \"\n  \"不再接受请求\"\n\n"
+                          "msgid \"%s accepting requests since %s\"\nmsgstr \"%s 自从 %s 开始接受\\\"请求\\\"\"\n")
+            << u"B 自从 2026年 不再接受请求\nC 自从 2026年 开始接受\"请求\"\nD 自从 2026年 别的\n"_s
+            << QStringList {u"B rejecting"_s, u"C"_s};
+        QTest::newRow("Japanese, trailing dash and blank")
+            << QByteArray("msgid \"%s not accepting requests since %s -\"\n"
+                          "msgstr \"%s は %s からリクエストを受け付けていません - \"\n")
+            << u"Archiv は 2026年12月09日 からリクエストを受け付けていません -\nLaser は 2026年 受け付けています\n"_s
+            << QStringList {u"Archiv rejecting"_s};
+        // A translation that cannot be read back adds nothing; English stays.
+        QTest::newRow("untranslated, reordered or bare translations")
+            << QByteArray("msgid \"%s accepting requests since %s\"\nmsgstr \"\"\n"
+                          "msgid \"%s not accepting requests since %s -\"\nmsgstr \"seit %s: %s\"\n"
+                          "msgid \"%s accepting requests since %s\"\nmsgstr \"%s %s\"\n")
+            << u"seit gestern: Laser\nA B\nC accepting requests\n"_s << QStringList {u"C"_s};
+    }
+
+    void printerListingReadsStateInTheUsersLanguage()
+    {
+        QFETCH(QByteArray, catalog);
+        QFETCH(QString, output);
+        QStringList listed;
+        for (const Printer &printer : LpstatOutput::parsePrinters(output, AcceptingPhrases::fromCatalog(catalog)))
+            listed.append(printer.name + (printer.acceptingJobs ? QString() : u" rejecting"_s));
+        QTEST(listed, "expected");
+    }
+
     void parsersSurviveHostileInput_data()
     {
         QTest::addColumn<QString>("output");
@@ -206,7 +256,8 @@ private Q_SLOTS:
         QFETCH(QString, output);
         const QList<PrintJob> jobs = LpstatOutput::parseBasicJobs(output);
         const QHash<QString, JobMetadata> table = LpstatOutput::parseDetailedJobMetadata(output);
-        const QList<Printer> printers = LpstatOutput::parsePrinters(output);
+        const QList<Printer> printers
+            = LpstatOutput::parsePrinters(output, AcceptingPhrases::fromCatalog(output.toUtf8()));
         for (const PrintJob &found : jobs) {
             QVERIFY(!found.identifier.isEmpty());
             QVERIFY(!found.sourcePrinterName.isEmpty());

@@ -248,6 +248,8 @@ private Q_SLOTS:
             << QStringList {u"@0"_s, u"@1"_s} << QList {1} << QList {0} << 1;
         QTest::newRow("empty entries are not the current directory")
             << QStringList {u""_s, u"@0"_s, u""_s} << QList {0} << QList<int> {} << 0;
+        QTest::newRow("relative entries are not the current directory either")
+            << QStringList {u"."_s, u"./"_s, u"@0"_s} << QList {0} << QList<int> {} << 0;
     }
 
     void preflightSearchesPathThenFallbacks()
