@@ -5,6 +5,8 @@
 // What several benchmarks need: the resident memory of this process, and a
 // private scheduler filled with held jobs quickly. Header only.
 
+#include <PrivateCupsServer.h>
+
 #include <QByteArray>
 #include <QFile>
 #include <QList>
@@ -12,7 +14,10 @@
 
 #include <cups/cups.h>
 
+#include <cstdio>
 #include <functional>
+#include <memory>
+#include <optional>
 
 namespace BenchSupport {
 
@@ -54,6 +59,37 @@ inline bool submitHeldJobs(int first, int count, const QString &document, const 
     cupsFreeOptions(optionCount, options);
     httpClose(http);
     return submitted;
+}
+
+// A private scheduler made for many jobs, with `queueCount` queues named by
+// queueOf, and a one-line document to print.
+struct Scheduler
+{
+    std::unique_ptr<PrivateCupsServer> server;
+    QString document;
+};
+
+// None when the scheduler could not be set up; `benchmark` names the
+// benchmark in what it says on standard error then.
+inline std::optional<Scheduler> startScheduler(int queueCount, const std::function<QString(int)> &queueOf,
+                                               const char *benchmark)
+{
+    qputenv("PRIVATE_CUPS_MANY_JOBS", "1");
+    Scheduler scheduler {std::make_unique<PrivateCupsServer>(), {}};
+    bool ready = scheduler.server->start();
+    for (int queue = 0; ready && queue < queueCount; ++queue)
+        ready = scheduler.server->addQueue(queueOf(queue));
+    if (!ready) {
+        std::fprintf(stderr, "%s: %s\n", benchmark, qPrintable(scheduler.server->lastError()));
+        return std::nullopt;
+    }
+    scheduler.document = scheduler.server->directory() + QStringLiteral("/bench-document.txt");
+    QFile file(scheduler.document);
+    if (!file.open(QIODevice::WriteOnly) || file.write("Parvento benchmark page\n") < 0) {
+        std::fprintf(stderr, "%s: %s\n", benchmark, qPrintable(file.errorString()));
+        return std::nullopt;
+    }
+    return scheduler;
 }
 
 } // namespace BenchSupport

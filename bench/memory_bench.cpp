@@ -69,23 +69,12 @@ int main(int argc, char **argv)
     UiEnvironment::prepare();
     QGuiApplication app(argc, argv);
 
-    qputenv("PRIVATE_CUPS_MANY_JOBS", "1");
-    auto server = std::make_unique<PrivateCupsServer>();
-    if (!server->start()) {
-        std::fprintf(stderr, "memory_bench: %s\n", qPrintable(server->lastError()));
+    const std::optional<BenchSupport::Scheduler> scheduler
+        = BenchSupport::startScheduler(queueCount, queueName, "memory_bench");
+    if (!scheduler)
         return 1;
-    }
-    for (int queue = 0; queue < queueCount; ++queue) {
-        if (!server->addQueue(queueName(queue))) {
-            std::fprintf(stderr, "memory_bench: %s\n", qPrintable(server->lastError()));
-            return 1;
-        }
-    }
-    const QString document = server->directory() + u"/bench-document.txt"_s;
-    QFile file(document);
-    if (!file.open(QIODevice::WriteOnly) || file.write("Parvento benchmark page\n") < 0
-        || (file.close(), !BenchSupport::submitHeldJobs(0, jobCount, document, queueName))) {
-        std::fprintf(stderr, "memory_bench: the jobs could not be submitted\n");
+    if (!BenchSupport::submitHeldJobs(0, jobCount, scheduler->document, queueName)) {
+        std::fprintf(stderr, "memory_bench: %s\n", cupsLastErrorString());
         return 1;
     }
 

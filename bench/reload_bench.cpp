@@ -114,25 +114,11 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     QCoreApplication app(argc, argv);
 
-    qputenv("PRIVATE_CUPS_MANY_JOBS", "1");
-    auto server = std::make_unique<PrivateCupsServer>();
-    if (!server->start()) {
-        std::fprintf(stderr, "reload_bench: %s\n", qPrintable(server->lastError()));
+    const std::optional<BenchSupport::Scheduler> scheduler
+        = BenchSupport::startScheduler(queueCount, queueName, "reload_bench");
+    if (!scheduler)
         return 1;
-    }
-    for (int queue = 0; queue < queueCount; ++queue) {
-        if (!server->addQueue(queueName(queue))) {
-            std::fprintf(stderr, "reload_bench: %s\n", qPrintable(server->lastError()));
-            return 1;
-        }
-    }
-    const QString document = server->directory() + u"/bench-document.txt"_s;
-    QFile file(document);
-    if (!file.open(QIODevice::WriteOnly) || file.write("Parvento benchmark page\n") < 0)
-        return 1;
-    file.close();
-
-    benchDocument = document;
+    benchDocument = scheduler->document;
     benchmark::RegisterBenchmark("reload/list_jobs_and_printers", reload)
         ->Arg(1'000)
         ->UseManualTime()
