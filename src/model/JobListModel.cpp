@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "JobListModel.h"
 
+#include "DisplayText.h"
 #include "ModelTexts.h"
 
 // Forwards the row changes of IdentityRows to the model's signals.
@@ -77,19 +78,19 @@ QVariant JobListModel::data(const QModelIndex &index, int role) const
     case IdentifierRole:
         return job.identifier;
     case DisplayTitleRole:
-        return job.title && !job.title->isEmpty() ? *job.title : ModelTexts::untitledJob();
+        return ModelTexts::jobTitle(job);
     case SourcePrinterNameRole:
-        return job.sourcePrinterName;
+        return DisplayText::field(job.sourcePrinterName);
     case OwnerRole:
-        return job.owner.value_or(QString());
+        return DisplayText::field(job.owner.value_or(QString()));
     case HasOwnerRole:
         return job.owner && !job.owner->isEmpty();
     case AccessibleDescriptionRole:
-        return job.accessibleDescription();
+        return ModelTexts::jobAccessibleDescription(job);
     case IsSelectedRole:
         return row.selected;
     case DisplayIdentifierRole:
-        return job.displayIdentifier();
+        return ModelTexts::displayIdentifier(job);
     case StateTextRole:
         return ModelTexts::jobStateText(job);
     case IsBeingPrintedRole:

@@ -12,6 +12,9 @@
 
 // The rows of the job pane: the waiting jobs in listing order with their
 // selection state. A job keeps its row for as long as it is listed.
+//
+// Every text role is as the window shows it (ModelTexts, DisplayText); the
+// identifier role and Qt::DisplayRole are the identifier as listed.
 class JobListModel : public QAbstractListModel
 {
     Q_OBJECT

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "JobSelection.h"
 
+#include "DisplayText.h"
+#include "ModelTexts.h"
+
 #include <TextRules.h>
 
 #include <QStringList>
@@ -222,7 +225,7 @@ QString JobSelection::singleSelectedIdentifier() const
         return {};
     const auto found
         = std::find_if(m_jobs.cbegin(), m_jobs.cend(), [](const JobEntry &entry) { return entry.selected; });
-    return found->job().displayIdentifier();
+    return ModelTexts::displayIdentifier(found->job());
 }
 
 QSet<QString> JobSelection::selectedSourceNames() const
@@ -250,7 +253,7 @@ QString JobSelection::sourceNamesText() const
     QStringList listed;
     listed.reserve(names.size());
     for (const auto &[canonical, name] : std::as_const(names))
-        listed.append(name);
+        listed.append(DisplayText::field(name));
     return listed.join(u", "_s);
 }
 

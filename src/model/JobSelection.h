@@ -93,11 +93,12 @@ public:
     // Listed and selected, in listing order.
     QList<PrintJob> selectedJobs() const;
     qsizetype selectedCount() const { return m_selectedCount; }
-    // The identifier when exactly one job is selected, else empty.
+    // The identifier as the window shows it when exactly one job is selected,
+    // else empty.
     QString singleSelectedIdentifier() const;
     // Canonically equal names count once; the first spelling stands for them.
     QSet<QString> selectedSourceNames() const;
-    // The same, sorted by code point and joined by ", ".
+    // The same as the window shows them, sorted by code point and joined by ", ".
     QString sourceNamesText() const;
     // The queues that may receive the selection: all when nothing is
     // selected, else all but the selection's source queues; in listing order.

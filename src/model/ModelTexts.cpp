@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "ModelTexts.h"
 
+#include "DisplayText.h"
+
 #include <QDateTime>
 #include <QLocale>
 #include <QStringList>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 
@@ -44,11 +47,30 @@ bool restatesQueueState(const QString &message)
         || message.compare(u"Rejecting Jobs"_s, Qt::CaseInsensitive) == 0;
 }
 
+// The longest administrator's message shown, in characters: enough for any
+// reason worth giving, and short enough that the confirmation's warning
+// leaves its buttons in view.
+constexpr qsizetype longestStateMessage = 160;
+
+// `text` cut after `limit` characters (grapheme clusters), with "…" when cut.
+QString shortened(const QString &text, qsizetype limit)
+{
+    if (text.size() <= limit)
+        return text;
+    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text);
+    qsizetype end = 0;
+    for (qsizetype count = 0; count < limit && clusters.toNextBoundary() >= 0; ++count)
+        end = clusters.position();
+    return end >= text.size() ? text : text.first(end).trimmed() + u'…';
+}
+
 // " – Papierstau": the administrator's reason for a queue's state, or nothing.
 QString queueStateReason(const Printer &queue)
 {
-    const QString message = queue.stateMessage.trimmed();
-    return message.isEmpty() || restatesQueueState(message) ? QString() : u" – "_s + message;
+    const QString message = DisplayText::cleaned(queue.stateMessage).trimmed();
+    if (message.isEmpty() || restatesQueueState(message))
+        return {};
+    return u" – "_s + DisplayText::field(shortened(message, longestStateMessage));
 }
 
 QString kilobytesText(qint64 kilobytes)
@@ -99,13 +121,13 @@ QStringList confirmationLines(const QList<PrintJob> &jobs)
     QStringList lines;
     lines.reserve(jobs.size());
     for (const PrintJob &job : jobs)
-        lines.append(u"• "_s + job.displayIdentifier() + u"  ("_s + job.sourcePrinterName + u')');
+        lines.append(u"• "_s + displayIdentifier(job) + u"  ("_s + DisplayText::field(job.sourcePrinterName) + u')');
     return lines;
 }
 
 QString confirmationDestination(const QString &destinationName)
 {
-    return u"Nach: "_s + destinationName;
+    return u"Nach: "_s + DisplayText::field(destinationName);
 }
 
 QString confirmationWarning()
@@ -126,13 +148,13 @@ QStringList confirmationStateWarnings(const QList<PrintJob> &jobs, const Printer
             ? u"CUPS verschiebt die Aufträge trotzdem dorthin; sie warten dort, bis die Warteschlange wieder gestartet"
               u" wird."_s
             : u"CUPS verschiebt die Aufträge trotzdem dorthin."_s;
-        warnings.append(u"„"_s + destination.name + u"“ "_s + state + queueStateReason(destination) + u". "_s
-                        + consequence);
+        warnings.append(u"„"_s + DisplayText::field(destination.name) + u"“ "_s + state + queueStateReason(destination)
+                        + u". "_s + consequence);
     }
     QStringList printing;
     for (const PrintJob &job : jobs) {
         if (job.state == PrintJob::State::Processing)
-            printing.append(job.displayIdentifier());
+            printing.append(displayIdentifier(job));
     }
     if (printing.size() == 1) {
         warnings.append(printing.first()
@@ -163,7 +185,7 @@ AppNotice moveNotice(const MoveOutcome &outcome)
     if (outcome.failures.isEmpty()) {
         const QString title = moved == 1 ? u"Auftrag verschoben"_s : QString::number(moved) + u" Aufträge verschoben"_s;
         return AppNotice::make(title,
-                               u"Alle ausgewählten Aufträge wurden an "_s + outcome.destination.name
+                               u"Alle ausgewählten Aufträge wurden an "_s + DisplayText::field(outcome.destination.name)
                                    + u" übergeben. Die Listen werden aktualisiert."_s);
     }
     const QString lead = moved == 0 ? u"Kein Auftrag konnte übergeben werden."_s
@@ -171,7 +193,7 @@ AppNotice moveNotice(const MoveOutcome &outcome)
     // The first three failures, each with its own error.
     QStringList lines;
     for (const auto &[job, error] : outcome.failures.first(std::min<qsizetype>(3, outcome.failures.size())))
-        lines.append(u"• "_s + job.displayIdentifier() + u": "_s + error.description());
+        lines.append(u"• "_s + displayIdentifier(job) + u": "_s + error.description());
     return AppNotice::make(u"Nicht alle Aufträge konnten verschoben werden"_s,
                            lead + u"\n\nNicht verschoben:\n"_s + lines.join(u'\n')
                                + u"\n\nDie Listen werden aktualisiert."_s);
@@ -187,13 +209,13 @@ QString moveStatus(const MoveOutcome &outcome)
 
 QString stillInSourceQueue(const QString &queue)
 {
-    return u"CUPS meldete Erfolg, aber der Auftrag steht weiterhin in „"_s + queue + u"“."_s;
+    return u"CUPS meldete Erfolg, aber der Auftrag steht weiterhin in „"_s + DisplayText::field(queue) + u"“."_s;
 }
 
 QString landedElsewhere(const QString &queue, const QString &destinationName)
 {
-    return u"CUPS meldete Erfolg, aber der Auftrag steht jetzt in „"_s + queue + u"“ statt in „"_s + destinationName
-        + u"“."_s;
+    return u"CUPS meldete Erfolg, aber der Auftrag steht jetzt in „"_s + DisplayText::field(queue) + u"“ statt in „"_s
+        + DisplayText::field(destinationName) + u"“."_s;
 }
 
 QString destinationVanished(const QString &destinationName)
@@ -212,6 +234,34 @@ QString untitledJob()
     return u"Druckauftrag"_s;
 }
 
+QString jobTitle(const PrintJob &job)
+{
+    const QString title = job.title ? DisplayText::field(*job.title) : QString();
+    return title.trimmed().isEmpty() ? untitledJob() : title;
+}
+
+QString displayIdentifier(const PrintJob &job)
+{
+    // As PrintJob::displayIdentifier(), with the queue's name a field of its
+    // own: a right-to-left name must not pull the job number to its far side.
+    const qsizetype split = job.identifier.lastIndexOf(u'-');
+    if (split <= 0 || job.sourcePrinterName.isEmpty())
+        return DisplayText::field(job.identifier);
+    return DisplayText::field(job.sourcePrinterName) + DisplayText::field(job.identifier.sliced(split));
+}
+
+QString jobAccessibleDescription(const PrintJob &job)
+{
+    QStringList segments {displayIdentifier(job), u"Quelle: "_s + DisplayText::field(job.sourcePrinterName)};
+    if (job.owner && !job.owner->isEmpty())
+        segments.append(u"Eigentümer: "_s + DisplayText::field(*job.owner));
+    if (job.title && !job.title->isEmpty())
+        segments.append(u"Titel: "_s + DisplayText::field(*job.title));
+    if (job.state)
+        segments.append(u"Status: "_s + PrintJob::stateWord(*job.state));
+    return segments.join(u" · "_s);
+}
+
 QString jobStateText(const PrintJob &job)
 {
     if (!job.state)
@@ -225,7 +275,7 @@ QString jobFacts(const PrintJob &job, const QDate &today)
 {
     QStringList facts;
     if (job.owner && !job.owner->isEmpty())
-        facts.append(u"Von "_s + *job.owner);
+        facts.append(u"Von "_s + DisplayText::field(*job.owner));
     if (job.submittedAt && job.submittedAt->isValid()) {
         const QDateTime local = job.submittedAt->toLocalTime();
         const QString time = local.toString(u"HH:mm"_s);
@@ -275,7 +325,7 @@ QString allSourceQueues()
 
 QString sourceQueueChoice(const QString &queue, qsizetype jobCount)
 {
-    return queue + u" ("_s + QString::number(jobCount) + u')';
+    return DisplayText::field(queue) + u" ("_s + QString::number(jobCount) + u')';
 }
 
 } // namespace ModelTexts

@@ -12,7 +12,9 @@
 #include <QString>
 #include <QStringList>
 
-// Every text the window model writes for the user, in one place.
+// Every text the window model writes for the user, in one place. Texts from
+// lpstat or the scheduler (names, titles, owners, messages) go into them
+// through DisplayText, each as a field of its own.
 namespace ModelTexts {
 
 QString readyStatus();
@@ -52,6 +54,13 @@ QString moveNotChecked();
 
 // A job row's title when the job has none.
 QString untitledJob();
+// The job's title as its row shows it, untitledJob() when it has none.
+QString jobTitle(const PrintJob &job);
+// PrintJob::displayIdentifier() as the window shows it.
+QString displayIdentifier(const PrintJob &job);
+// What assistive technology reads for the job's row; the state, when the
+// scheduler told it, is the last segment.
+QString jobAccessibleDescription(const PrintJob &job);
 // The job's state as a row shows it: the state word, and the reason after it
 // when the scheduler gave one worth reading ("angehalten · bis auf Weiteres").
 // Empty when the scheduler could not be asked.

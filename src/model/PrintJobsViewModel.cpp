@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "PrintJobsViewModel.h"
 
+#include "DisplayText.h"
 #include "ExitPolicy.h"
 #include "ModelTexts.h"
 #include "MoveVerification.h"
@@ -444,7 +445,12 @@ QString PrintJobsViewModel::selectionNote() const
 QString PrintJobsViewModel::selectedDestinationName() const
 {
     const std::optional<Printer> destination = selectedDestination();
-    return destination ? destination->name : QString();
+    return destination ? DisplayText::field(destination->name) : QString();
+}
+
+QString PrintJobsViewModel::lpmovePathText() const
+{
+    return DisplayText::field(m_lpmovePath.value_or(QString()));
 }
 
 QString PrintJobsViewModel::noticeIDText() const

@@ -149,7 +149,7 @@ public:
     Q_INVOKABLE void dismissNotice();
 
     // QML-facing readers of the optional values.
-    QString lpmovePathText() const { return m_lpmovePath.value_or(QString()); }
+    QString lpmovePathText() const;
     bool hasLpmovePath() const { return m_lpmovePath.has_value(); }
     QString selectedDestinationIDText() const { return selectedDestinationID().value_or(QString()); }
     void setSelectedDestinationIDText(const QString &name);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "PrinterListModel.h"
 
+#include "DisplayText.h"
 #include "ModelTexts.h"
 
 PrinterListModel::PrinterListModel(QObject *parent)
@@ -30,8 +31,9 @@ QVariant PrinterListModel::data(const QModelIndex &index, int role) const
     const Row &row = m_rows.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-    case NameRole:
         return row.queue.printer.name;
+    case NameRole:
+        return DisplayText::field(row.queue.printer.name);
     case IsSelectedRole:
         return row.isSelected;
     case StateTextRole:

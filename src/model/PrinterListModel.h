@@ -12,7 +12,8 @@
 
 // The rows of the destination pane: the queues that may receive the selected
 // jobs, with the chosen one marked. A queue keeps its row for as long as it is
-// offered.
+// offered. The name role is the name as the window shows it (DisplayText),
+// Qt::DisplayRole the name as listed.
 class PrinterListModel : public QAbstractListModel
 {
     Q_OBJECT

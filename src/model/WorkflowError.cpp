@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "WorkflowError.h"
 
+#include "DisplayText.h"
 #include "ModelTexts.h"
 
 WorkflowError::WorkflowError(const CUPSServiceError &error)
@@ -24,13 +25,15 @@ WorkflowError WorkflowError::unconfirmed(const QString &description)
 
 QString WorkflowError::description() const
 {
+    // What CUPS access quotes (queue names, paths, what a tool printed) may
+    // come from a remote scheduler: each quote is a field of its own.
     if (m_serviceError)
-        return m_serviceError->errorDescription();
+        return m_serviceError->withQuotedTexts(&DisplayText::field).errorDescription();
     if (!m_description.isEmpty())
         return m_description;
     const QString generic = ModelTexts::unexpectedFailure();
     // Whatever the detail holds, the description stays on one line.
-    const QString detail = m_detail.simplified();
+    const QString detail = DisplayText::field(m_detail.simplified());
     return detail.isEmpty() ? generic : generic + u' ' + detail;
 }
 

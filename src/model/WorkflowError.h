@@ -21,7 +21,8 @@ public:
     // `description` is the whole text.
     static WorkflowError unconfirmed(const QString &description);
 
-    // The error's own description, or the generic one; always one text.
+    // The error's own description, or the generic one; always one text, fit
+    // for the screen.
     QString description() const;
     // Only errors of CUPS access have one.
     std::optional<QString> recoverySuggestion() const;

@@ -104,6 +104,15 @@ bool CUPSServiceError::isPermissionError(const QString &text)
     return false;
 }
 
+CUPSServiceError CUPSServiceError::withQuotedTexts(QString (*shown)(const QString &)) const
+{
+    CUPSServiceError copy = *this;
+    copy.m_path = shown(m_path);
+    copy.m_command = shown(m_command);
+    copy.m_text = shown(m_text);
+    return copy;
+}
+
 QString CUPSServiceError::errorDescription() const
 {
     switch (m_kind) {

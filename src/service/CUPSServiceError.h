@@ -52,6 +52,11 @@ public:
     std::chrono::milliseconds timeLimit() const { return m_timeLimit; }
 
     QString errorDescription() const;
+    // A copy whose quoted texts (paths, commands, what a tool printed,
+    // arguments) went through `shown`: the window describes the error with
+    // texts made fit for the screen, while the error itself keeps them as
+    // the tools gave them.
+    CUPSServiceError withQuotedTexts(QString (*shown)(const QString &)) const;
     QString recoverySuggestion() const;
 
     // True when a tool's error text says that CUPS refused the user's authorisation.

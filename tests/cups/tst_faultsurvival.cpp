@@ -6,6 +6,7 @@
 // tells the user, and the scheduler's own job list agrees with what the user
 // was told: no job lost, none moved twice, nothing moved that was not chosen.
 
+#include <DisplayText.h>
 #include <ModelTexts.h>
 #include <PathOverride.h>
 #include <PrintJobsViewModel.h>
@@ -115,7 +116,7 @@ void verifyMove(const PrintJobsViewModel &model, const std::optional<MoveReport>
     if (failures.isEmpty()) {
         QCOMPARE(report->status, u"%1 Auftrag bzw. Aufträge wurden an CUPS übergeben."_s.arg(moved));
         QCOMPARE(report->notice->message,
-                 u"Alle ausgewählten Aufträge wurden an "_s + destination
+                 u"Alle ausgewählten Aufträge wurden an "_s + DisplayText::field(destination)
                      + u" übergeben. Die Listen werden aktualisiert."_s);
     } else {
         QCOMPARE(report->status,

@@ -91,6 +91,61 @@ private Q_SLOTS:
                  (QStringList {u"Druckauftrag"_s, u"Laser-14"_s, u"Laser"_s, u"Von bernd"_s}));
     }
 
+    // Other users' texts and the scheduler's names reach the window as they
+    // are listed: a queue whose name starts with a right-to-left override and
+    // goes on in Hebrew, and in it a job with an override and a line separator
+    // in its title (CUPS itself names a job "Untitled" when its title holds a
+    // control character such as "\n"), owned by "\u202Eecila", which reads
+    // "alice" raw. Each stays in its field, and lpmove still gets a job of
+    // that queue (one of the user's own, which the scheduler lets them move)
+    // exactly as listed.
+    void othersTextsKeepToTheirFields()
+    {
+        const QString queue = u"\u202E\u05D3\u05E4\u05D5\u05E1"_s;
+        QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
+        const auto removeQueue = qScopeGuard([this, queue] { QVERIFY(m_server.removeQueue(queue)); });
+        const std::optional<QString> submitted = m_server.submitJob(
+            queue, {u"-H"_s, u"hold"_s, u"-U"_s, u"\u202Eecila"_s, u"-t"_s, u"\u202Efdp.exe\u2028Gehalt.xlsx"_s});
+        QVERIFY2(submitted, qPrintable(m_server.lastError()));
+        const std::optional<QString> own = m_server.submitHeldJob(queue);
+        QVERIFY2(own, qPrintable(m_server.lastError()));
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
+        QVERIFY(ui.waitUntilIdle());
+        QCOMPARE(ui.model().jobCount(), 6);
+
+        const QString shownQueue = u"\u2068\uFFFD\u05D3\u05E4\u05D5\u05E1\u2069"_s;
+        const QString shownJob = shownQueue + u'-' + submitted->section(u'-', -1);
+        QQuickItem *row = ui.jobRow(4);
+        const QStringList texts = ContentViewHarness::visibleTexts(row);
+        QCOMPARE(
+            texts.first(4),
+            (QStringList {u"\uFFFDfdp.exe Gehalt.xlsx"_s, shownJob, u"angehalten · bis auf Weiteres"_s, shownQueue}));
+        QVERIFY2(texts.at(4).startsWith(u"Von \uFFFDecila · "_s), qPrintable(texts.at(4)));
+        QCOMPARE(ContentViewHarness::accessibleText(row, QAccessible::Name),
+                 shownJob + u" · Quelle: "_s + shownQueue
+                     + u" · Eigentümer: \uFFFDecila · Titel: \uFFFDfdp.exe Gehalt.xlsx · Status: angehalten"_s);
+
+        const QString shownOwn = shownQueue + u'-' + own->section(u'-', -1);
+        ui.click(ui.jobRow(5));
+        for (int destination = 0; destination < ui.model().destinationCount(); ++destination) {
+            if (ui.printerRow(destination)->property("name").toString() == u"Laser"_s)
+                ui.click(ui.printerRow(destination));
+        }
+        QVERIFY(ContentViewHarness::showsText(ui.item("transferSummary"), shownQueue));
+        ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
+        QObject *dialog = ui.part("confirmationDialog");
+        QTRY_VERIFY(dialog->property("opened").toBool());
+        QCOMPARE(dialog->property("message").toString(), u"\u2022 "_s + shownOwn + u"  ("_s + shownQueue + u')');
+        QCOMPARE(dialog->property("notes").toStringList().first(), u"Nach: Laser"_s);
+        ui.click(dialog->property("confirmButton").value<QQuickItem *>());
+        QVERIFY(ui.waitUntilIdle());
+        QVERIFY2(ui.model().notice() && ui.model().notice()->title == u"Auftrag verschoben"_s,
+                 qPrintable(ui.model().noticeMessage()));
+        const std::optional<QStringList> listed = m_server.jobIdentifiers();
+        QVERIFY(listed);
+        QVERIFY2(listed->contains(u"Laser-"_s + own->section(u'-', -1)), qPrintable(listed->join(u' ')));
+    }
+
     // In the corner: empty space of the rounded area, far from any text or icon.
     void jobRowClickSelectsAndSecondClickDeselects_data()
     {

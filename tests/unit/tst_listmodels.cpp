@@ -3,6 +3,7 @@
 // The row models of the two panes: identity-preserving updates, checked with
 // QAbstractItemModelTester, and the role names QML binds to.
 
+#include <DisplayText.h>
 #include <FakeCupsTools.h>
 #include <JobListModel.h>
 #include <PrintJobsViewModel.h>
@@ -215,6 +216,14 @@ private Q_SLOTS:
         QTest::newRow("queue named beyond ASCII")
             << PrintJob {u"B%C3%BCro-14"_s, u"Büro"_s, std::nullopt, std::nullopt} << u"Druckauftrag"_s << QString()
             << false << u"Büro-14 · Quelle: Büro"_s << u"Büro-14"_s;
+        // The job number stays after the right-to-left name; the owner's
+        // override cannot turn the small print round.
+        QTest::newRow("right-to-left queue, disguised owner and title")
+            << PrintJob {u"%D7%93%D7%A4-3"_s, u"\u05D3\u05E4"_s, u"\u202Eecila"_s, u"Bericht\n\u2022 Gehalt"_s}
+            << u"Bericht \u2022 Gehalt"_s << u"\uFFFDecila"_s << true
+            << u"\u2068\u05D3\u05E4\u2069-3 · Quelle: \u2068\u05D3\u05E4\u2069 · Eigentümer: \uFFFDecila · Titel: "
+               u"Bericht \u2022 Gehalt"_s
+            << u"\u2068\u05D3\u05E4\u2069-3"_s;
     }
 
     void rolesOfAJob()
@@ -231,7 +240,7 @@ private Q_SLOTS:
         const QModelIndex index = model.index(0);
         QCOMPARE(index.data(JobListModel::IdentifierRole).toString(), job.identifier);
         QCOMPARE(index.data(JobListModel::DisplayTitleRole).toString(), displayTitle);
-        QCOMPARE(index.data(JobListModel::SourcePrinterNameRole).toString(), job.sourcePrinterName);
+        QCOMPARE(index.data(JobListModel::SourcePrinterNameRole).toString(), DisplayText::field(job.sourcePrinterName));
         QCOMPARE(index.data(JobListModel::OwnerRole).toString(), owner);
         QCOMPARE(index.data(JobListModel::HasOwnerRole).toBool(), hasOwner);
         QCOMPARE(index.data(JobListModel::AccessibleDescriptionRole).toString(), description);

@@ -3,6 +3,7 @@
 // The window model: selection rules, notices, and the reload and move
 // workflows against fake lpstat and lpmove scripts that log every call.
 
+#include <DisplayText.h>
 #include <ExitPolicy.h>
 #include <FakeCupsTools.h>
 #include <JobListModel.h>
@@ -180,6 +181,56 @@ private Q_SLOTS:
         QCOMPARE(model.confirmationWarning().isEmpty(), message.isEmpty());
     }
 
+    // Texts from other users or a remote scheduler, each used as a queue
+    // name, an owner and a title: it may neither add a line (a forged bullet
+    // in the confirmation), nor turn its neighbours round, nor hide what it
+    // is; a right-to-left name still reads right to left, isolated.
+    void outsideTextsKeepToTheirFields_data()
+    {
+        TestTables::addColumns<QString, QString>("listed", "shown");
+        const QString fsi = u"\u2068"_s;
+        const QString pdi = u"\u2069"_s;
+        QTest::newRow("ASCII as it is") << u"Laser 2"_s << u"Laser 2"_s;
+        QTest::newRow("left-to-right beyond ASCII as it is") << u"B\u00fcro \U0001F5A8"_s << u"B\u00fcro \U0001F5A8"_s;
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("every line break one space, CR LF one break")
+            << u"a\nb\r\nc\rd\u2028e\u2029f\u0085g\vh\fi\tj"_s << u"a b c d e f g h i j"_s;
+        QTest::newRow("forged bullet line") << u"Laser\n\u2022 Chef-1  (Chef)"_s << u"Laser \u2022 Chef-1  (Chef)"_s;
+        QTest::newRow("C0, DEL and C1 controls visible")
+            << u"a\u0000b\u001Bc\u007Fd\u0090e\u009Bf"_s << u"a\uFFFDb\uFFFDc\uFFFDd\uFFFDe\uFFFDf"_s;
+        QTest::newRow("override that turns a name round") << u"\u202Eecila"_s << u"\uFFFDecila"_s;
+        QTest::newRow("every embedding, override, isolate and mark")
+            << u"\u202A\u202B\u202C\u202D\u2066\u2067\u2068\u2069\u200E\u200F\u061C"_s << QString(11, u'\uFFFD');
+        QTest::newRow("right-to-left name isolated")
+            << u"\u05D3\u05E4\u05D5\u05E1 3"_s << fsi + u"\u05D3\u05E4\u05D5\u05E1 3"_s + pdi;
+        QTest::newRow("Arabic digits isolated") << u"\u0661\u0662"_s << fsi + u"\u0661\u0662"_s + pdi;
+        QTest::newRow("right-to-left beyond the BMP isolated") << u"\U0001E900"_s << fsi + u"\U0001E900"_s + pdi;
+        QTest::newRow("right-to-left name with its own controls")
+            << u"\u202B\u05D0\n\u2069"_s << fsi + u"\uFFFD\u05D0 \uFFFD"_s + pdi;
+    }
+
+    void outsideTextsKeepToTheirFields()
+    {
+        QFETCH(QString, listed);
+        QFETCH(QString, shown);
+        QCOMPARE(DisplayText::field(listed), shown);
+
+        const PrintJob job = jobIn(u"Q-7"_s, listed, listed, listed);
+        const QString identifier = listed.isEmpty() ? u"Q-7"_s : shown + u"-7"_s;
+        QCOMPARE(ModelTexts::confirmationLines({job}),
+                 QStringList {u"\u2022 "_s + identifier + u"  ("_s + shown + u')'});
+        QCOMPARE(ModelTexts::sourceQueueChoice(listed, 2), shown + u" (2)"_s);
+        if (!listed.isEmpty()) {
+            QCOMPARE(ModelTexts::jobFacts(job, {}), u"Von "_s + shown);
+            QCOMPARE(ModelTexts::jobTitle(job), shown.trimmed().isEmpty() ? ModelTexts::untitledJob() : shown);
+        }
+        // A quoted tool error keeps to its bullet in the move's report.
+        const CUPSServiceError refused = CUPSServiceError::commandFailed(u"lpmove"_s, 1, listed);
+        MoveOutcome outcome = MoveOutcome::allFailed({job}, Printer {listed}, WorkflowError(refused));
+        const QString report = ModelTexts::moveNotice(outcome).message;
+        QCOMPARE(report.count(u'\n'), 5);
+    }
+
     // What the scheduler told about a job and its destination, as the rows and
     // the confirmation show it; nothing changes where it told nothing.
     void schedulerStateTexts_data()
@@ -205,6 +256,15 @@ private Q_SLOTS:
             << std::optional(State::Processing) << QStringList {u"job-printing"_s}
             << Printer {u"C"_s, false, false, u"Rejecting Jobs"_s} << u"wird gedruckt"_s << u"Status: wird gedruckt"_s
             << u"nimmt keine Aufträge an"_s << QStringList {rejecting, printing};
+        // Cut short so that the confirmation's buttons stay in view, and on one line.
+        const QString longReason = u"Papierstau\n\u2022 Fach 2 "_s + QString(300, u'x');
+        const QString shortReason = u"Papierstau \u2022 Fach 2 "_s + QString(140, u'x') + u"\u2026"_s;
+        QTest::newRow("stopped with a long message of several lines")
+            << std::optional(State::Held) << QStringList() << Printer {u"C"_s, true, true, longReason}
+            << u"angehalten"_s << u"Status: angehalten"_s << u"gestoppt – "_s + shortReason
+            << QStringList {u"„C“ ist gestoppt – "_s + shortReason
+                            + u". CUPS verschiebt die Aufträge trotzdem dorthin; sie warten dort, bis die "
+                              u"Warteschlange wieder gestartet wird."_s};
         QTest::newRow("stopped job, reason nobody can read")
             << std::optional(State::Stopped) << QStringList {u"com.vendor-reason"_s} << Printer {u"C"_s}
             << u"gestoppt"_s << u"Status: gestoppt"_s << QString() << QStringList();

@@ -7,9 +7,9 @@ import Parvento.UI
 
 // A message shown verbatim, line by line. A line that starts with "• " opens
 // a bullet; its wrapped part and the lines that follow it up to the next
-// blank line or bullet hang indented under the bullet's text, so that a tool
-// error of several lines stays with its job. Screen readers read the whole
-// message as one text.
+// blank line or bullet hang indented under the bullet's text, so that a long
+// tool error stays with its job. Screen readers read the whole message as one
+// text.
 Column {
     id: body
 
