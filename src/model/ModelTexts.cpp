@@ -220,7 +220,7 @@ QString landedElsewhere(const QString &queue, const QString &destinationName)
 
 QString destinationVanished(const QString &destinationName)
 {
-    return u"CUPS meldete Erfolg, aber die Warteschlange „"_s + destinationName
+    return u"CUPS meldete Erfolg, aber die Warteschlange „"_s + DisplayText::field(destinationName)
         + u"“ ist nicht mehr vorhanden; CUPS bricht die Aufträge einer gelöschten Warteschlange ab."_s;
 }
 
