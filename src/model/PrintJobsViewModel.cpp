@@ -119,6 +119,12 @@ void PrintJobsViewModel::setShowingMoveConfirmation(bool showing)
         apply(*std::exchange(m_heldReload, std::nullopt));
         m_shownReload = m_heldReloadNumber;
     }
+    // Details of the lists shown: only the lists change, not the busy flags
+    // of a reload that may be running.
+    if (!showing && m_heldDetails) {
+        const ReloadOutcome detailed = *std::exchange(m_heldDetails, std::nullopt);
+        setLists(detailed.jobs, detailed.printers);
+    }
 }
 
 void PrintJobsViewModel::setNotice(const std::optional<AppNotice> &notice)
@@ -204,11 +210,13 @@ void PrintJobsViewModel::reloaded(const ReloadOutcome &outcome, quint64 reload)
         // until it closes.
         m_heldReload = outcome;
         m_heldReloadNumber = reload;
+        m_heldDetails.reset();
         setLoading(false);
         return;
     }
     apply(outcome);
     m_shownReload = reload;
+    m_heldDetails.reset();
     // A move confirmed while this reload ran starts now.
     if (m_pendingMove) {
         PendingMove move = *std::exchange(m_pendingMove, std::nullopt);
@@ -233,17 +241,17 @@ void PrintJobsViewModel::followWithDetails(const ReloadOutcome &listed, quint64 
 
 void PrintJobsViewModel::detailsArrived(const ReloadOutcome &detailed, quint64 reload)
 {
-    if (m_heldReload && m_heldReloadNumber == reload) {
-        m_heldReload = detailed;
-        return;
-    }
     // Details belong to the lists they were asked for; a later reload's
     // lists stand until their own details come.
+    if (m_heldReload) {
+        if (m_heldReloadNumber == reload)
+            m_heldReload = detailed;
+        return;
+    }
     if (m_shownReload != reload)
         return;
     if (m_isShowingMoveConfirmation) {
-        m_heldReload = detailed;
-        m_heldReloadNumber = reload;
+        m_heldDetails = detailed;
         return;
     }
     // The same jobs and queues as shown, so every row and the selection stay.
@@ -336,6 +344,7 @@ void PrintJobsViewModel::closeMove(const MoveOutcome &outcome, const QList<Print
                              model->apply(MoveVerification::verified(outcome, jobs, listed.jobs));
                          }
                          model->m_shownReload = reload;
+                         model->m_heldDetails.reset();
                          model->followWithDetails(listed, reload, nullptr);
                      }
                      done->finish();

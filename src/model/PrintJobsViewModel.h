@@ -248,6 +248,8 @@ private:
     quint64 m_reloadsStarted = 0;
     quint64 m_shownReload = 0;
     quint64 m_heldReloadNumber = 0;
+    // Details of the lists shown that came while the confirmation was open.
+    std::optional<ReloadOutcome> m_heldDetails;
     std::optional<PendingMove> m_pendingMove;
     QString m_statusText;
     std::optional<QString> m_lpmovePath;

@@ -435,6 +435,30 @@ private Q_SLOTS:
         QCOMPARE(tools.calls(u"lpmove"_s).size(), 1);
     }
 
+    // The lists show before the details come; the details reach the same rows
+    // and selection, and wait while the confirmation lists what it listed.
+    void detailsFollowTheListsIntoTheSameRows()
+    {
+        FakeCupsTools tools;
+        listOnFakes(tools, baseJobs, basePrinters);
+        tools.setDetailedJobListing(u"A-1\n\tTitle: Bericht.pdf\n"_s);
+        tools.delayListing(u"-l -o"_s, 0.5);
+        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        const QFuture<void> reload = model.refresh();
+        QTRY_VERIFY(model.jobCount() == baseJobs.size() && !model.isLoading());
+        QVERIFY(!reload.isFinished());
+        QVERIFY(!model.jobs().constFirst().title);
+        apply(model, {u"toggle A-1"_s, u"dest C"_s});
+        model.requestMoveConfirmation();
+
+        QVERIFY(finishes(reload));
+        QVERIFY(!model.jobs().constFirst().title);
+        model.setShowingMoveConfirmation(false);
+        QCOMPARE(model.jobs().constFirst().title, u"Bericht.pdf"_s);
+        QCOMPARE(model.selectedJobIDs(), QSet {u"A-1"_s});
+        QCOMPARE(model.jobModel()->rowCount(), baseJobs.size());
+    }
+
     // A reload leaves the window to the user: clicks count at once and survive
     // it, the confirmation keeps listing what it listed, and a confirmed move
     // waits for a running reload and never gets lost.
