@@ -40,4 +40,8 @@ void ExitPolicy::lastWindowClosed()
 void ExitPolicy::eventLoopEnded()
 {
     CUPSService::abandonPendingRuns();
+    // Killed, the tools end at once; the pool's threads are done before the
+    // application object they report to goes. Requests to the scheduler run
+    // on threads of their own that nothing waits for.
+    CUPSService::threadPool()->waitForDone(2000);
 }

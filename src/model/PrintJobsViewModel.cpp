@@ -116,8 +116,16 @@ void PrintJobsViewModel::setShowingMoveConfirmation(bool showing)
     m_isShowingMoveConfirmation = showing;
     written();
     // What a reload found while the confirmation was open.
-    if (!showing && m_heldReload)
+    if (!showing && m_heldReload) {
         apply(*std::exchange(m_heldReload, std::nullopt));
+        m_shownReload = m_heldReloadNumber;
+    }
+    // Details of the lists shown: only the lists change, not the busy flags
+    // of a reload that may be running.
+    if (!showing && m_heldDetails) {
+        const ReloadOutcome detailed = *std::exchange(m_heldDetails, std::nullopt);
+        setLists(detailed.jobs, detailed.printers);
+    }
 }
 
 void PrintJobsViewModel::setNotice(const std::optional<AppNotice> &notice)
@@ -195,31 +203,71 @@ QFuture<void> PrintJobsViewModel::refresh()
     setLoading(true);
     auto done = std::make_shared<QPromise<void>>();
     done->start();
+    const quint64 reload = ++m_reloadsStarted;
     whenFinished(ReloadWorkflow::run(m_service, this),
-                 [model = QPointer(this), done](const std::optional<ReloadOutcome> &outcome) {
-                     if (model)
-                         model->reloaded(outcome.value_or(ReloadOutcome::failed(WorkflowError::unexpected())));
-                     done->finish();
+                 [model = QPointer(this), done, reload](const std::optional<ReloadOutcome> &outcome) {
+                     if (!model)
+                         return done->finish();
+                     const ReloadOutcome listed = outcome.value_or(ReloadOutcome::failed(WorkflowError::unexpected()));
+                     model->reloaded(listed, reload);
+                     model->followWithDetails(listed, reload, done);
                  });
     return done->future();
 }
 
-void PrintJobsViewModel::reloaded(const ReloadOutcome &outcome)
+void PrintJobsViewModel::reloaded(const ReloadOutcome &outcome, quint64 reload)
 {
     if (m_isShowingMoveConfirmation) {
         // The confirmation lists exactly what will be moved: the lists wait
         // until it closes.
         m_heldReload = outcome;
+        m_heldReloadNumber = reload;
+        m_heldDetails.reset();
         setLoading(false);
         return;
     }
     apply(outcome);
+    m_shownReload = reload;
+    m_heldDetails.reset();
     // A move confirmed while this reload ran starts now.
     if (m_pendingMove) {
         PendingMove move = *std::exchange(m_pendingMove, std::nullopt);
         move.knownQueues.append(printers());
         runMove(move);
     }
+}
+
+void PrintJobsViewModel::followWithDetails(const ReloadOutcome &listed, quint64 reload,
+                                           const std::shared_ptr<QPromise<void>> &done)
+{
+    // The lists are shown and the model is idle meanwhile: a stuck scheduler
+    // holds up neither a move nor another reload.
+    whenFinished(ReloadWorkflow::addDetails(m_service, listed),
+                 [model = QPointer(this), done, reload](const std::optional<ReloadOutcome> &detailed) {
+                     if (model && detailed && !detailed->error)
+                         model->detailsArrived(*detailed, reload);
+                     if (done)
+                         done->finish();
+                 });
+}
+
+void PrintJobsViewModel::detailsArrived(const ReloadOutcome &detailed, quint64 reload)
+{
+    // Details belong to the lists they were asked for; a later reload's
+    // lists stand until their own details come.
+    if (m_heldReload) {
+        if (m_heldReloadNumber == reload)
+            m_heldReload = detailed;
+        return;
+    }
+    if (m_shownReload != reload)
+        return;
+    if (m_isShowingMoveConfirmation) {
+        m_heldDetails = detailed;
+        return;
+    }
+    // The same jobs and queues as shown, so every row and the selection stay.
+    setLists(detailed.jobs, detailed.printers);
 }
 
 void PrintJobsViewModel::apply(const ReloadOutcome &outcome)
@@ -289,13 +337,15 @@ void PrintJobsViewModel::runMove(const PendingMove &move)
 void PrintJobsViewModel::closeMove(const MoveOutcome &outcome, const QList<PrintJob> &jobs,
                                    const std::shared_ptr<QPromise<void>> &done)
 {
-    // The report waits for the closing reload, which shows where each job is now.
+    // The report waits for the closing reload, which shows where each job is
+    // now; the details of its lists follow apart from the move.
     setLoading(true);
+    const quint64 reload = ++m_reloadsStarted;
     whenFinished(ReloadWorkflow::run(m_service, this),
-                 [model = QPointer(this), done, outcome, jobs](const std::optional<ReloadOutcome> &reload) {
+                 [model = QPointer(this), done, outcome, jobs, reload](const std::optional<ReloadOutcome> &result) {
                      if (model) {
                          const ReloadOutcome listed
-                             = reload.value_or(ReloadOutcome::failed(WorkflowError::unexpected()));
+                             = result.value_or(ReloadOutcome::failed(WorkflowError::unexpected()));
                          if (listed.error) {
                              // Nothing to check the report against: it stands as
                              // lpmove gave it, says so, and the failure's notice
@@ -306,6 +356,9 @@ void PrintJobsViewModel::closeMove(const MoveOutcome &outcome, const QList<Print
                              model->apply(listed);
                              model->apply(MoveVerification::verified(outcome, jobs, listed.jobs, listed.printers));
                          }
+                         model->m_shownReload = reload;
+                         model->m_heldDetails.reset();
+                         model->followWithDetails(listed, reload, nullptr);
                      }
                      done->finish();
                  });

@@ -129,8 +129,9 @@ public:
 
     void toggleJobSelection(const PrintJob &job);
     void setJobFilterText(const QString &text);
-    // Both complete when the workflow has ended (a move: after its closing
-    // reload, which its report is checked against). A confirmed move is
+    // Both complete when the workflow has ended (a reload: once the
+    // scheduler's details have followed its lists or been given up on; a
+    // move: after its closing reload, which its report is checked against). A confirmed move is
     // tracked by ExitPolicy.
     QFuture<void> refresh();
     QFuture<void> moveSelectedJobs();
@@ -194,9 +195,15 @@ private:
         std::shared_ptr<QPromise<void>> done;
     };
 
-    // A reload of refresh() has ended: stores its outcome, unless the
-    // confirmation is open, then starts a move that waited for it.
-    void reloaded(const ReloadOutcome &outcome);
+    // The listings of refresh()'s reload number `reload` have ended: stores
+    // their outcome, unless the confirmation is open, then starts a move that
+    // waited for it.
+    void reloaded(const ReloadOutcome &outcome, quint64 reload);
+    // Asks for the scheduler's details about what `listed` lists; finishes
+    // `done` (when given) once they have been stored or given up on.
+    void followWithDetails(const ReloadOutcome &listed, quint64 reload, const std::shared_ptr<QPromise<void>> &done);
+    // Stores them if the lists shown (or held) are still those of `reload`.
+    void detailsArrived(const ReloadOutcome &detailed, quint64 reload);
     void runMove(const PendingMove &move);
 
     // Each stores what a finished workflow leaves, write by write.
@@ -245,6 +252,13 @@ private:
     // Title and message of the last reload, when it failed.
     std::optional<std::pair<QString, QString>> m_lastReloadFailure;
     std::optional<ReloadOutcome> m_heldReload;
+    // Reloads are numbered as they start, so that details reach only the
+    // lists they were asked for: the lists shown, and those held.
+    quint64 m_reloadsStarted = 0;
+    quint64 m_shownReload = 0;
+    quint64 m_heldReloadNumber = 0;
+    // Details of the lists shown that came while the confirmation was open.
+    std::optional<ReloadOutcome> m_heldDetails;
     std::optional<PendingMove> m_pendingMove;
     QString m_statusText;
     std::optional<QString> m_lpmovePath;

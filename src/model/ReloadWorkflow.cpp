@@ -33,8 +33,8 @@ template<typename T> WorkflowError errorOf(const std::optional<CUPSResult<T>> &r
 void list(const std::shared_ptr<Run> &run, const QString &lpmovePath)
 {
     // Both listings run at once; the jobs are awaited first.
-    const QFuture<CUPSResult<QList<PrintJob>>> jobs = run->service.listJobs();
-    const QFuture<CUPSResult<QList<Printer>>> printers = run->service.listPrinters();
+    const QFuture<CUPSResult<QList<PrintJob>>> jobs = run->service.listJobsAsListed();
+    const QFuture<CUPSResult<QList<Printer>>> printers = run->service.listPrintersAsListed();
     whenFinished(jobs, [run, printers, lpmovePath](const std::optional<CUPSResult<QList<PrintJob>>> &jobResult) {
         if (!jobResult || !*jobResult) {
             // The printer listing is already under way: let it end, then drop it.
@@ -66,4 +66,30 @@ QFuture<ReloadOutcome> ReloadWorkflow::run(const CUPSService &service, const QPo
         list(run, (*availability)->lpmoveURL);
     });
     return outcome;
+}
+
+QFuture<ReloadOutcome> ReloadWorkflow::addDetails(const CUPSService &service, const ReloadOutcome &listed)
+{
+    auto promise = std::make_shared<QPromise<ReloadOutcome>>();
+    promise->start();
+    QFuture<ReloadOutcome> detailed = promise->future();
+    if (listed.error) {
+        promise->addResult(listed);
+        promise->finish();
+        return detailed;
+    }
+    const QFuture<QList<Printer>> printers = service.addQueueDetails(listed.printers);
+    whenFinished(service.addJobDetails(listed.jobs),
+                 [promise, printers, listed](const std::optional<QList<PrintJob>> &jobs) {
+                     whenFinished(printers, [promise, listed, jobs](const std::optional<QList<Printer>> &queues) {
+                         ReloadOutcome outcome = listed;
+                         if (jobs)
+                             outcome.jobs = *jobs;
+                         if (queues)
+                             outcome.printers = *queues;
+                         promise->addResult(std::move(outcome));
+                         promise->finish();
+                     });
+                 });
+    return detailed;
 }

@@ -11,12 +11,17 @@
 #include <QPointer>
 
 // One reload: a fresh availability check, then the job and the printer
-// listing at once. Its steps continue on the UI thread; the returned future
-// always finishes with an outcome, also when a step ended without a value.
+// listing at once; then, apart, the scheduler's details about what they
+// listed. Its steps continue on the UI thread; the returned futures always
+// finish with an outcome, also when a step ended without a value.
 class ReloadWorkflow
 {
 public:
     // Once `requester` is gone (its window closed), the tool runs already
     // started end, nothing further is started, and the outcome has no reader.
     static QFuture<ReloadOutcome> run(const CUPSService &service, const QPointer<const QObject> &requester);
+    // The lists of `listed` with the scheduler's details, as far as it gives
+    // them within the listing's time limit; the same jobs and queues in the
+    // same order. A failed outcome comes back as it is.
+    static QFuture<ReloadOutcome> addDetails(const CUPSService &service, const ReloadOutcome &listed);
 };

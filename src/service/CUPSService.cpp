@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "CUPSService.h"
 
+#include "DetachedRequest.h"
 #include "LpstatOutput.h"
 #include "SchedulerDetails.h"
 #include "TextRules.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QPromise>
 #include <QSet>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -51,9 +53,15 @@ template<typename T> QFuture<CUPSResult<T>> readyFailure(const CUPSServiceError 
     return QtFuture::makeReadyFuture(CUPSResult<T>(std::unexpected(error)));
 }
 
-template<typename T> QFuture<CUPSResult<T>> readyValue(T value)
+// A finished future with one value; makeReadyFuture() would take a list as
+// many results.
+template<typename T> QFuture<T> ready(T value)
 {
-    return QtFuture::makeReadyFuture(CUPSResult<T>(std::move(value)));
+    QPromise<T> promise;
+    promise.start();
+    promise.addResult(std::move(value));
+    promise.finish();
+    return promise.future();
 }
 
 // Why a program did not start, in the user's language. Qt's own text is
@@ -146,11 +154,19 @@ void CUPSService::abandonPendingRuns()
     runsAbandoned = true;
 }
 
+QThreadPool *CUPSService::threadPool()
+{
+    // Not the global pool: Qt's raster painting splits large fills across
+    // that one and waits for them, so a tool run that hangs there would keep
+    // the window from painting.
+    static QThreadPool pool;
+    return &pool;
+}
+
 QFuture<CUPSResult<CommandResult>> CUPSService::run(const QString &executableURL, const QStringList &arguments,
                                                     std::chrono::milliseconds timeLimit)
 {
-    return QtConcurrent::run(QThreadPool::globalInstance(), &CUPSService::runBlocking, executableURL, arguments,
-                             timeLimit);
+    return QtConcurrent::run(threadPool(), &CUPSService::runBlocking, executableURL, arguments, timeLimit);
 }
 
 CUPSResult<void> CUPSService::validate(const CommandResult &result, const QString &command)
@@ -175,61 +191,90 @@ CUPSResult<QString> CUPSService::listingOutput(const CUPSResult<CommandResult> &
     return run->standardOutput;
 }
 
+QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobsAsListed() const
+{
+    using Result = CUPSResult<QList<PrintJob>>;
+    return run(m_lpstatURL, {u"-o"_s}, m_listingTimeLimit).then([](const CUPSResult<CommandResult> &basic) -> Result {
+        const CUPSResult<QString> output = listingOutput(basic, u"lpstat -o"_s);
+        if (!output)
+            return std::unexpected(output.error());
+        return LpstatOutput::parseBasicJobs(*output);
+    });
+}
+
+QFuture<QList<PrintJob>> CUPSService::addJobDetails(const QList<PrintJob> &jobs) const
+{
+    if (jobs.isEmpty() || runsAbandoned)
+        return ready(jobs);
+    const QString lpstat = m_lpstatURL;
+    const std::chrono::milliseconds limit = m_listingTimeLimit;
+    // The scheduler's own answer replaces the detailed listing, which prints
+    // no titles with today's CUPS; the listing stays the fallback, a tool run
+    // with its own time limit.
+    return DetachedRequest<QHash<QString, PrintJob>>::run(
+               [limit] { return SchedulerDetails(limit, runsAbandoned).jobs(); }, limit, runsAbandoned)
+        .then([jobs, lpstat, limit](const std::optional<QHash<QString, PrintJob>> &details) {
+            if (details)
+                return ready(SchedulerDetails::enrich(jobs, *details));
+            if (runsAbandoned)
+                return ready(jobs);
+            return run(lpstat, {u"-l"_s, u"-o"_s}, limit).then([jobs](const CUPSResult<CommandResult> &detailed) {
+                if (!detailed || detailed->timedOutAfter || detailed->terminationStatus != 0)
+                    return jobs;
+                return LpstatOutput::mergeMetadata(jobs,
+                                                   LpstatOutput::parseDetailedJobMetadata(detailed->standardOutput));
+            });
+        })
+        .unwrap();
+}
+
 QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobs() const
 {
     using Result = CUPSResult<QList<PrintJob>>;
-    const QString lpstat = m_lpstatURL;
-    const std::chrono::milliseconds limit = m_listingTimeLimit;
-    return run(lpstat, {u"-o"_s}, limit)
-        .then([lpstat, limit](const CUPSResult<CommandResult> &basic) -> QFuture<Result> {
-            const CUPSResult<QString> output = listingOutput(basic, u"lpstat -o"_s);
-            if (!output)
-                return readyFailure<QList<PrintJob>>(output.error());
-            QList<PrintJob> jobs = LpstatOutput::parseBasicJobs(*output);
-            if (jobs.isEmpty())
-                return readyValue(std::move(jobs));
-            // The scheduler's own answer replaces the detailed listing, which
-            // prints no titles with today's CUPS; the listing stays the fallback.
-            return QtConcurrent::run(QThreadPool::globalInstance(),
-                                     [limit] { return SchedulerDetails(limit, runsAbandoned).jobs(); })
-                .then([jobs = std::move(jobs), lpstat,
-                       limit](const std::optional<QHash<QString, PrintJob>> &details) -> QFuture<Result> {
-                    if (details)
-                        return readyValue(SchedulerDetails::enrich(jobs, *details));
-                    // The detailed listing only enriches; when it fails the basic jobs stand.
-                    return run(lpstat, {u"-l"_s, u"-o"_s}, limit)
-                        .then([jobs](const CUPSResult<CommandResult> &detailed) -> Result {
-                            if (!detailed || detailed->terminationStatus != 0)
-                                return jobs;
-                            return LpstatOutput::mergeMetadata(
-                                jobs, LpstatOutput::parseDetailedJobMetadata(detailed->standardOutput));
-                        });
-                })
-                .unwrap();
+    return listJobsAsListed()
+        .then([service = *this](const Result &listed) -> QFuture<Result> {
+            if (!listed)
+                return QtFuture::makeReadyFuture(listed);
+            return service.addJobDetails(*listed).then([](const QList<PrintJob> &jobs) { return Result(jobs); });
         })
         .unwrap();
+}
+
+QFuture<CUPSResult<QList<Printer>>> CUPSService::listPrintersAsListed() const
+{
+    using Result = CUPSResult<QList<Printer>>;
+    return run(m_lpstatURL, {u"-a"_s}, m_listingTimeLimit).then([](const CUPSResult<CommandResult> &listing) -> Result {
+        const CUPSResult<QString> output = listingOutput(listing, u"lpstat -a"_s);
+        if (!output)
+            return std::unexpected(output.error());
+        // lpstat words each line in the user's language, from the catalog we read too.
+        return LpstatOutput::parsePrinters(*output, AcceptingPhrases::forEnvironment());
+    });
+}
+
+QFuture<QList<Printer>> CUPSService::addQueueDetails(const QList<Printer> &printers) const
+{
+    if (printers.isEmpty() || runsAbandoned)
+        return ready(printers);
+    // The listing says which queues exist; the scheduler only adds their
+    // state, and without its answer the queues stand as listed.
+    const std::chrono::milliseconds limit = m_listingTimeLimit;
+    return DetachedRequest<QHash<QString, Printer>>::run(
+               [limit] { return SchedulerDetails(limit, runsAbandoned).queues(); }, limit, runsAbandoned)
+        .then([printers](const std::optional<QHash<QString, Printer>> &details) {
+            return details ? SchedulerDetails::enrich(printers, *details) : printers;
+        });
 }
 
 QFuture<CUPSResult<QList<Printer>>> CUPSService::listPrinters() const
 {
     using Result = CUPSResult<QList<Printer>>;
-    const std::chrono::milliseconds limit = m_listingTimeLimit;
-    return run(m_lpstatURL, {u"-a"_s}, limit)
-        .then([limit](const CUPSResult<CommandResult> &listing) -> QFuture<Result> {
-            const CUPSResult<QString> output = listingOutput(listing, u"lpstat -a"_s);
-            if (!output)
-                return readyFailure<QList<Printer>>(output.error());
-            // lpstat words each line in the user's language, from the catalog we read too.
-            QList<Printer> printers = LpstatOutput::parsePrinters(*output, AcceptingPhrases::forEnvironment());
-            if (printers.isEmpty())
-                return readyValue(std::move(printers));
-            // The listing says which queues exist; the scheduler only adds their
-            // state, and without its answer the queues stand as listed.
-            return QtConcurrent::run(QThreadPool::globalInstance(),
-                                     [printers = std::move(printers), limit]() -> Result {
-                                         const auto details = SchedulerDetails(limit, runsAbandoned).queues();
-                                         return details ? SchedulerDetails::enrich(printers, *details) : printers;
-                                     });
+    return listPrintersAsListed()
+        .then([service = *this](const Result &listed) -> QFuture<Result> {
+            if (!listed)
+                return QtFuture::makeReadyFuture(listed);
+            return service.addQueueDetails(*listed).then(
+                [](const QList<Printer> &printers) { return Result(printers); });
         })
         .unwrap();
 }
@@ -259,7 +304,7 @@ CUPSResult<QString> CUPSService::resolveLPMoveURL() const
 
 QFuture<CUPSResult<CUPSAvailability>> CUPSService::preflight() const
 {
-    return QtConcurrent::run(QThreadPool::globalInstance(), [service = *this]() -> CUPSResult<CUPSAvailability> {
+    return QtConcurrent::run(threadPool(), [service = *this]() -> CUPSResult<CUPSAvailability> {
         if (!isExecutableFile(service.m_lpstatURL))
             return std::unexpected(CUPSServiceError::lpstatUnavailable(service.m_lpstatURL));
         const CUPSResult<QString> lpmove = service.resolveLPMoveURL();

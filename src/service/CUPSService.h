@@ -11,6 +11,7 @@
 #include <QFuture>
 #include <QList>
 #include <QStringList>
+#include <QThreadPool>
 
 #include <chrono>
 #include <expected>
@@ -22,8 +23,9 @@ template<typename T> using CUPSResult = std::expected<T, CUPSServiceError>;
 // user, without a shell, and turns what they print into records. A plain value;
 // every operation starts afresh and nothing is cached.
 //
-// The asynchronous operations run on QThreadPool::globalInstance() and chain
-// their steps as continuations, so no pool thread ever waits for another future.
+// The asynchronous operations run on threadPool() and chain their steps as
+// continuations, so no pool thread ever waits for another future. Requests to
+// the scheduler over IPP run on threads of their own.
 class CUPSService
 {
 public:
@@ -40,10 +42,21 @@ public:
 
     const QString &lpstatURL() const { return m_lpstatURL; }
 
-    // Jobs in the order of the basic listing, enriched from the detailed one.
+    // Jobs in the order of the basic listing, enriched from the detailed one:
+    // listJobsAsListed() and then addJobDetails().
     QFuture<CUPSResult<QList<PrintJob>>> listJobs() const;
-    // Queues sorted by name (locale-aware, case-insensitive, stable).
+    // Queues sorted by name (locale-aware, case-insensitive, stable), with
+    // their state: listPrintersAsListed() and then addQueueDetails().
     QFuture<CUPSResult<QList<Printer>>> listPrinters() const;
+
+    // The listings alone, as lpstat printed them.
+    QFuture<CUPSResult<QList<Printer>>> listPrintersAsListed() const;
+    QFuture<CUPSResult<QList<PrintJob>>> listJobsAsListed() const;
+    // The same records with what the scheduler says about them (the jobs from
+    // lpstat -l -o when it says nothing). Never fails and never waits longer
+    // than the listing's time limit: without an answer the records stay as given.
+    QFuture<QList<PrintJob>> addJobDetails(const QList<PrintJob> &jobs) const;
+    QFuture<QList<Printer>> addQueueDetails(const QList<Printer> &printers) const;
     // lpstat must be executable and lpmove must be found on PATH or a fallback.
     QFuture<CUPSResult<CUPSAvailability>> preflight() const;
 
@@ -58,6 +71,8 @@ public:
     // later runs fail at once, so that no worker thread keeps the program from
     // ending while a tool hangs.
     static void abandonPendingRuns();
+    // Where every tool run happens.
+    static QThreadPool *threadPool();
 
 private:
     // Lets tests reach the runner and the tool search directly.

@@ -2,24 +2,15 @@
 // SPDX-License-Identifier: MIT
 #include "SchedulerDetails.h"
 
+#include "RequestWatchdog.h"
 #include "TextRules.h"
 
 #include <QDeadlineTimer>
-#include <QScopeGuard>
 
 #include <cups/cups.h>
 
-#include <algorithm>
 #include <array>
-#include <condition_variable>
 #include <memory>
-#include <mutex>
-#include <stop_token>
-#include <thread>
-
-#include <fcntl.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -35,39 +26,7 @@ struct HttpCloser
 {
     void operator()(http_t *http) const { httpClose(http); }
 };
-
-// How often a request that is waiting looks whether the program is ending.
-constexpr std::chrono::milliseconds abandonCheckInterval {100};
-
-// Ends a request that outlives its time limit or the program: shutting the
-// socket down makes libcups's blocked read return at once, and the request
-// fails. libcups's own timeout callback (httpSetTimeout) could do the same,
-// but with it every read of the answer waits in poll() first, which makes a
-// listing of thousands of jobs take twice as long.
-//
-// It works on a duplicate of the socket: should libcups reconnect meanwhile
-// and its old descriptor number be reused, the shutdown still only reaches
-// the old connection. Close-on-exec, so tools started meanwhile never inherit it.
-std::jthread watchdog(int socket, QDeadlineTimer deadline, const std::atomic_bool &abandoned)
-{
-    const int watched = ::fcntl(socket, F_DUPFD_CLOEXEC, 0);
-    if (watched < 0)
-        return {};
-    return std::jthread([watched, deadline, &abandoned](std::stop_token finished) {
-        const auto closeWatched = qScopeGuard([watched] { ::close(watched); });
-        std::mutex mutex;
-        std::condition_variable_any wake;
-        std::unique_lock lock(mutex);
-        while (!finished.stop_requested()) {
-            if (abandoned || deadline.hasExpired()) {
-                ::shutdown(watched, SHUT_RDWR);
-                return;
-            }
-            const auto remaining = std::chrono::milliseconds(deadline.remainingTime());
-            wake.wait_for(lock, finished, std::min(remaining, abandonCheckInterval), [] { return false; });
-        }
-    });
-}
+using Connection = std::unique_ptr<http_t, HttpCloser>;
 
 // The program never asks for a password: a request the scheduler wants
 // authenticated simply brings no details.
@@ -172,7 +131,31 @@ void forEachGroup(ipp_t *answer, ipp_tag_t tag, Begin begin, Visit visit, End en
     }
 }
 
+// One POST of `request` on the connection as it stands, and the answer's
+// HTTP status. Unlike cupsDoRequest(), it never opens another socket behind
+// the watchdog's back: libcups would do so on 401, on 426 and when the POST
+// fails, and wait for the new one without a limit.
+http_status_t post(http_t *http, ipp_t *request)
+{
+    httpClearFields(http);
+    httpSetField(http, HTTP_FIELD_CONTENT_TYPE, "application/ipp");
+    httpSetLength(http, ippLength(request));
+    if (httpPost(http, "/"))
+        return HTTP_STATUS_ERROR;
+    ippSetState(request, IPP_STATE_IDLE);
+    for (ipp_state_t state = IPP_STATE_IDLE; state != IPP_STATE_DATA;) {
+        state = ippWrite(http, request);
+        if (state == IPP_STATE_ERROR)
+            return HTTP_STATUS_ERROR;
+    }
+    http_status_t status = HTTP_STATUS_CONTINUE;
+    while (status == HTTP_STATUS_CONTINUE)
+        status = httpUpdate(http);
+    return status;
+}
+
 // Sends `request` (which it always frees) and returns a successful answer.
+// Every wait on every socket of the request ends at the time limit.
 IppMessage ask(ipp_t *request, std::chrono::milliseconds timeLimit, const std::atomic_bool &abandoned)
 {
     IppMessage owned(request);
@@ -183,16 +166,35 @@ IppMessage ask(ipp_t *request, std::chrono::milliseconds timeLimit, const std::a
     cupsSetServer(nullptr);
     cupsSetPasswordCB2(noPassword, nullptr);
 
-    const QDeadlineTimer deadline(timeLimit);
-    const int connectMilliseconds = int(std::max<qint64>(deadline.remainingTime(), 1));
-    const std::unique_ptr<http_t, HttpCloser> http(
-        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, connectMilliseconds, nullptr));
-    if (!http)
+    RequestWatchdog watchdog(QDeadlineTimer(timeLimit), abandoned);
+    // Created unconnected, so that the connect below can be cancelled. A
+    // server that wants TLS from the start gets its handshake inside that
+    // connect, where libcups bounds each of its reads to 10 seconds.
+    const Connection http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 0, nullptr));
+    if (!http || httpReconnect2(http.get(), watchdog.remainingMilliseconds(), watchdog.cancelFlag()) != 0)
         return {};
-    // Declared after the connection, so it has stopped before the socket closes.
-    const std::jthread guard = watchdog(httpGetFd(http.get()), deadline, abandoned);
-    IppMessage answer(cupsDoRequest(http.get(), owned.release(), "/"));
-    if (!answer || ippGetStatusCode(answer.get()) > IPP_STATUS_OK_EVENTS_COMPLETE)
+    watchdog.watch(httpGetFd(http.get()));
+    http_status_t status = post(http.get(), owned.get());
+    // A server that wants encryption: a new connection, upgraded to TLS on
+    // the socket the watchdog watches. A server that wants a login gives no
+    // details; nobody is asked for a password.
+    if (status == HTTP_STATUS_UPGRADE_REQUIRED && !watchdog.hasExpired()) {
+        if (httpReconnect2(http.get(), watchdog.remainingMilliseconds(), watchdog.cancelFlag()) != 0)
+            return {};
+        watchdog.watch(httpGetFd(http.get()));
+        if (httpEncryption(http.get(), HTTP_ENCRYPTION_REQUIRED) != 0)
+            return {};
+        status = post(http.get(), owned.get());
+    }
+    if (status != HTTP_STATUS_OK || watchdog.hasExpired())
+        return {};
+    IppMessage answer(ippNew());
+    for (ipp_state_t state = IPP_STATE_IDLE; state != IPP_STATE_DATA;) {
+        state = ippRead(http.get(), answer.get());
+        if (state == IPP_STATE_ERROR)
+            return {};
+    }
+    if (watchdog.hasExpired() || ippGetStatusCode(answer.get()) > IPP_STATUS_OK_EVENTS_COMPLETE)
         return {};
     return answer;
 }

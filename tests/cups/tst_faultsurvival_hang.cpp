@@ -1,12 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Parvento-Entwickler
 // SPDX-License-Identifier: MIT
-// An lpstat that never ends. The window model waits without blocking the
-// event loop, and abandoning the pending runs at exit ends the wait at once,
-// also when the hanging tool has a child that keeps its output open.
-// Abandoning cannot be undone, so this case has a process of its own.
+// A scheduler that never answers the details requests, and an lpstat that
+// never ends. The window model shows what lpstat listed without waiting for
+// the scheduler, a move is not held up by it, and abandoning the pending runs
+// at exit ends every wait at once, also when the hanging tool has a child
+// that keeps its output open. Abandoning cannot be undone, so these cases
+// have a process of their own, and it comes last.
 
 #include <FakeToolDirectory.h>
+#include <PathOverride.h>
 #include <PrintJobsViewModel.h>
+#include <ScriptedEndpoint.h>
+#include <TestFutures.h>
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,16 +23,83 @@
 #include <csignal>
 
 using namespace Qt::StringLiterals;
+using TestFutures::finishes;
+
+namespace {
+
+// lpstat answers at once; only the scheduler behind CUPS_SERVER is stuck.
+const QString promptLpstat = uR"(case "$*" in
+"-o") echo "Laser-1 alice 1024 Mon 01 Jan 2024 10:00:00"; echo "Laser-2 bob 2048 Mon 01 Jan 2024 10:00:00" ;;
+"-a") echo "Laser accepting requests since Mon 01 Jan 2024"; echo "Farbe accepting requests since Mon 01 Jan 2024" ;;
+esac)"_s;
+
+constexpr std::chrono::milliseconds detailsLimit {4000};
+
+} // namespace
 
 class HangingToolTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void stuckSchedulerHoldsUpNeitherTheListsNorAMove_data()
+    {
+        QTest::addColumn<ScriptedEndpoint::Script>("script");
+        QTest::addColumn<QByteArray>("encryption");
+        // Whether the details wait until the time limit.
+        QTest::addColumn<bool>("stuck");
+        QTest::newRow("426, then silent") << ScriptedEndpoint::Script::UpgradeThenSilent << QByteArray() << true;
+        QTest::newRow("silent during connect") << ScriptedEndpoint::Script::Silent << QByteArray() << true;
+        QTest::newRow("silent during TLS") << ScriptedEndpoint::Script::Silent << QByteArray("Always") << true;
+        QTest::newRow("401") << ScriptedEndpoint::Script::Unauthorized << QByteArray() << false;
+    }
+
+    void stuckSchedulerHoldsUpNeitherTheListsNorAMove()
+    {
+        QFETCH(ScriptedEndpoint::Script, script);
+        QFETCH(QByteArray, encryption);
+        QFETCH(bool, stuck);
+        // The pool as small as on our machines: a stuck request must not take it.
+        CUPSService::threadPool()->setMaxThreadCount(2);
+        const ScriptedEndpoint endpoint(script);
+        QVERIFY(!endpoint.address().isEmpty());
+        FakeToolDirectory tools;
+        const QString lpstat = tools.addScript(u"lpstat"_s, promptLpstat);
+        tools.addScript(u"lpmove"_s, u"exit 0"_s);
+        const PathOverride path(tools.path().toLocal8Bit());
+        EnvironmentOverride server("CUPS_SERVER", endpoint.address().toLocal8Bit());
+        server.set("CUPS_ENCRYPTION", encryption.isEmpty() ? std::nullopt : std::optional(encryption));
+
+        PrintJobsViewModel model {CUPSService(lpstat, detailsLimit)};
+        QElapsedTimer clock;
+        clock.start();
+        const QFuture<void> reload = model.refresh();
+        QTRY_VERIFY(model.jobCount() == 2 && !model.isLoading());
+        if (stuck)
+            QVERIFY2(clock.elapsed() < detailsLimit.count() / 2, qPrintable(QString::number(clock.elapsed())));
+        QTRY_VERIFY(endpoint.connections() > 0);
+
+        model.toggleJobSelectionAt(0);
+        model.setSelectedDestinationID(u"Farbe"_s);
+        QVERIFY(model.canRequestMove());
+        const QFuture<void> move = model.moveSelectedJobs();
+        QVERIFY(finishes(move));
+        QVERIFY(!model.isMoving());
+        QVERIFY(model.notice());
+        if (stuck)
+            QVERIFY2(!reload.isFinished(), "the details should still wait for the scheduler");
+
+        // At the limit the details are given up: the jobs stay as listed.
+        QVERIFY(finishes(reload, int(detailsLimit.count()) + 3000));
+        QVERIFY2(clock.elapsed() < detailsLimit.count() + 3000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(model.jobCount(), 2);
+        QVERIFY(!model.jobs().constFirst().title);
+    }
+
     void hangingLpstatKeepsTheModelResponsiveAndEndsAtExit()
     {
-        // Room for all four listings at once, so each of them really hangs.
-        QThreadPool::globalInstance()->setMaxThreadCount(4);
+        // Room for all six listings at once, so each of them really hangs.
+        CUPSService::threadPool()->setMaxThreadCount(6);
         FakeToolDirectory tools;
         const QString hangingItself = tools.addScript(u"lpstat"_s, u"exec sleep 600"_s);
         const QString hangingChild = tools.addScript(u"lpstat-with-child"_s,
@@ -44,7 +116,11 @@ private Q_SLOTS:
         });
         PrintJobsViewModel plain {CUPSService(hangingItself)};
         PrintJobsViewModel withChild {CUPSService(hangingChild)};
-        const QList<QFuture<void>> reloads {plain.refresh(), withChild.refresh()};
+        // And one whose lpstat answers while the scheduler never does.
+        const ScriptedEndpoint silent(ScriptedEndpoint::Script::Silent);
+        const EnvironmentOverride server("CUPS_SERVER", silent.address().toLocal8Bit());
+        PrintJobsViewModel stuckDetails {CUPSService(tools.addScript(u"lpstat-prompt"_s, promptLpstat))};
+        const QList<QFuture<void>> reloads {plain.refresh(), withChild.refresh(), stuckDetails.refresh()};
 
         int ticks = 0;
         QTimer ticker;
@@ -56,7 +132,8 @@ private Q_SLOTS:
             QVERIFY(model->isLoading());
             QCOMPARE(model->statusText(), u"Bereit zum Laden der CUPS-Aufträge."_s);
         }
-        QVERIFY(!reloads[0].isFinished() && !reloads[1].isFinished());
+        QVERIFY(!reloads[0].isFinished() && !reloads[1].isFinished() && !reloads[2].isFinished());
+        QCOMPARE(stuckDetails.jobCount(), 2);
         // A second reload is refused at once instead of queueing behind the hang.
         QVERIFY(plain.refresh().isFinished());
 
@@ -65,7 +142,7 @@ private Q_SLOTS:
         CUPSService::abandonPendingRuns();
         for (const QFuture<void> &reload : reloads)
             QVERIFY(QTest::qWaitFor([&reload] { return reload.isFinished(); }, 10'000));
-        QVERIFY(QThreadPool::globalInstance()->waitForDone(10'000));
+        QVERIFY(CUPSService::threadPool()->waitForDone(10'000));
         const qint64 elapsed = clock.elapsed();
         QVERIFY2(elapsed < 2000, qPrintable(QString::number(elapsed)));
 

@@ -37,7 +37,7 @@ private Q_SLOTS:
         QVERIFY2(m_server.start({u"Laser"_s, u"Etage-2"_s, u"Farbe"_s}), qPrintable(m_server.lastError()));
     }
 
-    void cleanup() { QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount()); }
+    void cleanup() { CUPSService::threadPool()->setMaxThreadCount(QThread::idealThreadCount()); }
 
     void threeJobsMoveToAThirdQueue_data() { TestTables::addPoolSizeRows(); }
 
@@ -46,7 +46,7 @@ private Q_SLOTS:
     void threeJobsMoveToAThirdQueue()
     {
         QFETCH(int, threads);
-        QThreadPool::globalInstance()->setMaxThreadCount(threads);
+        CUPSService::threadPool()->setMaxThreadCount(threads);
         const std::optional<QStringList> held = m_server.submitHeldJobs({u"Laser"_s, u"Laser"_s, u"Etage-2"_s});
         QVERIFY2(held, qPrintable(m_server.lastError()));
         const QStringList submitted = *held;

@@ -70,7 +70,7 @@ class PrintJobsViewModelTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount()); }
+    void cleanup() { CUPSService::threadPool()->setMaxThreadCount(QThread::idealThreadCount()); }
 
     void startsEmptyAndReady()
     {
@@ -387,9 +387,10 @@ private Q_SLOTS:
         QTest::newRow("job listing fails: printer listing awaited and dropped")
             << u"-o"_s << text(CUPSServiceError::commandFailed(u"lpstat -o"_s, 1, u"lpstat: kaputt\n"_s))
             << QStringList {u"-o"_s, u"-a"_s};
+        // A failed reload has nothing to add details to.
         QTest::newRow("printer listing fails")
             << u"-a"_s << text(CUPSServiceError::commandFailed(u"lpstat -a"_s, 2, u"lpstat: kaputt\n"_s))
-            << QStringList {u"-o"_s, u"-a"_s, u"-l -o"_s};
+            << QStringList {u"-o"_s, u"-a"_s};
         QTest::newRow("both fail: the job listing's error is shown")
             << u"both"_s << text(CUPSServiceError::commandFailed(u"lpstat -o"_s, 1, u"lpstat: kaputt\n"_s))
             << QStringList {u"-o"_s, u"-a"_s};
@@ -494,6 +495,30 @@ private Q_SLOTS:
         QCOMPARE(tools.calls(u"lpmove"_s).size(), 1);
     }
 
+    // The lists show before the details come; the details reach the same rows
+    // and selection, and wait while the confirmation lists what it listed.
+    void detailsFollowTheListsIntoTheSameRows()
+    {
+        FakeCupsTools tools;
+        listOnFakes(tools, baseJobs, basePrinters);
+        tools.setDetailedJobListing(u"A-1\n\tTitle: Bericht.pdf\n"_s);
+        tools.delayListing(u"-l -o"_s, 0.5);
+        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        const QFuture<void> reload = model.refresh();
+        QTRY_VERIFY(model.jobCount() == baseJobs.size() && !model.isLoading());
+        QVERIFY(!reload.isFinished());
+        QVERIFY(!model.jobs().constFirst().title);
+        apply(model, {u"toggle A-1"_s, u"dest C"_s});
+        model.requestMoveConfirmation();
+
+        QVERIFY(finishes(reload));
+        QVERIFY(!model.jobs().constFirst().title);
+        model.setShowingMoveConfirmation(false);
+        QCOMPARE(model.jobs().constFirst().title, u"Bericht.pdf"_s);
+        QCOMPARE(model.selectedJobIDs(), QSet {u"A-1"_s});
+        QCOMPARE(model.jobModel()->rowCount(), baseJobs.size());
+    }
+
     // A reload leaves the window to the user: clicks count at once and survive
     // it, the confirmation keeps listing what it listed, and a confirmed move
     // waits for a running reload and never gets lost.
@@ -573,7 +598,7 @@ private Q_SLOTS:
 
     void listingsRunConcurrently()
     {
-        QThreadPool::globalInstance()->setMaxThreadCount(2);
+        CUPSService::threadPool()->setMaxThreadCount(2);
         FakeCupsTools tools;
         listOnFakes(tools, baseJobs, basePrinters);
         tools.delayListing(u"-o"_s, 0.5);
@@ -826,7 +851,7 @@ private Q_SLOTS:
     void workflowsFinishWithSmallPool()
     {
         QFETCH(int, threads);
-        QThreadPool::globalInstance()->setMaxThreadCount(threads);
+        CUPSService::threadPool()->setMaxThreadCount(threads);
 
         FakeCupsTools tools;
         listOnFakes(tools, baseJobs, basePrinters);
@@ -861,7 +886,7 @@ private Q_SLOTS:
         model.reset();
 
         QVERIFY(finishes(reload));
-        QVERIFY(QThreadPool::globalInstance()->waitForDone(10'000));
+        QVERIFY(CUPSService::threadPool()->waitForDone(10'000));
         QTest::qWait(50); // anything still posted runs now, against no model
         QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 1);
     }
@@ -884,7 +909,7 @@ private Q_SLOTS:
         QVERIFY(!all.isFinished());
         QVERIFY(finishes(all));
         QVERIFY(move.isFinished());
-        QVERIFY(QThreadPool::globalInstance()->waitForDone(10'000));
+        QVERIFY(CUPSService::threadPool()->waitForDone(10'000));
         QTest::qWait(50);
         // Every confirmed job was still handed over; no reload for a window that is gone.
         QCOMPARE(arguments(tools.calls(u"lpmove"_s)), (QStringList {u"A-1 D"_s, u"A-2 D"_s, u"B-3 D"_s}));
