@@ -79,6 +79,20 @@ QString launchFailureReason(const QString &executableURL, const QProcess &proces
     return process.errorString();
 }
 
+// A listing, then what `addDetails` adds to it once it has succeeded.
+template<typename Record, typename AddDetails>
+QFuture<CUPSResult<QList<Record>>> withDetails(QFuture<CUPSResult<QList<Record>>> listing, AddDetails addDetails)
+{
+    using Result = CUPSResult<QList<Record>>;
+    return listing
+        .then([addDetails](const Result &listed) -> QFuture<Result> {
+            if (!listed)
+                return QtFuture::makeReadyFuture(listed);
+            return addDetails(*listed).then([](const QList<Record> &detailed) { return Result(detailed); });
+        })
+        .unwrap();
+}
+
 bool isExecutableFile(const QString &path)
 {
     const QFileInfo info(path);
@@ -230,14 +244,8 @@ QFuture<QList<PrintJob>> CUPSService::addJobDetails(const QList<PrintJob> &jobs)
 
 QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobs() const
 {
-    using Result = CUPSResult<QList<PrintJob>>;
-    return listJobsAsListed()
-        .then([service = *this](const Result &listed) -> QFuture<Result> {
-            if (!listed)
-                return QtFuture::makeReadyFuture(listed);
-            return service.addJobDetails(*listed).then([](const QList<PrintJob> &jobs) { return Result(jobs); });
-        })
-        .unwrap();
+    return withDetails(listJobsAsListed(),
+                       [service = *this](const QList<PrintJob> &jobs) { return service.addJobDetails(jobs); });
 }
 
 QFuture<CUPSResult<QList<Printer>>> CUPSService::listPrintersAsListed() const
@@ -268,15 +276,8 @@ QFuture<QList<Printer>> CUPSService::addQueueDetails(const QList<Printer> &print
 
 QFuture<CUPSResult<QList<Printer>>> CUPSService::listPrinters() const
 {
-    using Result = CUPSResult<QList<Printer>>;
-    return listPrintersAsListed()
-        .then([service = *this](const Result &listed) -> QFuture<Result> {
-            if (!listed)
-                return QtFuture::makeReadyFuture(listed);
-            return service.addQueueDetails(*listed).then(
-                [](const QList<Printer> &printers) { return Result(printers); });
-        })
-        .unwrap();
+    return withDetails(listPrintersAsListed(),
+                       [service = *this](const QList<Printer> &printers) { return service.addQueueDetails(printers); });
 }
 
 CUPSResult<QString> CUPSService::resolveLPMoveURL() const
