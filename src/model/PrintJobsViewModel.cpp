@@ -242,8 +242,11 @@ void PrintJobsViewModel::followWithDetails(const ReloadOutcome &listed, quint64 
 {
     // The lists are shown and the model is idle meanwhile: a stuck scheduler
     // holds up neither a move nor another reload.
+    ++m_detailsAwaited;
     whenFinished(ReloadWorkflow::addDetails(m_service, listed),
                  [model = QPointer(this), done, reload](const std::optional<ReloadOutcome> &detailed) {
+                     if (model)
+                         --model->m_detailsAwaited;
                      if (model && detailed && !detailed->error)
                          model->detailsArrived(*detailed, reload);
                      if (done)

@@ -104,6 +104,9 @@ public:
     bool isLoading() const { return m_isLoading; }
     bool isMoving() const { return m_isMoving; }
     bool isBusy() const { return m_isLoading || m_isMoving; }
+    // Whether the scheduler's details of a reload are still to come. Input is
+    // not held up by them; a test that reads what they add waits for them.
+    bool isAwaitingDetails() const { return m_detailsAwaited > 0; }
     bool isShowingMoveConfirmation() const { return m_isShowingMoveConfirmation; }
     void setShowingMoveConfirmation(bool showing);
     const std::optional<AppNotice> &notice() const { return m_notice; }
@@ -256,6 +259,7 @@ private:
     // lists they were asked for: the lists shown, and those held.
     quint64 m_reloadsStarted = 0;
     quint64 m_shownReload = 0;
+    int m_detailsAwaited = 0;
     quint64 m_heldReloadNumber = 0;
     // Details of the lists shown that came while the confirmation was open.
     std::optional<ReloadOutcome> m_heldDetails;

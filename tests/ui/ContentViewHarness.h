@@ -87,7 +87,9 @@ public:
     {
         QElapsedTimer timer;
         timer.start();
-        while (m_model->isLoading() || m_model->isMoving()) {
+        // The scheduler's details follow the lists: the rows are complete
+        // once they are in too.
+        while (m_model->isLoading() || m_model->isMoving() || m_model->isAwaitingDetails()) {
             if (timer.elapsed() > timeout)
                 return false;
             QTest::qWait(5);
