@@ -4,6 +4,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import Parvento.Model
+import Parvento.UI
 
 // Whether the selection is complete, and the one button that asks for a move.
 // The move itself only ever starts from the confirmation dialog.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Layouts
+import Parvento.UI
 
 // One queue that may receive the selected jobs. A click chooses the queue as
 // destination; cyan marks the choice.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Layouts
+import Parvento.UI
 
 // One end of the planned move: a tinted icon, a caption and a queue name
 // that is cut short rather than wrapped.

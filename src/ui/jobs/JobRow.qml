@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Layouts
+import Parvento.UI
 
 // One waiting job. A click toggles the job's selection; orange marks it
 // selected.

@@ -3,6 +3,7 @@
 import QtQuick
 import QtQuick.Layouts
 import Parvento.Model
+import Parvento.UI
 
 // The banner above the panes: how to start while the selection is
 // incomplete, the planned move once jobs and a destination are chosen.
