@@ -53,38 +53,13 @@ Page {
                 Layout.fillWidth: true
             }
 
-            ToolButton {
+            ToolBarButton {
                 id: refreshButton
 
                 text: "Aktualisieren"
+                symbol: "arrow.clockwise"
                 enabled: !contentView.viewModel.isBusy
                 onClicked: contentView.viewModel.startRefresh()
-                Accessible.name: text
-                // Qt's buttons ignore the press action of assistive technology.
-                Accessible.onPressAction: {
-                    if (refreshButton.enabled)
-                        refreshButton.clicked();
-                }
-
-                EnterKeyClicks {
-                    button: refreshButton
-                }
-
-                contentItem: RowLayout {
-                    spacing: 6
-                    opacity: refreshButton.enabled ? 1 : 0.45
-
-                    Symbol {
-                        name: "arrow.clockwise"
-                        textStyle: Theme.title3
-                    }
-
-                    StyledText {
-                        text: refreshButton.text
-                        font: Theme.callout
-                        Accessible.ignored: true
-                    }
-                }
             }
         }
     }

@@ -39,11 +39,6 @@ AbstractButton {
     opacity: enabled ? 1 : 0.5
 
     Accessible.role: Accessible.Button
-    // Qt's buttons ignore the press action of assistive technology.
-    Accessible.onPressAction: {
-        if (row.enabled)
-            row.clicked();
-    }
 
     Keys.onTabPressed: list.focusNeighbour(index, true)
     Keys.onBacktabPressed: list.focusNeighbour(index, false)
@@ -54,6 +49,10 @@ AbstractButton {
 
     EnterKeyClicks {
         button: row
+    }
+
+    AssistivePress {
+        item: row
     }
 
     background: Rectangle {
