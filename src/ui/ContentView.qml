@@ -75,7 +75,7 @@ Page {
             Layout.fillHeight: true
             clip: true
             contentWidth: width
-            contentHeight: mainColumn.implicitHeight + 2 * 24
+            contentHeight: mainColumn.implicitHeight + 2 * Theme.windowMargin
             boundsBehavior: Flickable.StopAtBounds
 
             ScrollBar.vertical: ScrollBar {
@@ -85,10 +85,10 @@ Page {
             ColumnLayout {
                 id: mainColumn
 
-                x: 24
-                y: 24
-                width: flickable.width - 2 * 24
-                spacing: 20
+                x: Theme.windowMargin
+                y: Theme.windowMargin
+                width: flickable.width - 2 * Theme.windowMargin
+                spacing: Theme.regionSpacing
 
                 Header {
                     id: headerRegion
@@ -106,7 +106,7 @@ Page {
 
                 RowLayout {
                     Layout.fillWidth: true
-                    spacing: 18
+                    spacing: Theme.paneSpacing
 
                     JobPane {
                         id: jobPane

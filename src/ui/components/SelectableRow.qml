@@ -29,7 +29,7 @@ AbstractButton {
     property LazyList list
 
     width: ListView.view.width
-    padding: 13
+    padding: Theme.rowPadding
     // The same height the layout arrives at, but known as soon as the row is
     // created: the list places rows by their height before layouts have run,
     // and a row that grew afterwards would shift the rows around it.
@@ -56,7 +56,7 @@ AbstractButton {
     }
 
     background: Rectangle {
-        radius: 13
+        radius: Theme.rowRadius
         color: row.isSelected ? row.tint : Theme.tint(Theme.text, 0.035)
         border.width: row.visualFocus ? 2 : 0
         border.color: row.isSelected ? Theme.text : Theme.accent

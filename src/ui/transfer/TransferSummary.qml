@@ -7,21 +7,19 @@ import Parvento.UI
 
 // The banner above the panes: how to start while the selection is
 // incomplete, the planned move once jobs and a destination are chosen.
-Rectangle {
+Card {
     id: summary
 
     required property PrintJobsViewModel viewModel
     readonly property bool ready: viewModel.selectedJobCount > 0 && viewModel.hasSelectedDestination
 
-    implicitHeight: (ready ? readyRow.implicitHeight : idleRow.implicitHeight) + 2 * 18
-    radius: 16
+    contentHeight: ready ? readyRow.implicitHeight : idleRow.implicitHeight
     color: ready ? Theme.tint(Theme.accent, 0.10) : Theme.tint(Theme.text, 0.045)
 
     RowLayout {
         id: readyRow
 
         anchors.fill: parent
-        anchors.margins: 18
         visible: summary.ready
         spacing: 18
 
@@ -81,7 +79,6 @@ Rectangle {
         id: idleRow
 
         anchors.fill: parent
-        anchors.margins: 18
         visible: !summary.ready
         spacing: 14
 
