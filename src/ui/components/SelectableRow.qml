@@ -20,8 +20,6 @@ AbstractButton {
     required property real tileOpacity
     // How tile, texts and mark sit in the row when they differ in height.
     property int alignment: Qt.AlignVCenter
-    // The height of the lines, known before the texts are laid out.
-    required property real textsHeight
     property alias textSpacing: texts.spacing
     default property alias texts: texts.data
     // The list the row belongs to, which hands keyboard focus on and keeps
@@ -32,8 +30,9 @@ AbstractButton {
     padding: Theme.rowPadding
     // The same height the layout arrives at, but known as soon as the row is
     // created: the list places rows by their height before layouts have run,
-    // and a row that grew afterwards would shift the rows around it.
-    implicitHeight: topPadding + bottomPadding + Math.max(tile.implicitHeight, textsHeight)
+    // and a row that grew afterwards would shift the rows around it. A layout
+    // works out its implicit height when asked, from the lines it holds.
+    implicitHeight: topPadding + bottomPadding + Math.max(tile.implicitHeight, texts.implicitHeight)
     // Tab reaches the row through its list, which knows the rows' order.
     focusPolicy: Qt.ClickFocus
     opacity: enabled ? 1 : 0.5

@@ -18,8 +18,6 @@ SelectableRow {
     tileRadius: 11
     tileOpacity: 0.14
     textSpacing: 3
-    textsHeight: nameLine.implicitHeight + textSpacing + stateLine.implicitHeight
-                 + (stateText !== "" ? textSpacing + conditionLine.implicitHeight : 0)
 
     Accessible.name: stateText !== "" ? "Drucker " + name + ", " + stateText : "Drucker " + name
     Accessible.description: isSelected ? "Als Ziel ausgewählt" : "Wählt diesen Drucker als Ziel"
