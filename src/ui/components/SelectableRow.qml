@@ -64,21 +64,16 @@ AbstractButton {
     contentItem: RowLayout {
         spacing: 12
 
-        Rectangle {
+        SymbolTile {
             id: tile
 
             Layout.alignment: row.alignment
-            implicitWidth: row.tileSize
-            implicitHeight: row.tileSize
+            size: row.tileSize
             radius: row.tileRadius
             color: row.isSelected ? row.tint : Theme.tint(row.tint, row.tileOpacity)
-
-            Symbol {
-                anchors.centerIn: parent
-                name: row.symbol
-                textStyle: Theme.title3
-                color: row.isSelected ? Theme.white : row.tint
-            }
+            symbol: row.symbol
+            textStyle: Theme.title3
+            symbolColor: row.isSelected ? Theme.white : row.tint
         }
 
         ColumnLayout {

@@ -82,18 +82,12 @@ Card {
         visible: !summary.ready
         spacing: 14
 
-        Rectangle {
-            implicitWidth: 38
-            implicitHeight: 38
-            radius: width / 2
+        SymbolTile {
+            size: 38
             color: Theme.tint(Theme.accent, 0.12)
-
-            Symbol {
-                anchors.centerIn: parent
-                name: "arrow.left.arrow.right"
-                textStyle: Theme.title2
-                color: Theme.accent
-            }
+            symbol: "arrow.left.arrow.right"
+            textStyle: Theme.title2
+            symbolColor: Theme.accent
         }
 
         ColumnLayout {
