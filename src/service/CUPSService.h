@@ -19,9 +19,10 @@
 
 template<typename T> using CUPSResult = std::expected<T, CUPSServiceError>;
 
-// The only way into CUPS: runs lpstat and lpmove as child processes of the
-// user, without a shell, and turns what they print into records. A plain value;
-// every operation starts afresh and nothing is cached.
+// The way into CUPS: lpstat says which jobs and queues exist and lpmove moves
+// them, run as child processes of the user without a shell; the scheduler,
+// asked through libcups, adds the titles and states lpstat does not print. A
+// plain value; every operation starts afresh and nothing is cached.
 //
 // The asynchronous operations run on threadPool() and chain their steps as
 // continuations, so no pool thread ever waits for another future. Requests to

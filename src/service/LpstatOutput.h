@@ -17,7 +17,8 @@
 // fails: a line of no known shape is skipped.
 namespace LpstatOutput {
 
-// The decoding rule for tool output: valid UTF-8 as a whole, or nothing.
+// The decoding rule for the output of every tool run, lpstat's and lpmove's
+// alike: valid UTF-8 as a whole, or nothing.
 QString decodeToolOutput(const QByteArray &bytes);
 
 // `lpstat -o`: the jobs in line order, without titles.

@@ -53,38 +53,13 @@ Page {
                 Layout.fillWidth: true
             }
 
-            ToolButton {
+            ToolBarButton {
                 id: refreshButton
 
                 text: "Aktualisieren"
+                symbol: "arrow.clockwise"
                 enabled: !contentView.viewModel.isBusy
                 onClicked: contentView.viewModel.startRefresh()
-                Accessible.name: text
-                // Qt's buttons ignore the press action of assistive technology.
-                Accessible.onPressAction: {
-                    if (refreshButton.enabled)
-                        refreshButton.clicked();
-                }
-
-                EnterKeyClicks {
-                    button: refreshButton
-                }
-
-                contentItem: RowLayout {
-                    spacing: 6
-                    opacity: refreshButton.enabled ? 1 : 0.45
-
-                    Symbol {
-                        name: "arrow.clockwise"
-                        textStyle: Theme.title3
-                    }
-
-                    StyledText {
-                        text: refreshButton.text
-                        font: Theme.callout
-                        Accessible.ignored: true
-                    }
-                }
             }
         }
     }
@@ -100,7 +75,7 @@ Page {
             Layout.fillHeight: true
             clip: true
             contentWidth: width
-            contentHeight: mainColumn.implicitHeight + 2 * 24
+            contentHeight: mainColumn.implicitHeight + 2 * Theme.windowMargin
             boundsBehavior: Flickable.StopAtBounds
 
             ScrollBar.vertical: ScrollBar {
@@ -110,10 +85,10 @@ Page {
             ColumnLayout {
                 id: mainColumn
 
-                x: 24
-                y: 24
-                width: flickable.width - 2 * 24
-                spacing: 20
+                x: Theme.windowMargin
+                y: Theme.windowMargin
+                width: flickable.width - 2 * Theme.windowMargin
+                spacing: Theme.regionSpacing
 
                 Header {
                     id: headerRegion
@@ -131,7 +106,7 @@ Page {
 
                 RowLayout {
                     Layout.fillWidth: true
-                    spacing: 18
+                    spacing: Theme.paneSpacing
 
                     JobPane {
                         id: jobPane

@@ -38,9 +38,10 @@ ApplicationWindow {
 
                 text: "Über Parvento"
                 onTriggered: about.open()
-                // Qt's menu items ignore the press action of assistive
-                // technology; triggering the item also closes the menu.
-                Accessible.onPressAction: aboutItem.triggered()
+
+                AssistivePress {
+                    item: aboutItem
+                }
             }
 
             // Names what the program is for; choosing it does nothing.
@@ -49,15 +50,23 @@ ApplicationWindow {
 
                 text: "Lokale CUPS-Aufträge verschieben"
                 enabled: false
+
                 // Pressed, it does as little as when clicked.
-                Accessible.onPressAction: {}
+                AssistivePress {
+                    item: purposeItem
+                }
             }
 
             MenuSeparator {}
 
             MenuItem {
+                id: quitItem
+
                 action: quitAction
-                Accessible.onPressAction: quitAction.trigger()
+
+                AssistivePress {
+                    item: quitItem
+                }
             }
         }
     }

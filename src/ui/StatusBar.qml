@@ -17,8 +17,8 @@ Item {
         id: row
 
         anchors.fill: parent
-        anchors.leftMargin: 24
-        anchors.rightMargin: 24
+        anchors.leftMargin: Theme.windowMargin
+        anchors.rightMargin: Theme.windowMargin
         anchors.topMargin: 10
         anchors.bottomMargin: 10
         spacing: 8

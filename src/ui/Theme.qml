@@ -49,6 +49,22 @@ QtObject {
         return Qt.rgba(base.r, base.g, base.b, base.a * opacity)
     }
 
+    // Spacing and radii of the window's regions.
+    // Around the scrolling column, and at the sides of the status bar.
+    readonly property real windowMargin: 24
+    // Between the regions of the column, and between its two panes.
+    readonly property real regionSpacing: 20
+    readonly property real paneSpacing: 18
+    // A card of the column, and a pane's card, which is rounder.
+    readonly property real cardPadding: 18
+    readonly property real cardRadius: 16
+    readonly property real paneRadius: 18
+    // A row of a pane's list, and the gap between two rows.
+    readonly property real rowPadding: 13
+    readonly property real rowRadius: 13
+    readonly property real rowSpacing: 9
+    readonly property real buttonRadius: 8
+
     // Text styles, as ratios over the 13-point body of the reference layout.
     readonly property font baseFont: SystemFonts.defaultFont
     readonly property string fixedFamily: SystemFonts.fixedFamily

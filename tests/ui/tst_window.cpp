@@ -83,6 +83,15 @@ private Q_SLOTS:
         QVERIFY2(message.contains(u"CUPS"_s), qPrintable(message));
         QTest::keyClick(window, Qt::Key_Escape);
         QTRY_VERIFY(!aboutDialog->property("opened").toBool());
+
+        // Pressed by assistive technology, the entries do what a click does.
+        QMetaObject::invokeMethod(menu, "open");
+        QTRY_VERIFY(menu->property("opened").toBool());
+        QVERIFY(ContentViewHarness::pressAccessibly(inert));
+        QVERIFY(!aboutDialog->property("opened").toBool());
+        QVERIFY(ContentViewHarness::pressAccessibly(about));
+        QTRY_VERIFY(aboutDialog->property("opened").toBool());
+        QTRY_VERIFY(!menu->property("opened").toBool());
     }
 
 private:

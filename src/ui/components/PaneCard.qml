@@ -18,8 +18,8 @@ Item {
     implicitWidth: column.implicitWidth + 2 * padding
     implicitHeight: column.implicitHeight + 2 * padding
 
-    readonly property real padding: 18
-    readonly property real radius: 18
+    readonly property real padding: Theme.cardPadding
+    readonly property real radius: Theme.paneRadius
 
     // A blur of 8 points, 3 points down, black at 3.5 %, drawn as rings of
     // falling strength: cheaper than an effect pass and the same to the eye.

@@ -10,12 +10,12 @@ Button {
     id: control
 
     Accessible.name: text
-    Accessible.onPressAction: {
-        if (control.enabled)
-            control.clicked();
-    }
 
     EnterKeyClicks {
         button: control
+    }
+
+    AssistivePress {
+        item: control
     }
 }

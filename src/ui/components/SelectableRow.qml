@@ -20,8 +20,6 @@ AbstractButton {
     required property real tileOpacity
     // How tile, texts and mark sit in the row when they differ in height.
     property int alignment: Qt.AlignVCenter
-    // The height of the lines, known before the texts are laid out.
-    required property real textsHeight
     property alias textSpacing: texts.spacing
     default property alias texts: texts.data
     // The list the row belongs to, which hands keyboard focus on and keeps
@@ -29,21 +27,17 @@ AbstractButton {
     property LazyList list
 
     width: ListView.view.width
-    padding: 13
+    padding: Theme.rowPadding
     // The same height the layout arrives at, but known as soon as the row is
     // created: the list places rows by their height before layouts have run,
-    // and a row that grew afterwards would shift the rows around it.
-    implicitHeight: topPadding + bottomPadding + Math.max(tile.implicitHeight, textsHeight)
+    // and a row that grew afterwards would shift the rows around it. A layout
+    // works out its implicit height when asked, from the lines it holds.
+    implicitHeight: topPadding + bottomPadding + Math.max(tile.implicitHeight, texts.implicitHeight)
     // Tab reaches the row through its list, which knows the rows' order.
     focusPolicy: Qt.ClickFocus
     opacity: enabled ? 1 : 0.5
 
     Accessible.role: Accessible.Button
-    // Qt's buttons ignore the press action of assistive technology.
-    Accessible.onPressAction: {
-        if (row.enabled)
-            row.clicked();
-    }
 
     Keys.onTabPressed: list.focusNeighbour(index, true)
     Keys.onBacktabPressed: list.focusNeighbour(index, false)
@@ -56,8 +50,12 @@ AbstractButton {
         button: row
     }
 
+    AssistivePress {
+        item: row
+    }
+
     background: Rectangle {
-        radius: 13
+        radius: Theme.rowRadius
         color: row.isSelected ? row.tint : Theme.tint(Theme.text, 0.035)
         border.width: row.visualFocus ? 2 : 0
         border.color: row.isSelected ? Theme.text : Theme.accent
@@ -66,21 +64,16 @@ AbstractButton {
     contentItem: RowLayout {
         spacing: 12
 
-        Rectangle {
+        SymbolTile {
             id: tile
 
             Layout.alignment: row.alignment
-            implicitWidth: row.tileSize
-            implicitHeight: row.tileSize
+            size: row.tileSize
             radius: row.tileRadius
             color: row.isSelected ? row.tint : Theme.tint(row.tint, row.tileOpacity)
-
-            Symbol {
-                anchors.centerIn: parent
-                name: row.symbol
-                textStyle: Theme.title3
-                color: row.isSelected ? Theme.white : row.tint
-            }
+            symbol: row.symbol
+            textStyle: Theme.title3
+            symbolColor: row.isSelected ? Theme.white : row.tint
         }
 
         ColumnLayout {

@@ -95,6 +95,6 @@ PaneCard {
         Layout.fillWidth: true
         visible: pane.count > 0
         flickable: pane.flickable
-        spacing: 9
+        spacing: Theme.rowSpacing
     }
 }

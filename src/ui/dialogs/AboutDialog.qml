@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Parvento-Entwickler
 // SPDX-License-Identifier: MIT
 import QtQuick.Controls
+import Parvento.UI
 
 // Name, version and purpose of the program.
 AlertDialog {

@@ -4,10 +4,11 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import Parvento.Model
+import Parvento.UI
 
 // Whether the selection is complete, and the one button that asks for a move.
 // The move itself only ever starts from the confirmation dialog.
-Rectangle {
+Card {
     id: actionBar
 
     required property PrintJobsViewModel viewModel
@@ -16,15 +17,12 @@ Rectangle {
     // A move runs and reports its progress.
     readonly property bool moving: viewModel.isMoving && viewModel.moveTotalCount > 0
 
-    implicitHeight: row.implicitHeight + 2 * 18
-    radius: 16
-    color: Theme.tint(Theme.text, 0.045)
+    contentHeight: row.implicitHeight
 
     RowLayout {
         id: row
 
         anchors.fill: parent
-        anchors.margins: 18
         spacing: 14
 
         ColumnLayout {
@@ -76,7 +74,7 @@ Rectangle {
             // Filled with the accent colour while it may be pressed, grey
             // otherwise.
             background: Rectangle {
-                radius: 8
+                radius: Theme.buttonRadius
                 color: !moveButton.enabled ? Theme.tint(Theme.text, 0.10) : moveButton.down ? Qt.darker(Theme.accent, 1.15) : Theme.accent
                 border.width: moveButton.visualFocus ? 2 : 0
                 border.color: Theme.text

@@ -4,6 +4,7 @@ pragma ComponentBehavior: Bound
 
 import QtQuick
 import Parvento.Model
+import Parvento.UI
 
 // Step 2: the queues that may receive the selected jobs, one of which the
 // user chooses as destination.

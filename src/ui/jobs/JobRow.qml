@@ -2,18 +2,18 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Layouts
+import Parvento.UI
 
 // One waiting job. A click toggles the job's selection; orange marks it
 // selected.
 SelectableRow {
     id: row
 
+    // Which job the row shows, to find the row of a job by.
     required property string identifier
     required property string displayIdentifier
     required property string displayTitle
     required property string sourcePrinterName
-    required property string owner
-    required property bool hasOwner
     required property string accessibleDescription
     required property string stateText
     required property bool isBeingPrinted
@@ -27,9 +27,6 @@ SelectableRow {
     tileOpacity: 0.13
     alignment: Qt.AlignTop
     textSpacing: 5
-    textsHeight: titleLine.implicitHeight + identifierLine.implicitHeight
-                 + Math.max(printerIcon.implicitHeight, printerLine.implicitHeight) + 2 * textSpacing
-                 + (facts !== "" ? textSpacing + factsLine.implicitHeight : 0)
 
     Accessible.name: accessibleDescription
     Accessible.description: isSelected ? "Hebt die Auswahl dieses Auftrags auf" : "Fügt diesen Auftrag zur Auswahl hinzu"

@@ -3,6 +3,7 @@
 import QtQuick
 import QtQuick.Controls
 import Parvento.Model
+import Parvento.UI
 
 // Asks before every move. It follows isShowingMoveConfirmation: opens when the
 // move button sets it, and however it closes (either button, Escape, a click

@@ -3,24 +3,23 @@
 import QtQuick
 import QtQuick.Layouts
 import Parvento.Model
+import Parvento.UI
 
 // The banner above the panes: how to start while the selection is
 // incomplete, the planned move once jobs and a destination are chosen.
-Rectangle {
+Card {
     id: summary
 
     required property PrintJobsViewModel viewModel
     readonly property bool ready: viewModel.selectedJobCount > 0 && viewModel.hasSelectedDestination
 
-    implicitHeight: (ready ? readyRow.implicitHeight : idleRow.implicitHeight) + 2 * 18
-    radius: 16
+    contentHeight: ready ? readyRow.implicitHeight : idleRow.implicitHeight
     color: ready ? Theme.tint(Theme.accent, 0.10) : Theme.tint(Theme.text, 0.045)
 
     RowLayout {
         id: readyRow
 
         anchors.fill: parent
-        anchors.margins: 18
         visible: summary.ready
         spacing: 18
 
@@ -80,22 +79,15 @@ Rectangle {
         id: idleRow
 
         anchors.fill: parent
-        anchors.margins: 18
         visible: !summary.ready
         spacing: 14
 
-        Rectangle {
-            implicitWidth: 38
-            implicitHeight: 38
-            radius: width / 2
+        SymbolTile {
+            size: 38
             color: Theme.tint(Theme.accent, 0.12)
-
-            Symbol {
-                anchors.centerIn: parent
-                name: "arrow.left.arrow.right"
-                textStyle: Theme.title2
-                color: Theme.accent
-            }
+            symbol: "arrow.left.arrow.right"
+            textStyle: Theme.title2
+            symbolColor: Theme.accent
         }
 
         ColumnLayout {

@@ -3,6 +3,7 @@
 import QtQuick
 import QtQuick.Controls
 import Parvento.Model
+import Parvento.UI
 
 // Shows the model's notice. Keyed by the notice's id: a notice with a new id
 // is presented as a new alert even when its texts equal the last one's.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Layouts
+import Parvento.UI
 
 // One end of the planned move: a tinted icon, a caption and a queue name
 // that is cut short rather than wrapped.
@@ -15,18 +16,12 @@ RowLayout {
 
     spacing: 9
 
-    Rectangle {
-        implicitWidth: 30
-        implicitHeight: 30
-        radius: width / 2
+    SymbolTile {
+        size: 30
         color: Theme.tint(endpoint.tint, 0.16)
-
-        Symbol {
-            anchors.centerIn: parent
-            name: endpoint.symbol
-            textStyle: Theme.title3
-            color: endpoint.tint
-        }
+        symbol: endpoint.symbol
+        textStyle: Theme.title3
+        symbolColor: endpoint.tint
     }
 
     ColumnLayout {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Layouts
+import Parvento.UI
 
 // One queue that may receive the selected jobs. A click chooses the queue as
 // destination; cyan marks the choice.
@@ -17,8 +18,6 @@ SelectableRow {
     tileRadius: 11
     tileOpacity: 0.14
     textSpacing: 3
-    textsHeight: nameLine.implicitHeight + textSpacing + stateLine.implicitHeight
-                 + (stateText !== "" ? textSpacing + conditionLine.implicitHeight : 0)
 
     Accessible.name: stateText !== "" ? "Drucker " + name + ", " + stateText : "Drucker " + name
     Accessible.description: isSelected ? "Als Ziel ausgewählt" : "Wählt diesen Drucker als Ziel"

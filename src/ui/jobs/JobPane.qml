@@ -97,8 +97,10 @@ StepPane {
                 font: Theme.callout
                 onActivated: index => jobPane.viewModel.chooseSourceQueueAt(index)
                 Accessible.name: "Quellwarteschlange"
-                // Qt's controls ignore the press action of assistive technology.
-                Accessible.onPressAction: queueChooser.popup.open()
+
+                AssistivePress {
+                    item: queueChooser
+                }
 
                 delegate: ItemDelegate {
                     id: choice
@@ -113,7 +115,10 @@ StepPane {
                     font: queueChooser.font
                     highlighted: queueChooser.highlightedIndex === index
                     Accessible.name: text
-                    Accessible.onPressAction: choice.clicked()
+
+                    AssistivePress {
+                        item: choice
+                    }
                 }
             }
         },
