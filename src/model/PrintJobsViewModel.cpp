@@ -29,7 +29,7 @@ struct PrintJobsViewModel::Face
     QString statusText;
     std::optional<QString> lpmovePath;
     std::optional<AppNotice> notice;
-    std::tuple<bool, qsizetype, qsizetype> moveProgress;
+    std::tuple<qsizetype, qsizetype, QString> moveProgress;
     int jobCount;
     int selectedJobCount;
     QString singleSelectedJobIdentifier;
@@ -40,7 +40,9 @@ struct PrintJobsViewModel::Face
     std::optional<QString> selectedDestination;
     int destinationCount;
     bool canRequestMove;
-    Confirmation confirmation;
+    // Whether there is anything to confirm: the confirmation's texts are
+    // empty otherwise, and not composed here.
+    bool confirmable;
     QString jobFilterText;
     int sourceQueueIndex;
     int shownJobCount;
@@ -79,7 +81,7 @@ PrintJobsViewModel::Face PrintJobsViewModel::face() const
         .statusText = statusText(),
         .lpmovePath = lpmovePath(),
         .notice = notice(),
-        .moveProgress = {m_isMoving, m_moveDoneCount, m_moveTotalCount},
+        .moveProgress = {m_moveDoneCount, m_moveTotalCount, moveProgressText()},
         .jobCount = jobCount(),
         .selectedJobCount = selectedJobCount(),
         .singleSelectedJobIdentifier = singleSelectedJobIdentifier(),
@@ -90,26 +92,28 @@ PrintJobsViewModel::Face PrintJobsViewModel::face() const
         .selectedDestination = destination ? std::optional(destination->name) : std::nullopt,
         .destinationCount = destinationCount(),
         .canRequestMove = canRequestMove(),
-        .confirmation = m_confirmation,
+        .confirmable = destination && m_selection.selectedCount() > 0,
         .jobFilterText = jobFilterText(),
         .sourceQueueIndex = sourceQueueIndex(),
         .shownJobCount = shownJobCount(),
     };
 }
 
-PrintJobsViewModel::Confirmation PrintJobsViewModel::composeConfirmation() const
+const PrintJobsViewModel::Confirmation &PrintJobsViewModel::confirmation() const
 {
+    if (m_confirmation)
+        return *m_confirmation;
     const std::optional<Printer> destination = selectedDestination();
     if (!destination || m_selection.selectedCount() == 0)
-        return {};
+        return m_confirmation.emplace();
     const QList<PrintJob> jobs = selectedJobs();
-    return Confirmation {
+    return m_confirmation.emplace(Confirmation {
         .headline = ModelTexts::confirmationHeadline(jobs.size()),
         .lines = ModelTexts::confirmationLines(jobs),
         .destination = ModelTexts::confirmationDestination(destination->name),
         .warning = ModelTexts::confirmationWarning(),
         .stateWarnings = ModelTexts::confirmationStateWarnings(jobs, *destination),
-    };
+    });
 }
 
 // Writes: store, then written(), also when the value did not change.
@@ -137,10 +141,10 @@ void PrintJobsViewModel::written()
     }
     if (changes & JobSelection::Destinations)
         m_destinationModel->update(m_selection.destinationEntries(), m_selection.destinationKey());
-    // The confirmation lists every selected job: composed only when the
-    // selection, the lists or the destination changed.
-    if (changes & (JobSelection::Listing | JobSelection::Marks | JobSelection::Destinations))
-        m_confirmation = composeConfirmation();
+    const bool confirmationInputs
+        = changes & (JobSelection::Listing | JobSelection::Marks | JobSelection::Destinations);
+    if (confirmationInputs)
+        m_confirmation.reset();
 
     // All values first, then the signals: a handler that writes again
     // compares against what this write showed.
@@ -171,7 +175,9 @@ void PrintJobsViewModel::written()
     announce(before.selectedDestination != now.selectedDestination, &PrintJobsViewModel::selectedDestinationChanged);
     announce(before.destinationCount != now.destinationCount, &PrintJobsViewModel::destinationCountChanged);
     announce(before.canRequestMove != now.canRequestMove, &PrintJobsViewModel::canRequestMoveChanged);
-    announce(before.confirmation != now.confirmation, &PrintJobsViewModel::confirmationChanged);
+    // Not composed to be compared: what it is made of changed, and it is
+    // not empty on both sides.
+    announce(confirmationInputs && (before.confirmable || now.confirmable), &PrintJobsViewModel::confirmationChanged);
     announce(before.jobFilterText != now.jobFilterText, &PrintJobsViewModel::jobFilterTextChanged);
     announce(before.sourceQueueIndex != now.sourceQueueIndex, &PrintJobsViewModel::sourceQueueIndexChanged);
     announce(before.shownJobCount != now.shownJobCount, &PrintJobsViewModel::shownJobCountChanged);
@@ -553,27 +559,27 @@ QString PrintJobsViewModel::confirmationMessage() const
 
 QString PrintJobsViewModel::confirmationHeadline() const
 {
-    return m_confirmation.headline;
+    return confirmation().headline;
 }
 
 QStringList PrintJobsViewModel::confirmationLines() const
 {
-    return m_confirmation.lines;
+    return confirmation().lines;
 }
 
 QString PrintJobsViewModel::confirmationDestinationText() const
 {
-    return m_confirmation.destination;
+    return confirmation().destination;
 }
 
 QString PrintJobsViewModel::confirmationWarning() const
 {
-    return m_confirmation.warning;
+    return confirmation().warning;
 }
 
 QStringList PrintJobsViewModel::confirmationStateWarnings() const
 {
-    return m_confirmation.stateWarnings;
+    return confirmation().stateWarnings;
 }
 
 QString PrintJobsViewModel::moveProgressText() const

@@ -270,7 +270,10 @@ private:
         bool operator==(const Confirmation &) const = default;
     };
     Face face() const;
-    Confirmation composeConfirmation() const;
+    // Composed on the first read after the selection, the lists or the
+    // destination changed: it lists every selected job, and the dialog reads
+    // it only as it opens.
+    const Confirmation &confirmation() const;
 
     // Ends every write: the row models catch up, then each property whose
     // value changed announces it.
@@ -305,8 +308,7 @@ private:
     QString m_statusText;
     std::optional<QString> m_lpmovePath;
     std::unique_ptr<Face> m_face;
-    // Composed when the selection or the destination changes, not on every read.
-    Confirmation m_confirmation;
+    mutable std::optional<Confirmation> m_confirmation;
     // Children of the model.
     JobListModel *m_jobModel;
     PrinterListModel *m_destinationModel;

@@ -11,10 +11,13 @@
 #include <QList>
 #include <QMetaProperty>
 #include <QObject>
+#include <QSet>
 #include <QSignalSpy>
 
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace ModelSignals {
 
@@ -63,24 +66,33 @@ public:
         const QMetaObject *meta = model.metaObject();
         for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i)
             if (const QMetaMethod notify = meta->property(i).notifySignal(); notify.isValid())
-                m_spies.push_back(std::make_unique<QSignalSpy>(&model, notify));
+                m_spies.emplace_back(notify.methodIndex(), std::make_unique<QSignalSpy>(&model, notify));
     }
 
     qsizetype count() const
     {
         qsizetype total = 0;
-        for (const auto &spy : m_spies)
+        for (const auto &[index, spy] : m_spies)
             total += spy->count();
         return total;
     }
+    // The method indices of the signals that went out.
+    QSet<int> emittedSignals() const
+    {
+        QSet<int> emitted;
+        for (const auto &[index, spy] : m_spies)
+            if (spy->count() > 0)
+                emitted.insert(index);
+        return emitted;
+    }
     void clear()
     {
-        for (const auto &spy : m_spies)
+        for (const auto &[index, spy] : m_spies)
             spy->clear();
     }
 
 private:
-    std::vector<std::unique_ptr<QSignalSpy>> m_spies;
+    std::vector<std::pair<int, std::unique_ptr<QSignalSpy>>> m_spies;
 };
 
 } // namespace ModelSignals

@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QThreadPool>
 
+#include <functional>
 #include <memory>
 
 Q_DECLARE_METATYPE(WorkflowError)
@@ -121,6 +122,108 @@ private Q_SLOTS:
         model.chooseDestinationAt(0);
         QCOMPARE(sorted(model.selectedJobIDs()), (blocked ? QStringList {u"A-1"_s} : QStringList {u"A-1"_s, u"B-3"_s}));
         QCOMPARE(model.selectedDestinationID(), blocked ? u"C"_s : firstDestination);
+    }
+
+    // Whatever a write changes, the view hears of it through that property's
+    // signal, and a signal goes out only for a property that changed (the
+    // confirmation, composed on demand, goes out when what it is made of did).
+    void everyPropertyThatChangesAnnouncesIt()
+    {
+        PrintJobsViewModel model;
+        using Access = PrintJobsViewModelTestAccess;
+        const QList<std::pair<QString, std::function<void()>>> writes {
+            {u"load"_s,
+             [&] {
+                 Access::load(model, jobs(baseJobs), printers(basePrinters));
+             }},
+            {u"toggle"_s,
+             [&] {
+                 model.toggleJobSelection(job(u"A-1"_s));
+             }},
+            {u"destination"_s,
+             [&] {
+                 model.setSelectedDestinationID(u"C"_s);
+             }},
+            {u"toggle dropping it"_s,
+             [&] {
+                 model.toggleJobSelection(job(u"C-4"_s));
+             }},
+            {u"destination again"_s,
+             [&] {
+                 model.chooseDestinationAt(0);
+             }},
+            {u"filter"_s,
+             [&] {
+                 model.setJobFilterText(u"A"_s);
+             }},
+            {u"source queue"_s,
+             [&] {
+                 model.chooseSourceQueueAt(1);
+             }},
+            {u"select shown"_s,
+             [&] {
+                 model.selectShownJobs();
+             }},
+            {u"confirmation"_s,
+             [&] {
+                 model.requestMoveConfirmation();
+             }},
+            {u"loading"_s,
+             [&] {
+                 Access::setLoading(model, true);
+             }},
+            {u"moving"_s,
+             [&] {
+                 Access::setMoving(model, true);
+             }},
+            {u"progress"_s,
+             [&] {
+                 Access::setMoveProgress(model, 1, 3);
+             }},
+            {u"moved"_s,
+             [&] {
+                 Access::setMoving(model, false);
+             }},
+            {u"notice"_s,
+             [&] {
+                 Access::present(model, WorkflowError::unexpected(), u"T"_s);
+             }},
+            {u"dismissed"_s,
+             [&] {
+                 model.dismissNotice();
+             }},
+            {u"fewer lists"_s,
+             [&] {
+                 Access::load(model, jobs({u"A-2"_s}), printers({u"A"_s, u"D"_s}));
+             }},
+            {u"cleared"_s,
+             [&] {
+                 model.clearJobSelection();
+             }},
+        };
+        const QMetaObject *meta = model.metaObject();
+        const auto values = [&] {
+            QVariantList read;
+            for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i)
+                read.append(meta->property(i).read(&model));
+            return read;
+        };
+        for (const auto &[name, write] : writes) {
+            const QVariantList before = values();
+            const ModelSignals::AnySpy spies(model);
+            write();
+            const QVariantList after = values();
+            QSet<int> changed;
+            for (int i = 0; i < before.size(); ++i) {
+                if (before.at(i) != after.at(i))
+                    changed.insert(meta->property(meta->propertyOffset() + i).notifySignalIndex());
+            }
+            const QSet<int> emitted = spies.emittedSignals();
+            QSet<int> needless = emitted - changed;
+            needless.remove(meta->indexOfSignal("confirmationChanged()"));
+            QVERIFY2((changed - emitted).isEmpty(), qPrintable(name));
+            QVERIFY2(needless.isEmpty(), qPrintable(name));
+        }
     }
 
     void everyChangeSignalsOnceAfterStoring()
