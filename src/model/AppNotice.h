@@ -15,4 +15,6 @@ struct AppNotice
 
     // A notice with a new random id.
     static AppNotice make(const QString &title, const QString &message);
+
+    bool operator==(const AppNotice &) const = default;
 };

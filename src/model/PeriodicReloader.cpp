@@ -107,7 +107,7 @@ void PeriodicReloader::reload()
     // closes; a move confirmed there takes its turn first.
     if (m_model->isShowingMoveConfirmation()) {
         if (!m_confirmationWait)
-            m_confirmationWait = connect(m_model, &PrintJobsViewModel::changed, this, [this] {
+            m_confirmationWait = connect(m_model, &PrintJobsViewModel::isShowingMoveConfirmationChanged, this, [this] {
                 if (m_model && m_model->isShowingMoveConfirmation())
                     return;
                 disconnect(m_confirmationWait);

@@ -14,9 +14,39 @@
 #include <QPromise>
 
 #include <memory>
+#include <tuple>
 #include <utility>
 
 using namespace Qt::StringLiterals;
+
+// Every value a property shows, in the order their signals go out.
+struct PrintJobsViewModel::Face
+{
+    bool isLoading;
+    bool isMoving;
+    bool isBusy;
+    bool isShowingMoveConfirmation;
+    QString statusText;
+    std::optional<QString> lpmovePath;
+    std::optional<AppNotice> notice;
+    std::tuple<qsizetype, qsizetype, QString> moveProgress;
+    int jobCount;
+    int selectedJobCount;
+    QString singleSelectedJobIdentifier;
+    QString sourcePrinterNamesText;
+    QString selectionNote;
+    bool canSelectShownJobs;
+    bool canClearJobSelection;
+    std::optional<QString> selectedDestination;
+    int destinationCount;
+    bool canRequestMove;
+    // Whether there is anything to confirm: the confirmation's texts are
+    // empty otherwise, and not composed here.
+    bool confirmable;
+    QString jobFilterText;
+    int sourceQueueIndex;
+    int shownJobCount;
+};
 
 PrintJobsViewModel::PrintJobsViewModel(QObject *parent)
     : PrintJobsViewModel(CUPSService(), parent)
@@ -29,13 +59,61 @@ PrintJobsViewModel::PrintJobsViewModel(const CUPSService &service, QObject *pare
     , m_jobModel(new JobListModel(this))
     , m_destinationModel(new PrinterListModel(this))
     , m_sourceQueueModel(new QStringListModel({ModelTexts::allSourceQueues()}, this))
-{ }
+{
+    m_face = std::make_unique<Face>(face());
+}
 
 PrintJobsViewModel::~PrintJobsViewModel()
 {
     // A move confirmed while a reload ran is handed over all the same.
     if (m_pendingMove)
         runMove(*std::exchange(m_pendingMove, std::nullopt));
+}
+
+PrintJobsViewModel::Face PrintJobsViewModel::face() const
+{
+    const std::optional<Printer> destination = selectedDestination();
+    return Face {
+        .isLoading = isLoading(),
+        .isMoving = isMoving(),
+        .isBusy = isBusy(),
+        .isShowingMoveConfirmation = isShowingMoveConfirmation(),
+        .statusText = statusText(),
+        .lpmovePath = lpmovePath(),
+        .notice = notice(),
+        .moveProgress = {m_moveDoneCount, m_moveTotalCount, moveProgressText()},
+        .jobCount = jobCount(),
+        .selectedJobCount = selectedJobCount(),
+        .singleSelectedJobIdentifier = singleSelectedJobIdentifier(),
+        .sourcePrinterNamesText = sourcePrinterNamesText(),
+        .selectionNote = selectionNote(),
+        .canSelectShownJobs = canSelectShownJobs(),
+        .canClearJobSelection = canClearJobSelection(),
+        .selectedDestination = destination ? std::optional(destination->name) : std::nullopt,
+        .destinationCount = destinationCount(),
+        .canRequestMove = canRequestMove(),
+        .confirmable = destination && m_selection.selectedCount() > 0,
+        .jobFilterText = jobFilterText(),
+        .sourceQueueIndex = sourceQueueIndex(),
+        .shownJobCount = shownJobCount(),
+    };
+}
+
+const PrintJobsViewModel::Confirmation &PrintJobsViewModel::confirmation() const
+{
+    if (m_confirmation)
+        return *m_confirmation;
+    const std::optional<Printer> destination = selectedDestination();
+    if (!destination || m_selection.selectedCount() == 0)
+        return m_confirmation.emplace();
+    const QList<PrintJob> jobs = selectedJobs();
+    return m_confirmation.emplace(Confirmation {
+        .headline = ModelTexts::confirmationHeadline(jobs.size()),
+        .lines = ModelTexts::confirmationLines(jobs),
+        .destination = ModelTexts::confirmationDestination(destination->name),
+        .warning = ModelTexts::confirmationWarning(),
+        .stateWarnings = ModelTexts::confirmationStateWarnings(jobs, *destination),
+    });
 }
 
 // Writes: store, then written(), also when the value did not change.
@@ -63,7 +141,46 @@ void PrintJobsViewModel::written()
     }
     if (changes & JobSelection::Destinations)
         m_destinationModel->update(m_selection.destinationEntries(), m_selection.destinationKey());
-    Q_EMIT changed();
+    const bool confirmationInputs
+        = changes & (JobSelection::Listing | JobSelection::Marks | JobSelection::Destinations);
+    if (confirmationInputs)
+        m_confirmation.reset();
+
+    // All values first, then the signals: a handler that writes again
+    // compares against what this write showed.
+    Face now = face();
+    const Face before = std::exchange(*m_face, now);
+    const auto announce = [this](bool differs, void (PrintJobsViewModel::*signal)()) {
+        if (differs)
+            Q_EMIT(this->*signal)();
+    };
+    announce(before.isLoading != now.isLoading, &PrintJobsViewModel::isLoadingChanged);
+    announce(before.isMoving != now.isMoving, &PrintJobsViewModel::isMovingChanged);
+    announce(before.isBusy != now.isBusy, &PrintJobsViewModel::isBusyChanged);
+    announce(before.isShowingMoveConfirmation != now.isShowingMoveConfirmation,
+             &PrintJobsViewModel::isShowingMoveConfirmationChanged);
+    announce(before.statusText != now.statusText, &PrintJobsViewModel::statusTextChanged);
+    announce(before.lpmovePath != now.lpmovePath, &PrintJobsViewModel::lpmovePathChanged);
+    announce(before.notice != now.notice, &PrintJobsViewModel::noticeChanged);
+    announce(before.moveProgress != now.moveProgress, &PrintJobsViewModel::moveProgressChanged);
+    announce(before.jobCount != now.jobCount, &PrintJobsViewModel::jobCountChanged);
+    announce(before.selectedJobCount != now.selectedJobCount, &PrintJobsViewModel::selectedJobCountChanged);
+    announce(before.singleSelectedJobIdentifier != now.singleSelectedJobIdentifier,
+             &PrintJobsViewModel::singleSelectedJobIdentifierChanged);
+    announce(before.sourcePrinterNamesText != now.sourcePrinterNamesText,
+             &PrintJobsViewModel::sourcePrinterNamesTextChanged);
+    announce(before.selectionNote != now.selectionNote, &PrintJobsViewModel::selectionNoteChanged);
+    announce(before.canSelectShownJobs != now.canSelectShownJobs, &PrintJobsViewModel::canSelectShownJobsChanged);
+    announce(before.canClearJobSelection != now.canClearJobSelection, &PrintJobsViewModel::canClearJobSelectionChanged);
+    announce(before.selectedDestination != now.selectedDestination, &PrintJobsViewModel::selectedDestinationChanged);
+    announce(before.destinationCount != now.destinationCount, &PrintJobsViewModel::destinationCountChanged);
+    announce(before.canRequestMove != now.canRequestMove, &PrintJobsViewModel::canRequestMoveChanged);
+    // Not composed to be compared: what it is made of changed, and it is
+    // not empty on both sides.
+    announce(confirmationInputs && (before.confirmable || now.confirmable), &PrintJobsViewModel::confirmationChanged);
+    announce(before.jobFilterText != now.jobFilterText, &PrintJobsViewModel::jobFilterTextChanged);
+    announce(before.sourceQueueIndex != now.sourceQueueIndex, &PrintJobsViewModel::sourceQueueIndexChanged);
+    announce(before.shownJobCount != now.shownJobCount, &PrintJobsViewModel::shownJobCountChanged);
 }
 
 void PrintJobsViewModel::setLists(const QList<PrintJob> &jobs, const QList<Printer> &printers)
@@ -72,7 +189,6 @@ void PrintJobsViewModel::setLists(const QList<PrintJob> &jobs, const QList<Print
     // catch up once.
     m_selection.setLists(jobs, printers);
     written();
-    Q_EMIT changed();
 }
 
 void PrintJobsViewModel::setSelectedJobIDs(QSet<QString> identifiers)
@@ -145,12 +261,6 @@ void PrintJobsViewModel::setLpmovePath(const std::optional<QString> &path)
 {
     m_lpmovePath = path;
     written();
-}
-
-void PrintJobsViewModel::setSelectedDestinationIDText(const QString &name)
-{
-    // Queue names are never empty, so the empty text stands for "none".
-    setSelectedDestinationID(name.isEmpty() ? std::nullopt : std::optional<QString>(name));
 }
 
 // Selection rules, each write announced as it happens.
@@ -417,16 +527,6 @@ void PrintJobsViewModel::clearJobSelection()
         m_selection.clearSelection([this] { written(); });
 }
 
-void PrintJobsViewModel::startRefresh()
-{
-    refresh();
-}
-
-void PrintJobsViewModel::startMove()
-{
-    moveSelectedJobs();
-}
-
 void PrintJobsViewModel::requestMoveConfirmation()
 {
     if (canRequestMove())
@@ -459,33 +559,27 @@ QString PrintJobsViewModel::confirmationMessage() const
 
 QString PrintJobsViewModel::confirmationHeadline() const
 {
-    const qsizetype count = m_selection.selectedCount();
-    return count > 0 && selectedDestination() ? ModelTexts::confirmationHeadline(count) : QString();
+    return confirmation().headline;
 }
 
 QStringList PrintJobsViewModel::confirmationLines() const
 {
-    return selectedDestination() ? ModelTexts::confirmationLines(selectedJobs()) : QStringList();
+    return confirmation().lines;
 }
 
 QString PrintJobsViewModel::confirmationDestinationText() const
 {
-    const std::optional<Printer> destination = selectedDestination();
-    return destination && m_selection.selectedCount() > 0 ? ModelTexts::confirmationDestination(destination->name)
-                                                          : QString();
+    return confirmation().destination;
 }
 
 QString PrintJobsViewModel::confirmationWarning() const
 {
-    return m_selection.selectedCount() > 0 && selectedDestination() ? ModelTexts::confirmationWarning() : QString();
+    return confirmation().warning;
 }
 
 QStringList PrintJobsViewModel::confirmationStateWarnings() const
 {
-    const std::optional<Printer> destination = selectedDestination();
-    return destination && m_selection.selectedCount() > 0
-        ? ModelTexts::confirmationStateWarnings(selectedJobs(), *destination)
-        : QStringList();
+    return confirmation().stateWarnings;
 }
 
 QString PrintJobsViewModel::moveProgressText() const

@@ -26,63 +26,67 @@
 // The state of one window: the jobs and queues of the last reload with the
 // user's selection (a JobSelection), the busy flags, the pending notice and
 // the status line; and the entry points of the two workflows, reload and move.
-// Lives on the UI thread; every write happens there and emits changed() once,
-// equal values included.
+// Lives on the UI thread. Each property has its own change signal, emitted
+// only when its value changed, so a click re-evaluates only the bindings it
+// concerns; texts derived from one source share that source's signal.
 class PrintJobsViewModel : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
 
-    // Stored state.
-    Q_PROPERTY(bool isLoading READ isLoading NOTIFY changed FINAL)
-    Q_PROPERTY(bool isMoving READ isMoving NOTIFY changed FINAL)
+    Q_PROPERTY(bool isLoading READ isLoading NOTIFY isLoadingChanged FINAL)
+    Q_PROPERTY(bool isMoving READ isMoving NOTIFY isMovingChanged FINAL)
     // A reload or a move runs.
-    Q_PROPERTY(bool isBusy READ isBusy NOTIFY changed FINAL)
+    Q_PROPERTY(bool isBusy READ isBusy NOTIFY isBusyChanged FINAL)
     Q_PROPERTY(bool isShowingMoveConfirmation READ isShowingMoveConfirmation WRITE setShowingMoveConfirmation NOTIFY
-                   changed FINAL)
-    Q_PROPERTY(QString statusText READ statusText NOTIFY changed FINAL)
-    Q_PROPERTY(QString lpmovePath READ lpmovePathText NOTIFY changed FINAL)
-    Q_PROPERTY(bool hasLpmovePath READ hasLpmovePath NOTIFY changed FINAL)
-    Q_PROPERTY(QString selectedDestinationID READ selectedDestinationIDText WRITE setSelectedDestinationIDText NOTIFY
-                   changed FINAL)
-    Q_PROPERTY(bool hasNotice READ hasNotice NOTIFY changed FINAL)
-    Q_PROPERTY(QString noticeID READ noticeIDText NOTIFY changed FINAL)
-    Q_PROPERTY(QString noticeTitle READ noticeTitle NOTIFY changed FINAL)
-    Q_PROPERTY(QString noticeMessage READ noticeMessage NOTIFY changed FINAL)
-    // The running move: jobs handled so far, and all its jobs (0 when none runs).
-    Q_PROPERTY(int moveDoneCount READ moveDoneCount NOTIFY changed FINAL)
-    Q_PROPERTY(int moveTotalCount READ moveTotalCount NOTIFY changed FINAL)
+                   isShowingMoveConfirmationChanged FINAL)
+    Q_PROPERTY(QString statusText READ statusText NOTIFY statusTextChanged FINAL)
+    // Empty until a reload has found lpmove.
+    Q_PROPERTY(QString lpmovePath READ lpmovePathText NOTIFY lpmovePathChanged FINAL)
 
-    // Derived values.
-    Q_PROPERTY(int jobCount READ jobCount NOTIFY changed FINAL)
-    Q_PROPERTY(int selectedJobCount READ selectedJobCount NOTIFY changed FINAL)
-    Q_PROPERTY(QString singleSelectedJobIdentifier READ singleSelectedJobIdentifier NOTIFY changed FINAL)
-    Q_PROPERTY(bool hasSelectedDestination READ hasSelectedDestination NOTIFY changed FINAL)
-    Q_PROPERTY(QString selectedDestinationName READ selectedDestinationName NOTIFY changed FINAL)
-    Q_PROPERTY(QString sourcePrinterNamesText READ sourcePrinterNamesText NOTIFY changed FINAL)
-    Q_PROPERTY(int destinationCount READ destinationCount NOTIFY changed FINAL)
-    Q_PROPERTY(bool canRequestMove READ canRequestMove NOTIFY changed FINAL)
-    Q_PROPERTY(QString confirmationMessage READ confirmationMessage NOTIFY changed FINAL)
+    // The pending notice; its id tells one notice from the next with the same words.
+    Q_PROPERTY(bool hasNotice READ hasNotice NOTIFY noticeChanged FINAL)
+    Q_PROPERTY(QString noticeID READ noticeIDText NOTIFY noticeChanged FINAL)
+    Q_PROPERTY(QString noticeTitle READ noticeTitle NOTIFY noticeChanged FINAL)
+    Q_PROPERTY(QString noticeMessage READ noticeMessage NOTIFY noticeChanged FINAL)
+
+    // The running move: jobs handled so far, all its jobs (0 when none runs),
+    // and "Verschiebe 37 von 120 …", empty otherwise.
+    Q_PROPERTY(int moveDoneCount READ moveDoneCount NOTIFY moveProgressChanged FINAL)
+    Q_PROPERTY(int moveTotalCount READ moveTotalCount NOTIFY moveProgressChanged FINAL)
+    Q_PROPERTY(QString moveProgressText READ moveProgressText NOTIFY moveProgressChanged FINAL)
+
+    // The jobs and the selection; every count but shownJobCount counts all jobs.
+    Q_PROPERTY(int jobCount READ jobCount NOTIFY jobCountChanged FINAL)
+    Q_PROPERTY(int selectedJobCount READ selectedJobCount NOTIFY selectedJobCountChanged FINAL)
+    Q_PROPERTY(QString singleSelectedJobIdentifier READ singleSelectedJobIdentifier NOTIFY
+                   singleSelectedJobIdentifierChanged FINAL)
+    Q_PROPERTY(QString sourcePrinterNamesText READ sourcePrinterNamesText NOTIFY sourcePrinterNamesTextChanged FINAL)
+    // "3 ausgewählt, 1 davon ausgeblendet"; empty while nothing is selected.
+    Q_PROPERTY(QString selectionNote READ selectionNote NOTIFY selectionNoteChanged FINAL)
+    Q_PROPERTY(bool canSelectShownJobs READ canSelectShownJobs NOTIFY canSelectShownJobsChanged FINAL)
+    Q_PROPERTY(bool canClearJobSelection READ canClearJobSelection NOTIFY canClearJobSelectionChanged FINAL)
+
+    // The destination.
+    Q_PROPERTY(bool hasSelectedDestination READ hasSelectedDestination NOTIFY selectedDestinationChanged FINAL)
+    Q_PROPERTY(QString selectedDestinationName READ selectedDestinationName NOTIFY selectedDestinationChanged FINAL)
+    Q_PROPERTY(int destinationCount READ destinationCount NOTIFY destinationCountChanged FINAL)
+    Q_PROPERTY(bool canRequestMove READ canRequestMove NOTIFY canRequestMoveChanged FINAL)
+
     // The confirmation's parts, for a dialog that scrolls the job lines alone.
-    Q_PROPERTY(QString confirmationHeadline READ confirmationHeadline NOTIFY changed FINAL)
-    Q_PROPERTY(QStringList confirmationLines READ confirmationLines NOTIFY changed FINAL)
-    Q_PROPERTY(QString confirmationDestinationText READ confirmationDestinationText NOTIFY changed FINAL)
-    Q_PROPERTY(QString confirmationWarning READ confirmationWarning NOTIFY changed FINAL)
-    Q_PROPERTY(QStringList confirmationStateWarnings READ confirmationStateWarnings NOTIFY changed FINAL)
-    // "Verschiebe 37 von 120 …" while a move runs, empty otherwise.
-    Q_PROPERTY(QString moveProgressText READ moveProgressText NOTIFY changed FINAL)
+    Q_PROPERTY(QString confirmationHeadline READ confirmationHeadline NOTIFY confirmationChanged FINAL)
+    Q_PROPERTY(QStringList confirmationLines READ confirmationLines NOTIFY confirmationChanged FINAL)
+    Q_PROPERTY(QString confirmationDestinationText READ confirmationDestinationText NOTIFY confirmationChanged FINAL)
+    Q_PROPERTY(QString confirmationWarning READ confirmationWarning NOTIFY confirmationChanged FINAL)
+    Q_PROPERTY(QStringList confirmationStateWarnings READ confirmationStateWarnings NOTIFY confirmationChanged FINAL)
 
     // The job pane's filter: the typed text, the source queue chooser's
-    // entries ("Alle Warteschlangen" first) and the chosen one.
-    Q_PROPERTY(QString jobFilterText READ jobFilterText WRITE setJobFilterText NOTIFY changed FINAL)
+    // entries ("Alle Warteschlangen" first) and the chosen one, and how many
+    // jobs it shows.
+    Q_PROPERTY(QString jobFilterText READ jobFilterText WRITE setJobFilterText NOTIFY jobFilterTextChanged FINAL)
     Q_PROPERTY(QAbstractItemModel *sourceQueueModel READ sourceQueueModel CONSTANT FINAL)
-    Q_PROPERTY(int sourceQueueIndex READ sourceQueueIndex NOTIFY changed FINAL)
-    // What the filter shows; every other count counts all jobs.
-    Q_PROPERTY(int shownJobCount READ shownJobCount NOTIFY changed FINAL)
-    // "3 ausgewählt, 1 davon ausgeblendet"; empty while nothing is selected.
-    Q_PROPERTY(QString selectionNote READ selectionNote NOTIFY changed FINAL)
-    Q_PROPERTY(bool canSelectShownJobs READ canSelectShownJobs NOTIFY changed FINAL)
-    Q_PROPERTY(bool canClearJobSelection READ canClearJobSelection NOTIFY changed FINAL)
+    Q_PROPERTY(int sourceQueueIndex READ sourceQueueIndex NOTIFY sourceQueueIndexChanged FINAL)
+    Q_PROPERTY(int shownJobCount READ shownJobCount NOTIFY shownJobCountChanged FINAL)
 
     // Row models for the two lazily built lists.
     Q_PROPERTY(JobListModel *jobModel READ jobModel CONSTANT FINAL)
@@ -120,6 +124,7 @@ public:
     QList<Printer> destinationPrinters() const { return m_selection.destinations(); }
     // Also during a reload: the move then follows it.
     bool canRequestMove() const { return !m_isMoving && m_selection.canMove(); }
+    // The whole confirmation in one text, as a screen reader hears it.
     QString confirmationMessage() const;
     QString confirmationHeadline() const;
     QStringList confirmationLines() const;
@@ -136,8 +141,9 @@ public:
     // scheduler's details have followed its lists or been given up on; a
     // move: after its closing reload, which its report is checked against). A confirmed move is
     // tracked by ExitPolicy.
-    QFuture<void> refresh();
-    QFuture<void> moveSelectedJobs();
+    // Also QML's entry points, which ignore the future.
+    Q_INVOKABLE QFuture<void> refresh();
+    Q_INVOKABLE QFuture<void> moveSelectedJobs();
 
     // For QML.
     Q_INVOKABLE void toggleJobSelectionAt(int row);
@@ -147,16 +153,11 @@ public:
     // Refused while a move runs, as a click on a row is.
     Q_INVOKABLE void selectShownJobs();
     Q_INVOKABLE void clearJobSelection();
-    Q_INVOKABLE void startRefresh();
-    Q_INVOKABLE void startMove();
     Q_INVOKABLE void requestMoveConfirmation();
     Q_INVOKABLE void dismissNotice();
 
     // QML-facing readers of the optional values.
     QString lpmovePathText() const;
-    bool hasLpmovePath() const { return m_lpmovePath.has_value(); }
-    QString selectedDestinationIDText() const { return selectedDestinationID().value_or(QString()); }
-    void setSelectedDestinationIDText(const QString &name);
     bool hasNotice() const { return m_notice.has_value(); }
     QString noticeIDText() const;
     QString noticeTitle() const { return m_notice ? m_notice->title : QString(); }
@@ -182,7 +183,28 @@ public:
     PrinterListModel *destinationModel() const { return m_destinationModel; }
 
 Q_SIGNALS:
-    void changed();
+    void isLoadingChanged();
+    void isMovingChanged();
+    void isBusyChanged();
+    void isShowingMoveConfirmationChanged();
+    void statusTextChanged();
+    void lpmovePathChanged();
+    void noticeChanged();
+    void moveProgressChanged();
+    void jobCountChanged();
+    void selectedJobCountChanged();
+    void singleSelectedJobIdentifierChanged();
+    void sourcePrinterNamesTextChanged();
+    void selectionNoteChanged();
+    void canSelectShownJobsChanged();
+    void canClearJobSelectionChanged();
+    void selectedDestinationChanged();
+    void destinationCountChanged();
+    void canRequestMoveChanged();
+    void confirmationChanged();
+    void jobFilterTextChanged();
+    void sourceQueueIndexChanged();
+    void shownJobCountChanged();
 
 private:
     // Lets tests and benchmarks reach the private steps directly.
@@ -235,7 +257,26 @@ private:
     void presentLoadFailure(const AppNotice &notice);
     static QString errorMessage(const WorkflowError &error);
 
-    // Ends every write: the row models catch up, then changed().
+    // What the properties showed when last announced.
+    struct Face;
+    // The confirmation's parts; empty while nothing can be confirmed.
+    struct Confirmation
+    {
+        QString headline;
+        QStringList lines;
+        QString destination;
+        QString warning;
+        QStringList stateWarnings;
+        bool operator==(const Confirmation &) const = default;
+    };
+    Face face() const;
+    // Composed on the first read after the selection, the lists or the
+    // destination changed: it lists every selected job, and the dialog reads
+    // it only as it opens.
+    const Confirmation &confirmation() const;
+
+    // Ends every write: the row models catch up, then each property whose
+    // value changed announces it.
     void written();
 
     CUPSService m_service;
@@ -266,6 +307,8 @@ private:
     std::optional<PendingMove> m_pendingMove;
     QString m_statusText;
     std::optional<QString> m_lpmovePath;
+    std::unique_ptr<Face> m_face;
+    mutable std::optional<Confirmation> m_confirmation;
     // Children of the model.
     JobListModel *m_jobModel;
     PrinterListModel *m_destinationModel;

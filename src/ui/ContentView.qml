@@ -59,7 +59,7 @@ Page {
                 text: "Aktualisieren"
                 symbol: "arrow.clockwise"
                 enabled: !contentView.viewModel.isBusy
-                onClicked: contentView.viewModel.startRefresh()
+                onClicked: contentView.viewModel.refresh()
             }
         }
     }

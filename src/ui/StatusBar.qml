@@ -39,7 +39,7 @@ Item {
 
         StyledText {
             Layout.maximumWidth: row.width / 2
-            visible: statusBar.viewModel.hasLpmovePath
+            visible: statusBar.viewModel.lpmovePath.length > 0
             text: "lpmove: " + statusBar.viewModel.lpmovePath
             font: Theme.caption2Mono
             color: Theme.tertiaryText

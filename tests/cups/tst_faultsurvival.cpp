@@ -90,7 +90,7 @@ std::optional<MoveReport> moveWatching(PrintJobsViewModel &model)
 {
     std::optional<MoveReport> report;
     bool wasMoving = false;
-    const QMetaObject::Connection watch = QObject::connect(&model, &PrintJobsViewModel::changed, [&] {
+    const QMetaObject::Connection watch = QObject::connect(&model, &PrintJobsViewModel::isMovingChanged, [&] {
         if (wasMoving && !model.isMoving() && !report)
             report = MoveReport {model.notice(), model.statusText()};
         wasMoving = model.isMoving();

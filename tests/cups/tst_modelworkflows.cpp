@@ -3,6 +3,7 @@
 // The window model end to end: reloads and moves with the real lpstat and
 // lpmove against a private CUPS scheduler.
 
+#include <ModelSignals.h>
 #include <PrintJobsViewModel.h>
 #include <PrivateCupsServer.h>
 #include <TestFutures.h>
@@ -60,7 +61,7 @@ private Q_SLOTS:
         QVERIFY(model.canRequestMove());
 
         QString statusAtMoveEnd;
-        connect(&model, &PrintJobsViewModel::changed, this, [&] {
+        ModelSignals::onEveryChange(model, this, [&] {
             if (statusAtMoveEnd.isEmpty() && model.notice())
                 statusAtMoveEnd = u"pending"_s;
             else if (statusAtMoveEnd == u"pending"_s)

@@ -7,6 +7,8 @@
 // look (a short reload, a fast move): asserting them after a settle passes
 // only where the machine is busy. Header only.
 
+#include "ModelSignals.h"
+
 #include <PrintJobsViewModel.h>
 
 #include <QObject>
@@ -20,9 +22,13 @@ public:
         : m_holds(std::move(holds))
         , m_seen(m_holds())
     {
-        m_connection = QObject::connect(&model, &PrintJobsViewModel::changed, [this] { m_seen = m_seen || m_holds(); });
+        m_connections = ModelSignals::onEveryChange(model, &model, [this] { m_seen = m_seen || m_holds(); });
     }
-    ~StateWitness() { QObject::disconnect(m_connection); }
+    ~StateWitness()
+    {
+        for (const QMetaObject::Connection &connection : std::as_const(m_connections))
+            QObject::disconnect(connection);
+    }
     Q_DISABLE_COPY_MOVE(StateWitness)
 
     bool seen() const { return m_seen; }
@@ -30,5 +36,5 @@ public:
 private:
     std::function<bool()> m_holds;
     bool m_seen;
-    QMetaObject::Connection m_connection;
+    QList<QMetaObject::Connection> m_connections;
 };

@@ -236,16 +236,16 @@ private Q_SLOTS:
         QCOMPARE(farbe->property("name").toString(), u"Farbe"_s);
 
         ui.click(farbe);
-        QCOMPARE(ui.model().selectedDestinationIDText(), u"Farbe"_s);
+        QCOMPARE(ui.model().selectedDestinationID().value_or(QString()), u"Farbe"_s);
         QVERIFY(farbe->property("isSelected").toBool());
         QCOMPARE(ContentViewHarness::visibleTexts(farbe), (QStringList {u"Farbe"_s, u"Als Ziel ausgewählt"_s}));
 
         ui.click(farbe);
-        QCOMPARE(ui.model().selectedDestinationIDText(), u"Farbe"_s);
+        QCOMPARE(ui.model().selectedDestinationID().value_or(QString()), u"Farbe"_s);
         QVERIFY(farbe->property("isSelected").toBool());
 
         ui.click(archiv);
-        QCOMPARE(ui.model().selectedDestinationIDText(), u"Archiv"_s);
+        QCOMPARE(ui.model().selectedDestinationID().value_or(QString()), u"Archiv"_s);
         QVERIFY(!farbe->property("isSelected").toBool());
     }
 
@@ -254,7 +254,7 @@ private Q_SLOTS:
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         ui.click(ui.printerRow(3)); // Laser
-        QCOMPARE(ui.model().selectedDestinationIDText(), u"Laser"_s);
+        QCOMPARE(ui.model().selectedDestinationID().value_or(QString()), u"Laser"_s);
 
         ui.click(ui.jobRow(0)); // waits in Laser
         QVERIFY(!ui.model().hasSelectedDestination());
@@ -375,7 +375,7 @@ private Q_SLOTS:
             ui.click(ui.jobRow(2));
             ui.click(ui.printerRow(1));
             QCOMPARE(ui.model().selectedJobIDs(), before);
-            QCOMPARE(ui.model().selectedDestinationIDText(), u"Archiv"_s);
+            QCOMPARE(ui.model().selectedDestinationID().value_or(QString()), u"Archiv"_s);
             PrintJobsViewModelTestAccess::setLoading(ui.model(), false);
             PrintJobsViewModelTestAccess::setMoving(ui.model(), false);
         }
@@ -617,7 +617,7 @@ private Q_SLOTS:
         QVERIFY(Harness::pressAccessibly(ui.jobRow(1)));
         QCOMPARE(ui.model().selectedJobIDs(), QSet<QString> {m_jobs.at(0)});
         QVERIFY(Harness::pressAccessibly(ui.printerRow(0)));
-        QCOMPARE(ui.model().selectedDestinationIDText(), u"Archiv"_s);
+        QCOMPARE(ui.model().selectedDestinationID().value_or(QString()), u"Archiv"_s);
 
         QVERIFY(Harness::pressAccessibly(moveButton));
         QTRY_VERIFY(dialog->property("opened").toBool());

@@ -111,7 +111,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!isOpen(dialog));
         QVERIFY(!ui.model().isShowingMoveConfirmation());
         QCOMPARE(ui.model().selectedJobIDs(), jobs);
-        QCOMPARE(ui.model().selectedDestinationIDText(), u"Archiv"_s);
+        QCOMPARE(ui.model().selectedDestinationID().value_or(QString()), u"Archiv"_s);
         QCOMPARE(ui.model().jobCount(), 3);
         ContentViewHarness::settle();
         QCOMPARE(m_server.answeredRequests(u"CUPS-Move-Job"_s), movesBefore);
@@ -162,7 +162,7 @@ private Q_SLOTS:
         QObject *dialog = ui.part("confirmationDialog");
 
         m_tools->delayListing(u"-a"_s, 0.5);
-        ui.model().startRefresh();
+        ui.model().refresh();
         QVERIFY(ui.model().isLoading());
         const StateWitness moved(ui.model(), [&ui] { return ui.model().isMoving(); });
         ui.click(button(dialog, "confirmButton"));
@@ -189,14 +189,14 @@ private Q_SLOTS:
 
         // The same failure straight again only updates the status line; after
         // a success in between it is presented anew, the alert still up.
-        ui.model().startRefresh();
+        ui.model().refresh();
         QVERIFY(ui.waitUntilIdle());
         QCOMPARE(ui.model().noticeIDText(), firstID);
         m_tools->setLpstatExecutable(true);
-        ui.model().startRefresh();
+        ui.model().refresh();
         QVERIFY(ui.waitUntilIdle());
         m_tools->setLpstatExecutable(false);
-        ui.model().startRefresh();
+        ui.model().refresh();
         QVERIFY(ui.waitUntilIdle());
         QVERIFY(ui.model().noticeIDText() != firstID);
         QTRY_COMPARE(opened.size(), 1);
@@ -209,10 +209,10 @@ private Q_SLOTS:
 
         // And once dismissed, the next equal notice comes up again.
         m_tools->setLpstatExecutable(true);
-        ui.model().startRefresh();
+        ui.model().refresh();
         QVERIFY(ui.waitUntilIdle());
         m_tools->setLpstatExecutable(false);
-        ui.model().startRefresh();
+        ui.model().refresh();
         QVERIFY(ui.waitUntilIdle());
         QTRY_COMPARE(opened.size(), 2);
         ui.press(Qt::Key_Escape);
@@ -410,7 +410,7 @@ private:
         ui.click(ui.jobRow(0));
         ui.click(ui.jobRow(1));
         ui.click(ui.printerRow(0));
-        QCOMPARE(ui.model().selectedDestinationIDText(), u"Archiv"_s);
+        QCOMPARE(ui.model().selectedDestinationID().value_or(QString()), u"Archiv"_s);
         QVERIFY(ui.model().canRequestMove());
     }
 

@@ -185,7 +185,7 @@ private Q_SLOTS:
 
         ui.printerRow(1)->forceActiveFocus(Qt::TabFocusReason);
         ui.press(Qt::Key(key));
-        QCOMPARE(ui.model().selectedDestinationIDText(), u"Farbe"_s);
+        QCOMPARE(ui.model().selectedDestinationID().value_or(QString()), u"Farbe"_s);
     }
 
     // Ctrl+F, typing and Escape in the filter field; Ctrl+A selects the
@@ -268,7 +268,7 @@ private Q_SLOTS:
         // The first job goes, a new one comes; the focused job stays listed.
         QVERIFY2(m_server.cancelJob(m_jobs.at(0)), qPrintable(m_server.lastError()));
         QVERIFY2(m_server.submitHeldJob(u"Laser"_s), qPrintable(m_server.lastError()));
-        ui.model().startRefresh();
+        ui.model().refresh();
         QVERIFY(ui.waitUntilIdle());
         QCOMPARE(ui.model().jobCount(), 5);
 

@@ -7,6 +7,7 @@
 #include <ExitPolicy.h>
 #include <FakeCupsTools.h>
 #include <JobListModel.h>
+#include <ModelSignals.h>
 #include <ModelTexts.h>
 #include <PrintJobsViewModel.h>
 #include <PrintJobsViewModelTestAccess.h>
@@ -20,6 +21,7 @@
 #include <QTest>
 #include <QThreadPool>
 
+#include <functional>
 #include <memory>
 
 Q_DECLARE_METATYPE(WorkflowError)
@@ -122,29 +124,136 @@ private Q_SLOTS:
         QCOMPARE(model.selectedDestinationID(), blocked ? u"C"_s : firstDestination);
     }
 
-    void everyWriteSignalsOnceAfterStoring()
+    // Whatever a write changes, the view hears of it through that property's
+    // signal, and a signal goes out only for a property that changed (the
+    // confirmation, composed on demand, goes out when what it is made of did).
+    void everyPropertyThatChangesAnnouncesIt()
+    {
+        PrintJobsViewModel model;
+        using Access = PrintJobsViewModelTestAccess;
+        const QList<std::pair<QString, std::function<void()>>> writes {
+            {u"load"_s,
+             [&] {
+                 Access::load(model, jobs(baseJobs), printers(basePrinters));
+             }},
+            {u"toggle"_s,
+             [&] {
+                 model.toggleJobSelection(job(u"A-1"_s));
+             }},
+            {u"destination"_s,
+             [&] {
+                 model.setSelectedDestinationID(u"C"_s);
+             }},
+            {u"toggle dropping it"_s,
+             [&] {
+                 model.toggleJobSelection(job(u"C-4"_s));
+             }},
+            {u"destination again"_s,
+             [&] {
+                 model.chooseDestinationAt(0);
+             }},
+            {u"filter"_s,
+             [&] {
+                 model.setJobFilterText(u"A"_s);
+             }},
+            {u"source queue"_s,
+             [&] {
+                 model.chooseSourceQueueAt(1);
+             }},
+            {u"select shown"_s,
+             [&] {
+                 model.selectShownJobs();
+             }},
+            {u"confirmation"_s,
+             [&] {
+                 model.requestMoveConfirmation();
+             }},
+            {u"loading"_s,
+             [&] {
+                 Access::setLoading(model, true);
+             }},
+            {u"moving"_s,
+             [&] {
+                 Access::setMoving(model, true);
+             }},
+            {u"progress"_s,
+             [&] {
+                 Access::setMoveProgress(model, 1, 3);
+             }},
+            {u"moved"_s,
+             [&] {
+                 Access::setMoving(model, false);
+             }},
+            {u"notice"_s,
+             [&] {
+                 Access::present(model, WorkflowError::unexpected(), u"T"_s);
+             }},
+            {u"dismissed"_s,
+             [&] {
+                 model.dismissNotice();
+             }},
+            {u"fewer lists"_s,
+             [&] {
+                 Access::load(model, jobs({u"A-2"_s}), printers({u"A"_s, u"D"_s}));
+             }},
+            {u"cleared"_s,
+             [&] {
+                 model.clearJobSelection();
+             }},
+        };
+        const QMetaObject *meta = model.metaObject();
+        const auto values = [&] {
+            QVariantList read;
+            for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i)
+                read.append(meta->property(i).read(&model));
+            return read;
+        };
+        for (const auto &[name, write] : writes) {
+            const QVariantList before = values();
+            const ModelSignals::AnySpy spies(model);
+            write();
+            const QVariantList after = values();
+            QSet<int> changed;
+            for (int i = 0; i < before.size(); ++i) {
+                if (before.at(i) != after.at(i))
+                    changed.insert(meta->property(meta->propertyOffset() + i).notifySignalIndex());
+            }
+            const QSet<int> emitted = spies.emittedSignals();
+            QSet<int> needless = emitted - changed;
+            needless.remove(meta->indexOfSignal("confirmationChanged()"));
+            QVERIFY2((changed - emitted).isEmpty(), qPrintable(name));
+            QVERIFY2(needless.isEmpty(), qPrintable(name));
+        }
+    }
+
+    void everyChangeSignalsOnceAfterStoring()
     {
         PrintJobsViewModel model;
         PrintJobsViewModelTestAccess::load(model, jobs(baseJobs), printers(basePrinters));
         apply(model, {u"dest C"_s});
 
         QStringList seen;
-        connect(&model, &PrintJobsViewModel::changed, this,
+        connect(&model, &PrintJobsViewModel::selectedDestinationChanged, this,
                 [&] { seen.append(model.selectedDestinationID().value_or(u"-"_s)); });
-        model.setSelectedDestinationID(u"C"_s); // equal value
-        model.setShowingMoveConfirmation(false); // equal value
+        QSignalSpy selectedCounts(&model, &PrintJobsViewModel::selectedJobCountChanged);
+        ModelSignals::AnySpy any(model);
+        // Equal values announce nothing.
+        model.setSelectedDestinationID(u"C"_s);
+        model.setShowingMoveConfirmation(false);
         model.dismissNotice(); // none already
+        QCOMPARE(any.count(), 0);
         model.toggleJobSelection(job(u"A-1"_s));
         model.toggleJobSelection(job(u"C-4"_s)); // drops the destination: two writes
-        model.setSelectedDestinationIDText(u"D"_s);
-        QCOMPARE(seen, (QStringList {u"C"_s, u"C"_s, u"C"_s, u"C"_s, u"C"_s, u"-"_s, u"D"_s}));
+        model.setSelectedDestinationID(u"D"_s);
+        QCOMPARE(seen, (QStringList {u"-"_s, u"D"_s}));
+        QCOMPARE(selectedCounts.count(), 2);
 
         // Refused operations write nothing.
         model.setSelectedDestinationID(u"Z"_s);
-        seen.clear();
+        any.clear();
         model.requestMoveConfirmation();
         QVERIFY(model.moveSelectedJobs().isFinished());
-        QVERIFY(seen.isEmpty());
+        QCOMPARE(any.count(), 0);
     }
 
     void confirmationMessage_data()
@@ -475,7 +584,7 @@ private Q_SLOTS:
 
         tools.delayListing(u"-o"_s, 0.3);
         const QFuture<void> reload = model.refresh();
-        QSignalSpy changes(&model, &PrintJobsViewModel::changed);
+        ModelSignals::AnySpy changes(model);
         QVERIFY(model.refresh().isFinished());
         QCOMPARE(changes.count(), 0);
         QVERIFY(model.isShowingMoveConfirmation());
@@ -670,7 +779,7 @@ private Q_SLOTS:
         QString lastStatus = model.statusText();
         QString statusAtMoveEnd;
         bool wasMoving = false;
-        connect(&model, &PrintJobsViewModel::changed, this, [&] {
+        ModelSignals::onEveryChange(model, this, [&] {
             if (model.notice() && !order.contains(u"notice"_s))
                 order.append(u"notice"_s);
             if (model.statusText() != lastStatus && !order.contains(u"status"_s))
@@ -687,7 +796,7 @@ private Q_SLOTS:
 
         // One more job handled at each step, out of all of them.
         QStringList progress;
-        connect(&model, &PrintJobsViewModel::changed, this, [&] {
+        connect(&model, &PrintJobsViewModel::moveProgressChanged, this, [&] {
             if (!model.moveProgressText().isEmpty() && !progress.contains(model.moveProgressText()))
                 progress.append(model.moveProgressText());
         });

@@ -36,7 +36,7 @@ AlertDialog {
         if (viewModel.isShowingMoveConfirmation)
             viewModel.isShowingMoveConfirmation = false;
     }
-    onAccepted: viewModel.startMove()
+    onAccepted: viewModel.moveSelectedJobs()
 
     PushButton {
         id: confirmButton
