@@ -30,20 +30,21 @@ QList<PrintJob> LpstatOutput::parseBasicJobs(const QString &output)
     jobs.reserve(output.count(u'\n') + 1);
     // A broken or hostile scheduler may list one job twice; it is still one
     // job, and must never be moved twice. CUPS takes identifiers that differ
-    // only in the case of ASCII letters for the same job too.
+    // only in the case of ASCII letters, or in how the number is written, for
+    // the same job too.
     QSet<QString> seen;
     TextRules::forEachLine(output, false, [&jobs, &seen](QStringView line) {
         const QList<QStringView> tokens = TextRules::leadingTokens(line, 2);
-        QStringView queue;
-        if (tokens.isEmpty() || !TextRules::isJobIdentifier(tokens.first(), &queue))
+        if (tokens.isEmpty() || !JobIdentifier::isListedForm(tokens.first()))
             return;
-        PrintJob job;
-        job.identifier = tokens.first().toString();
+        const JobIdentifier identifier(tokens.first().toString());
         const qsizetype known = seen.size();
-        seen.insert(TextRules::queueNameKey(job.identifier));
+        seen.insert(identifier.jobKey());
         if (seen.size() == known)
             return;
-        job.sourcePrinterName = TextRules::queueNameFromJobListing(queue);
+        PrintJob job;
+        job.identifier = identifier.listed();
+        job.sourcePrinterName = identifier.queueName();
         if (tokens.size() >= 2)
             job.owner = tokens.at(1).toString();
         jobs.append(std::move(job));
@@ -74,8 +75,8 @@ QHash<QString, JobMetadata> LpstatOutput::parseDetailedJobMetadata(const QString
             return;
         }
         const QList<QStringView> tokens = TextRules::leadingTokens(line, 1);
-        if (!tokens.isEmpty() && TextRules::isJobIdentifier(tokens.first()))
-            currentJob = TextRules::canonical(tokens.first().toString());
+        if (!tokens.isEmpty() && JobIdentifier::isListedForm(tokens.first()))
+            currentJob = JobIdentifier(tokens.first().toString()).canonical();
         else
             currentJob.reset();
     });
@@ -136,7 +137,7 @@ QList<PrintJob> LpstatOutput::mergeMetadata(const QList<PrintJob> &jobs, const Q
     merged.reserve(jobs.size());
     for (const PrintJob &job : jobs) {
         PrintJob enriched = job;
-        const auto entry = metadata.constFind(TextRules::canonical(job.identifier));
+        const auto entry = metadata.constFind(job.jobIdentifier().canonical());
         if (entry != metadata.cend()) {
             if (entry->owner)
                 enriched.owner = entry->owner;
