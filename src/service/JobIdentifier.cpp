@@ -5,6 +5,7 @@
 #include "TextRules.h"
 
 #include <algorithm>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -48,11 +49,18 @@ qsizetype listedSplit(QStringView token)
 // numeric characters make a well-formed listing, but name no job.
 std::optional<qint64> decimalNumber(QStringView digits)
 {
-    if (digits.isEmpty() || !std::ranges::all_of(digits, [](QChar c) { return c >= u'0' && c <= u'9'; }))
+    if (digits.isEmpty())
         return std::nullopt;
-    bool ok = false;
-    const qint64 number = digits.toLongLong(&ok);
-    return ok ? std::optional<qint64>(number) : std::nullopt;
+    qint64 number = 0;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        const int digit = c.unicode() - u'0';
+        if (number > (std::numeric_limits<qint64>::max() - digit) / 10)
+            return std::nullopt;
+        number = number * 10 + digit;
+    }
+    return number;
 }
 
 } // namespace
@@ -70,9 +78,25 @@ JobIdentifier::JobIdentifier(const QString &listed)
         m_number = decimalNumber(numberText());
 }
 
+JobIdentifier::JobIdentifier(QString listed, qsizetype split)
+    : m_listed(std::move(listed))
+    , m_split(split)
+    , m_wellFormed(true)
+{
+    m_number = decimalNumber(numberText());
+}
+
 bool JobIdentifier::isListedForm(QStringView token)
 {
     return listedSplit(token) > 0;
+}
+
+std::optional<JobIdentifier> JobIdentifier::fromListing(QStringView token)
+{
+    const qsizetype split = listedSplit(token);
+    if (split <= 0)
+        return std::nullopt;
+    return JobIdentifier(token.toString(), split);
 }
 
 QStringView JobIdentifier::listedQueue() const
@@ -102,11 +126,11 @@ QString JobIdentifier::canonical() const
     return TextRules::canonical(m_listed);
 }
 
-QString JobIdentifier::jobKey() const
+QString JobIdentifier::listingKey() const
 {
     if (!m_number)
         return TextRules::queueNameKey(m_listed);
-    return jobKey(queueName(), *m_number);
+    return TextRules::queueNameKey(listedQueue().toString()) + u'\n' + QString::number(*m_number);
 }
 
 QString JobIdentifier::jobKey(const QString &queueName, qint64 number)

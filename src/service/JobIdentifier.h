@@ -15,7 +15,7 @@
 //
 // Two identifiers are equal when their listed texts are canonically equal
 // (NFC): that is a row's identity across reloads. Which CUPS job an identifier
-// names is a question of its number, and jobKey() answers it: CUPS job numbers
+// names is a question of its number, and listingKey() answers it: CUPS job numbers
 // are integers, so "Farbe-007" names job 7.
 class JobIdentifier
 {
@@ -27,6 +27,10 @@ public:
     // The split is the last character that is exactly "-"; a dash that
     // carries a combining mark is another character.
     static bool isListedForm(QStringView token);
+    // The identifier `token` names when it has the listed shape. Parsers take
+    // this rather than asking isListedForm() first: splitting a name beyond
+    // ASCII needs its grapheme clusters, and once is enough.
+    static std::optional<JobIdentifier> fromListing(QStringView token);
 
     const QString &listed() const { return m_listed; }
     // Whether the listed text has the listed shape.
@@ -53,16 +57,22 @@ public:
     // The form in which identifiers are equal, for hash keys.
     QString canonical() const;
 
-    // The key under which CUPS takes two identifiers for the same job: the
-    // queue name as CUPS compares it and the number. The number alone is not
-    // enough: a job moved between two requests keeps its number in another
-    // queue. Identifiers without a number fall back to their whole text.
-    QString jobKey() const;
+    // The key under which CUPS takes two identifiers of one listing for the
+    // same job: the listed queue as CUPS compares names and the number.
+    // Identifiers without a number fall back to their whole text. The listed
+    // queue is compared as listed: the listing encodes every name the same
+    // way, and the encoded form is ASCII, which compares fastest.
+    QString listingKey() const;
+    // The same for a job the scheduler names by its queue's real name and its
+    // number. The number alone is not enough: a job moved between two
+    // requests keeps its number in another queue.
     static QString jobKey(const QString &queueName, qint64 number);
 
     friend bool operator==(const JobIdentifier &lhs, const JobIdentifier &rhs);
 
 private:
+    JobIdentifier(QString listed, qsizetype split);
+
     QString m_listed;
     qsizetype m_split = -1;
     std::optional<qint64> m_number;

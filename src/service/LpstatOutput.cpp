@@ -35,16 +35,17 @@ QList<PrintJob> LpstatOutput::parseBasicJobs(const QString &output)
     QSet<QString> seen;
     TextRules::forEachLine(output, false, [&jobs, &seen](QStringView line) {
         const QList<QStringView> tokens = TextRules::leadingTokens(line, 2);
-        if (tokens.isEmpty() || !JobIdentifier::isListedForm(tokens.first()))
+        const std::optional<JobIdentifier> identifier
+            = tokens.isEmpty() ? std::nullopt : JobIdentifier::fromListing(tokens.first());
+        if (!identifier)
             return;
-        const JobIdentifier identifier(tokens.first().toString());
         const qsizetype known = seen.size();
-        seen.insert(identifier.jobKey());
+        seen.insert(identifier->listingKey());
         if (seen.size() == known)
             return;
         PrintJob job;
-        job.identifier = identifier.listed();
-        job.sourcePrinterName = identifier.queueName();
+        job.identifier = identifier->listed();
+        job.sourcePrinterName = identifier->queueName();
         if (tokens.size() >= 2)
             job.owner = tokens.at(1).toString();
         jobs.append(std::move(job));
@@ -75,8 +76,10 @@ QHash<QString, JobMetadata> LpstatOutput::parseDetailedJobMetadata(const QString
             return;
         }
         const QList<QStringView> tokens = TextRules::leadingTokens(line, 1);
-        if (!tokens.isEmpty() && JobIdentifier::isListedForm(tokens.first()))
-            currentJob = JobIdentifier(tokens.first().toString()).canonical();
+        const std::optional<JobIdentifier> identifier
+            = tokens.isEmpty() ? std::nullopt : JobIdentifier::fromListing(tokens.first());
+        if (identifier)
+            currentJob = identifier->canonical();
         else
             currentJob.reset();
     });

@@ -100,7 +100,7 @@ private Q_SLOTS:
             << u"Farbe-007"_s << true << u"Farbe"_s << u"Farbe-007"_s << OptionalNumber(7) << u"Farbe-7"_s << false
             << true;
         QTest::newRow("percent-encoded queue decodes") << u"B%C3%BCro-14"_s << true << u"Büro"_s << u"Büro-14"_s
-                                                       << OptionalNumber(14) << u"Büro-14"_s << false << true;
+                                                       << OptionalNumber(14) << u"b%C3%BCro-14"_s << false << true;
         QTest::newRow("queue name with a dash splits at the last one")
             << u"Büro-Farbe-3"_s << true << u"Büro-Farbe"_s << u"Büro-Farbe-3"_s << OptionalNumber(3)
             << u"Büro-Farbe-4"_s << false << false;
@@ -143,7 +143,7 @@ private Q_SLOTS:
         QCOMPARE(identifier == otherIdentifier, equal);
         if (equal)
             QCOMPARE(qHash(identifier, 5), qHash(otherIdentifier, 5));
-        QCOMPARE(identifier.jobKey() == otherIdentifier.jobKey(), sameJob);
+        QCOMPARE(identifier.listingKey() == otherIdentifier.listingKey(), sameJob);
     }
 
     void errorTexts_data()
