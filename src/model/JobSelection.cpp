@@ -56,7 +56,7 @@ void JobSelection::setLists(const QList<PrintJob> &jobs, const QList<Printer> &p
     m_jobs.clear();
     m_jobs.reserve(jobs.size());
     for (const PrintJob &job : jobs) {
-        QString key = TextRules::canonical(job.identifier);
+        QString key = job.jobIdentifier().canonical();
         const bool selected = m_selectedKeys.contains(key);
         m_jobs.append(JobEntry {job, std::move(key), TextRules::canonical(job.sourcePrinterName), selected,
                                 JobFilter::searchText(job)});
@@ -104,7 +104,7 @@ void JobSelection::setFilterQueue(const std::optional<QString> &key)
 
 void JobSelection::toggle(const PrintJob &job, const Written &written)
 {
-    const QString key = TextRules::canonical(job.identifier);
+    const QString key = job.jobIdentifier().canonical();
     const bool selected = !m_selectedKeys.remove(key);
     if (selected)
         m_selectedKeys.insert(key);

@@ -244,10 +244,10 @@ QString displayIdentifier(const PrintJob &job)
 {
     // As PrintJob::displayIdentifier(), with the queue's name a field of its
     // own: a right-to-left name must not pull the job number to its far side.
-    const qsizetype split = job.identifier.lastIndexOf(u'-');
-    if (split <= 0 || job.sourcePrinterName.isEmpty())
-        return DisplayText::field(job.identifier);
-    return DisplayText::field(job.sourcePrinterName) + DisplayText::field(job.identifier.sliced(split));
+    const JobIdentifier identifier = job.jobIdentifier();
+    if (identifier.listedQueue().isEmpty() || job.sourcePrinterName.isEmpty())
+        return DisplayText::field(identifier.listed());
+    return DisplayText::field(job.sourcePrinterName) + DisplayText::field(u'-' + identifier.numberText().toString());
 }
 
 QString jobAccessibleDescription(const PrintJob &job)

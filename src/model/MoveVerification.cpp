@@ -13,11 +13,14 @@
 
 namespace {
 
-// The job number: what follows the last '-' of the identifier.
+// Which job CUPS takes the identifier for: its number, whatever queue the
+// job stands in now. An identifier without a number is its own job.
 QString numberOf(const PrintJob &job)
 {
-    const qsizetype split = job.identifier.lastIndexOf(u'-');
-    return split < 0 ? QString() : job.identifier.sliced(split + 1);
+    const JobIdentifier identifier = job.jobIdentifier();
+    if (const std::optional<qint64> number = identifier.number())
+        return QString::number(*number);
+    return u'\n' + identifier.numberText().toString();
 }
 
 bool timedOut(const WorkflowError &error)

@@ -30,20 +30,22 @@ QList<PrintJob> LpstatOutput::parseBasicJobs(const QString &output)
     jobs.reserve(output.count(u'\n') + 1);
     // A broken or hostile scheduler may list one job twice; it is still one
     // job, and must never be moved twice. CUPS takes identifiers that differ
-    // only in the case of ASCII letters for the same job too.
+    // only in the case of ASCII letters, or in how the number is written, for
+    // the same job too.
     QSet<QString> seen;
     TextRules::forEachLine(output, false, [&jobs, &seen](QStringView line) {
         const QList<QStringView> tokens = TextRules::leadingTokens(line, 2);
-        QStringView queue;
-        if (tokens.isEmpty() || !TextRules::isJobIdentifier(tokens.first(), &queue))
+        const std::optional<JobIdentifier> identifier
+            = tokens.isEmpty() ? std::nullopt : JobIdentifier::fromListing(tokens.first());
+        if (!identifier)
             return;
-        PrintJob job;
-        job.identifier = tokens.first().toString();
         const qsizetype known = seen.size();
-        seen.insert(TextRules::queueNameKey(job.identifier));
+        seen.insert(identifier->listingKey());
         if (seen.size() == known)
             return;
-        job.sourcePrinterName = TextRules::queueNameFromJobListing(queue);
+        PrintJob job;
+        job.identifier = identifier->listed();
+        job.sourcePrinterName = identifier->queueName();
         if (tokens.size() >= 2)
             job.owner = tokens.at(1).toString();
         jobs.append(std::move(job));
@@ -74,8 +76,10 @@ QHash<QString, JobMetadata> LpstatOutput::parseDetailedJobMetadata(const QString
             return;
         }
         const QList<QStringView> tokens = TextRules::leadingTokens(line, 1);
-        if (!tokens.isEmpty() && TextRules::isJobIdentifier(tokens.first()))
-            currentJob = TextRules::canonical(tokens.first().toString());
+        const std::optional<JobIdentifier> identifier
+            = tokens.isEmpty() ? std::nullopt : JobIdentifier::fromListing(tokens.first());
+        if (identifier)
+            currentJob = identifier->canonical();
         else
             currentJob.reset();
     });
@@ -136,7 +140,7 @@ QList<PrintJob> LpstatOutput::mergeMetadata(const QList<PrintJob> &jobs, const Q
     merged.reserve(jobs.size());
     for (const PrintJob &job : jobs) {
         PrintJob enriched = job;
-        const auto entry = metadata.constFind(TextRules::canonical(job.identifier));
+        const auto entry = metadata.constFind(job.jobIdentifier().canonical());
         if (entry != metadata.cend()) {
             if (entry->owner)
                 enriched.owner = entry->owner;

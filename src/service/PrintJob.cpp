@@ -23,14 +23,6 @@ size_t optionalHash(const std::optional<QString> &text, size_t seed)
 
 } // namespace
 
-QString PrintJob::displayIdentifier() const
-{
-    const qsizetype split = identifier.lastIndexOf(u'-');
-    if (split <= 0 || sourcePrinterName.isEmpty())
-        return identifier;
-    return sourcePrinterName + identifier.sliced(split);
-}
-
 QString PrintJob::accessibleDescription() const
 {
     QStringList segments {displayIdentifier(), u"Quelle: "_s + sourcePrinterName};
@@ -60,14 +52,14 @@ QString PrintJob::stateWord(State state)
 
 bool operator==(const PrintJob &lhs, const PrintJob &rhs)
 {
-    return TextRules::canonicallyEqual(lhs.identifier, rhs.identifier)
+    return lhs.jobIdentifier() == rhs.jobIdentifier()
         && TextRules::canonicallyEqual(lhs.sourcePrinterName, rhs.sourcePrinterName)
         && optionalEqual(lhs.owner, rhs.owner) && optionalEqual(lhs.title, rhs.title);
 }
 
 size_t qHash(const PrintJob &job, size_t seed) noexcept
 {
-    seed = qHash(TextRules::canonical(job.identifier), seed);
+    seed = qHash(job.jobIdentifier(), seed);
     seed = qHash(TextRules::canonical(job.sourcePrinterName), seed);
     seed = optionalHash(job.owner, seed);
     return optionalHash(job.title, seed);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "JobIdentifier.h"
+
 #include <QDateTime>
 #include <QHashFunctions>
 #include <QString>
@@ -38,10 +40,13 @@ struct PrintJob
 
     const QString &id() const { return identifier; }
 
+    // `identifier` read as what it names: its queue, its number.
+    JobIdentifier jobIdentifier() const { return JobIdentifier(identifier); }
+
     // The identifier as people read it: lpstat percent-encodes non-ASCII queue
     // names (B%C3%BCro-14), so the decoded queue name stands before the job
     // number (Büro-14). `identifier` itself is what lpmove must be given.
-    QString displayIdentifier() const;
+    QString displayIdentifier() const { return jobIdentifier().displayText(sourcePrinterName); }
 
     // What assistive technology reads for the job's row; the state, when the
     // scheduler told it, is the last segment.

@@ -101,17 +101,6 @@ QString queueOfPrinterURI(const QString &uri)
     return TextRules::queueNameFromJobListing(QStringView(uri).sliced(slash + 1));
 }
 
-// The number of a listed identifier, the digits after its last "-".
-std::optional<qint64> jobNumber(const QString &identifier)
-{
-    const qsizetype split = identifier.lastIndexOf(u'-');
-    bool ok = false;
-    const qint64 number = QStringView(identifier).sliced(split + 1).toLongLong(&ok);
-    if (split < 0 || !ok)
-        return std::nullopt;
-    return number;
-}
-
 // Visits the attributes of each group of `tag` in the answer, one group at a
 // time: `begin` at its start, `visit` for each attribute, `end` after it.
 template<typename Begin, typename Visit, typename End>
@@ -256,7 +245,7 @@ std::optional<QHash<QString, PrintJob>> SchedulerDetails::jobs() const
         [&] {
             // Without both it cannot be matched to a listed job.
             if (number && !job.sourcePrinterName.isEmpty())
-                details.insert(jobKey(job.sourcePrinterName, *number), std::move(job));
+                details.insert(JobIdentifier::jobKey(job.sourcePrinterName, *number), std::move(job));
         });
     return details;
 }
@@ -299,8 +288,9 @@ QList<PrintJob> SchedulerDetails::enrich(const QList<PrintJob> &jobs, const QHas
     QList<PrintJob> enriched;
     enriched.reserve(jobs.size());
     for (PrintJob job : jobs) {
-        const std::optional<qint64> number = jobNumber(job.identifier);
-        const auto found = number ? details.constFind(jobKey(job.sourcePrinterName, *number)) : details.cend();
+        const std::optional<qint64> number = job.jobIdentifier().number();
+        const auto found
+            = number ? details.constFind(JobIdentifier::jobKey(job.sourcePrinterName, *number)) : details.cend();
         if (found != details.cend()) {
             if (found->owner)
                 job.owner = found->owner;
@@ -329,9 +319,4 @@ QList<Printer> SchedulerDetails::enrich(const QList<Printer> &queues, const QHas
         enriched.append(std::move(queue));
     }
     return enriched;
-}
-
-QString SchedulerDetails::jobKey(const QString &queueName, qint64 number)
-{
-    return TextRules::queueNameKey(queueName) + u'\n' + QString::number(number);
 }

@@ -27,7 +27,7 @@ public:
     // The request gives up after `timeLimit`, or soon after `abandoned` turns true.
     SchedulerDetails(std::chrono::milliseconds timeLimit, const std::atomic_bool &abandoned);
 
-    // Every job that has not completed, keyed by jobKey(); each record holds
+    // Every job that has not completed, keyed by JobIdentifier::jobKey(); each record holds
     // only what the scheduler said (owner and title where it did not withhold them).
     std::optional<QHash<QString, PrintJob>> jobs() const;
     // Every queue, keyed by TextRules::queueNameKey() of its name.
@@ -38,11 +38,6 @@ public:
     static QList<PrintJob> enrich(const QList<PrintJob> &jobs, const QHash<QString, PrintJob> &details);
     // The listed queues with their state from `details`.
     static QList<Printer> enrich(const QList<Printer> &queues, const QHash<QString, Printer> &details);
-
-    // A job is the same one when its queue name compares as CUPS compares it
-    // and its number is equal. The number alone is not enough: a job moved
-    // between the listing and the request keeps its number in another queue.
-    static QString jobKey(const QString &queueName, qint64 number);
 
 private:
     std::chrono::milliseconds m_timeLimit;

@@ -214,44 +214,6 @@ bool startsWithBlank(QStringView line)
     return !line.isEmpty() && isBlank(codePointAt(line, 0));
 }
 
-bool isJobIdentifier(QStringView token, QStringView *queueName)
-{
-    const qsizetype dash = token.lastIndexOf(u'-');
-    if (dash <= 0 || dash == token.size() - 1)
-        return false;
-
-    if (isAscii(token)) {
-        for (qsizetype i = dash + 1; i < token.size(); ++i) {
-            if (!isNumeric(token[i].unicode()))
-                return false;
-        }
-        if (queueName)
-            *queueName = token.first(dash);
-        return true;
-    }
-
-    // The split point is the last cluster that is exactly "-"; a dash that
-    // carries a combining mark is another character.
-    const Clusters clusters(token);
-    qsizetype split = -1;
-    for (qsizetype index = clusters.count() - 1; index >= 0; --index) {
-        const qsizetype offset = clusters.start(index);
-        if (clusters.start(index + 1) - offset == 1 && token[offset] == u'-') {
-            split = index;
-            break;
-        }
-    }
-    if (split <= 0 || split == clusters.count() - 1)
-        return false;
-    for (qsizetype index = split + 1; index < clusters.count(); ++index) {
-        if (!isNumeric(clusters.firstCodePoint(index)))
-            return false;
-    }
-    if (queueName)
-        *queueName = token.first(clusters.start(split));
-    return true;
-}
-
 QString queueNameFromJobListing(QStringView encoded)
 {
     if (!encoded.contains(u'%'))

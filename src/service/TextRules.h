@@ -78,10 +78,6 @@ QList<QStringView> leadingTokens(QStringView line, qsizetype limit);
 // Whether the line's first character is a blank.
 bool startsWithBlank(QStringView line);
 
-// True when `token` is a job identifier: text, "-", numeric characters. Sets
-// `queueName` to the text before the last "-".
-bool isJobIdentifier(QStringView token, QStringView *queueName = nullptr);
-
 // lpstat prints a job's queue the way it stands in the job's printer URI:
 // non-ASCII bytes and "%" are percent-encoded (Büro-6 reads B%C3%BCro-6).
 // Returns the queue's real name, or the text unchanged when it is not a

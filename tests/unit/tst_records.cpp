@@ -9,8 +9,10 @@
 using namespace Qt::StringLiterals;
 
 using OptionalText = std::optional<QString>;
+using OptionalNumber = std::optional<qint64>;
 Q_DECLARE_METATYPE(PrintJob)
 Q_DECLARE_METATYPE(OptionalText)
+Q_DECLARE_METATYPE(OptionalNumber)
 Q_DECLARE_METATYPE(CUPSServiceError)
 Q_DECLARE_METATYPE(CommandResult)
 
@@ -87,6 +89,61 @@ private Q_SLOTS:
         QVERIFY(a != b);
         QCOMPARE(a.id(), b.id());
         QCOMPARE(Printer {u"Laser"_s}.id(), u"Laser"_s);
+    }
+
+    void jobIdentifierParts_data()
+    {
+        TestTables::addColumns<QString, bool, QString, QString, OptionalNumber, QString, bool, bool>(
+            "listed", "wellFormed", "queue", "display", "number", "other", "equal", "sameJob");
+
+        QTest::newRow("leading zeros: another row, the same job")
+            << u"Farbe-007"_s << true << u"Farbe"_s << u"Farbe-007"_s << OptionalNumber(7) << u"Farbe-7"_s << false
+            << true;
+        QTest::newRow("percent-encoded queue decodes") << u"B%C3%BCro-14"_s << true << u"Büro"_s << u"Büro-14"_s
+                                                       << OptionalNumber(14) << u"b%C3%BCro-14"_s << false << true;
+        QTest::newRow("queue name with a dash splits at the last one")
+            << u"Büro-Farbe-3"_s << true << u"Büro-Farbe"_s << u"Büro-Farbe-3"_s << OptionalNumber(3)
+            << u"Büro-Farbe-4"_s << false << false;
+        QTest::newRow("decomposed spelling is the same row")
+            << u"Bu\u0308ro-1"_s << true << u"Bu\u0308ro"_s << u"Bu\u0308ro-1"_s << OptionalNumber(1) << u"Büro-1"_s
+            << true << true;
+        QTest::newRow("ASCII case: another row, the same job")
+            << u"Laser-1"_s << true << u"Laser"_s << u"Laser-1"_s << OptionalNumber(1) << u"laser-1"_s << false << true;
+        QTest::newRow("numeral beyond ASCII names no job")
+            << u"Q-\u0663"_s << true << u"Q"_s << u"Q-\u0663"_s << OptionalNumber() << u"Q-3"_s << false << false;
+        QTest::newRow("number too large names no job")
+            << u"Q-99999999999999999999"_s << true << u"Q"_s << u"Q-99999999999999999999"_s << OptionalNumber()
+            << u"Q-99999999999999999999"_s << true << true;
+        QTest::newRow("no number") << u"Laser-"_s << false << u"Laser"_s << u"Laser-"_s << OptionalNumber()
+                                   << u"laser-"_s << false << true;
+        QTest::newRow("no dash") << u"Laser"_s << false << QString() << u"Laser"_s << OptionalNumber() << u"Laser"_s
+                                 << true << true;
+        QTest::newRow("empty") << QString() << false << QString() << QString() << OptionalNumber() << QString() << true
+                               << true;
+    }
+
+    void jobIdentifierParts()
+    {
+        QFETCH(QString, listed);
+        QFETCH(bool, wellFormed);
+        QFETCH(QString, queue);
+        QFETCH(QString, display);
+        QFETCH(OptionalNumber, number);
+        QFETCH(QString, other);
+        QFETCH(bool, equal);
+        QFETCH(bool, sameJob);
+        const JobIdentifier identifier(listed);
+        QCOMPARE(identifier.listed(), listed);
+        QCOMPARE(identifier.isWellFormed(), wellFormed);
+        QCOMPARE(JobIdentifier::isListedForm(listed), wellFormed);
+        QCOMPARE(identifier.queueName(), queue);
+        QCOMPARE(identifier.displayText(), display);
+        QCOMPARE(identifier.number(), number);
+        const JobIdentifier otherIdentifier(other);
+        QCOMPARE(identifier == otherIdentifier, equal);
+        if (equal)
+            QCOMPARE(qHash(identifier, 5), qHash(otherIdentifier, 5));
+        QCOMPARE(identifier.listingKey() == otherIdentifier.listingKey(), sameJob);
     }
 
     void errorTexts_data()

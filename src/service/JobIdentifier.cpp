@@ -1,0 +1,149 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
+#include "JobIdentifier.h"
+
+#include "TextRules.h"
+
+#include <algorithm>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Offset of the "-" that splits a listed identifier, or -1 when `token` does
+// not have the listed shape.
+qsizetype listedSplit(QStringView token)
+{
+    const qsizetype dash = token.lastIndexOf(u'-');
+    if (dash <= 0 || dash == token.size() - 1)
+        return -1;
+
+    if (std::ranges::all_of(token, [](QChar c) { return c.unicode() < 0x80; })) {
+        for (qsizetype i = dash + 1; i < token.size(); ++i) {
+            if (!TextRules::isNumeric(token[i].unicode()))
+                return -1;
+        }
+        return dash;
+    }
+
+    const TextRules::Clusters clusters(token);
+    qsizetype split = -1;
+    for (qsizetype index = clusters.count() - 1; index >= 0; --index) {
+        const qsizetype offset = clusters.start(index);
+        if (clusters.start(index + 1) - offset == 1 && token[offset] == u'-') {
+            split = index;
+            break;
+        }
+    }
+    if (split <= 0 || split == clusters.count() - 1)
+        return -1;
+    for (qsizetype index = split + 1; index < clusters.count(); ++index) {
+        if (!TextRules::isNumeric(clusters.firstCodePoint(index)))
+            return -1;
+    }
+    return clusters.start(split);
+}
+
+// Only what CUPS prints for a job id ("%d"): ASCII digits that fit. Other
+// numeric characters make a well-formed listing, but name no job.
+std::optional<qint64> decimalNumber(QStringView digits)
+{
+    if (digits.isEmpty())
+        return std::nullopt;
+    qint64 number = 0;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        const int digit = c.unicode() - u'0';
+        if (number > (std::numeric_limits<qint64>::max() - digit) / 10)
+            return std::nullopt;
+        number = number * 10 + digit;
+    }
+    return number;
+}
+
+} // namespace
+
+JobIdentifier::JobIdentifier(const QString &listed)
+    : m_listed(listed)
+    , m_split(listedSplit(listed))
+    , m_wellFormed(m_split > 0)
+{
+    // A text that is not well-formed still splits at its last "-" for
+    // display, as people would read it.
+    if (!m_wellFormed)
+        m_split = m_listed.lastIndexOf(u'-');
+    else
+        m_number = decimalNumber(numberText());
+}
+
+JobIdentifier::JobIdentifier(QString listed, qsizetype split)
+    : m_listed(std::move(listed))
+    , m_split(split)
+    , m_wellFormed(true)
+{
+    m_number = decimalNumber(numberText());
+}
+
+bool JobIdentifier::isListedForm(QStringView token)
+{
+    return listedSplit(token) > 0;
+}
+
+std::optional<JobIdentifier> JobIdentifier::fromListing(QStringView token)
+{
+    const qsizetype split = listedSplit(token);
+    if (split <= 0)
+        return std::nullopt;
+    return JobIdentifier(token.toString(), split);
+}
+
+QStringView JobIdentifier::listedQueue() const
+{
+    return m_split > 0 ? QStringView(m_listed).first(m_split) : QStringView();
+}
+
+QString JobIdentifier::queueName() const
+{
+    return TextRules::queueNameFromJobListing(listedQueue());
+}
+
+QStringView JobIdentifier::numberText() const
+{
+    return m_split > 0 ? QStringView(m_listed).sliced(m_split + 1) : QStringView();
+}
+
+QString JobIdentifier::displayText(const QString &queueName) const
+{
+    if (m_split <= 0 || queueName.isEmpty())
+        return m_listed;
+    return queueName + m_listed.sliced(m_split);
+}
+
+QString JobIdentifier::canonical() const
+{
+    return TextRules::canonical(m_listed);
+}
+
+QString JobIdentifier::listingKey() const
+{
+    if (!m_number)
+        return TextRules::queueNameKey(m_listed);
+    return TextRules::queueNameKey(listedQueue().toString()) + u'\n' + QString::number(*m_number);
+}
+
+QString JobIdentifier::jobKey(const QString &queueName, qint64 number)
+{
+    return TextRules::queueNameKey(queueName) + u'\n' + QString::number(number);
+}
+
+bool operator==(const JobIdentifier &lhs, const JobIdentifier &rhs)
+{
+    return TextRules::canonicallyEqual(lhs.m_listed, rhs.m_listed);
+}
+
+size_t qHash(const JobIdentifier &identifier, size_t seed) noexcept
+{
+    return qHash(identifier.canonical(), seed);
+}
