@@ -130,7 +130,19 @@ QString JobIdentifier::listingKey() const
 {
     if (!m_number)
         return TextRules::queueNameKey(m_listed);
-    return TextRules::queueNameKey(listedQueue().toString()) + u'\n' + QString::number(*m_number);
+    // Made once per listed job: one allocation where the queue is plain
+    // ASCII, which it nearly always is.
+    const QStringView queue = listedQueue();
+    const bool ascii = std::ranges::all_of(queue, [](QChar c) { return c.unicode() < 0x80; });
+    QString key = ascii ? QString() : TextRules::queueNameKey(queue.toString());
+    if (ascii) {
+        key.reserve(queue.size() + 21);
+        for (const QChar c : queue)
+            key.append(c >= u'A' && c <= u'Z' ? QChar(c.unicode() + (u'a' - u'A')) : c);
+    }
+    key.append(u'\n');
+    key.append(QString::number(*m_number));
+    return key;
 }
 
 QString JobIdentifier::jobKey(const QString &queueName, qint64 number)

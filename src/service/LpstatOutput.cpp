@@ -33,6 +33,7 @@ QList<PrintJob> LpstatOutput::parseBasicJobs(const QString &output)
     // only in the case of ASCII letters, or in how the number is written, for
     // the same job too.
     QSet<QString> seen;
+    seen.reserve(jobs.capacity());
     TextRules::forEachLine(output, false, [&jobs, &seen](QStringView line) {
         const QList<QStringView> tokens = TextRules::leadingTokens(line, 2);
         const std::optional<JobIdentifier> identifier
