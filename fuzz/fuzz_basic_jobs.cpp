@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "FuzzInput.h"
 
+#include <JobIdentifier.h>
 #include <LpstatOutput.h>
 #include <TextRules.h>
 
@@ -12,10 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     qsizetype searchFrom = 0;
     for (const PrintJob &job : jobs) {
-        QStringView queue;
-        FUZZ_ASSERT(TextRules::isJobIdentifier(job.identifier, &queue));
+        const std::optional<JobIdentifier> identifier = JobIdentifier::fromListing(job.identifier);
+        FUZZ_ASSERT(identifier);
         // The queue is the identifier's prefix, percent-decoded where lpstat encoded it.
-        FUZZ_ASSERT(TextRules::queueNameFromJobListing(queue) == job.sourcePrinterName);
+        FUZZ_ASSERT(TextRules::queueNameFromJobListing(identifier->listedQueue()) == job.sourcePrinterName);
         FUZZ_ASSERT(!job.sourcePrinterName.isEmpty());
         FUZZ_ASSERT(!job.owner || !job.owner->isEmpty());
         FUZZ_ASSERT(!job.title);

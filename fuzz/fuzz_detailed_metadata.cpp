@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "FuzzInput.h"
 
+#include <JobIdentifier.h>
 #include <LpstatOutput.h>
 #include <TextRules.h>
 
@@ -22,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             headers.insert(TextRules::canonical(tokens.first().toString()));
     }
     for (auto entry = table.cbegin(); entry != table.cend(); ++entry) {
-        FUZZ_ASSERT(TextRules::isJobIdentifier(entry.key()));
+        FUZZ_ASSERT(JobIdentifier::isListedForm(entry.key()));
         FUZZ_ASSERT(headers.contains(entry.key()));
         FUZZ_ASSERT(entry->owner || entry->title);
         for (const std::optional<QString> &field : {entry->owner, entry->title}) {
