@@ -5,6 +5,7 @@
 #include "DetachedRequest.h"
 #include "LpstatOutput.h"
 #include "SchedulerDetails.h"
+#include "ServiceTexts.h"
 #include "TextRules.h"
 
 #include <QDeadlineTimer>
@@ -123,7 +124,7 @@ CUPSResult<CommandResult> CUPSService::runBlocking(const QString &executableURL,
     process.setStandardInputFile(QProcess::nullDevice());
     process.setChildProcessModifier([] { ::setsid(); });
     if (runsAbandoned)
-        return std::unexpected(CUPSServiceError::launchFailed(executableURL, u"Parvento wird beendet."_s));
+        return std::unexpected(CUPSServiceError::launchFailed(executableURL, ServiceTexts::programEnding()));
     process.start(QIODevice::ReadOnly);
     if (!process.waitForStarted(-1))
         return std::unexpected(

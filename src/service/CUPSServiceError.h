@@ -7,7 +7,8 @@
 #include <chrono>
 
 // The one error type of CUPS access. A plain value: copied freely and passed
-// between threads. Every case has a German description and a suggestion.
+// between threads. Every case has a German description and a suggestion
+// (their words are in ServiceTexts).
 class CUPSServiceError
 {
 public:

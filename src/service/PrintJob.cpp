@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "PrintJob.h"
 
+#include "ServiceTexts.h"
 #include "TextRules.h"
 
 using namespace Qt::StringLiterals;
@@ -25,29 +26,12 @@ size_t optionalHash(const std::optional<QString> &text, size_t seed)
 
 QString PrintJob::accessibleDescription() const
 {
-    QStringList segments {displayIdentifier(), u"Quelle: "_s + sourcePrinterName};
-    if (owner && !owner->isEmpty())
-        segments.append(u"Eigentümer: "_s + *owner);
-    if (title && !title->isEmpty())
-        segments.append(u"Titel: "_s + *title);
-    if (state)
-        segments.append(u"Status: "_s + stateWord(*state));
-    return segments.join(u" · "_s);
+    return ServiceTexts::jobAccessibleDescription(*this, displayIdentifier(), [](const QString &text) { return text; });
 }
 
 QString PrintJob::stateWord(State state)
 {
-    switch (state) {
-    case State::Pending:
-        return u"wartet"_s;
-    case State::Held:
-        return u"angehalten"_s;
-    case State::Processing:
-        return u"wird gedruckt"_s;
-    case State::Stopped:
-        return u"gestoppt"_s;
-    }
-    return {};
+    return ServiceTexts::stateWord(state);
 }
 
 bool operator==(const PrintJob &lhs, const PrintJob &rhs)

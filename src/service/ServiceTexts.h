@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "CUPSServiceError.h"
+#include "PrintJob.h"
+
+#include <QString>
+#include <QStringView>
+
+// Every German text CUPS access yields: the errors' descriptions and
+// suggestions, the job states, a job as assistive technology reads it. The
+// window's own texts are the model's (ModelTexts); they build on these.
+namespace ServiceTexts {
+
+// The form of a counted text for `count`: `singular` for exactly one, `plural`
+// for any other count; "%1" in either stands for the count. Texts that keep
+// one form for every count ("1 Auftrag bzw. Aufträge") do not go through it.
+QString counted(qsizetype count, QStringView singular, QStringView plural);
+
+QString errorDescription(const CUPSServiceError &error);
+QString recoverySuggestion(const CUPSServiceError &error);
+// Why a tool was not started: the program is ending.
+QString programEnding();
+
+QString stateWord(PrintJob::State state);
+// The job's segments for assistive technology, the state last. The window
+// passes its own form of the identifier and a `shown` that keeps the others'
+// texts in their fields; the record reads them as listed.
+QString jobAccessibleDescription(const PrintJob &job, const QString &identifier, QString (*shown)(const QString &));
+
+} // namespace ServiceTexts
