@@ -4,6 +4,8 @@
 
 #include "DisplayText.h"
 
+#include <ServiceTexts.h>
+
 #include <QDateTime>
 #include <QLocale>
 #include <QStringList>
@@ -112,8 +114,7 @@ QString loadFailedTitle()
 
 QString confirmationHeadline(qsizetype jobCount)
 {
-    const QString count = jobCount == 1 ? u"1 Druckauftrag"_s : QString::number(jobCount) + u" Druckaufträge"_s;
-    return count + u" werden verschoben:"_s;
+    return ServiceTexts::counted(jobCount, u"%1 Druckauftrag", u"%1 Druckaufträge") + u" werden verschoben:"_s;
 }
 
 QStringList confirmationLines(const QList<PrintJob> &jobs)
@@ -156,14 +157,13 @@ QStringList confirmationStateWarnings(const QList<PrintJob> &jobs, const Printer
         if (job.state == PrintJob::State::Processing)
             printing.append(displayIdentifier(job));
     }
-    if (printing.size() == 1) {
-        warnings.append(printing.first()
-                        + u" wird gerade gedruckt. CUPS beginnt ihn am Ziel von vorn; ein Teil kann bereits gedruckt"
-                          u" sein."_s);
-    } else if (printing.size() > 1) {
+    if (!printing.isEmpty()) {
         warnings.append(printing.join(u", "_s)
-                        + u" werden gerade gedruckt. CUPS beginnt sie am Ziel von vorn; ein Teil kann bereits"
-                          u" gedruckt sein."_s);
+                        + ServiceTexts::counted(printing.size(),
+                                                u" wird gerade gedruckt. CUPS beginnt ihn am Ziel von vorn; ein Teil"
+                                                u" kann bereits gedruckt sein.",
+                                                u" werden gerade gedruckt. CUPS beginnt sie am Ziel von vorn; ein Teil"
+                                                u" kann bereits gedruckt sein."));
     }
     return warnings;
 }
@@ -183,7 +183,7 @@ AppNotice moveNotice(const MoveOutcome &outcome)
 {
     const qsizetype moved = outcome.moved.size();
     if (outcome.failures.isEmpty()) {
-        const QString title = moved == 1 ? u"Auftrag verschoben"_s : QString::number(moved) + u" Aufträge verschoben"_s;
+        const QString title = ServiceTexts::counted(moved, u"Auftrag verschoben", u"%1 Aufträge verschoben");
         return AppNotice::make(title,
                                u"Alle ausgewählten Aufträge wurden an "_s + DisplayText::field(outcome.destination.name)
                                    + u" übergeben. Die Listen werden aktualisiert."_s);
@@ -252,14 +252,7 @@ QString displayIdentifier(const PrintJob &job)
 
 QString jobAccessibleDescription(const PrintJob &job)
 {
-    QStringList segments {displayIdentifier(job), u"Quelle: "_s + DisplayText::field(job.sourcePrinterName)};
-    if (job.owner && !job.owner->isEmpty())
-        segments.append(u"Eigentümer: "_s + DisplayText::field(*job.owner));
-    if (job.title && !job.title->isEmpty())
-        segments.append(u"Titel: "_s + DisplayText::field(*job.title));
-    if (job.state)
-        segments.append(u"Status: "_s + PrintJob::stateWord(*job.state));
-    return segments.join(u" · "_s);
+    return ServiceTexts::jobAccessibleDescription(job, displayIdentifier(job), &DisplayText::field);
 }
 
 QString jobStateText(const PrintJob &job)
@@ -326,6 +319,251 @@ QString allSourceQueues()
 QString sourceQueueChoice(const QString &queue, qsizetype jobCount)
 {
     return DisplayText::field(queue) + u" ("_s + QString::number(jobCount) + u')';
+}
+
+QString programName()
+{
+    return u"Parvento"_s;
+}
+
+QString aboutMenuItem()
+{
+    return u"Über "_s + programName();
+}
+
+QString purposeMenuItem()
+{
+    return u"Lokale CUPS-Aufträge verschieben"_s;
+}
+
+QString quit()
+{
+    return u"Beenden"_s;
+}
+
+QString aboutMessage(const QString &version)
+{
+    const QString purpose = u"Listet die wartenden Druckaufträge der lokalen CUPS-Warteschlangen und verschiebt"
+                            u" ausgewählte Aufträge nach Bestätigung gemeinsam in eine andere Warteschlange."_s;
+    return version.isEmpty() ? purpose : u"Version "_s + version + u"\n\n"_s + purpose;
+}
+
+QString headerSubtitle()
+{
+    return u"Mehrere Aufträge auswählen, Zielnamen prüfen und gemeinsam an CUPS übergeben."_s;
+}
+
+QString loading()
+{
+    return u"Lade CUPS …"_s;
+}
+
+QString reload()
+{
+    return u"Aktualisieren"_s;
+}
+
+QString lpmoveLocation(const QString &path)
+{
+    return u"lpmove: "_s + path;
+}
+
+QString okButton()
+{
+    return u"OK"_s;
+}
+
+QString entryCount(qsizetype count)
+{
+    // One form for every count, as the badge has always read.
+    return QString::number(count) + u" Einträge"_s;
+}
+
+QString jobPaneTitle()
+{
+    return u"Aufträge auswählen"_s;
+}
+
+QString jobPaneSubtitle()
+{
+    return u"Mehrfachauswahl möglich"_s;
+}
+
+QString noMatchingJobsTitle()
+{
+    return u"Kein Auftrag passt zum Filter"_s;
+}
+
+QString noMatchingJobsHint()
+{
+    return u"Ändern Sie den Suchtext oder wählen Sie „"_s + allSourceQueues() + u"“."_s;
+}
+
+QString noWaitingJobsTitle()
+{
+    return u"Keine wartenden Aufträge"_s;
+}
+
+QString noWaitingJobsHint()
+{
+    return u"Sobald CUPS einen Auftrag meldet, erscheint er hier."_s;
+}
+
+QString jobFilterName()
+{
+    return u"Aufträge filtern"_s;
+}
+
+QString sourceQueueChooserName()
+{
+    return u"Quellwarteschlange"_s;
+}
+
+QString selectShownJobs()
+{
+    return u"Alle sichtbaren auswählen"_s;
+}
+
+QString clearSelection()
+{
+    return u"Auswahl aufheben"_s;
+}
+
+QString selectJobDescription()
+{
+    return u"Fügt diesen Auftrag zur Auswahl hinzu"_s;
+}
+
+QString deselectJobDescription()
+{
+    return u"Hebt die Auswahl dieses Auftrags auf"_s;
+}
+
+QString destinationPaneTitle()
+{
+    return u"Zieldrucker auswählen"_s;
+}
+
+QString destinationPaneSubtitle()
+{
+    return u"Name deutlich prüfen, dann verschieben"_s;
+}
+
+QString noDestinationsTitle()
+{
+    return u"Keine Zieldrucker verfügbar"_s;
+}
+
+QString noDestinationsWithoutJobsHint()
+{
+    return u"Wählen Sie zuerst mindestens einen Auftrag."_s;
+}
+
+QString onlySourceQueuesHint()
+{
+    return u"Die Quellgeräte der Auswahl sind die einzigen bekannten Drucker."_s;
+}
+
+QString printerAccessibleName(const QString &name, const QString &stateText)
+{
+    const QString printer = u"Drucker "_s + name;
+    return stateText.isEmpty() ? printer : printer + u", "_s + stateText;
+}
+
+QString chooseDestination()
+{
+    return u"Als Ziel auswählen"_s;
+}
+
+QString chooseDestinationDescription()
+{
+    return u"Wählt diesen Drucker als Ziel"_s;
+}
+
+QString chosenDestination()
+{
+    return u"Als Ziel ausgewählt"_s;
+}
+
+QString transferIdleTitle()
+{
+    return u"Bereit zum Verschieben"_s;
+}
+
+QString transferIdleHint()
+{
+    return u"Wählen Sie links einen oder mehrere Aufträge und rechts den gut lesbaren Namen des Zieldruckers."_s;
+}
+
+QString sourceQueuesCaption()
+{
+    return u"QUELLDRUCKER"_s;
+}
+
+QString destinationCaption()
+{
+    return u"ZIELDRUCKER"_s;
+}
+
+QString movesTo()
+{
+    return u"wird verschoben nach"_s;
+}
+
+QString selectedJobsCaption(qsizetype count)
+{
+    return ServiceTexts::counted(count, u"AUSGEWÄHLTER AUFTRAG", u"AUSGEWÄHLTE AUFTRÄGE");
+}
+
+QString selectedJobsCount(qsizetype count)
+{
+    return QString::number(count) + u" Aufträge"_s;
+}
+
+QString readyToMove()
+{
+    return u"Bereit zur Sammelübergabe"_s;
+}
+
+QString selectionIncomplete()
+{
+    return u"Auswahl vervollständigen"_s;
+}
+
+QString moveHint(qsizetype selectedCount)
+{
+    // One form for every count: the hint only shows once a move is possible.
+    return QString::number(selectedCount) + u" ausgewählte Aufträge werden erst nach Ihrer Bestätigung verschoben."_s;
+}
+
+QString moveRequirement()
+{
+    return u"Mindestens ein Auftrag und ein davon verschiedener Zieldrucker werden benötigt."_s;
+}
+
+QString moveButton()
+{
+    return u"Auswahl verschieben"_s;
+}
+
+QString movingButton()
+{
+    return u"Verschiebe …"_s;
+}
+
+QString confirmationTitle()
+{
+    return u"Ausgewählte Aufträge verschieben?"_s;
+}
+
+QString confirmMove()
+{
+    return u"Verschieben"_s;
+}
+
+QString cancelButton()
+{
+    return u"Abbrechen"_s;
 }
 
 } // namespace ModelTexts

@@ -12,9 +12,11 @@
 #include <QString>
 #include <QStringList>
 
-// Every text the window model writes for the user, in one place. Texts from
-// lpstat or the scheduler (names, titles, owners, messages) go into them
-// through DisplayText, each as a field of its own.
+// Every text the window shows, in one place: those the model writes and the
+// fixed ones of the view, which reads them through WindowTexts. What CUPS
+// access says (errors, job states) comes from ServiceTexts. Texts from lpstat
+// or the scheduler (names, titles, owners, messages) go into them through
+// DisplayText, each as a field of its own.
 namespace ModelTexts {
 
 QString readyStatus();
@@ -81,5 +83,68 @@ QString selectionNote(qsizetype selectedCount, qsizetype hiddenCount);
 // The entries of the job pane's source queue chooser.
 QString allSourceQueues();
 QString sourceQueueChoice(const QString &queue, qsizetype jobCount);
+
+// The view's texts (WindowTexts hands them to QML), region by region: the
+// window, its menu and the about dialog, the header, toolbar and status bar.
+// A "Description" is what assistive technology reads after a control's name.
+QString programName();
+QString aboutMenuItem();
+QString purposeMenuItem();
+QString quit();
+QString aboutMessage(const QString &version);
+QString headerSubtitle();
+QString loading();
+QString reload();
+QString lpmoveLocation(const QString &path);
+QString okButton();
+// A count badge as assistive technology reads it.
+QString entryCount(qsizetype count);
+
+// The job pane; its empty state differs when only the filter hides the jobs.
+QString jobPaneTitle();
+QString jobPaneSubtitle();
+QString noMatchingJobsTitle();
+QString noMatchingJobsHint();
+QString noWaitingJobsTitle();
+QString noWaitingJobsHint();
+QString jobFilterName();
+QString sourceQueueChooserName();
+QString selectShownJobs();
+QString clearSelection();
+QString selectJobDescription();
+QString deselectJobDescription();
+
+// The destination pane and its rows.
+QString destinationPaneTitle();
+QString destinationPaneSubtitle();
+QString noDestinationsTitle();
+QString noDestinationsWithoutJobsHint();
+QString onlySourceQueuesHint();
+QString printerAccessibleName(const QString &name, const QString &stateText);
+QString chooseDestination();
+QString chooseDestinationDescription();
+QString chosenDestination();
+
+// The banner above the panes, before and once jobs and a destination are chosen.
+QString transferIdleTitle();
+QString transferIdleHint();
+QString sourceQueuesCaption();
+QString destinationCaption();
+QString movesTo();
+QString selectedJobsCaption(qsizetype count);
+QString selectedJobsCount(qsizetype count);
+
+// The action bar below the panes.
+QString readyToMove();
+QString selectionIncomplete();
+QString moveHint(qsizetype selectedCount);
+QString moveRequirement();
+QString moveButton();
+QString movingButton();
+
+// The move confirmation's title and buttons.
+QString confirmationTitle();
+QString confirmMove();
+QString cancelButton();
 
 } // namespace ModelTexts

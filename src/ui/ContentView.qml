@@ -56,7 +56,7 @@ Page {
             ToolBarButton {
                 id: refreshButton
 
-                text: "Aktualisieren"
+                text: WindowTexts.reload
                 symbol: "arrow.clockwise"
                 enabled: !contentView.viewModel.isBusy
                 onClicked: contentView.viewModel.refresh()

@@ -42,13 +42,13 @@ RowLayout {
 
         StyledText {
             Layout.fillWidth: true
-            text: "Parvento"
+            text: WindowTexts.programName
             font: Theme.title2
         }
 
         StyledText {
             Layout.fillWidth: true
-            text: "Mehrere Aufträge auswählen, Zielnamen prüfen und gemeinsam an CUPS übergeben."
+            text: WindowTexts.headerSubtitle
             font: Theme.subheadline
             color: Theme.secondaryText
         }
@@ -69,7 +69,7 @@ RowLayout {
             }
 
             StyledText {
-                text: "Lade CUPS …"
+                text: WindowTexts.loading
                 font: Theme.subheadline
                 color: Theme.secondaryText
             }

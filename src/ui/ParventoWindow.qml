@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Controls
+import Parvento.Model
 
 // The program's one window: the application menu above the window's content.
 ApplicationWindow {
@@ -13,7 +14,7 @@ ApplicationWindow {
     readonly property alias applicationMenu: applicationMenu
     readonly property alias aboutDialog: about
 
-    title: "Parvento"
+    title: WindowTexts.programName
     width: 1040
     height: 650 + chromeHeight
     minimumWidth: 980
@@ -28,7 +29,7 @@ ApplicationWindow {
         Menu {
             id: applicationMenu
 
-            title: "Parvento"
+            title: WindowTexts.programName
             // Wide enough for the longest entry rather than the style's default.
             width: Math.max(implicitWidth, aboutItem.implicitWidth + leftPadding + rightPadding,
                             purposeItem.implicitWidth + leftPadding + rightPadding)
@@ -36,7 +37,7 @@ ApplicationWindow {
             MenuItem {
                 id: aboutItem
 
-                text: "Über Parvento"
+                text: WindowTexts.aboutMenuItem
                 onTriggered: about.open()
 
                 AssistivePress {
@@ -48,7 +49,7 @@ ApplicationWindow {
             MenuItem {
                 id: purposeItem
 
-                text: "Lokale CUPS-Aufträge verschieben"
+                text: WindowTexts.purposeMenuItem
                 enabled: false
 
                 // Pressed, it does as little as when clicked.
@@ -76,7 +77,7 @@ ApplicationWindow {
     Action {
         id: quitAction
 
-        text: "Beenden"
+        text: WindowTexts.quit
         onTriggered: window.close()
     }
 

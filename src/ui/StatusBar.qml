@@ -40,7 +40,7 @@ Item {
         StyledText {
             Layout.maximumWidth: row.width / 2
             visible: statusBar.viewModel.lpmovePath.length > 0
-            text: "lpmove: " + statusBar.viewModel.lpmovePath
+            text: WindowTexts.lpmoveLocation(statusBar.viewModel.lpmovePath)
             font: Theme.caption2Mono
             color: Theme.tertiaryText
             elide: Text.ElideMiddle

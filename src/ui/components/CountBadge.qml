@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Parvento-Entwickler
 // SPDX-License-Identifier: MIT
 import QtQuick
+import Parvento.Model
 import Parvento.UI
 
 // A count on a capsule; assistive technology reads it as "N Einträge".
@@ -15,7 +16,7 @@ Rectangle {
     color: Theme.tint(Theme.text, 0.07)
 
     Accessible.role: Accessible.StaticText
-    Accessible.name: "%1 Einträge".arg(count)
+    Accessible.name: WindowTexts.entryCount(count)
 
     StyledText {
         id: label

@@ -16,12 +16,12 @@ StepPane {
     tint: Theme.cyan
     outlineOpacity: 0.34
     step: "2"
-    title: "Zieldrucker auswählen"
-    subtitle: "Name deutlich prüfen, dann verschieben"
+    title: WindowTexts.destinationPaneTitle
+    subtitle: WindowTexts.destinationPaneSubtitle
     count: viewModel.destinationCount
     emptySymbol: "printer"
-    emptyTitle: "Keine Zieldrucker verfügbar"
-    emptySubtitle: viewModel.selectedJobCount === 0 ? "Wählen Sie zuerst mindestens einen Auftrag." : "Die Quellgeräte der Auswahl sind die einzigen bekannten Drucker."
+    emptyTitle: WindowTexts.noDestinationsTitle
+    emptySubtitle: viewModel.selectedJobCount === 0 ? WindowTexts.noDestinationsWithoutJobsHint : WindowTexts.onlySourceQueuesHint
     loading: viewModel.isLoading
     model: viewModel.destinationModel
     delegate: PrinterRow {

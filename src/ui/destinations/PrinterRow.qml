@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Layouts
+import Parvento.Model
 import Parvento.UI
 
 // One queue that may receive the selected jobs. A click chooses the queue as
@@ -19,8 +20,8 @@ SelectableRow {
     tileOpacity: 0.14
     textSpacing: 3
 
-    Accessible.name: stateText !== "" ? "Drucker " + name + ", " + stateText : "Drucker " + name
-    Accessible.description: isSelected ? "Als Ziel ausgewählt" : "Wählt diesen Drucker als Ziel"
+    Accessible.name: WindowTexts.printerAccessibleName(name, stateText)
+    Accessible.description: isSelected ? WindowTexts.chosenDestination : WindowTexts.chooseDestinationDescription
 
     StyledText {
         id: nameLine
@@ -35,7 +36,7 @@ SelectableRow {
         id: stateLine
 
         Layout.fillWidth: true
-        text: row.isSelected ? "Als Ziel ausgewählt" : "Als Ziel auswählen"
+        text: row.isSelected ? WindowTexts.chosenDestination : WindowTexts.chooseDestination
         font: Theme.subheadline
         color: row.isSelected ? Theme.tint(Theme.white, 0.84) : Theme.secondaryText
     }

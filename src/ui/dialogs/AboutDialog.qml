@@ -1,19 +1,19 @@
 // SPDX-FileCopyrightText: 2026 Parvento-Entwickler
 // SPDX-License-Identifier: MIT
 import QtQuick.Controls
+import Parvento.Model
 import Parvento.UI
 
 // Name, version and purpose of the program.
 AlertDialog {
     id: about
 
-    title: "Parvento"
-    message: (Qt.application.version.length > 0 ? "Version %1\n\n".arg(Qt.application.version) : "")
-             + "Listet die wartenden Druckaufträge der lokalen CUPS-Warteschlangen und verschiebt ausgewählte Aufträge nach Bestätigung gemeinsam in eine andere Warteschlange."
+    title: WindowTexts.programName
+    message: WindowTexts.aboutMessage(Qt.application.version)
     closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
 
     PushButton {
-        text: "OK"
+        text: WindowTexts.okButton
         onClicked: about.close()
     }
 }

@@ -18,7 +18,7 @@ AlertDialog {
     readonly property alias confirmButton: confirmButton
     readonly property alias cancelButton: cancelButton
 
-    title: "Ausgewählte Aufträge verschieben?"
+    title: WindowTexts.confirmationTitle
     closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
 
     onRequestedChanged: requested ? open() : close()
@@ -41,7 +41,7 @@ AlertDialog {
     PushButton {
         id: confirmButton
 
-        text: "Verschieben"
+        text: WindowTexts.confirmMove
         palette.buttonText: Theme.destructive
         onClicked: dialog.accept()
     }
@@ -49,7 +49,7 @@ AlertDialog {
     PushButton {
         id: cancelButton
 
-        text: "Abbrechen"
+        text: WindowTexts.cancelButton
         onClicked: dialog.reject()
     }
 }

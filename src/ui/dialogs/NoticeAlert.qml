@@ -37,7 +37,7 @@ AlertDialog {
     PushButton {
         id: okButton
 
-        text: "OK"
+        text: WindowTexts.okButton
         onClicked: alert.close()
     }
 }

@@ -30,13 +30,13 @@ StepPane {
     tint: Theme.orange
     outlineOpacity: 0.26
     step: "1"
-    title: "Aufträge auswählen"
-    subtitle: "Mehrfachauswahl möglich"
+    title: WindowTexts.jobPaneTitle
+    subtitle: WindowTexts.jobPaneSubtitle
     count: viewModel.shownJobCount
     note: viewModel.selectionNote
     emptySymbol: "doc.text"
-    emptyTitle: viewModel.jobCount > 0 ? "Kein Auftrag passt zum Filter" : "Keine wartenden Aufträge"
-    emptySubtitle: viewModel.jobCount > 0 ? "Ändern Sie den Suchtext oder wählen Sie „Alle Warteschlangen“." : "Sobald CUPS einen Auftrag meldet, erscheint er hier."
+    emptyTitle: viewModel.jobCount > 0 ? WindowTexts.noMatchingJobsTitle : WindowTexts.noWaitingJobsTitle
+    emptySubtitle: viewModel.jobCount > 0 ? WindowTexts.noMatchingJobsHint : WindowTexts.noWaitingJobsHint
     loading: viewModel.isLoading
     model: viewModel.jobModel
     delegate: JobRow {
@@ -62,12 +62,12 @@ StepPane {
 
                 Layout.fillWidth: true
                 text: jobPane.viewModel.jobFilterText
-                placeholderText: "Aufträge filtern"
+                placeholderText: WindowTexts.jobFilterName
                 font: Theme.callout
                 leftPadding: searchIcon.width + 14
                 selectByMouse: true
                 onTextEdited: jobPane.viewModel.jobFilterText = text
-                Accessible.name: "Aufträge filtern"
+                Accessible.name: WindowTexts.jobFilterName
                 Keys.onEscapePressed: event => {
                     if (text.length > 0)
                         jobPane.viewModel.jobFilterText = "";
@@ -96,7 +96,7 @@ StepPane {
                 currentIndex: jobPane.viewModel.sourceQueueIndex
                 font: Theme.callout
                 onActivated: index => jobPane.viewModel.chooseSourceQueueAt(index)
-                Accessible.name: "Quellwarteschlange"
+                Accessible.name: WindowTexts.sourceQueueChooserName
 
                 AssistivePress {
                     item: queueChooser
@@ -129,7 +129,7 @@ StepPane {
             PushButton {
                 id: selectShownButton
 
-                text: "Alle sichtbaren auswählen"
+                text: WindowTexts.selectShownJobs
                 font: Theme.callout
                 enabled: jobPane.viewModel.canSelectShownJobs
                 onClicked: jobPane.viewModel.selectShownJobs()
@@ -138,7 +138,7 @@ StepPane {
             PushButton {
                 id: clearSelectionButton
 
-                text: "Auswahl aufheben"
+                text: WindowTexts.clearSelection
                 font: Theme.callout
                 enabled: jobPane.viewModel.canClearJobSelection
                 onClicked: jobPane.viewModel.clearJobSelection()

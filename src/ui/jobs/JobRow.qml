@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Layouts
+import Parvento.Model
 import Parvento.UI
 
 // One waiting job. A click toggles the job's selection; orange marks it
@@ -29,7 +30,7 @@ SelectableRow {
     textSpacing: 5
 
     Accessible.name: accessibleDescription
-    Accessible.description: isSelected ? "Hebt die Auswahl dieses Auftrags auf" : "Fügt diesen Auftrag zur Auswahl hinzu"
+    Accessible.description: isSelected ? WindowTexts.deselectJobDescription : WindowTexts.selectJobDescription
 
     StyledText {
         id: titleLine

@@ -31,7 +31,7 @@ Card {
 
             StyledText {
                 Layout.fillWidth: true
-                text: actionBar.moving ? actionBar.viewModel.moveProgressText : actionBar.viewModel.canRequestMove ? "Bereit zur Sammelübergabe" : "Auswahl vervollständigen"
+                text: actionBar.moving ? actionBar.viewModel.moveProgressText : actionBar.viewModel.canRequestMove ? WindowTexts.readyToMove : WindowTexts.selectionIncomplete
                 font: Theme.headline
             }
 
@@ -52,7 +52,7 @@ Card {
             StyledText {
                 Layout.fillWidth: true
                 visible: !actionBar.moving
-                text: actionBar.viewModel.canRequestMove ? "%1 ausgewählte Aufträge werden erst nach Ihrer Bestätigung verschoben.".arg(actionBar.viewModel.selectedJobCount) : "Mindestens ein Auftrag und ein davon verschiedener Zieldrucker werden benötigt."
+                text: actionBar.viewModel.canRequestMove ? WindowTexts.moveHint(actionBar.viewModel.selectedJobCount) : WindowTexts.moveRequirement
                 font: Theme.subheadline
                 color: Theme.secondaryText
                 wrapMode: Text.Wrap
@@ -62,7 +62,7 @@ Card {
         PushButton {
             id: moveButton
 
-            text: actionBar.viewModel.isMoving ? "Verschiebe …" : "Auswahl verschieben"
+            text: actionBar.viewModel.isMoving ? WindowTexts.movingButton : WindowTexts.moveButton
             enabled: actionBar.viewModel.canRequestMove
             font: Theme.headline
             leftPadding: 18

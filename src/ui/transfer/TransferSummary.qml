@@ -28,7 +28,7 @@ Card {
             Layout.fillWidth: true
             Layout.maximumWidth: implicitWidth
             symbol: "printer"
-            title: "QUELLDRUCKER"
+            title: WindowTexts.sourceQueuesCaption
             name: summary.viewModel.sourcePrinterNamesText
             tint: Theme.orange
         }
@@ -39,7 +39,7 @@ Card {
             color: Theme.accent
             Accessible.ignored: false
             Accessible.role: Accessible.Graphic
-            Accessible.name: "wird verschoben nach"
+            Accessible.name: WindowTexts.movesTo
         }
 
         TransferEndpoint {
@@ -47,7 +47,7 @@ Card {
             Layout.fillWidth: true
             Layout.maximumWidth: implicitWidth
             symbol: "printer"
-            title: "ZIELDRUCKER"
+            title: WindowTexts.destinationCaption
             name: summary.viewModel.selectedDestinationName
             tint: Theme.cyan
         }
@@ -62,14 +62,14 @@ Card {
 
             StyledText {
                 Layout.alignment: Qt.AlignRight
-                text: summary.viewModel.selectedJobCount === 1 ? "AUSGEWÄHLTER AUFTRAG" : "AUSGEWÄHLTE AUFTRÄGE"
+                text: WindowTexts.selectedJobsCaption(summary.viewModel.selectedJobCount)
                 font: Theme.caption2Bold
                 color: Theme.secondaryText
             }
 
             StyledText {
                 Layout.alignment: Qt.AlignRight
-                text: summary.viewModel.selectedJobCount === 1 ? summary.viewModel.singleSelectedJobIdentifier : summary.viewModel.selectedJobCount + " Aufträge"
+                text: summary.viewModel.selectedJobCount === 1 ? summary.viewModel.singleSelectedJobIdentifier : WindowTexts.selectedJobsCount(summary.viewModel.selectedJobCount)
                 font: Theme.calloutMonoSemibold
             }
         }
@@ -96,13 +96,13 @@ Card {
 
             StyledText {
                 Layout.fillWidth: true
-                text: "Bereit zum Verschieben"
+                text: WindowTexts.transferIdleTitle
                 font: Theme.headline
             }
 
             StyledText {
                 Layout.fillWidth: true
-                text: "Wählen Sie links einen oder mehrere Aufträge und rechts den gut lesbaren Namen des Zieldruckers."
+                text: WindowTexts.transferIdleHint
                 font: Theme.subheadline
                 color: Theme.secondaryText
                 wrapMode: Text.Wrap
