@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -99,15 +101,16 @@ QString programEnding()
 
 QString stateWord(PrintJob::State state)
 {
-    switch (state) {
-    case PrintJob::State::Pending:
-        return u"wartet"_s;
-    case PrintJob::State::Held:
-        return u"angehalten"_s;
-    case PrintJob::State::Processing:
-        return u"wird gedruckt"_s;
-    case PrintJob::State::Stopped:
-        return u"gestoppt"_s;
+    using enum PrintJob::State;
+    static constexpr std::pair<PrintJob::State, QStringView> words[] {
+        {Pending, u"wartet"},
+        {Held, u"angehalten"},
+        {Processing, u"wird gedruckt"},
+        {Stopped, u"gestoppt"},
+    };
+    for (const auto &[candidate, word] : words) {
+        if (candidate == state)
+            return word.toString();
     }
     return {};
 }
