@@ -75,6 +75,12 @@ QString queueStateReason(const Printer &queue)
     return u" – "_s + DisplayText::field(shortened(message, longestStateMessage));
 }
 
+// A move lpmove reported as done, and what the listing after it shows instead.
+QString reportedMovedBut(const QString &finding)
+{
+    return u"CUPS meldete Erfolg, aber "_s + finding;
+}
+
 QString kilobytesText(qint64 kilobytes)
 {
     if (kilobytes < 1024)
@@ -209,19 +215,20 @@ QString moveStatus(const MoveOutcome &outcome)
 
 QString stillInSourceQueue(const QString &queue)
 {
-    return u"CUPS meldete Erfolg, aber der Auftrag steht weiterhin in „"_s + DisplayText::field(queue) + u"“."_s;
+    return reportedMovedBut(u"der Auftrag steht weiterhin in „"_s + DisplayText::field(queue) + u"“."_s);
 }
 
 QString landedElsewhere(const QString &queue, const QString &destinationName)
 {
-    return u"CUPS meldete Erfolg, aber der Auftrag steht jetzt in „"_s + DisplayText::field(queue) + u"“ statt in „"_s
-        + DisplayText::field(destinationName) + u"“."_s;
+    return reportedMovedBut(u"der Auftrag steht jetzt in „"_s + DisplayText::field(queue) + u"“ statt in „"_s
+                            + DisplayText::field(destinationName) + u"“."_s);
 }
 
 QString destinationVanished(const QString &destinationName)
 {
-    return u"CUPS meldete Erfolg, aber die Warteschlange „"_s + DisplayText::field(destinationName)
-        + u"“ ist nicht mehr vorhanden; CUPS bricht die Aufträge einer gelöschten Warteschlange ab."_s;
+    return reportedMovedBut(u"die Warteschlange „"_s + DisplayText::field(destinationName)
+                            + u"“ ist nicht mehr vorhanden; CUPS bricht die Aufträge einer gelöschten Warteschlange"
+                              u" ab."_s);
 }
 
 QString moveNotChecked()
@@ -321,25 +328,54 @@ QString sourceQueueChoice(const QString &queue, qsizetype jobCount)
     return DisplayText::field(queue) + u" ("_s + QString::number(jobCount) + u')';
 }
 
-QString programName()
-{
-    return u"Parvento"_s;
-}
+// The view's fixed texts, in the header's order.
+const QString programName = u"Parvento"_s;
+const QString aboutMenuItem = u"Über "_s + programName;
+const QString purposeMenuItem = u"Lokale CUPS-Aufträge verschieben"_s;
+const QString quit = u"Beenden"_s;
+const QString headerSubtitle = u"Mehrere Aufträge auswählen, Zielnamen prüfen und gemeinsam an CUPS übergeben."_s;
+const QString loading = u"Lade CUPS …"_s;
+const QString reload = u"Aktualisieren"_s;
+const QString okButton = u"OK"_s;
 
-QString aboutMenuItem()
-{
-    return u"Über "_s + programName();
-}
+const QString jobPaneTitle = u"Aufträge auswählen"_s;
+const QString jobPaneSubtitle = u"Mehrfachauswahl möglich"_s;
+const QString noMatchingJobsTitle = u"Kein Auftrag passt zum Filter"_s;
+const QString noMatchingJobsHint = u"Ändern Sie den Suchtext oder wählen Sie „"_s + allSourceQueues() + u"“."_s;
+const QString noWaitingJobsTitle = u"Keine wartenden Aufträge"_s;
+const QString noWaitingJobsHint = u"Sobald CUPS einen Auftrag meldet, erscheint er hier."_s;
+const QString jobFilterName = u"Aufträge filtern"_s;
+const QString sourceQueueChooserName = u"Quellwarteschlange"_s;
+const QString selectShownJobs = u"Alle sichtbaren auswählen"_s;
+const QString clearSelection = u"Auswahl aufheben"_s;
+const QString selectJobDescription = u"Fügt diesen Auftrag zur Auswahl hinzu"_s;
+const QString deselectJobDescription = u"Hebt die Auswahl dieses Auftrags auf"_s;
 
-QString purposeMenuItem()
-{
-    return u"Lokale CUPS-Aufträge verschieben"_s;
-}
+const QString destinationPaneTitle = u"Zieldrucker auswählen"_s;
+const QString destinationPaneSubtitle = u"Name deutlich prüfen, dann verschieben"_s;
+const QString noDestinationsTitle = u"Keine Zieldrucker verfügbar"_s;
+const QString noDestinationsWithoutJobsHint = u"Wählen Sie zuerst mindestens einen Auftrag."_s;
+const QString onlySourceQueuesHint = u"Die Quellgeräte der Auswahl sind die einzigen bekannten Drucker."_s;
+const QString chooseDestination = u"Als Ziel auswählen"_s;
+const QString chooseDestinationDescription = u"Wählt diesen Drucker als Ziel"_s;
+const QString chosenDestination = u"Als Ziel ausgewählt"_s;
 
-QString quit()
-{
-    return u"Beenden"_s;
-}
+const QString transferIdleTitle = u"Bereit zum Verschieben"_s;
+const QString transferIdleHint
+    = u"Wählen Sie links einen oder mehrere Aufträge und rechts den gut lesbaren Namen des Zieldruckers."_s;
+const QString sourceQueuesCaption = u"QUELLDRUCKER"_s;
+const QString destinationCaption = u"ZIELDRUCKER"_s;
+const QString movesTo = u"wird verschoben nach"_s;
+
+const QString readyToMove = u"Bereit zur Sammelübergabe"_s;
+const QString selectionIncomplete = u"Auswahl vervollständigen"_s;
+const QString moveRequirement = u"Mindestens ein Auftrag und ein davon verschiedener Zieldrucker werden benötigt."_s;
+const QString moveButton = u"Auswahl verschieben"_s;
+const QString movingButton = u"Verschiebe …"_s;
+
+const QString confirmationTitle = u"Ausgewählte Aufträge verschieben?"_s;
+const QString confirmMove = u"Verschieben"_s;
+const QString cancelButton = u"Abbrechen"_s;
 
 QString aboutMessage(const QString &version)
 {
@@ -348,120 +384,9 @@ QString aboutMessage(const QString &version)
     return version.isEmpty() ? purpose : u"Version "_s + version + u"\n\n"_s + purpose;
 }
 
-QString headerSubtitle()
-{
-    return u"Mehrere Aufträge auswählen, Zielnamen prüfen und gemeinsam an CUPS übergeben."_s;
-}
-
-QString loading()
-{
-    return u"Lade CUPS …"_s;
-}
-
-QString reload()
-{
-    return u"Aktualisieren"_s;
-}
-
 QString lpmoveLocation(const QString &path)
 {
     return u"lpmove: "_s + path;
-}
-
-QString okButton()
-{
-    return u"OK"_s;
-}
-
-QString entryCount(qsizetype count)
-{
-    // One form for every count, as the badge has always read.
-    return QString::number(count) + u" Einträge"_s;
-}
-
-QString jobPaneTitle()
-{
-    return u"Aufträge auswählen"_s;
-}
-
-QString jobPaneSubtitle()
-{
-    return u"Mehrfachauswahl möglich"_s;
-}
-
-QString noMatchingJobsTitle()
-{
-    return u"Kein Auftrag passt zum Filter"_s;
-}
-
-QString noMatchingJobsHint()
-{
-    return u"Ändern Sie den Suchtext oder wählen Sie „"_s + allSourceQueues() + u"“."_s;
-}
-
-QString noWaitingJobsTitle()
-{
-    return u"Keine wartenden Aufträge"_s;
-}
-
-QString noWaitingJobsHint()
-{
-    return u"Sobald CUPS einen Auftrag meldet, erscheint er hier."_s;
-}
-
-QString jobFilterName()
-{
-    return u"Aufträge filtern"_s;
-}
-
-QString sourceQueueChooserName()
-{
-    return u"Quellwarteschlange"_s;
-}
-
-QString selectShownJobs()
-{
-    return u"Alle sichtbaren auswählen"_s;
-}
-
-QString clearSelection()
-{
-    return u"Auswahl aufheben"_s;
-}
-
-QString selectJobDescription()
-{
-    return u"Fügt diesen Auftrag zur Auswahl hinzu"_s;
-}
-
-QString deselectJobDescription()
-{
-    return u"Hebt die Auswahl dieses Auftrags auf"_s;
-}
-
-QString destinationPaneTitle()
-{
-    return u"Zieldrucker auswählen"_s;
-}
-
-QString destinationPaneSubtitle()
-{
-    return u"Name deutlich prüfen, dann verschieben"_s;
-}
-
-QString noDestinationsTitle()
-{
-    return u"Keine Zieldrucker verfügbar"_s;
-}
-
-QString noDestinationsWithoutJobsHint()
-{
-    return u"Wählen Sie zuerst mindestens einen Auftrag."_s;
-}
-
-QString onlySourceQueuesHint()
-{
-    return u"Die Quellgeräte der Auswahl sind die einzigen bekannten Drucker."_s;
 }
 
 QString printerAccessibleName(const QString &name, const QString &stateText)
@@ -470,49 +395,15 @@ QString printerAccessibleName(const QString &name, const QString &stateText)
     return stateText.isEmpty() ? printer : printer + u", "_s + stateText;
 }
 
-QString chooseDestination()
-{
-    return u"Als Ziel auswählen"_s;
-}
-
-QString chooseDestinationDescription()
-{
-    return u"Wählt diesen Drucker als Ziel"_s;
-}
-
-QString chosenDestination()
-{
-    return u"Als Ziel ausgewählt"_s;
-}
-
-QString transferIdleTitle()
-{
-    return u"Bereit zum Verschieben"_s;
-}
-
-QString transferIdleHint()
-{
-    return u"Wählen Sie links einen oder mehrere Aufträge und rechts den gut lesbaren Namen des Zieldruckers."_s;
-}
-
-QString sourceQueuesCaption()
-{
-    return u"QUELLDRUCKER"_s;
-}
-
-QString destinationCaption()
-{
-    return u"ZIELDRUCKER"_s;
-}
-
-QString movesTo()
-{
-    return u"wird verschoben nach"_s;
-}
-
 QString selectedJobsCaption(qsizetype count)
 {
     return ServiceTexts::counted(count, u"AUSGEWÄHLTER AUFTRAG", u"AUSGEWÄHLTE AUFTRÄGE");
+}
+
+// These three keep the plural for every count, one included.
+QString entryCount(qsizetype count)
+{
+    return QString::number(count) + u" Einträge"_s;
 }
 
 QString selectedJobsCount(qsizetype count)
@@ -520,50 +411,9 @@ QString selectedJobsCount(qsizetype count)
     return QString::number(count) + u" Aufträge"_s;
 }
 
-QString readyToMove()
-{
-    return u"Bereit zur Sammelübergabe"_s;
-}
-
-QString selectionIncomplete()
-{
-    return u"Auswahl vervollständigen"_s;
-}
-
 QString moveHint(qsizetype selectedCount)
 {
-    // One form for every count: the hint only shows once a move is possible.
     return QString::number(selectedCount) + u" ausgewählte Aufträge werden erst nach Ihrer Bestätigung verschoben."_s;
-}
-
-QString moveRequirement()
-{
-    return u"Mindestens ein Auftrag und ein davon verschiedener Zieldrucker werden benötigt."_s;
-}
-
-QString moveButton()
-{
-    return u"Auswahl verschieben"_s;
-}
-
-QString movingButton()
-{
-    return u"Verschiebe …"_s;
-}
-
-QString confirmationTitle()
-{
-    return u"Ausgewählte Aufträge verschieben?"_s;
-}
-
-QString confirmMove()
-{
-    return u"Verschieben"_s;
-}
-
-QString cancelButton()
-{
-    return u"Abbrechen"_s;
 }
 
 } // namespace ModelTexts

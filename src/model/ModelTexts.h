@@ -45,11 +45,9 @@ QString moveStatus(const MoveOutcome &outcome);
 
 // Why a job lpmove reported as moved counts as not moved: the listing after
 // the move still shows it in its source queue, or in another queue than the
-// destination.
+// destination, or no longer shows the destination.
 QString stillInSourceQueue(const QString &queue);
 QString landedElsewhere(const QString &queue, const QString &destinationName);
-// Why a job lpmove reported as moved counts as not moved when its
-// destination is gone from the listing after the move.
 QString destinationVanished(const QString &destinationName);
 // The end of a move's report when the listing after it failed.
 QString moveNotChecked();
@@ -84,67 +82,73 @@ QString selectionNote(qsizetype selectedCount, qsizetype hiddenCount);
 QString allSourceQueues();
 QString sourceQueueChoice(const QString &queue, qsizetype jobCount);
 
-// The view's texts (WindowTexts hands them to QML), region by region: the
-// window, its menu and the about dialog, the header, toolbar and status bar.
-// A "Description" is what assistive technology reads after a control's name.
-QString programName();
-QString aboutMenuItem();
-QString purposeMenuItem();
-QString quit();
-QString aboutMessage(const QString &version);
-QString headerSubtitle();
-QString loading();
-QString reload();
-QString lpmoveLocation(const QString &path);
-QString okButton();
-// A count badge as assistive technology reads it.
-QString entryCount(qsizetype count);
+// The view's fixed texts (WindowTexts hands them to QML), region by region:
+// the window, its menu, header, toolbar and status bar and the dialogs' OK
+// button. A "Description" is what assistive technology reads after a
+// control's name.
+extern const QString programName;
+extern const QString aboutMenuItem;
+extern const QString purposeMenuItem;
+extern const QString quit;
+extern const QString headerSubtitle;
+extern const QString loading;
+extern const QString reload;
+extern const QString okButton;
 
 // The job pane; its empty state differs when only the filter hides the jobs.
-QString jobPaneTitle();
-QString jobPaneSubtitle();
-QString noMatchingJobsTitle();
-QString noMatchingJobsHint();
-QString noWaitingJobsTitle();
-QString noWaitingJobsHint();
-QString jobFilterName();
-QString sourceQueueChooserName();
-QString selectShownJobs();
-QString clearSelection();
-QString selectJobDescription();
-QString deselectJobDescription();
+extern const QString jobPaneTitle;
+extern const QString jobPaneSubtitle;
+extern const QString noMatchingJobsTitle;
+extern const QString noMatchingJobsHint;
+extern const QString noWaitingJobsTitle;
+extern const QString noWaitingJobsHint;
+extern const QString jobFilterName;
+extern const QString sourceQueueChooserName;
+extern const QString selectShownJobs;
+extern const QString clearSelection;
+extern const QString selectJobDescription;
+extern const QString deselectJobDescription;
 
 // The destination pane and its rows.
-QString destinationPaneTitle();
-QString destinationPaneSubtitle();
-QString noDestinationsTitle();
-QString noDestinationsWithoutJobsHint();
-QString onlySourceQueuesHint();
-QString printerAccessibleName(const QString &name, const QString &stateText);
-QString chooseDestination();
-QString chooseDestinationDescription();
-QString chosenDestination();
+extern const QString destinationPaneTitle;
+extern const QString destinationPaneSubtitle;
+extern const QString noDestinationsTitle;
+extern const QString noDestinationsWithoutJobsHint;
+extern const QString onlySourceQueuesHint;
+extern const QString chooseDestination;
+extern const QString chooseDestinationDescription;
+extern const QString chosenDestination;
 
 // The banner above the panes, before and once jobs and a destination are chosen.
-QString transferIdleTitle();
-QString transferIdleHint();
-QString sourceQueuesCaption();
-QString destinationCaption();
-QString movesTo();
-QString selectedJobsCaption(qsizetype count);
-QString selectedJobsCount(qsizetype count);
+extern const QString transferIdleTitle;
+extern const QString transferIdleHint;
+extern const QString sourceQueuesCaption;
+extern const QString destinationCaption;
+extern const QString movesTo;
 
 // The action bar below the panes.
-QString readyToMove();
-QString selectionIncomplete();
-QString moveHint(qsizetype selectedCount);
-QString moveRequirement();
-QString moveButton();
-QString movingButton();
+extern const QString readyToMove;
+extern const QString selectionIncomplete;
+extern const QString moveRequirement;
+extern const QString moveButton;
+extern const QString movingButton;
 
 // The move confirmation's title and buttons.
-QString confirmationTitle();
-QString confirmMove();
-QString cancelButton();
+extern const QString confirmationTitle;
+extern const QString confirmMove;
+extern const QString cancelButton;
+
+// The view's texts composed from what it shows: the about dialog's message
+// (the version first, when there is one), the status bar's lpmove location, a
+// destination row's accessible name (its state, when it has one, after the
+// name), the banner's caption and count of the selected jobs, a count badge
+// as assistive technology reads it, the action bar's hint.
+QString aboutMessage(const QString &version);
+QString lpmoveLocation(const QString &path);
+QString printerAccessibleName(const QString &name, const QString &stateText);
+QString selectedJobsCaption(qsizetype count);
+QString selectedJobsCount(qsizetype count);
+QString entryCount(qsizetype count);
+QString moveHint(qsizetype selectedCount);
 
 } // namespace ModelTexts

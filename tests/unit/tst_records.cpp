@@ -208,6 +208,9 @@ private Q_SLOTS:
         QTest::newRow("listing timed out")
             << CUPSServiceError::timedOut(u"lpstat -o"_s, std::chrono::seconds(60))
             << u"lpstat -o hat nach 60 Sekunden nicht geendet und wurde abgebrochen."_s << timeoutSuggestion;
+        QTest::newRow("one second is singular")
+            << CUPSServiceError::timedOut(u"lpmove"_s, std::chrono::seconds(1))
+            << u"lpmove hat nach 1 Sekunde nicht geendet und wurde abgebrochen."_s << timeoutSuggestion;
         QTest::newRow("short limit in decimals")
             << CUPSServiceError::timedOut(u"lpmove"_s, std::chrono::milliseconds(300))
             << u"lpmove hat nach 0,3 Sekunden nicht geendet und wurde abgebrochen."_s << timeoutSuggestion;
