@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Parvento-Entwickler
 // SPDX-License-Identifier: MIT
 #include "ParventoApp.h"
+#include "CommandLine.h"
 
 #include <ExitPolicy.h>
 #include <UiEnvironment.h>
@@ -9,10 +10,31 @@
 #include <QQmlApplicationEngine>
 #include <QUrl>
 
+#include <cstdio>
+
 using namespace Qt::StringLiterals;
 
 int ParventoApp::run(int &argc, char **argv)
 {
+    const CommandLine commandLine = CommandLine::parse(argc, argv);
+    switch (commandLine.action()) {
+    case CommandLine::Action::ShowHelp:
+        std::fputs(qPrintable(CommandLine::help()), stdout);
+        return 0;
+    case CommandLine::Action::ShowVersion:
+        std::fputs("parvento " PARVENTO_VERSION "\n", stdout);
+        return 0;
+    case CommandLine::Action::Misuse:
+        std::fprintf(stderr, "parvento: %s\n%s\n", qPrintable(commandLine.problem()), qPrintable(CommandLine::usage()));
+        return 2;
+    case CommandLine::Action::OpenWindow:
+        break;
+    }
+    // lpstat, lpmove and libcups all follow CUPS_SERVER, so one setting makes
+    // every listing, move and request of this process go to the same scheduler.
+    if (!commandLine.server().isEmpty())
+        qputenv("CUPS_SERVER", commandLine.server().toLocal8Bit());
+
     UiEnvironment::prepare();
 
     QGuiApplication app(argc, argv);

@@ -64,6 +64,9 @@ QtObject {
     readonly property real rowRadius: 13
     readonly property real rowSpacing: 9
     readonly property real buttonRadius: 8
+    // Inside a button, and inside a field the user types into or chooses from.
+    readonly property real buttonHorizontalPadding: 18
+    readonly property real buttonVerticalPadding: 11
 
     // Text styles, as ratios over the 13-point body of the reference layout.
     readonly property font baseFont: SystemFonts.defaultFont
@@ -108,7 +111,8 @@ QtObject {
             "arrow.left.arrow.right": "\ue8d4",
             "clock": "\ue8b5",
             "checkmark.circle": "\ue92d",
-            "magnifyingglass": "\ue8b6"
+            "magnifyingglass": "\ue8b6",
+            "chevron.down": "\ue5cf"
         })
 
     function glyph(symbol: string): string {

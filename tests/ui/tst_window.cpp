@@ -8,6 +8,7 @@
 #include "ContentViewHarness.h"
 #include "UiTestCase.h"
 
+#include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QTest>
@@ -26,6 +27,55 @@ public:
     }
 
 private Q_SLOTS:
+    // Answered before any window exists: none of these needs a display.
+    void commandLineAnswers_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("errors");
+        const QString usage = u"Aufruf: parvento [--server HOST[:PORT]] [--help] [--version]\n"_s;
+        QTest::newRow("help") << QStringList {u"--help"_s} << 0 << usage << QString();
+        QTest::newRow("help after a server")
+            << QStringList {u"--server"_s, u"druck01.example:631"_s, u"--help"_s} << 0 << usage << QString();
+        QTest::newRow("version") << QStringList {u"--version"_s} << 0 << u"parvento " PARVENTO_VERSION "\n"_s
+                                 << QString();
+        QTest::newRow("unknown option") << QStringList {u"--bogus"_s} << 2 << QString()
+                                        << u"parvento: Unbekannte Option „--bogus“.\n"_s + usage;
+        QTest::newRow("unknown option after a Qt option")
+            << QStringList {u"-platform"_s, u"offscreen"_s, u"-x"_s} << 2 << QString()
+            << u"parvento: Unbekannte Option „-x“.\n"_s + usage;
+        QTest::newRow("server without its value")
+            << QStringList {u"--server"_s} << 2 << QString()
+            << u"parvento: Die Option „--server“ braucht einen Server (HOST[:PORT]).\n"_s + usage;
+        QTest::newRow("port out of range")
+            << QStringList {u"--server=druck01:65536"_s} << 2 << QString()
+            << u"parvento: „druck01:65536“ ist kein Server der Form HOST[:PORT].\n"_s + usage;
+        QTest::newRow("stray argument") << QStringList {u"Laser"_s} << 2 << QString()
+                                        << u"parvento: Unerwartetes Argument „Laser“.\n"_s + usage;
+    }
+
+    void commandLineAnswers()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        QFETCH(QString, errors);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(u"DISPLAY"_s);
+        environment.remove(u"QT_QPA_PLATFORM"_s);
+        environment.remove(u"WAYLAND_DISPLAY"_s);
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(PARVENTO_APP), arguments);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), exitCode);
+        const QString printed = QString::fromUtf8(program.readAllStandardOutput());
+        QVERIFY2(output.isEmpty() ? printed.isEmpty() : printed.startsWith(output), qPrintable(printed));
+        QCOMPARE(QString::fromUtf8(program.readAllStandardError()), errors);
+    }
+
     void opensWithItsMenuSizeAndOwnModel()
     {
         QQmlApplicationEngine engine;

@@ -38,6 +38,19 @@ Dialog {
         palette: dialog.palette
     }
 
+    // Raised a little above the window in the dark palette, where a shadow
+    // would not show.
+    background: Rectangle {
+        radius: Theme.cardRadius
+        color: Theme.isDark ? Qt.lighter(Theme.window, 1.35) : Theme.window
+        border.width: 1
+        border.color: Theme.divider
+    }
+
+    Overlay.modal: Rectangle {
+        color: Theme.tint(Theme.black, Theme.isDark ? 0.5 : 0.3)
+    }
+
     header: StyledText {
         topPadding: 20
         leftPadding: 20

@@ -2,14 +2,67 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Layouts
 import Parvento.UI
 
-// A button that Return and Enter click as well as Space, and that assistive
-// technology can press: Qt's buttons ignore its press action by themselves.
+// A button in the window's own look: a tinted face (filled with the accent
+// colour when it is the primary action), an optional symbol before its label,
+// a ring in the accent colour while the keyboard focus is on it. Return and
+// Enter click it as well as Space, and assistive technology can press it:
+// Qt's buttons ignore its press action by themselves.
 Button {
     id: control
 
+    // A symbol name of Theme.glyphs shown before the label, or none.
+    property string symbol
+    // The one action the window or dialog leads to.
+    property bool primary: false
+    // An action that cannot be taken back: its label is drawn in red.
+    property bool destructive: false
+
+    readonly property color labelColor: !enabled ? Theme.tertiaryText : primary ? Theme.onAccent : destructive ? Theme.destructive : Theme.text
+
     Accessible.name: text
+    font: Theme.callout
+    leftPadding: Theme.buttonHorizontalPadding
+    rightPadding: Theme.buttonHorizontalPadding
+    topPadding: Theme.buttonVerticalPadding
+    bottomPadding: Theme.buttonVerticalPadding
+
+    background: Rectangle {
+        implicitHeight: 28
+        radius: Theme.buttonRadius
+        color: {
+            if (!control.enabled)
+                return Theme.tint(Theme.text, 0.06);
+            if (control.primary)
+                return control.down ? Qt.darker(Theme.accent, 1.15) : Theme.accent;
+            return Theme.tint(Theme.text, control.down ? 0.18 : control.hovered ? 0.13 : 0.09);
+        }
+        border.width: control.visualFocus ? 2 : 0
+        border.color: control.primary ? Theme.text : Theme.accent
+    }
+
+    contentItem: RowLayout {
+        spacing: 6
+
+        Symbol {
+            visible: control.symbol.length > 0
+            name: control.symbol
+            textStyle: control.font
+            color: control.labelColor
+        }
+
+        StyledText {
+            Layout.fillWidth: true
+            text: control.text
+            font: control.font
+            color: control.labelColor
+            horizontalAlignment: Text.AlignHCenter
+            // The button itself is named by it.
+            Accessible.ignored: true
+        }
+    }
 
     EnterKeyClicks {
         button: control

@@ -42,7 +42,7 @@ AlertDialog {
         id: confirmButton
 
         text: WindowTexts.confirmMove
-        palette.buttonText: Theme.destructive
+        destructive: true
         onClicked: dialog.accept()
     }
 

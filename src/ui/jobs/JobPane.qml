@@ -64,8 +64,18 @@ StepPane {
                 text: jobPane.viewModel.jobFilterText
                 placeholderText: WindowTexts.jobFilterName
                 font: Theme.callout
+                color: Theme.text
+                placeholderTextColor: Theme.tertiaryText
+                selectionColor: Theme.accent
+                selectedTextColor: Theme.onAccent
                 leftPadding: searchIcon.width + 14
+                rightPadding: 10
+                topPadding: Theme.buttonVerticalPadding
+                bottomPadding: Theme.buttonVerticalPadding
                 selectByMouse: true
+                background: FieldBackground {
+                    control: filterField
+                }
                 onTextEdited: jobPane.viewModel.jobFilterText = text
                 Accessible.name: WindowTexts.jobFilterName
                 Keys.onEscapePressed: event => {
@@ -95,8 +105,39 @@ StepPane {
                 textRole: "display"
                 currentIndex: jobPane.viewModel.sourceQueueIndex
                 font: Theme.callout
+                leftPadding: 12
+                rightPadding: 8
+                topPadding: Theme.buttonVerticalPadding
+                bottomPadding: Theme.buttonVerticalPadding
                 onActivated: index => jobPane.viewModel.chooseSourceQueueAt(index)
                 Accessible.name: WindowTexts.sourceQueueChooserName
+
+                background: FieldBackground {
+                    control: queueChooser
+                }
+
+                contentItem: StyledText {
+                    text: queueChooser.displayText
+                    font: queueChooser.font
+                    verticalAlignment: Text.AlignVCenter
+                    // The chooser itself is named and valued by it.
+                    Accessible.ignored: true
+                }
+
+                indicator: Symbol {
+                    x: queueChooser.width - width - 8
+                    y: (queueChooser.height - height) / 2
+                    name: "chevron.down"
+                    textStyle: queueChooser.font
+                    color: Theme.secondaryText
+                }
+
+                popup.background: Rectangle {
+                    radius: Theme.buttonRadius
+                    color: Theme.window
+                    border.width: 1
+                    border.color: Theme.divider
+                }
 
                 AssistivePress {
                     item: queueChooser
@@ -116,6 +157,18 @@ StepPane {
                     highlighted: queueChooser.highlightedIndex === index
                     Accessible.name: text
 
+                    background: Rectangle {
+                        radius: Theme.buttonRadius - 2
+                        color: choice.highlighted ? Theme.tint(Theme.accent, 0.22) : "transparent"
+                    }
+
+                    contentItem: StyledText {
+                        text: choice.text
+                        font: choice.font
+                        verticalAlignment: Text.AlignVCenter
+                        Accessible.ignored: true
+                    }
+
                     AssistivePress {
                         item: choice
                     }
@@ -130,7 +183,6 @@ StepPane {
                 id: selectShownButton
 
                 text: WindowTexts.selectShownJobs
-                font: Theme.callout
                 enabled: jobPane.viewModel.canSelectShownJobs
                 onClicked: jobPane.viewModel.selectShownJobs()
             }
@@ -139,7 +191,6 @@ StepPane {
                 id: clearSelectionButton
 
                 text: WindowTexts.clearSelection
-                font: Theme.callout
                 enabled: jobPane.viewModel.canClearJobSelection
                 onClicked: jobPane.viewModel.clearJobSelection()
             }

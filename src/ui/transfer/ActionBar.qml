@@ -63,40 +63,11 @@ Card {
             id: moveButton
 
             text: actionBar.viewModel.isMoving ? WindowTexts.movingButton : WindowTexts.moveButton
+            symbol: "arrow.right.circle.fill"
+            primary: true
             enabled: actionBar.viewModel.canRequestMove
             font: Theme.headline
-            leftPadding: 18
-            rightPadding: 18
-            topPadding: 11
-            bottomPadding: 11
             onClicked: actionBar.viewModel.requestMoveConfirmation()
-
-            // Filled with the accent colour while it may be pressed, grey
-            // otherwise.
-            background: Rectangle {
-                radius: Theme.buttonRadius
-                color: !moveButton.enabled ? Theme.tint(Theme.text, 0.10) : moveButton.down ? Qt.darker(Theme.accent, 1.15) : Theme.accent
-                border.width: moveButton.visualFocus ? 2 : 0
-                border.color: Theme.text
-            }
-
-            contentItem: RowLayout {
-                spacing: 6
-
-                Symbol {
-                    name: "arrow.right.circle.fill"
-                    textStyle: Theme.headline
-                    color: moveButton.enabled ? Theme.onAccent : Theme.tertiaryText
-                }
-
-                StyledText {
-                    text: moveButton.text
-                    font: moveButton.font
-                    color: moveButton.enabled ? Theme.onAccent : Theme.tertiaryText
-                    // The button itself is named by it.
-                    Accessible.ignored: true
-                }
-            }
         }
     }
 }
