@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLine.h"
 
+#include <ModelTexts.h>
+
 #include <QList>
 #include <QRegularExpression>
 #include <QStringList>
@@ -76,13 +78,13 @@ CommandLine CommandLine::parse(int &argc, char **argv)
             const bool separate = argument == u"--server"_s;
             if (separate && i + 1 >= argc) {
                 line.m_action = Action::Misuse;
-                line.m_problem = u"Die Option „--server“ braucht einen Server (HOST[:PORT])."_s;
+                line.m_problem = ModelTexts::missingServer();
                 return line;
             }
             const QString address = separate ? QString::fromLocal8Bit(argv[i + 1]) : argument.mid(9);
             if (!isServerAddress(address)) {
                 line.m_action = Action::Misuse;
-                line.m_problem = u"„%1“ ist kein Server der Form HOST[:PORT]."_s.arg(address);
+                line.m_problem = ModelTexts::notAServer(address);
                 return line;
             }
             line.m_server = address;
@@ -101,11 +103,11 @@ CommandLine CommandLine::parse(int &argc, char **argv)
                 continue;
             }
             line.m_action = Action::Misuse;
-            line.m_problem = u"Unbekannte Option „%1“."_s.arg(argument);
+            line.m_problem = ModelTexts::unknownOption(argument);
             return line;
         }
         line.m_action = Action::Misuse;
-        line.m_problem = u"Unerwartetes Argument „%1“."_s.arg(argument);
+        line.m_problem = ModelTexts::unexpectedArgument(argument);
         return line;
     }
     // Qt must not see what it does not know.
@@ -117,22 +119,4 @@ CommandLine CommandLine::parse(int &argc, char **argv)
     argc = kept;
     argv[argc] = nullptr;
     return line;
-}
-
-QString CommandLine::usage()
-{
-    return u"Aufruf: parvento [--server HOST[:PORT]] [--help] [--version]"_s;
-}
-
-QString CommandLine::help()
-{
-    return usage()
-        + u"\n\nListet die wartenden CUPS-Druckaufträge und verschiebt ausgewählte Aufträge nach Bestätigung in "
-          u"eine andere Warteschlange.\n\n"
-          u"Optionen:\n"
-          u"  --server HOST[:PORT]  mit diesem CUPS-Server sprechen statt mit dem voreingestellten\n"
-          u"                        (wie „lpstat -h“)\n"
-          u"  --help                diese Hilfe zeigen\n"
-          u"  --version             die Version zeigen\n\n"
-          u"Dazu die üblichen Optionen von Qt-Programmen, etwa „-platform NAME“.\n"_s;
 }

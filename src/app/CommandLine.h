@@ -29,9 +29,6 @@ public:
     // Why the command line is a misuse, for the first line of the answer.
     const QString &problem() const { return m_problem; }
 
-    static QString usage();
-    static QString help();
-
 private:
     Action m_action = Action::OpenWindow;
     QString m_server;

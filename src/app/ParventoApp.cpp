@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 
 #include <ExitPolicy.h>
+#include <ModelTexts.h>
 #include <UiEnvironment.h>
 
 #include <QGuiApplication>
@@ -19,13 +20,14 @@ int ParventoApp::run(int &argc, char **argv)
     const CommandLine commandLine = CommandLine::parse(argc, argv);
     switch (commandLine.action()) {
     case CommandLine::Action::ShowHelp:
-        std::fputs(qPrintable(CommandLine::help()), stdout);
+        std::fputs(qPrintable(ModelTexts::commandLineHelp()), stdout);
         return 0;
     case CommandLine::Action::ShowVersion:
         std::fputs("parvento " PARVENTO_VERSION "\n", stdout);
         return 0;
     case CommandLine::Action::Misuse:
-        std::fprintf(stderr, "parvento: %s\n%s\n", qPrintable(commandLine.problem()), qPrintable(CommandLine::usage()));
+        std::fprintf(stderr, "parvento: %s\n%s\n", qPrintable(commandLine.problem()),
+                     qPrintable(ModelTexts::commandLineUsage()));
         return 2;
     case CommandLine::Action::OpenWindow:
         break;

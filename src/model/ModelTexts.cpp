@@ -416,4 +416,42 @@ QString moveHint(qsizetype selectedCount)
     return QString::number(selectedCount) + u" ausgewählte Aufträge werden erst nach Ihrer Bestätigung verschoben."_s;
 }
 
+QString commandLineUsage()
+{
+    return u"Aufruf: parvento [--server HOST[:PORT]] [--help] [--version]"_s;
+}
+
+QString commandLineHelp()
+{
+    return commandLineUsage()
+        + u"\n\nListet die wartenden CUPS-Druckaufträge und verschiebt ausgewählte Aufträge nach Bestätigung in "
+          u"eine andere Warteschlange.\n\n"
+          u"Optionen:\n"
+          u"  --server HOST[:PORT]  mit diesem CUPS-Server sprechen statt mit dem voreingestellten\n"
+          u"                        (wie „lpstat -h“)\n"
+          u"  --help                diese Hilfe zeigen\n"
+          u"  --version             die Version zeigen\n\n"
+          u"Dazu die üblichen Optionen von Qt-Programmen, etwa „-platform NAME“.\n"_s;
+}
+
+QString unknownOption(const QString &option)
+{
+    return u"Unbekannte Option „%1“."_s.arg(option);
+}
+
+QString unexpectedArgument(const QString &argument)
+{
+    return u"Unerwartetes Argument „%1“."_s.arg(argument);
+}
+
+QString missingServer()
+{
+    return u"Die Option „--server“ braucht einen Server (HOST[:PORT])."_s;
+}
+
+QString notAServer(const QString &address)
+{
+    return u"„%1“ ist kein Server der Form HOST[:PORT]."_s.arg(address);
+}
+
 } // namespace ModelTexts

@@ -151,4 +151,14 @@ QString selectedJobsCount(qsizetype count);
 QString entryCount(qsizetype count);
 QString moveHint(qsizetype selectedCount);
 
+// What `parvento` answers on the command line: the usage line, the help, and
+// why a command line is a misuse (an unknown option, an unexpected argument,
+// --server without a server or with something else).
+QString commandLineUsage();
+QString commandLineHelp();
+QString unknownOption(const QString &option);
+QString unexpectedArgument(const QString &argument);
+QString missingServer();
+QString notAServer(const QString &address);
+
 } // namespace ModelTexts
