@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include <CUPSService.h>
 #include <CUPSServiceTestAccess.h>
+#include <EnvironmentOverride.h>
+#include <SchedulerAddress.h>
 #include <TestTables.h>
 
 #include <QTest>
@@ -89,6 +91,32 @@ private Q_SLOTS:
         QVERIFY(a != b);
         QCOMPARE(a.id(), b.id());
         QCOMPARE(Printer {u"Laser"_s}.id(), u"Laser"_s);
+    }
+
+    // What CUPS_SERVER names, as libcups reads it, and whether it is this machine.
+    void schedulerAddress_data()
+    {
+        TestTables::addColumns<QByteArray, QString, bool>("server", "shown", "local");
+        QTest::newRow("host and port") << "druck01.example:8631"_ba << u"druck01.example:8631"_s << false;
+        QTest::newRow("host alone: the IPP port") << "druck01.example"_ba << u"druck01.example:631"_s << false;
+        QTest::newRow("local socket") << "/run/cups/cups.sock"_ba << u"/run/cups/cups.sock"_s << true;
+        QTest::newRow("localhost") << "localhost:631"_ba << u"localhost:631"_s << true;
+        QTest::newRow("IPv4 loopback") << "127.0.0.2"_ba << u"127.0.0.2:631"_s << true;
+        QTest::newRow("IPv6 loopback") << "[::1]:8631"_ba << u"[::1]:8631"_s << true;
+        QTest::newRow("another address") << "192.0.2.7"_ba << u"192.0.2.7:631"_s << false;
+        QTest::newRow("a host named like loopback") << "127.example"_ba << u"127.example:631"_s << false;
+    }
+
+    void schedulerAddress()
+    {
+        QFETCH(QByteArray, server);
+        QFETCH(QString, shown);
+        QFETCH(bool, local);
+        EnvironmentOverride environment("CUPS_SERVER", server);
+        environment.set("IPP_PORT", std::nullopt);
+        const SchedulerAddress address = SchedulerAddress::current();
+        QCOMPARE(address.displayText(), shown);
+        QCOMPARE(address.isLocal(), local);
     }
 
     void jobIdentifierParts_data()
