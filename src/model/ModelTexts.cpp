@@ -17,30 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The job state reasons a user can act on, in German; the scheduler's other
-// keywords (job-queued, job-printing, …) only restate the state.
-QString readableJobStateReason(const QStringList &reasons)
-{
-    static const QHash<QString, QString> readable {
-        {u"job-hold-until-specified"_s, u"bis auf Weiteres"_s},
-        {u"job-held-for-review"_s, u"zur Prüfung"_s},
-        {u"job-held-on-create"_s, u"beim Einreichen"_s},
-        {u"job-incoming"_s, u"wird noch empfangen"_s},
-        {u"job-data-insufficient"_s, u"Daten unvollständig"_s},
-        {u"printer-stopped"_s, u"Drucker gestoppt"_s},
-        {u"printer-stopped-partly"_s, u"Drucker teilweise gestoppt"_s},
-        {u"resources-are-not-ready"_s, u"Material fehlt"_s},
-        {u"cups-held-for-authentication"_s, u"wartet auf Anmeldung"_s},
-        {u"job-password-wait"_s, u"wartet auf ein Kennwort"_s},
-        {u"account-authorization-failed"_s, u"Berechtigung fehlt"_s},
-    };
-    for (const QString &reason : reasons) {
-        if (const auto found = readable.constFind(reason); found != readable.cend())
-            return *found;
-    }
-    return {};
-}
-
 // CUPS's own messages for a queue stopped or rejecting without a reason only
 // restate the state, in English.
 bool restatesQueueState(const QString &message)
@@ -79,16 +55,6 @@ QString queueStateReason(const Printer &queue)
 QString reportedMovedBut(const QString &finding)
 {
     return u"CUPS meldete Erfolg, aber "_s + finding;
-}
-
-QString kilobytesText(qint64 kilobytes)
-{
-    if (kilobytes < 1024)
-        return QString::number(std::max<qint64>(kilobytes, 1)) + u" KB"_s;
-    const QLocale german(QLocale::German, QLocale::Germany);
-    if (kilobytes < 1024 * 1024)
-        return german.toString(double(kilobytes) / 1024.0, 'f', 1) + u" MB"_s;
-    return german.toString(double(kilobytes) / (1024.0 * 1024.0), 'f', 1) + u" GB"_s;
 }
 
 } // namespace
@@ -236,61 +202,6 @@ QString moveNotChecked()
     return u"Ob die Aufträge angekommen sind, ließ sich nicht prüfen: Die Listen konnten danach nicht geladen werden."_s;
 }
 
-QString untitledJob()
-{
-    return u"Druckauftrag"_s;
-}
-
-QString jobTitle(const PrintJob &job)
-{
-    const QString title = job.title ? DisplayText::field(*job.title) : QString();
-    return title.trimmed().isEmpty() ? untitledJob() : title;
-}
-
-QString displayIdentifier(const PrintJob &job)
-{
-    // As PrintJob::displayIdentifier(), with the queue's name a field of its
-    // own: a right-to-left name must not pull the job number to its far side.
-    const JobIdentifier identifier = job.jobIdentifier();
-    if (identifier.listedQueue().isEmpty() || job.sourcePrinterName.isEmpty())
-        return DisplayText::field(identifier.listed());
-    return DisplayText::field(job.sourcePrinterName) + DisplayText::field(u'-' + identifier.numberText().toString());
-}
-
-QString jobAccessibleDescription(const PrintJob &job)
-{
-    return ServiceTexts::jobAccessibleDescription(job, displayIdentifier(job), &DisplayText::field);
-}
-
-QString jobStateText(const PrintJob &job)
-{
-    if (!job.state)
-        return {};
-    const QString word = PrintJob::stateWord(*job.state);
-    const QString reason = readableJobStateReason(job.stateReasons);
-    return reason.isEmpty() ? word : word + u" · "_s + reason;
-}
-
-QString jobFacts(const PrintJob &job, const QDate &today)
-{
-    QStringList facts;
-    if (job.owner && !job.owner->isEmpty())
-        facts.append(u"Von "_s + DisplayText::field(*job.owner));
-    if (job.submittedAt && job.submittedAt->isValid()) {
-        const QDateTime local = job.submittedAt->toLocalTime();
-        const QString time = local.toString(u"HH:mm"_s);
-        if (local.date() == today)
-            facts.append(u"heute, "_s + time);
-        else if (local.date() == today.addDays(-1))
-            facts.append(u"gestern, "_s + time);
-        else
-            facts.append(local.toString(u"dd.MM.yyyy, "_s) + time);
-    }
-    if (job.sizeKilobytes && *job.sizeKilobytes >= 0)
-        facts.append(kilobytesText(*job.sizeKilobytes));
-    return facts.join(u" · "_s);
-}
-
 QString queueStateText(const Printer &queue)
 {
     QStringList states;
@@ -329,129 +240,4 @@ QString sourceQueueChoice(const QString &queue, qsizetype jobCount)
 }
 
 // The view's fixed texts, in the header's order.
-const QString programName = u"Parvento"_s;
-const QString aboutMenuItem = u"Über "_s + programName;
-const QString purposeMenuItem = u"Lokale CUPS-Aufträge verschieben"_s;
-const QString quit = u"Beenden"_s;
-const QString headerSubtitle = u"Mehrere Aufträge auswählen, Zielnamen prüfen und gemeinsam an CUPS übergeben."_s;
-const QString loading = u"Lade CUPS …"_s;
-const QString reload = u"Aktualisieren"_s;
-const QString okButton = u"OK"_s;
-
-const QString jobPaneTitle = u"Aufträge auswählen"_s;
-const QString jobPaneSubtitle = u"Mehrfachauswahl möglich"_s;
-const QString noMatchingJobsTitle = u"Kein Auftrag passt zum Filter"_s;
-const QString noMatchingJobsHint = u"Ändern Sie den Suchtext oder wählen Sie „"_s + allSourceQueues() + u"“."_s;
-const QString noWaitingJobsTitle = u"Keine wartenden Aufträge"_s;
-const QString noWaitingJobsHint = u"Sobald CUPS einen Auftrag meldet, erscheint er hier."_s;
-const QString jobFilterName = u"Aufträge filtern"_s;
-const QString sourceQueueChooserName = u"Quellwarteschlange"_s;
-const QString selectShownJobs = u"Alle sichtbaren auswählen"_s;
-const QString clearSelection = u"Auswahl aufheben"_s;
-const QString selectJobDescription = u"Fügt diesen Auftrag zur Auswahl hinzu"_s;
-const QString deselectJobDescription = u"Hebt die Auswahl dieses Auftrags auf"_s;
-
-const QString destinationPaneTitle = u"Zieldrucker auswählen"_s;
-const QString destinationPaneSubtitle = u"Name deutlich prüfen, dann verschieben"_s;
-const QString noDestinationsTitle = u"Keine Zieldrucker verfügbar"_s;
-const QString noDestinationsWithoutJobsHint = u"Wählen Sie zuerst mindestens einen Auftrag."_s;
-const QString onlySourceQueuesHint = u"Die Quellgeräte der Auswahl sind die einzigen bekannten Drucker."_s;
-const QString chooseDestination = u"Als Ziel auswählen"_s;
-const QString chooseDestinationDescription = u"Wählt diesen Drucker als Ziel"_s;
-const QString chosenDestination = u"Als Ziel ausgewählt"_s;
-
-const QString transferIdleTitle = u"Bereit zum Verschieben"_s;
-const QString transferIdleHint
-    = u"Wählen Sie links einen oder mehrere Aufträge und rechts den gut lesbaren Namen des Zieldruckers."_s;
-const QString sourceQueuesCaption = u"QUELLDRUCKER"_s;
-const QString destinationCaption = u"ZIELDRUCKER"_s;
-const QString movesTo = u"wird verschoben nach"_s;
-
-const QString readyToMove = u"Bereit zur Sammelübergabe"_s;
-const QString selectionIncomplete = u"Auswahl vervollständigen"_s;
-const QString moveRequirement = u"Mindestens ein Auftrag und ein davon verschiedener Zieldrucker werden benötigt."_s;
-const QString moveButton = u"Auswahl verschieben"_s;
-const QString movingButton = u"Verschiebe …"_s;
-
-const QString confirmationTitle = u"Ausgewählte Aufträge verschieben?"_s;
-const QString confirmMove = u"Verschieben"_s;
-const QString cancelButton = u"Abbrechen"_s;
-
-QString aboutMessage(const QString &version)
-{
-    const QString purpose = u"Listet die wartenden Druckaufträge der lokalen CUPS-Warteschlangen und verschiebt"
-                            u" ausgewählte Aufträge nach Bestätigung gemeinsam in eine andere Warteschlange."_s;
-    return version.isEmpty() ? purpose : u"Version "_s + version + u"\n\n"_s + purpose;
-}
-
-QString lpmoveLocation(const QString &path)
-{
-    return u"lpmove: "_s + path;
-}
-
-QString printerAccessibleName(const QString &name, const QString &stateText)
-{
-    const QString printer = u"Drucker "_s + name;
-    return stateText.isEmpty() ? printer : printer + u", "_s + stateText;
-}
-
-QString selectedJobsCaption(qsizetype count)
-{
-    return ServiceTexts::counted(count, u"AUSGEWÄHLTER AUFTRAG", u"AUSGEWÄHLTE AUFTRÄGE");
-}
-
-// These three keep the plural for every count, one included.
-QString entryCount(qsizetype count)
-{
-    return QString::number(count) + u" Einträge"_s;
-}
-
-QString selectedJobsCount(qsizetype count)
-{
-    return QString::number(count) + u" Aufträge"_s;
-}
-
-QString moveHint(qsizetype selectedCount)
-{
-    return QString::number(selectedCount) + u" ausgewählte Aufträge werden erst nach Ihrer Bestätigung verschoben."_s;
-}
-
-QString commandLineUsage()
-{
-    return u"Aufruf: parvento [--server HOST[:PORT]] [--help] [--version]"_s;
-}
-
-QString commandLineHelp()
-{
-    return commandLineUsage()
-        + u"\n\nListet die wartenden CUPS-Druckaufträge und verschiebt ausgewählte Aufträge nach Bestätigung in "
-          u"eine andere Warteschlange.\n\n"
-          u"Optionen:\n"
-          u"  --server HOST[:PORT]  mit diesem CUPS-Server sprechen statt mit dem voreingestellten\n"
-          u"                        (wie „lpstat -h“)\n"
-          u"  --help                diese Hilfe zeigen\n"
-          u"  --version             die Version zeigen\n\n"
-          u"Dazu die üblichen Optionen von Qt-Programmen, etwa „-platform NAME“.\n"_s;
-}
-
-QString unknownOption(const QString &option)
-{
-    return u"Unbekannte Option „%1“."_s.arg(option);
-}
-
-QString unexpectedArgument(const QString &argument)
-{
-    return u"Unerwartetes Argument „%1“."_s.arg(argument);
-}
-
-QString missingServer()
-{
-    return u"Die Option „--server“ braucht einen Server (HOST[:PORT])."_s;
-}
-
-QString notAServer(const QString &address)
-{
-    return u"„%1“ ist kein Server der Form HOST[:PORT]."_s.arg(address);
-}
-
 } // namespace ModelTexts
