@@ -4,6 +4,7 @@
 #include <CUPSServiceTestAccess.h>
 #include <TestTables.h>
 
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -144,6 +145,55 @@ private Q_SLOTS:
         if (equal)
             QCOMPARE(qHash(identifier, 5), qHash(otherIdentifier, 5));
         QCOMPARE(identifier.listingKey() == otherIdentifier.listingKey(), sameJob);
+    }
+
+    void queueNameParts_data()
+    {
+        TestTables::addColumns<bool, QString, QString, QString, QString, bool, bool>(
+            "fromJobListing", "listed", "decoded", "key", "other", "same", "otherFirst");
+
+        QTest::newRow("percent-encoded listing decodes")
+            << true << u"B%C3%BCro"_s << u"Büro"_s << u"büro"_s << u"BüRO"_s << true << false;
+        QTest::newRow("malformed encoding stays as listed")
+            << true << u"B%C3ro"_s << u"B%C3ro"_s << u"b%c3ro"_s << u"b%C3RO"_s << true << false;
+        QTest::newRow("truncated escape stays as listed")
+            << true << u"Q%4"_s << u"Q%4"_s << u"q%4"_s << u"Q%4"_s << true << false;
+        QTest::newRow("a real name is never decoded")
+            << false << u"B%C3%BCro"_s << u"B%C3%BCro"_s << u"b%c3%bcro"_s << u"Büro"_s << false << false;
+        QTest::newRow("ASCII case folds, equal names keep their order")
+            << false << u"Farbe"_s << u"Farbe"_s << u"farbe"_s << u"farbe"_s << true << false;
+        QTest::newRow("only ASCII letters fold")
+            << false << u"Ärger"_s << u"Ärger"_s << u"Ärger"_s << u"äRGER"_s << false << false;
+        QTest::newRow("decomposed spelling is the same queue")
+            << false << u"Bu\u0308ro"_s << u"Bu\u0308ro"_s << u"büro"_s << u"BüRO"_s << true << false;
+        QTest::newRow("numbers sort as people count")
+            << false << u"Q10"_s << u"Q10"_s << u"q10"_s << u"q2"_s << false << true;
+        QTest::newRow("umlauts sort by the locale, not by code point")
+            << false << u"Zeta"_s << u"Zeta"_s << u"zeta"_s << u"Ärger"_s << false << true;
+        QTest::newRow("empty") << false << QString() << QString() << QString() << QString() << true << false;
+    }
+
+    void queueNameParts()
+    {
+        QFETCH(bool, fromJobListing);
+        QFETCH(QString, listed);
+        QFETCH(QString, other);
+        QFETCH(bool, same);
+        QFETCH(bool, otherFirst);
+        const QueueName name = fromJobListing ? QueueName::fromJobListing(listed) : QueueName(listed);
+        QCOMPARE(name.listed(), listed);
+        QTEST(name.decoded(), "decoded");
+        QTEST(name.key(), "key");
+        const QueueName otherName(other);
+        QCOMPARE(name == otherName, same);
+        if (same)
+            QCOMPARE(qHash(name, 5), qHash(otherName, 5));
+        // The order follows the user's locale; the C locale has no collation.
+        const QLocale userLocale;
+        const auto restore = qScopeGuard([&userLocale] { QLocale::setDefault(userLocale); });
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const QList<qsizetype> expected = otherFirst ? QList<qsizetype> {1, 0} : QList<qsizetype> {0, 1};
+        QCOMPARE(QueueName::order({name.decoded(), other}), expected);
     }
 
     void errorTexts_data()

@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
+#include "SourceQueue.h"
+
+#include <QueueName.h>
+
+#include <QHash>
+#include <QStringList>
+
+QList<SourceQueue> SourceQueue::collect(const QList<JobEntry> &entries)
+{
+    QHash<QString, qsizetype> index; // listed spelling -> place in queues
+    QList<SourceQueue> queues;
+    for (const JobEntry &entry : entries) {
+        const auto found = index.constFind(entry.sourceKey());
+        if (found != index.cend()) {
+            ++queues[*found].jobCount;
+            continue;
+        }
+        index.insert(entry.sourceKey(), queues.size());
+        queues.append(SourceQueue {entry.job().sourcePrinterName, entry.sourceKey(), 1});
+    }
+
+    // As the queue listing sorts the destinations.
+    QStringList names;
+    names.reserve(queues.size());
+    for (const SourceQueue &queue : std::as_const(queues))
+        names.append(queue.name);
+    QList<SourceQueue> sorted;
+    sorted.reserve(queues.size());
+    for (qsizetype i : QueueName::order(names))
+        sorted.append(std::move(queues[i]));
+    return sorted;
+}
