@@ -5,7 +5,6 @@
 #include <QueueName.h>
 
 #include <QHash>
-#include <QStringList>
 
 QList<SourceQueue> SourceQueue::collect(const QList<JobEntry> &entries)
 {
@@ -22,13 +21,5 @@ QList<SourceQueue> SourceQueue::collect(const QList<JobEntry> &entries)
     }
 
     // As the queue listing sorts the destinations.
-    QStringList names;
-    names.reserve(queues.size());
-    for (const SourceQueue &queue : std::as_const(queues))
-        names.append(queue.name);
-    QList<SourceQueue> sorted;
-    sorted.reserve(queues.size());
-    for (qsizetype i : QueueName::order(names))
-        sorted.append(std::move(queues[i]));
-    return sorted;
+    return QueueName::sorted(std::move(queues), [](const SourceQueue &queue) { return queue.name; });
 }

@@ -125,13 +125,5 @@ QList<Printer> LpstatOutput::parsePrinters(const QString &output, const Acceptin
         printers.append(std::move(printer));
     });
 
-    QStringList names;
-    names.reserve(printers.size());
-    for (const Printer &printer : std::as_const(printers))
-        names.append(printer.name);
-    QList<Printer> sorted;
-    sorted.reserve(printers.size());
-    for (qsizetype index : QueueName::order(names))
-        sorted.append(printers[index]);
-    return sorted;
+    return QueueName::sorted(std::move(printers), [](const Printer &printer) { return printer.name; });
 }

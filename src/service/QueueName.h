@@ -21,11 +21,11 @@
 class QueueName
 {
 public:
-    QueueName() = default;
-    // A real name, as the queue listing, the scheduler or a record gives it.
-    explicit QueueName(const QString &name);
     // A queue as a job identifier lists it, percent-encoded.
     static QueueName fromJobListing(QStringView encoded);
+    // A real name, as the queue listing, the scheduler or a record gives it.
+    explicit QueueName(const QString &name);
+    QueueName() = default;
 
     const QString &listed() const { return m_listed; }
     const QString &decoded() const { return m_decoded; }
@@ -43,6 +43,19 @@ public:
     // user's locale, case-insensitive, numbers as people count (Q2 before
     // Q10), stable.
     static QList<qsizetype> order(const QStringList &names);
+    // `records` in the order their names are shown in.
+    template<typename Record, typename NameOf> static QList<Record> sorted(QList<Record> records, NameOf nameOf)
+    {
+        QStringList names;
+        names.reserve(records.size());
+        for (const Record &record : std::as_const(records))
+            names.append(nameOf(record));
+        QList<Record> sorted;
+        sorted.reserve(records.size());
+        for (qsizetype index : order(names))
+            sorted.append(std::move(records[index]));
+        return sorted;
+    }
 
     friend bool operator==(const QueueName &lhs, const QueueName &rhs) { return lhs.m_key == rhs.m_key; }
 

@@ -35,12 +35,6 @@ const char *noPassword(const char *, http_t *, const char *, const char *, void 
     return nullptr;
 }
 
-void addRequestedAttributes(ipp_t *request, const auto &names)
-{
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(names.size()), nullptr,
-                  names.data());
-}
-
 QString text(ipp_attribute_t *attribute, int index = 0)
 {
     return QString::fromUtf8(ippGetString(attribute, index, nullptr));
@@ -188,6 +182,16 @@ IppMessage ask(ipp_t *request, std::chrono::milliseconds timeLimit, const std::a
     return answer;
 }
 
+// Sends `request` as the user, asking for the attributes `names`.
+IppMessage askFor(ipp_t *request, const auto &names, std::chrono::milliseconds timeLimit,
+                  const std::atomic_bool &abandoned)
+{
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(names.size()), nullptr,
+                  names.data());
+    return ask(request, timeLimit, abandoned);
+}
+
 } // namespace
 
 SchedulerDetails::SchedulerDetails(std::chrono::milliseconds timeLimit, const std::atomic_bool &abandoned)
@@ -203,11 +207,9 @@ std::optional<JobDetails::Table> SchedulerDetails::jobs() const
     };
     ipp_t *request = ippNewRequest(IPP_OP_GET_JOBS);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, "ipp://localhost/");
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "not-completed");
     ippAddBoolean(request, IPP_TAG_OPERATION, "my-jobs", 0);
-    addRequestedAttributes(request, attributes);
-    const IppMessage answer = ask(request, m_timeLimit, m_abandoned);
+    const IppMessage answer = askFor(request, attributes, m_timeLimit, m_abandoned);
     if (!answer)
         return std::nullopt;
 
@@ -259,10 +261,7 @@ std::optional<QHash<QueueName, Printer>> SchedulerDetails::queues() const
     static constexpr std::array attributes {
         "printer-name", "printer-state", "printer-state-message", "printer-state-reasons", "printer-is-accepting-jobs",
     };
-    ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-    addRequestedAttributes(request, attributes);
-    const IppMessage answer = ask(request, m_timeLimit, m_abandoned);
+    const IppMessage answer = askFor(ippNewRequest(IPP_OP_CUPS_GET_PRINTERS), attributes, m_timeLimit, m_abandoned);
     if (!answer)
         return std::nullopt;
 
