@@ -6,8 +6,6 @@
 
 #include <algorithm>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 void notify(const JobSelection::Written &written)
@@ -26,7 +24,8 @@ void JobSelection::setLists(const QList<PrintJob> &jobs, const QList<Printer> &p
     m_printers.reserve(printers.size());
     for (const Printer &printer : printers)
         m_printers.append(PrinterEntry {printer, printer.queueName().canonical()});
-    findDestination();
+    // The chosen name may now name another place, or none.
+    setDestinationID(destinationID());
 
     m_jobs.clear();
     m_jobs.reserve(jobs.size());
@@ -320,9 +319,4 @@ void JobSelection::offerDestinations()
 {
     if (m_destination.offer(m_printers, m_selectedSources))
         m_changes |= Destinations;
-}
-
-void JobSelection::findDestination()
-{
-    setDestinationID(m_destination.id());
 }

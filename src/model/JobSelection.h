@@ -127,7 +127,6 @@ private:
     // Rebuilds the per-source counts from the entries' flags.
     void recount();
     void offerDestinations();
-    void findDestination();
     // Marks what `m_filter` shows; `previous` is the filter that marked the
     // entries last, or none when they are new.
     void applyFilter(const std::optional<JobFilter> &previous);
@@ -137,12 +136,13 @@ private:
     QList<JobEntry> m_jobs;
     QList<PrinterEntry> m_printers;
     QSet<QString> m_selectedKeys;
+    // The chosen destination, with its place and the queues offered.
+    DestinationChoice m_destination;
+    JobFilter m_filter;
 
     // Kept with every write.
     SelectedSources m_selectedSources;
     qsizetype m_selectedCount = 0;
-    DestinationChoice m_destination;
-    JobFilter m_filter;
     QList<SourceQueue> m_sourceQueues;
     qsizetype m_shownCount = 0;
     qsizetype m_shownSelectedCount = 0;
