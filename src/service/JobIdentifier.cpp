@@ -148,8 +148,10 @@ QString JobIdentifier::listingKey() const
 
 QString JobIdentifier::jobKey() const
 {
-    if (!m_number)
-        return QueueName::keyOf(m_listed);
+    // The listing encodes only non-ASCII bytes and "%": a queue listed
+    // without "%" is its real name, and the listing's key is already this one.
+    if (!m_number || !listedQueue().contains(u'%'))
+        return listingKey();
     return jobKey(QueueName(queueName()), *m_number);
 }
 
