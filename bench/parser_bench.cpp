@@ -67,11 +67,11 @@ void BM_parseBasicJobs(benchmark::State &state)
         benchmark::DoNotOptimize(LpstatOutput::parseBasicJobs(listing));
 }
 
-void BM_parseDetailedJobMetadata(benchmark::State &state)
+void BM_parseJobDetails(benchmark::State &state)
 {
     const QString listing = detailedListing(10000, state.range(0));
     for (auto _ : state)
-        benchmark::DoNotOptimize(LpstatOutput::parseDetailedJobMetadata(listing));
+        benchmark::DoNotOptimize(LpstatOutput::parseJobDetails(listing));
 }
 
 void BM_parsePrinters(benchmark::State &state)
@@ -86,7 +86,7 @@ void BM_parsePrinters(benchmark::State &state)
 
 // Argument 0: ASCII text; 1: umlauts and NFD sequences.
 BENCHMARK(BM_parseBasicJobs)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_parseDetailedJobMetadata)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_parseJobDetails)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_parsePrinters)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

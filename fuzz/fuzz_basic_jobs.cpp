@@ -4,7 +4,7 @@
 
 #include <JobIdentifier.h>
 #include <LpstatOutput.h>
-#include <TextRules.h>
+#include <QueueName.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const std::optional<JobIdentifier> identifier = JobIdentifier::fromListing(job.identifier);
         FUZZ_ASSERT(identifier);
         // The queue is the identifier's prefix, percent-decoded where lpstat encoded it.
-        FUZZ_ASSERT(TextRules::queueNameFromJobListing(identifier->listedQueue()) == job.sourcePrinterName);
+        FUZZ_ASSERT(QueueName::decode(identifier->listedQueue()) == job.sourcePrinterName);
         FUZZ_ASSERT(!job.sourcePrinterName.isEmpty());
         FUZZ_ASSERT(!job.owner || !job.owner->isEmpty());
         FUZZ_ASSERT(!job.title);

@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = fuzzText(data, size);
-    const QHash<QString, JobMetadata> table = LpstatOutput::parseDetailedJobMetadata(text);
+    const JobDetails::Table table = LpstatOutput::parseJobDetails(text);
 
     // Every entry must belong to a job that heads a block of the listing.
     QSet<QString> headers;
@@ -19,11 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (TextRules::startsWithBlank(line))
             continue;
         const QList<QStringView> tokens = TextRules::tokens(line);
-        if (!tokens.isEmpty())
-            headers.insert(TextRules::canonical(tokens.first().toString()));
+        if (!tokens.isEmpty() && JobIdentifier::isListedForm(tokens.first()))
+            headers.insert(JobIdentifier(tokens.first().toString()).jobKey());
     }
     for (auto entry = table.cbegin(); entry != table.cend(); ++entry) {
-        FUZZ_ASSERT(JobIdentifier::isListedForm(entry.key()));
         FUZZ_ASSERT(headers.contains(entry.key()));
         FUZZ_ASSERT(entry->owner || entry->title);
         for (const std::optional<QString> &field : {entry->owner, entry->title}) {

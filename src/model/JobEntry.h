@@ -28,7 +28,7 @@ public:
     const PrintJob &job() const { return m_listed->job; }
     // Canonical identifier: a job listed in another normalisation stays the same job.
     const QString &key() const { return m_listed->key; }
-    // Canonical source queue name.
+    // The source queue's listed spelling (QueueName::canonical()).
     const QString &sourceKey() const { return m_listed->sourceKey; }
     // What the filter matches (JobFilter::searchText()).
     const QString &searchText() const { return m_listed->searchText; }

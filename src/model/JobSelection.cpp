@@ -2,38 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "JobSelection.h"
 
-#include "DisplayText.h"
 #include "ModelTexts.h"
-
-#include <TextRules.h>
-
-#include <QStringList>
 
 #include <algorithm>
 
-using namespace Qt::StringLiterals;
-
 namespace {
-
-// Plain text order: Unicode scalar values. UTF-16 code units compare the
-// same way except that a surrogate (a character beyond U+FFFF) must sort after
-// U+E000..U+FFFF, so those two ranges swap places at the first difference.
-bool codePointLess(QStringView lhs, QStringView rhs)
-{
-    const auto rank = [](char16_t unit) -> char16_t {
-        if (unit >= 0xE000)
-            return unit - 0x800;
-        if (unit >= 0xD800)
-            return unit + 0x2000;
-        return unit;
-    };
-    const qsizetype common = std::min(lhs.size(), rhs.size());
-    for (qsizetype i = 0; i < common; ++i) {
-        if (lhs[i] != rhs[i])
-            return rank(lhs[i].unicode()) < rank(rhs[i].unicode());
-    }
-    return lhs.size() < rhs.size();
-}
 
 void notify(const JobSelection::Written &written)
 {
@@ -50,19 +23,24 @@ void JobSelection::setLists(const QList<PrintJob> &jobs, const QList<Printer> &p
     m_printers.clear();
     m_printers.reserve(printers.size());
     for (const Printer &printer : printers)
-        m_printers.append(PrinterEntry {printer, TextRules::canonical(printer.name)});
-    findDestination();
+        m_printers.append(PrinterEntry {printer, printer.queueName().canonical()});
+    // The chosen name may now name another place, or none.
+    setDestinationID(destinationID());
 
     m_jobs.clear();
     m_jobs.reserve(jobs.size());
     for (const PrintJob &job : jobs) {
         QString key = job.jobIdentifier().canonical();
         const bool selected = m_selectedKeys.contains(key);
-        m_jobs.append(JobEntry {job, std::move(key), TextRules::canonical(job.sourcePrinterName), selected,
-                                JobFilter::searchText(job)});
+        m_jobs.append(
+            JobEntry {job, std::move(key), job.sourceQueue().canonical(), selected, JobFilter::searchText(job)});
     }
     m_changes |= Listing | Destinations;
-    collectSourceQueues();
+    m_sourceQueues = SourceQueue::collect(m_jobs);
+    // A queue that has no job left to show falls back to all of them.
+    const std::optional<QString> &shownQueue = m_filter.queueKey();
+    if (shownQueue && filterQueueIndex() < 0)
+        m_filter.setQueueKey(std::nullopt);
     applyFilter(std::nullopt);
     recount();
 }
@@ -82,8 +60,8 @@ void JobSelection::setSelectedKeys(QSet<QString> keys)
 
 void JobSelection::setDestinationID(const std::optional<QString> &name)
 {
-    m_destinationID = name;
-    findDestination();
+    if (m_destination.choose(name, m_printers))
+        m_changes |= Destinations;
 }
 
 void JobSelection::setFilterText(const QString &text)
@@ -119,17 +97,9 @@ void JobSelection::toggle(const PrintJob &job, const Written &written)
         m_changes |= Marks;
         if (entry.shown)
             m_shownSelectedCount += selected ? 1 : -1;
-        if (selected) {
-            m_selectedCount += 1;
-            sourcesChanged |= m_selectedPerSource[entry.sourceKey()]++ == 0;
-        } else {
-            m_selectedCount -= 1;
-            const auto count = m_selectedPerSource.find(entry.sourceKey());
-            if (--*count == 0) {
-                m_selectedPerSource.erase(count);
-                sourcesChanged = true;
-            }
-        }
+        m_selectedCount += selected ? 1 : -1;
+        sourcesChanged
+            |= selected ? m_selectedSources.add(entry.sourceKey()) : m_selectedSources.remove(entry.sourceKey());
     }
     if (sourcesChanged)
         offerDestinations();
@@ -178,7 +148,7 @@ void JobSelection::retainListed(const Written &written)
     m_selectedKeys = std::move(listed);
     notify(written);
 
-    if (m_destinationIndex < 0 || destinationIsSource()) {
+    if (m_destination.index() < 0 || destinationIsSource()) {
         setDestinationID(std::nullopt);
         notify(written);
     }
@@ -245,23 +215,14 @@ QSet<QString> JobSelection::selectedSourceNames() const
 
 QString JobSelection::sourceNamesText() const
 {
-    QList<std::pair<QString, QString>> names; // canonical form, as listed
-    for (const QString &name : selectedSourceNames())
-        names.append({TextRules::canonical(name), name});
-    std::sort(names.begin(), names.end(),
-              [](const auto &lhs, const auto &rhs) { return codePointLess(lhs.first, rhs.first); });
-    QStringList listed;
-    listed.reserve(names.size());
-    for (const auto &[canonical, name] : std::as_const(names))
-        listed.append(DisplayText::field(name));
-    return listed.join(u", "_s);
+    return SelectedSources::namesText(selectedSourceNames());
 }
 
 QList<Printer> JobSelection::destinations() const
 {
     QList<Printer> destinations;
-    destinations.reserve(m_destinationRows.size());
-    for (const qsizetype row : m_destinationRows)
+    destinations.reserve(m_destination.offeredRows().size());
+    for (const qsizetype row : m_destination.offeredRows())
         destinations.append(m_printers.at(row).printer);
     return destinations;
 }
@@ -269,22 +230,22 @@ QList<Printer> JobSelection::destinations() const
 QList<PrinterEntry> JobSelection::destinationEntries() const
 {
     QList<PrinterEntry> entries;
-    entries.reserve(m_destinationRows.size());
-    for (const qsizetype row : m_destinationRows)
+    entries.reserve(m_destination.offeredRows().size());
+    for (const qsizetype row : m_destination.offeredRows())
         entries.append(m_printers.at(row));
     return entries;
 }
 
 std::optional<Printer> JobSelection::destination() const
 {
-    if (m_destinationIndex < 0)
+    if (m_destination.index() < 0)
         return std::nullopt;
-    return m_printers.at(m_destinationIndex).printer;
+    return m_printers.at(m_destination.index()).printer;
 }
 
 bool JobSelection::canMove() const
 {
-    return m_selectedCount > 0 && m_destinationIndex >= 0 && !destinationIsSource();
+    return m_selectedCount > 0 && m_destination.index() >= 0 && !destinationIsSource();
 }
 
 QList<JobEntry> JobSelection::shownEntries() const
@@ -312,54 +273,19 @@ qsizetype JobSelection::filterQueueIndex() const
 
 // Upkeep.
 
-bool JobSelection::destinationIsSource() const
-{
-    return m_destinationIndex >= 0 && m_selectedPerSource.contains(m_printers.at(m_destinationIndex).key);
-}
-
 void JobSelection::recount()
 {
-    m_selectedPerSource.clear();
+    m_selectedSources.clear();
     m_selectedCount = 0;
     m_shownSelectedCount = 0;
     for (const JobEntry &entry : std::as_const(m_jobs)) {
         if (entry.selected) {
-            ++m_selectedPerSource[entry.sourceKey()];
+            m_selectedSources.add(entry.sourceKey());
             ++m_selectedCount;
             m_shownSelectedCount += entry.shown ? 1 : 0;
         }
     }
     offerDestinations();
-}
-
-void JobSelection::collectSourceQueues()
-{
-    QHash<QString, qsizetype> index; // canonical name -> place in queues
-    QList<SourceQueue> queues;
-    for (const JobEntry &entry : std::as_const(m_jobs)) {
-        const auto found = index.constFind(entry.sourceKey());
-        if (found != index.cend()) {
-            ++queues[*found].jobCount;
-            continue;
-        }
-        index.insert(entry.sourceKey(), queues.size());
-        queues.append(SourceQueue {entry.job().sourcePrinterName, entry.sourceKey(), 1});
-    }
-
-    // As the queue listing sorts the destinations.
-    QStringList names;
-    names.reserve(queues.size());
-    for (const SourceQueue &queue : std::as_const(queues))
-        names.append(queue.name);
-    m_sourceQueues.clear();
-    m_sourceQueues.reserve(queues.size());
-    for (qsizetype i : TextRules::queueNameOrder(names))
-        m_sourceQueues.append(std::move(queues[i]));
-
-    // A queue that has no job left to show falls back to all of them.
-    const std::optional<QString> &shownQueue = m_filter.queueKey();
-    if (shownQueue && !index.contains(*shownQueue))
-        m_filter.setQueueKey(std::nullopt);
 }
 
 void JobSelection::applyFilter(const std::optional<JobFilter> &previous)
@@ -391,32 +317,6 @@ void JobSelection::applyFilter(const std::optional<JobFilter> &previous)
 
 void JobSelection::offerDestinations()
 {
-    QList<qsizetype> rows;
-    rows.reserve(m_printers.size());
-    for (qsizetype i = 0; i < m_printers.size(); ++i) {
-        if (!m_selectedPerSource.contains(m_printers.at(i).key))
-            rows.append(i);
-    }
-    if (rows != m_destinationRows) {
-        m_destinationRows = std::move(rows);
+    if (m_destination.offer(m_printers, m_selectedSources))
         m_changes |= Destinations;
-    }
-}
-
-void JobSelection::findDestination()
-{
-    std::optional<QString> key;
-    if (m_destinationID)
-        key = TextRules::canonical(*m_destinationID);
-    qsizetype index = -1;
-    if (key) {
-        const auto found = std::find_if(m_printers.cbegin(), m_printers.cend(),
-                                        [&key](const PrinterEntry &entry) { return entry.key == *key; });
-        if (found != m_printers.cend())
-            index = found - m_printers.cbegin();
-    }
-    if (key != m_destinationKey)
-        m_changes |= Destinations;
-    m_destinationKey = std::move(key);
-    m_destinationIndex = index;
 }

@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "DestinationChoice.h"
 #include "JobEntry.h"
 #include "JobFilter.h"
 #include "PrinterEntry.h"
+#include "SelectedSources.h"
+#include "SourceQueue.h"
 
 #include <QFlags>
 #include <QHash>
@@ -22,10 +25,11 @@
 // The filter only decides which jobs are shown: a selected job that it hides
 // stays selected and stays in the move.
 //
-// Identifiers and names compare by their canonical forms. What the derived
-// values need (the selected jobs per source queue, the offered destinations,
-// the chosen destination's place) is kept up to date by every write, so a
-// read costs no normalising and no search.
+// Identifiers compare by their canonical forms, queue names by their listed
+// spelling (QueueName::canonical()): the window keeps apart what the listing
+// spells apart. What the derived values need (the selected jobs per source
+// queue, the offered destinations, the chosen destination's place) is kept up
+// to date by every write, so a read costs no normalising and no search.
 class JobSelection
 {
 public:
@@ -70,14 +74,7 @@ public:
 
     Changes takeChanges() { return std::exchange(m_changes, {}); }
 
-    // A source queue of the listed jobs: its name as first listed, its
-    // canonical form and how many jobs wait in it.
-    struct SourceQueue
-    {
-        QString name;
-        QString key;
-        qsizetype jobCount = 0;
-    };
+    using SourceQueue = ::SourceQueue;
 
     // Stored values.
     const QList<JobEntry> &entries() const { return m_jobs; }
@@ -87,7 +84,7 @@ public:
     const QList<PrinterEntry> &printerEntries() const { return m_printers; }
     // Canonical identifiers; may name jobs that are not listed.
     const QSet<QString> &selectedKeys() const { return m_selectedKeys; }
-    const std::optional<QString> &destinationID() const { return m_destinationID; }
+    const std::optional<QString> &destinationID() const { return m_destination.id(); }
 
     // Derived values.
     // Listed and selected, in listing order.
@@ -104,11 +101,11 @@ public:
     // selected, else all but the selection's source queues; in listing order.
     QList<Printer> destinations() const;
     QList<PrinterEntry> destinationEntries() const;
-    qsizetype destinationCount() const { return m_destinationRows.size(); }
+    qsizetype destinationCount() const { return m_destination.offeredRows().size(); }
     // The first listed queue named like the destination.
     std::optional<Printer> destination() const;
-    // Canonical form of destinationID().
-    const std::optional<QString> &destinationKey() const { return m_destinationKey; }
+    // Listed spelling of destinationID().
+    const std::optional<QString> &destinationKey() const { return m_destination.key(); }
     // Jobs are selected, the destination is listed and is none of their
     // source queues. Whether a workflow runs is not the selection's business.
     bool canMove() const;
@@ -126,12 +123,10 @@ public:
     qsizetype filterQueueIndex() const;
 
 private:
-    bool destinationIsSource() const;
+    bool destinationIsSource() const { return m_destination.isSourceOf(m_printers, m_selectedSources); }
     // Rebuilds the per-source counts from the entries' flags.
     void recount();
     void offerDestinations();
-    void findDestination();
-    void collectSourceQueues();
     // Marks what `m_filter` shows; `previous` is the filter that marked the
     // entries last, or none when they are new.
     void applyFilter(const std::optional<JobFilter> &previous);
@@ -141,18 +136,16 @@ private:
     QList<JobEntry> m_jobs;
     QList<PrinterEntry> m_printers;
     QSet<QString> m_selectedKeys;
-    std::optional<QString> m_destinationID;
+    // The chosen destination, with its place and the queues offered.
+    DestinationChoice m_destination;
+    JobFilter m_filter;
 
     // Kept with every write.
-    QHash<QString, qsizetype> m_selectedPerSource; // canonical source name -> selected listed jobs
+    SelectedSources m_selectedSources;
     qsizetype m_selectedCount = 0;
-    QList<qsizetype> m_destinationRows; // into m_printers
-    JobFilter m_filter;
     QList<SourceQueue> m_sourceQueues;
     qsizetype m_shownCount = 0;
     qsizetype m_shownSelectedCount = 0;
-    std::optional<QString> m_destinationKey;
-    qsizetype m_destinationIndex = -1; // into m_printers
     Changes m_changes;
 };
 

@@ -4,7 +4,7 @@
 
 #include "ModelTexts.h"
 
-#include <TextRules.h>
+#include <QueueName.h>
 
 #include <QHash>
 
@@ -43,24 +43,23 @@ MoveOutcome verified(const MoveOutcome &outcome, const QList<PrintJob> &handedOv
         return found == queueOfNumber.cend() ? std::nullopt : std::optional<QString>(*found);
     };
     const QString &destination = outcome.destination.name;
-    const bool destinationListed = std::ranges::any_of(queuesAfter, [&destination](const Printer &queue) {
-        return TextRules::sameQueueName(queue.name, destination);
-    });
+    const bool destinationListed = std::ranges::any_of(
+        queuesAfter, [&destination](const Printer &queue) { return queue.queueName() == QueueName(destination); });
 
     QHash<PrintJob, WorkflowError> failures;
     for (const auto &[job, error] : outcome.failures) {
         const std::optional<QString> queue = queueNow(job);
-        if (!timedOut(error) || !queue || !TextRules::sameQueueName(*queue, destination))
+        if (!timedOut(error) || !queue || QueueName(*queue) != QueueName(destination))
             failures.insert(job, error);
     }
     for (const PrintJob &job : outcome.moved) {
         const std::optional<QString> queue = queueNow(job);
-        if (!queue || TextRules::sameQueueName(*queue, destination)) {
+        if (!queue || QueueName(*queue) == QueueName(destination)) {
             if (!destinationListed)
                 failures.insert(job, WorkflowError::unconfirmed(ModelTexts::destinationVanished(destination)));
             continue;
         }
-        const QString reason = TextRules::sameQueueName(*queue, job.sourcePrinterName)
+        const QString reason = QueueName(*queue) == job.sourceQueue()
             ? ModelTexts::stillInSourceQueue(*queue)
             : ModelTexts::landedElsewhere(*queue, destination);
         failures.insert(job, WorkflowError::unconfirmed(reason));

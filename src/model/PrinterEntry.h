@@ -6,7 +6,8 @@
 
 #include <QString>
 
-// One listed queue with its canonical name, computed once per reload.
+// One listed queue with its listed spelling (QueueName::canonical()),
+// computed once per reload.
 struct PrinterEntry
 {
     Printer printer;

@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "CUPSService.h"
 
-#include "DetachedRequest.h"
+#include "DetailsLookup.h"
 #include "LpstatOutput.h"
-#include "SchedulerDetails.h"
 #include "ServiceTexts.h"
 #include "TextRules.h"
 
@@ -13,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QPromise>
 #include <QSet>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -52,17 +50,6 @@ constexpr int abandonCheckMilliseconds = 100;
 template<typename T> QFuture<CUPSResult<T>> readyFailure(const CUPSServiceError &error)
 {
     return QtFuture::makeReadyFuture(CUPSResult<T>(std::unexpected(error)));
-}
-
-// A finished future with one value; makeReadyFuture() would take a list as
-// many results.
-template<typename T> QFuture<T> ready(T value)
-{
-    QPromise<T> promise;
-    promise.start();
-    promise.addResult(std::move(value));
-    promise.finish();
-    return promise.future();
 }
 
 // Why a program did not start, in the user's language. Qt's own text is
@@ -206,41 +193,26 @@ CUPSResult<QString> CUPSService::listingOutput(const CUPSResult<CommandResult> &
     return run->standardOutput;
 }
 
+template<typename Parse>
+auto CUPSService::listing(const QString &option, Parse parse) const -> QFuture<CUPSResult<decltype(parse(QString()))>>
+{
+    using Result = CUPSResult<decltype(parse(QString()))>;
+    const QString command = u"lpstat "_s + option;
+    return run(m_lpstatURL, {option}, m_listingTimeLimit)
+        .then([command, parse](const CUPSResult<CommandResult> &finished) {
+            const CUPSResult<QString> output = listingOutput(finished, command);
+            return output ? Result(parse(*output)) : Result(std::unexpected(output.error()));
+        });
+}
+
 QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobsAsListed() const
 {
-    using Result = CUPSResult<QList<PrintJob>>;
-    return run(m_lpstatURL, {u"-o"_s}, m_listingTimeLimit).then([](const CUPSResult<CommandResult> &basic) -> Result {
-        const CUPSResult<QString> output = listingOutput(basic, u"lpstat -o"_s);
-        if (!output)
-            return std::unexpected(output.error());
-        return LpstatOutput::parseBasicJobs(*output);
-    });
+    return listing(u"-o"_s, [](const QString &output) { return LpstatOutput::parseBasicJobs(output); });
 }
 
 QFuture<QList<PrintJob>> CUPSService::addJobDetails(const QList<PrintJob> &jobs) const
 {
-    if (jobs.isEmpty() || runsAbandoned)
-        return ready(jobs);
-    const QString lpstat = m_lpstatURL;
-    const std::chrono::milliseconds limit = m_listingTimeLimit;
-    // The scheduler's own answer replaces the detailed listing, which prints
-    // no titles with today's CUPS; the listing stays the fallback, a tool run
-    // with its own time limit.
-    return DetachedRequest<QHash<QString, PrintJob>>::run(
-               [limit] { return SchedulerDetails(limit, runsAbandoned).jobs(); }, limit, runsAbandoned)
-        .then([jobs, lpstat, limit](const std::optional<QHash<QString, PrintJob>> &details) {
-            if (details)
-                return ready(SchedulerDetails::enrich(jobs, *details));
-            if (runsAbandoned)
-                return ready(jobs);
-            return run(lpstat, {u"-l"_s, u"-o"_s}, limit).then([jobs](const CUPSResult<CommandResult> &detailed) {
-                if (!detailed || detailed->timedOutAfter || detailed->terminationStatus != 0)
-                    return jobs;
-                return LpstatOutput::mergeMetadata(jobs,
-                                                   LpstatOutput::parseDetailedJobMetadata(detailed->standardOutput));
-            });
-        })
-        .unwrap();
+    return DetailsLookup(m_lpstatURL, m_listingTimeLimit, runsAbandoned).addTo(jobs);
 }
 
 QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobs() const
@@ -251,28 +223,15 @@ QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobs() const
 
 QFuture<CUPSResult<QList<Printer>>> CUPSService::listPrintersAsListed() const
 {
-    using Result = CUPSResult<QList<Printer>>;
-    return run(m_lpstatURL, {u"-a"_s}, m_listingTimeLimit).then([](const CUPSResult<CommandResult> &listing) -> Result {
-        const CUPSResult<QString> output = listingOutput(listing, u"lpstat -a"_s);
-        if (!output)
-            return std::unexpected(output.error());
-        // lpstat words each line in the user's language, from the catalog we read too.
-        return LpstatOutput::parsePrinters(*output, AcceptingPhrases::forEnvironment());
+    // lpstat words each line in the user's language, from the catalog we read too.
+    return listing(u"-a"_s, [](const QString &output) {
+        return LpstatOutput::parsePrinters(output, AcceptingPhrases::forEnvironment());
     });
 }
 
 QFuture<QList<Printer>> CUPSService::addQueueDetails(const QList<Printer> &printers) const
 {
-    if (printers.isEmpty() || runsAbandoned)
-        return ready(printers);
-    // The listing says which queues exist; the scheduler only adds their
-    // state, and without its answer the queues stand as listed.
-    const std::chrono::milliseconds limit = m_listingTimeLimit;
-    return DetachedRequest<QHash<QString, Printer>>::run(
-               [limit] { return SchedulerDetails(limit, runsAbandoned).queues(); }, limit, runsAbandoned)
-        .then([printers](const std::optional<QHash<QString, Printer>> &details) {
-            return details ? SchedulerDetails::enrich(printers, *details) : printers;
-        });
+    return DetailsLookup(m_lpstatURL, m_listingTimeLimit, runsAbandoned).addTo(printers);
 }
 
 QFuture<CUPSResult<QList<Printer>>> CUPSService::listPrinters() const
@@ -320,7 +279,7 @@ std::optional<CUPSServiceError> CUPSService::refusalToMove(const PrintJob &job, 
                                                            const QList<Printer> &knownQueues)
 {
     // Queue names compare as CUPS compares them.
-    if (TextRules::sameQueueName(job.sourcePrinterName, destination.name))
+    if (job.sourceQueue() == destination.queueName())
         return CUPSServiceError::invalidDestination();
     // lpmove has no "--": an argument that starts with "-" would be read as
     // one of its options.
@@ -330,7 +289,7 @@ std::optional<CUPSServiceError> CUPSService::refusalToMove(const PrintJob &job, 
     }
     // lpmove takes a queue's name as "every job of that queue".
     for (const Printer &queue : knownQueues) {
-        if (TextRules::sameQueueName(queue.name, job.identifier))
+        if (queue.queueName() == QueueName(job.identifier))
             return CUPSServiceError::jobNamedLikeQueue(job.identifier);
     }
     return std::nullopt;

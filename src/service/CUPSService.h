@@ -78,6 +78,8 @@ public:
 private:
     // Lets tests reach the runner and the tool search directly.
     friend struct CUPSServiceTestAccess;
+    // Falls back to a detailed listing when the scheduler says nothing.
+    friend class DetailsLookup;
 
     CUPSResult<QString> resolveLPMoveURL() const;
 
@@ -95,6 +97,9 @@ private:
     // The standard output of a listing that must succeed: started, validated
     // and readable.
     static CUPSResult<QString> listingOutput(const CUPSResult<CommandResult> &run, const QString &command);
+    // `lpstat option`, which must succeed, read by `parse`.
+    template<typename Parse>
+    auto listing(const QString &option, Parse parse) const -> QFuture<CUPSResult<decltype(parse(QString()))>>;
 
     // Why lpmove must not be run for this job, if it must not.
     static std::optional<CUPSServiceError> refusalToMove(const PrintJob &job, const Printer &destination,

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "JobIdentifier.h"
 
+#include "QueueName.h"
 #include "TextRules.h"
 
 #include <algorithm>
@@ -106,7 +107,7 @@ QStringView JobIdentifier::listedQueue() const
 
 QString JobIdentifier::queueName() const
 {
-    return TextRules::queueNameFromJobListing(listedQueue());
+    return QueueName::decode(listedQueue());
 }
 
 QStringView JobIdentifier::numberText() const
@@ -129,12 +130,12 @@ QString JobIdentifier::canonical() const
 QString JobIdentifier::listingKey() const
 {
     if (!m_number)
-        return TextRules::queueNameKey(m_listed);
+        return QueueName::keyOf(m_listed);
     // Made once per listed job: one allocation where the queue is plain
     // ASCII, which it nearly always is.
     const QStringView queue = listedQueue();
     const bool ascii = std::ranges::all_of(queue, [](QChar c) { return c.unicode() < 0x80; });
-    QString key = ascii ? QString() : TextRules::queueNameKey(queue.toString());
+    QString key = ascii ? QString() : QueueName::keyOf(queue.toString());
     if (ascii) {
         key.reserve(queue.size() + 21);
         for (const QChar c : queue)
@@ -145,9 +146,18 @@ QString JobIdentifier::listingKey() const
     return key;
 }
 
-QString JobIdentifier::jobKey(const QString &queueName, qint64 number)
+QString JobIdentifier::jobKey() const
 {
-    return TextRules::queueNameKey(queueName) + u'\n' + QString::number(number);
+    // The listing encodes only non-ASCII bytes and "%": a queue listed
+    // without "%" is its real name, and the listing's key is already this one.
+    if (!m_number || !listedQueue().contains(u'%'))
+        return listingKey();
+    return jobKey(QueueName(queueName()), *m_number);
+}
+
+QString JobIdentifier::jobKey(const QueueName &queue, qint64 number)
+{
+    return queue.key() + u'\n' + QString::number(number);
 }
 
 bool operator==(const JobIdentifier &lhs, const JobIdentifier &rhs)

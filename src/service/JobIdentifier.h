@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "QueueName.h"
+
 #include <QHashFunctions>
 #include <QString>
 #include <QStringView>
@@ -63,10 +65,12 @@ public:
     // queue is compared as listed: the listing encodes every name the same
     // way, and the encoded form is ASCII, which compares fastest.
     QString listingKey() const;
-    // The same for a job the scheduler names by its queue's real name and its
-    // number. The number alone is not enough: a job moved between two
-    // requests keeps its number in another queue.
-    static QString jobKey(const QString &queueName, qint64 number);
+    // The same by the queue's real name, the key under which details about a
+    // job find it: the scheduler names a job by its queue and its number. The
+    // number alone is not enough: a job moved between two requests keeps its
+    // number in another queue.
+    QString jobKey() const;
+    static QString jobKey(const QueueName &queue, qint64 number);
 
     friend bool operator==(const JobIdentifier &lhs, const JobIdentifier &rhs);
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "LpstatOutput.h"
 
+#include "QueueName.h"
 #include "TextRules.h"
 
 #include <QSet>
@@ -54,9 +55,9 @@ QList<PrintJob> LpstatOutput::parseBasicJobs(const QString &output)
     return jobs;
 }
 
-QHash<QString, JobMetadata> LpstatOutput::parseDetailedJobMetadata(const QString &output)
+JobDetails::Table LpstatOutput::parseJobDetails(const QString &output)
 {
-    QHash<QString, JobMetadata> table;
+    JobDetails::Table table;
     std::optional<QString> currentJob;
     TextRules::forEachLine(output, true, [&](QStringView line) {
         if (TextRules::startsWithBlank(line)) {
@@ -80,7 +81,7 @@ QHash<QString, JobMetadata> LpstatOutput::parseDetailedJobMetadata(const QString
         const std::optional<JobIdentifier> identifier
             = tokens.isEmpty() ? std::nullopt : JobIdentifier::fromListing(tokens.first());
         if (identifier)
-            currentJob = identifier->canonical();
+            currentJob = identifier->jobKey();
         else
             currentJob.reset();
     });
@@ -124,31 +125,5 @@ QList<Printer> LpstatOutput::parsePrinters(const QString &output, const Acceptin
         printers.append(std::move(printer));
     });
 
-    QStringList names;
-    names.reserve(printers.size());
-    for (const Printer &printer : std::as_const(printers))
-        names.append(printer.name);
-    QList<Printer> sorted;
-    sorted.reserve(printers.size());
-    for (qsizetype index : TextRules::queueNameOrder(names))
-        sorted.append(printers[index]);
-    return sorted;
-}
-
-QList<PrintJob> LpstatOutput::mergeMetadata(const QList<PrintJob> &jobs, const QHash<QString, JobMetadata> &metadata)
-{
-    QList<PrintJob> merged;
-    merged.reserve(jobs.size());
-    for (const PrintJob &job : jobs) {
-        PrintJob enriched = job;
-        const auto entry = metadata.constFind(job.jobIdentifier().canonical());
-        if (entry != metadata.cend()) {
-            if (entry->owner)
-                enriched.owner = entry->owner;
-            if (entry->title)
-                enriched.title = entry->title;
-        }
-        merged.append(std::move(enriched));
-    }
-    return merged;
+    return QueueName::sorted(std::move(printers), [](const Printer &printer) { return printer.name; });
 }

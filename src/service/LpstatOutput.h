@@ -3,7 +3,7 @@
 #pragma once
 
 #include "AcceptingPhrases.h"
-#include "JobMetadata.h"
+#include "JobDetails.h"
 #include "PrintJob.h"
 #include "Printer.h"
 
@@ -23,11 +23,8 @@ QString decodeToolOutput(const QByteArray &bytes);
 
 // `lpstat -o`: the jobs in line order, without titles.
 QList<PrintJob> parseBasicJobs(const QString &output);
-// `lpstat -l -o`: owner and title per job, keyed by the canonical (NFC) form
-// of the job identifier.
-QHash<QString, JobMetadata> parseDetailedJobMetadata(const QString &output);
-// The basic jobs, each enriched with what the table says about it.
-QList<PrintJob> mergeMetadata(const QList<PrintJob> &jobs, const QHash<QString, JobMetadata> &metadata);
+// `lpstat -l -o`: owner and title per job, for JobDetails::addTo().
+JobDetails::Table parseJobDetails(const QString &output);
 // `lpstat -a`: the queues, sorted by name (locale-aware, case-insensitive,
 // stable), each marked rejecting where the line says so. English and German
 // lines are always read; `localized` adds the wording of the user's language.

@@ -42,6 +42,8 @@ struct PrintJob
 
     // `identifier` read as what it names: its queue, its number.
     JobIdentifier jobIdentifier() const { return JobIdentifier(identifier); }
+    // The queue the record says the job waits in.
+    QueueName sourceQueue() const { return QueueName(sourcePrinterName); }
 
     // The identifier as people read it: lpstat percent-encodes non-ASCII queue
     // names (B%C3%BCro-14), so the decoded queue name stands before the job

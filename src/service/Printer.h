@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "QueueName.h"
+
 #include <QHashFunctions>
 #include <QString>
 
@@ -18,6 +20,7 @@ struct Printer
     QString stateMessage {};
 
     const QString &id() const { return name; }
+    QueueName queueName() const { return QueueName(name); }
 
     friend bool operator==(const Printer &lhs, const Printer &rhs);
 };

@@ -35,12 +35,6 @@ const char *noPassword(const char *, http_t *, const char *, const char *, void 
     return nullptr;
 }
 
-void addRequestedAttributes(ipp_t *request, const auto &names)
-{
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(names.size()), nullptr,
-                  names.data());
-}
-
 QString text(ipp_attribute_t *attribute, int index = 0)
 {
     return QString::fromUtf8(ippGetString(attribute, index, nullptr));
@@ -98,7 +92,7 @@ std::optional<PrintJob::State> jobState(int value)
 QString queueOfPrinterURI(const QString &uri)
 {
     const qsizetype slash = uri.lastIndexOf(u'/');
-    return TextRules::queueNameFromJobListing(QStringView(uri).sliced(slash + 1));
+    return QueueName::decode(QStringView(uri).sliced(slash + 1));
 }
 
 // Visits the attributes of each group of `tag` in the answer, one group at a
@@ -188,6 +182,16 @@ IppMessage ask(ipp_t *request, std::chrono::milliseconds timeLimit, const std::a
     return answer;
 }
 
+// Sends `request` as the user, asking for the attributes `names`.
+IppMessage askFor(ipp_t *request, const auto &names, std::chrono::milliseconds timeLimit,
+                  const std::atomic_bool &abandoned)
+{
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(names.size()), nullptr,
+                  names.data());
+    return ask(request, timeLimit, abandoned);
+}
+
 } // namespace
 
 SchedulerDetails::SchedulerDetails(std::chrono::milliseconds timeLimit, const std::atomic_bool &abandoned)
@@ -195,7 +199,7 @@ SchedulerDetails::SchedulerDetails(std::chrono::milliseconds timeLimit, const st
     , m_abandoned(abandoned)
 { }
 
-std::optional<QHash<QString, PrintJob>> SchedulerDetails::jobs() const
+std::optional<JobDetails::Table> SchedulerDetails::jobs() const
 {
     static constexpr std::array attributes {
         "job-id",    "job-printer-uri",   "job-name",         "job-originating-user-name",
@@ -203,28 +207,30 @@ std::optional<QHash<QString, PrintJob>> SchedulerDetails::jobs() const
     };
     ipp_t *request = ippNewRequest(IPP_OP_GET_JOBS);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, "ipp://localhost/");
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "not-completed");
     ippAddBoolean(request, IPP_TAG_OPERATION, "my-jobs", 0);
-    addRequestedAttributes(request, attributes);
-    const IppMessage answer = ask(request, m_timeLimit, m_abandoned);
+    const IppMessage answer = askFor(request, attributes, m_timeLimit, m_abandoned);
     if (!answer)
         return std::nullopt;
 
-    QHash<QString, PrintJob> details;
-    PrintJob job;
+    JobDetails::Table details;
+    JobDetails job;
+    QString queue;
     std::optional<qint64> number;
     forEachGroup(
         answer.get(), IPP_TAG_JOB,
         [&] {
-            job = PrintJob();
+            // The scheduler always tells the reasons, if only as "none".
+            job = JobDetails();
+            job.stateReasons = QStringList();
+            queue.clear();
             number.reset();
         },
         [&](QByteArrayView name, ipp_attribute_t *attribute) {
             if (name == "job-id" && isInteger(attribute))
                 number = ippGetInteger(attribute, 0);
             else if (name == "job-printer-uri" && isText(attribute))
-                job.sourcePrinterName = queueOfPrinterURI(text(attribute));
+                queue = queueOfPrinterURI(text(attribute));
             else if (name == "job-name")
                 job.title = givenName(attribute);
             else if (name == "job-originating-user-name")
@@ -238,31 +244,28 @@ std::optional<QHash<QString, PrintJob>> SchedulerDetails::jobs() const
             else if (name == "job-state-reasons" && isText(attribute)) {
                 for (int i = 0; i < ippGetCount(attribute); ++i) {
                     if (const QString reason = text(attribute, i); !reason.isEmpty() && reason != u"none"_s)
-                        job.stateReasons.append(reason);
+                        job.stateReasons->append(reason);
                 }
             }
         },
         [&] {
             // Without both it cannot be matched to a listed job.
-            if (number && !job.sourcePrinterName.isEmpty())
-                details.insert(JobIdentifier::jobKey(job.sourcePrinterName, *number), std::move(job));
+            if (number && !queue.isEmpty())
+                details.insert(JobIdentifier::jobKey(QueueName(queue), *number), std::move(job));
         });
     return details;
 }
 
-std::optional<QHash<QString, Printer>> SchedulerDetails::queues() const
+std::optional<QHash<QueueName, Printer>> SchedulerDetails::queues() const
 {
     static constexpr std::array attributes {
         "printer-name", "printer-state", "printer-state-message", "printer-state-reasons", "printer-is-accepting-jobs",
     };
-    ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-    addRequestedAttributes(request, attributes);
-    const IppMessage answer = ask(request, m_timeLimit, m_abandoned);
+    const IppMessage answer = askFor(ippNewRequest(IPP_OP_CUPS_GET_PRINTERS), attributes, m_timeLimit, m_abandoned);
     if (!answer)
         return std::nullopt;
 
-    QHash<QString, Printer> details;
+    QHash<QueueName, Printer> details;
     Printer queue;
     forEachGroup(
         answer.get(), IPP_TAG_PRINTER, [&] { queue = Printer(); },
@@ -278,40 +281,17 @@ std::optional<QHash<QString, Printer>> SchedulerDetails::queues() const
         },
         [&] {
             if (!queue.name.isEmpty())
-                details.insert(TextRules::queueNameKey(queue.name), std::move(queue));
+                details.insert(queue.queueName(), std::move(queue));
         });
     return details;
 }
 
-QList<PrintJob> SchedulerDetails::enrich(const QList<PrintJob> &jobs, const QHash<QString, PrintJob> &details)
-{
-    QList<PrintJob> enriched;
-    enriched.reserve(jobs.size());
-    for (PrintJob job : jobs) {
-        const std::optional<qint64> number = job.jobIdentifier().number();
-        const auto found
-            = number ? details.constFind(JobIdentifier::jobKey(job.sourcePrinterName, *number)) : details.cend();
-        if (found != details.cend()) {
-            if (found->owner)
-                job.owner = found->owner;
-            if (found->title)
-                job.title = found->title;
-            job.state = found->state;
-            job.stateReasons = found->stateReasons;
-            job.submittedAt = found->submittedAt;
-            job.sizeKilobytes = found->sizeKilobytes;
-        }
-        enriched.append(std::move(job));
-    }
-    return enriched;
-}
-
-QList<Printer> SchedulerDetails::enrich(const QList<Printer> &queues, const QHash<QString, Printer> &details)
+QList<Printer> SchedulerDetails::enrich(const QList<Printer> &queues, const QHash<QueueName, Printer> &details)
 {
     QList<Printer> enriched;
     enriched.reserve(queues.size());
     for (Printer queue : queues) {
-        if (const auto found = details.constFind(TextRules::queueNameKey(queue.name)); found != details.cend()) {
+        if (const auto found = details.constFind(queue.queueName()); found != details.cend()) {
             queue.stopped = found->stopped;
             queue.acceptingJobs = found->acceptingJobs;
             queue.stateMessage = found->stateMessage;

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "PrintJob.h"
+#include "JobDetails.h"
 #include "Printer.h"
+#include "QueueName.h"
 
 #include <QHash>
 #include <QList>
@@ -27,17 +28,14 @@ public:
     // The request gives up after `timeLimit`, or soon after `abandoned` turns true.
     SchedulerDetails(std::chrono::milliseconds timeLimit, const std::atomic_bool &abandoned);
 
-    // Every job that has not completed, keyed by JobIdentifier::jobKey(); each record holds
-    // only what the scheduler said (owner and title where it did not withhold them).
-    std::optional<QHash<QString, PrintJob>> jobs() const;
-    // Every queue, keyed by TextRules::queueNameKey() of its name.
-    std::optional<QHash<QString, Printer>> queues() const;
+    // Every job that has not completed, with what the scheduler said about it
+    // (owner and title where it did not withhold them).
+    std::optional<JobDetails::Table> jobs() const;
+    // Every queue by its name.
+    std::optional<QHash<QueueName, Printer>> queues() const;
 
-    // The listed jobs with what `details` says about them: a title or owner
-    // the scheduler gave wins over the listing's, and the state fields are filled.
-    static QList<PrintJob> enrich(const QList<PrintJob> &jobs, const QHash<QString, PrintJob> &details);
     // The listed queues with their state from `details`.
-    static QList<Printer> enrich(const QList<Printer> &queues, const QHash<QString, Printer> &details);
+    static QList<Printer> enrich(const QList<Printer> &queues, const QHash<QueueName, Printer> &details);
 
 private:
     std::chrono::milliseconds m_timeLimit;

@@ -2,15 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "TextRules.h"
 
-#include <QCollator>
-#include <QStringDecoder>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
-#include <cctype>
 
 #include <limits>
-#include <numeric>
 
 #include <unicode/uchar.h>
 
@@ -214,24 +210,6 @@ bool startsWithBlank(QStringView line)
     return !line.isEmpty() && isBlank(codePointAt(line, 0));
 }
 
-QString queueNameFromJobListing(QStringView encoded)
-{
-    if (!encoded.contains(u'%'))
-        return encoded.toString();
-    const auto isHex = [](QChar c) {
-        return std::isxdigit(static_cast<unsigned char>(c.unicode())) && c.unicode() < 0x80;
-    };
-    for (qsizetype i = encoded.indexOf(u'%'); i >= 0; i = encoded.indexOf(u'%', i + 3)) {
-        if (i + 2 >= encoded.size() || !isHex(encoded[i + 1]) || !isHex(encoded[i + 2]))
-            return encoded.toString();
-    }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = decoder.decode(QByteArray::fromPercentEncoding(encoded.toUtf8()));
-    if (decoder.hasError() || decoded.isEmpty())
-        return encoded.toString();
-    return decoded;
-}
-
 namespace {
 
 bool isClusterBoundary(QStringView text, qsizetype offset)
@@ -297,40 +275,6 @@ bool canonicallyEqual(const QString &lhs, const QString &rhs)
     if (isTriviallyCanonical(lhs) && isTriviallyCanonical(rhs))
         return false;
     return canonical(lhs) == canonical(rhs);
-}
-
-bool sameQueueName(const QString &lhs, const QString &rhs)
-{
-    return queueNameKey(lhs) == queueNameKey(rhs);
-}
-
-QString queueNameKey(const QString &name)
-{
-    QString folded = canonical(name);
-    for (QChar &unit : folded) {
-        if (unit >= u'A' && unit <= u'Z')
-            unit = QChar(unit.unicode() + (u'a' - u'A'));
-    }
-    return folded;
-}
-
-QList<qsizetype> queueNameOrder(const QStringList &names)
-{
-    // Sort keys give one consistent order for every pair, also for odd text
-    // (such as embedded NULs) where comparing directly can disagree with them.
-    QCollator collator; // the user's current locale
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    // Q2 before Q10, as people count.
-    collator.setNumericMode(true);
-    QList<QCollatorSortKey> keys;
-    keys.reserve(names.size());
-    for (const QString &name : names)
-        keys.append(collator.sortKey(name));
-    QList<qsizetype> order(names.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&keys](qsizetype lhs, qsizetype rhs) { return keys[lhs].compare(keys[rhs]) < 0; });
-    return order;
 }
 
 } // namespace TextRules

@@ -78,12 +78,6 @@ QList<QStringView> leadingTokens(QStringView line, qsizetype limit);
 // Whether the line's first character is a blank.
 bool startsWithBlank(QStringView line);
 
-// lpstat prints a job's queue the way it stands in the job's printer URI:
-// non-ASCII bytes and "%" are percent-encoded (Büro-6 reads B%C3%BCro-6).
-// Returns the queue's real name, or the text unchanged when it is not a
-// well-formed encoding of UTF-8.
-QString queueNameFromJobListing(QStringView encoded);
-
 // `text` starts with the ASCII `prefix` and the prefix ends on a cluster boundary.
 bool startsWithMarker(QStringView text, QLatin1StringView prefix);
 // First offset where `marker` occurs starting and ending on cluster boundaries, or -1.
@@ -95,16 +89,5 @@ bool endsWithMarker(QStringView text, QStringView suffix);
 // Canonical (NFC) form, used for equality and hashing.
 QString canonical(const QString &text);
 bool canonicallyEqual(const QString &lhs, const QString &rhs);
-// Whether CUPS takes both texts for the same queue: canonically equal once
-// ASCII letters are folded to lower case (CUPS ignores their case, and only
-// theirs).
-bool sameQueueName(const QString &lhs, const QString &rhs);
-// The form in which queue names that CUPS takes for the same queue are equal,
-// for hash keys.
-QString queueNameKey(const QString &name);
-
-// The order in which queue names are shown, as indexes into `names`: the user's
-// locale, case-insensitive, numbers as people count (Q2 before Q10), stable.
-QList<qsizetype> queueNameOrder(const QStringList &names);
 
 } // namespace TextRules

@@ -117,7 +117,7 @@ private Q_SLOTS:
         QCOMPARE(detailed->terminationStatus, 0);
         QFETCH(QString, detailWord);
         QVERIFY(detailed->standardOutput.contains(detailWord));
-        QCOMPARE(LpstatOutput::parseDetailedJobMetadata(detailed->standardOutput).size(), 0);
+        QCOMPARE(LpstatOutput::parseJobDetails(detailed->standardOutput).size(), 0);
         // Its unindented lines list the same jobs, without their titles. (The
         // Japanese "queued for" line starts with the queue's name, which may
         // look like a job's: Etage-2.)
@@ -134,18 +134,15 @@ private Q_SLOTS:
         TestTables::addColumns<QByteArray, QLocale, QStringList, QString>("locale", "userLocale", "expected",
                                                                           "acceptingWord");
         // lpstat -a prints "Übergabe" after "Zentrale" (it orders by bytes).
-        QTest::newRow("English") << QByteArray("C") << QLocale(QLocale::English, QLocale::UnitedStates)
-                                 << QStringList {u"Archiv"_s, u"Etage-2"_s, u"Laser"_s, u"Übergabe"_s, u"Zentrale"_s}
+        const QStringList byLocale {u"Archiv"_s, u"Etage-2"_s, u"Laser"_s, u"Übergabe"_s, u"Zentrale"_s};
+        QTest::newRow("English") << QByteArray("C") << QLocale(QLocale::English, QLocale::UnitedStates) << byLocale
                                  << u"accepting"_s;
-        QTest::newRow("German") << QByteArray("de_DE.UTF-8") << QLocale(QLocale::German, QLocale::Germany)
-                                << QStringList {u"Archiv"_s, u"Etage-2"_s, u"Laser"_s, u"Übergabe"_s, u"Zentrale"_s}
+        QTest::newRow("German") << QByteArray("de_DE.UTF-8") << QLocale(QLocale::German, QLocale::Germany) << byLocale
                                 << u"akzeptiert"_s;
         // lpstat words these with the catalogs of CUPS only.
-        QTest::newRow("French") << QByteArray("fr_FR.UTF-8") << QLocale(QLocale::French, QLocale::France)
-                                << QStringList {u"Archiv"_s, u"Etage-2"_s, u"Laser"_s, u"Übergabe"_s, u"Zentrale"_s}
+        QTest::newRow("French") << QByteArray("fr_FR.UTF-8") << QLocale(QLocale::French, QLocale::France) << byLocale
                                 << u"accepte des requêtes"_s;
-        QTest::newRow("Japanese") << QByteArray("ja_JP.UTF-8") << QLocale(QLocale::Japanese, QLocale::Japan)
-                                  << QStringList {u"Archiv"_s, u"Etage-2"_s, u"Laser"_s, u"Übergabe"_s, u"Zentrale"_s}
+        QTest::newRow("Japanese") << QByteArray("ja_JP.UTF-8") << QLocale(QLocale::Japanese, QLocale::Japan) << byLocale
                                   << u"からリクエストを受け付けています"_s;
         QTest::newRow("C") << QByteArray("C") << QLocale::c()
                            << QStringList {u"Archiv"_s, u"Etage-2"_s, u"Laser"_s, u"Zentrale"_s, u"Übergabe"_s}

@@ -124,8 +124,8 @@ private Q_SLOTS:
         QFETCH(OptionalText, owner);
         QFETCH(OptionalText, title);
 
-        const QHash<QString, JobMetadata> table = LpstatOutput::parseDetailedJobMetadata(output);
-        const auto entry = table.constFind(identifier);
+        const JobDetails::Table table = LpstatOutput::parseJobDetails(output);
+        const auto entry = table.constFind(JobIdentifier(identifier).jobKey());
         if (!owner && !title) {
             QVERIFY(entry == table.cend());
             return;
@@ -138,8 +138,8 @@ private Q_SLOTS:
     void detailedTableIsKeyedCanonically()
     {
         // Decomposed ü in the listing must find the composed identifier of the basic listing.
-        const auto table = LpstatOutput::parseDetailedJobMetadata(u"Bu\u0308ro-3\n\tTitle: T\n"_s);
-        QVERIFY(table.contains(u"Büro-3"_s));
+        const auto table = LpstatOutput::parseJobDetails(u"Bu\u0308ro-3\n\tTitle: T\n"_s);
+        QVERIFY(table.contains(JobIdentifier(u"Büro-3"_s).jobKey()));
     }
 
     void printerListingCutsAtEarliestPhraseAndSorts_data()
@@ -255,14 +255,14 @@ private Q_SLOTS:
     {
         QFETCH(QString, output);
         const QList<PrintJob> jobs = LpstatOutput::parseBasicJobs(output);
-        const QHash<QString, JobMetadata> table = LpstatOutput::parseDetailedJobMetadata(output);
+        const JobDetails::Table table = LpstatOutput::parseJobDetails(output);
         const QList<Printer> printers
             = LpstatOutput::parsePrinters(output, AcceptingPhrases::fromCatalog(output.toUtf8()));
         for (const PrintJob &found : jobs) {
             QVERIFY(!found.identifier.isEmpty());
             QVERIFY(!found.sourcePrinterName.isEmpty());
         }
-        for (const JobMetadata &entry : table)
+        for (const JobDetails &entry : table)
             QVERIFY(entry.owner || entry.title);
         for (const Printer &printer : printers)
             QVERIFY(!printer.name.isEmpty());

@@ -6,6 +6,7 @@
 #include <SchedulerAddress.h>
 #include <TestTables.h>
 
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -172,6 +173,54 @@ private Q_SLOTS:
         if (equal)
             QCOMPARE(qHash(identifier, 5), qHash(otherIdentifier, 5));
         QCOMPARE(identifier.listingKey() == otherIdentifier.listingKey(), sameJob);
+    }
+
+    // `decoded` is set where `listed` is a queue as a job identifier lists it.
+    void queueNameParts_data()
+    {
+        TestTables::addColumns<QString, OptionalText, QString, QString, bool, bool>("listed", "decoded", "key", "other",
+                                                                                    "same", "otherFirst");
+        const OptionalText realName;
+
+        QTest::newRow("percent-encoded listing decodes")
+            << u"B%C3%BCro"_s << OptionalText(u"Büro"_s) << u"büro"_s << u"BüRO"_s << true << false;
+        QTest::newRow("malformed or truncated encodings stay as listed")
+            << u"B%C3ro-Q%4"_s << OptionalText(u"B%C3ro-Q%4"_s) << u"b%c3ro-q%4"_s << u"b%C3RO-q%4"_s << true << false;
+        QTest::newRow("a real name is never decoded")
+            << u"B%C3%BCro"_s << realName << u"b%c3%bcro"_s << u"Büro"_s << false << false;
+        QTest::newRow("ASCII case folds, equal names keep their order")
+            << u"Farbe"_s << realName << u"farbe"_s << u"farbe"_s << true << false;
+        QTest::newRow("only ASCII letters fold")
+            << u"Ärger"_s << realName << u"Ärger"_s << u"äRGER"_s << false << false;
+        QTest::newRow("decomposed spelling is the same queue")
+            << u"Bu\u0308ro"_s << realName << u"büro"_s << u"BüRO"_s << true << false;
+        QTest::newRow("numbers sort as people count") << u"Q10"_s << realName << u"q10"_s << u"q2"_s << false << true;
+        QTest::newRow("umlauts sort by the locale, not by code point")
+            << u"Zeta"_s << realName << u"zeta"_s << u"Ärger"_s << false << true;
+        QTest::newRow("empty") << QString() << realName << QString() << QString() << true << false;
+    }
+
+    void queueNameParts()
+    {
+        QFETCH(QString, listed);
+        QFETCH(OptionalText, decoded);
+        QFETCH(QString, other);
+        QFETCH(bool, same);
+        QFETCH(bool, otherFirst);
+        const QueueName name = decoded ? QueueName::fromJobListing(listed) : QueueName(listed);
+        QCOMPARE(name.listed(), listed);
+        QCOMPARE(name.decoded(), decoded.value_or(listed));
+        QTEST(name.key(), "key");
+        const QueueName otherName(other);
+        QCOMPARE(name == otherName, same);
+        if (same)
+            QCOMPARE(qHash(name, 5), qHash(otherName, 5));
+        // The order follows the user's locale; the C locale has no collation.
+        const QLocale userLocale;
+        const auto restore = qScopeGuard([&userLocale] { QLocale::setDefault(userLocale); });
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const QList<qsizetype> expected = otherFirst ? QList<qsizetype> {1, 0} : QList<qsizetype> {0, 1};
+        QCOMPARE(QueueName::order({name.decoded(), other}), expected);
     }
 
     void errorTexts_data()
