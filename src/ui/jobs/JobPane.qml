@@ -32,7 +32,7 @@ StepPane {
     step: "1"
     title: "Aufträge auswählen"
     subtitle: "Mehrfachauswahl möglich"
-    count: viewModel.shownJobCount
+    count: viewModel.filter.shownCount
     note: viewModel.selectionNote
     emptySymbol: "doc.text"
     emptyTitle: viewModel.jobCount > 0 ? "Kein Auftrag passt zum Filter" : "Keine wartenden Aufträge"
@@ -91,9 +91,9 @@ StepPane {
                 id: queueChooser
 
                 Layout.preferredWidth: 190
-                model: jobPane.viewModel.sourceQueueModel
+                model: jobPane.viewModel.filter.queueChoices
                 textRole: "display"
-                currentIndex: jobPane.viewModel.sourceQueueIndex
+                currentIndex: jobPane.viewModel.filter.queueIndex
                 font: Theme.callout
                 onActivated: index => jobPane.viewModel.chooseSourceQueueAt(index)
                 Accessible.name: "Quellwarteschlange"
