@@ -65,6 +65,15 @@ void listOnFakes(FakeCupsTools &tools, const QStringList &jobIdentifiers, const 
     tools.setPrinterNames(printerNames);
 }
 
+// Fake tools that list the base jobs and queues, and a model on them.
+struct BaseWindow
+{
+    BaseWindow() { listOnFakes(tools, baseJobs, basePrinters); }
+
+    FakeCupsTools tools;
+    PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+};
+
 } // namespace
 
 class PrintJobsViewModelTest : public QObject
@@ -511,9 +520,8 @@ private Q_SLOTS:
         QFETCH(QString, message);
         QFETCH(QStringList, listingsRun);
 
-        FakeCupsTools tools;
-        listOnFakes(tools, baseJobs, basePrinters);
-        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        BaseWindow window;
+        auto &[tools, model] = window;
         QAbstractItemModelTester jobRows(model.jobModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
         QVERIFY(finishes(model.refresh()));
         apply(model, {u"toggle A-1"_s, u"dest C"_s});
@@ -574,9 +582,8 @@ private Q_SLOTS:
 
     void refusedWorkflowsWriteNothing()
     {
-        FakeCupsTools tools;
-        listOnFakes(tools, baseJobs, basePrinters);
-        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        BaseWindow window;
+        auto &[tools, model] = window;
         QVERIFY(finishes(model.refresh()));
         apply(model, {u"toggle A-1"_s, u"dest C"_s});
         model.requestMoveConfirmation();
@@ -661,9 +668,8 @@ private Q_SLOTS:
         QFETCH(QStringList, selected);
         QFETCH(QStringList, moved);
 
-        FakeCupsTools tools;
-        listOnFakes(tools, baseJobs, basePrinters);
-        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        BaseWindow window;
+        auto &[tools, model] = window;
         QVERIFY(finishes(model.refresh()));
         QList<QFuture<void>> running;
         for (const QString &step : std::as_const(steps)) {
@@ -934,9 +940,8 @@ private Q_SLOTS:
 
     void jobInDestinationFailsWithoutToolRun()
     {
-        FakeCupsTools tools;
-        listOnFakes(tools, baseJobs, basePrinters);
-        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        BaseWindow window;
+        auto &[tools, model] = window;
         QVERIFY(finishes(model.refresh()));
         // The pane never offers C once C-4 is selected, but a direct write can.
         apply(model, {u"toggle A-1"_s, u"toggle C-4"_s, u"toggle B-3"_s, u"dest C"_s});
