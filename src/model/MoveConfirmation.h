@@ -24,10 +24,16 @@ struct MoveConfirmation
     Q_PROPERTY(QStringList stateWarnings MEMBER stateWarnings FINAL)
 
 public:
+    // "2 Druckaufträge werden verschoben:"
     QString headline;
+    // One bullet per job: its identifier and the queue it waits in.
     QStringList lines;
+    // "Nach: Archiv"
     QString destinationText;
+    // That paper size and driver options may differ at the destination.
     QString warning;
+    // What the jobs' and the destination's states mean for this move, if
+    // anything: below the usual confirmation, never in place of it.
     QStringList stateWarnings;
 
     // Lists every job of `jobs`.

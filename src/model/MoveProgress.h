@@ -17,7 +17,9 @@ struct MoveProgress
     Q_PROPERTY(QString text MEMBER text FINAL)
 
 public:
+    // Jobs handled so far.
     int done = 0;
+    // All jobs of the move; 0 while none runs.
     int total = 0;
     QString text;
 

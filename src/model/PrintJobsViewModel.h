@@ -104,6 +104,7 @@ public:
     bool isShowingMoveConfirmation() const { return m_isShowingMoveConfirmation; }
     void setShowingMoveConfirmation(bool showing);
     const std::optional<AppNotice> &notice() const { return m_notices.current(); }
+    // For QML, which has no optional: a blank notice while there is none.
     AppNotice noticeShown() const { return m_notices.current().value_or(AppNotice()); }
     const QString &statusText() const { return m_statusText; }
     const std::optional<QString> &lpmovePath() const { return m_lpmovePath; }
