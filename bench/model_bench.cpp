@@ -62,7 +62,7 @@ void readEveryDerivedValue(const PrintJobsViewModel &model)
     benchmark::DoNotOptimize(model.selectedSourcePrinterNames());
     benchmark::DoNotOptimize(model.destinationPrinters());
     benchmark::DoNotOptimize(model.canRequestMove());
-    benchmark::DoNotOptimize(model.confirmationMessage());
+    benchmark::DoNotOptimize(model.confirmation().text());
     // What the QML view reads besides.
     benchmark::DoNotOptimize(model.selectedJobCount());
     benchmark::DoNotOptimize(model.singleSelectedJobIdentifier());
@@ -70,12 +70,12 @@ void readEveryDerivedValue(const PrintJobsViewModel &model)
     benchmark::DoNotOptimize(model.selectedDestinationName());
     benchmark::DoNotOptimize(model.sourcePrinterNamesText());
     benchmark::DoNotOptimize(model.destinationCount());
-    benchmark::DoNotOptimize(model.shownJobCount());
+    benchmark::DoNotOptimize(model.filter().shownCount);
     benchmark::DoNotOptimize(model.selectionNote());
     benchmark::DoNotOptimize(model.canSelectShownJobs());
     benchmark::DoNotOptimize(model.canClearJobSelection());
-    benchmark::DoNotOptimize(model.sourceQueueIndex());
-    benchmark::DoNotOptimize(model.confirmationLines());
+    benchmark::DoNotOptimize(model.filter().queueIndex);
+    benchmark::DoNotOptimize(model.confirmation().lines);
 }
 
 // Argument: every how-many-th job is selected (1: all 10,000; 1000: ten).

@@ -5,24 +5,8 @@
 #include "DisplayText.h"
 #include "ModelTexts.h"
 
-// Forwards the row changes of IdentityRows to the model's signals.
-struct JobListModel::Notifier
-{
-    JobListModel *model;
-    QList<int> roles; // of a content change; empty for "all"
-
-    void beginRemoveRows(qsizetype first, qsizetype last) { model->beginRemoveRows({}, int(first), int(last)); }
-    void endRemoveRows() { model->endRemoveRows(); }
-    void beginInsertRows(qsizetype first, qsizetype last) { model->beginInsertRows({}, int(first), int(last)); }
-    void endInsertRows() { model->endInsertRows(); }
-    void dataChanged(qsizetype first, qsizetype last)
-    {
-        Q_EMIT model->dataChanged(model->index(int(first)), model->index(int(last)), roles);
-    }
-};
-
 JobListModel::JobListModel(QObject *parent)
-    : QAbstractListModel(parent)
+    : IdentityListModel(parent)
     , m_today(QDate::currentDate())
 {
     m_dayChange.setSingleShot(true);
@@ -50,11 +34,6 @@ void JobListModel::setToday(const QDate &today)
     m_today = today;
     if (count() > 0)
         Q_EMIT dataChanged(index(0), index(count() - 1), {FactsRole});
-}
-
-int JobListModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : count();
 }
 
 int JobListModel::count() const
@@ -123,20 +102,12 @@ void JobListModel::update(const QList<JobEntry> &entries)
 {
     // The timer counts no time the machine slept.
     setToday(QDate::currentDate());
-    Notifier notifier {this, {}};
-    const int before = count();
-    m_rows.assign(entries, notifier);
-    if (count() != before)
-        Q_EMIT countChanged();
+    changeRows([&](Notifier &notifier) { m_rows.assign(entries, notifier); });
 }
 
 void JobListModel::refill(QList<JobEntry> entries)
 {
-    Notifier notifier {this, {}};
-    const int before = count();
-    m_rows.refill(std::move(entries), notifier);
-    if (count() != before)
-        Q_EMIT countChanged();
+    changeRows([&](Notifier &notifier) { m_rows.refill(std::move(entries), notifier); });
 }
 
 void JobListModel::updateSelection(const QList<JobEntry> &entries)

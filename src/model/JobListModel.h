@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "IdentityListModel.h"
 #include "IdentityRows.h"
 #include "JobEntry.h"
 
-#include <QAbstractListModel>
 #include <QDate>
 #include <QTimer>
 #include <QtQml/qqmlregistration.h>
@@ -15,13 +15,11 @@
 //
 // Every text role is as the window shows it (ModelTexts, DisplayText); the
 // identifier role and Qt::DisplayRole are the identifier as listed.
-class JobListModel : public QAbstractListModel
+class JobListModel : public IdentityListModel
 {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Provided by PrintJobsViewModel.jobModel")
-
-    Q_PROPERTY(int count READ count NOTIFY countChanged FINAL)
 
 public:
     enum Role {
@@ -41,11 +39,10 @@ public:
 
     explicit JobListModel(QObject *parent = nullptr);
 
-    int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    int count() const;
+    int count() const override;
     const PrintJob &jobAt(int row) const;
 
     // Shows `entries`, matched to the rows by their keys.
@@ -64,17 +61,12 @@ public:
     QDate today() const { return m_today; }
     void setToday(const QDate &today);
 
-Q_SIGNALS:
-    void countChanged();
-
 private:
     struct RowTraits
     {
         static const QString &key(const JobEntry &row) { return row.key(); }
         static bool sameContent(const JobEntry &lhs, const JobEntry &rhs) { return lhs.showsSameAs(rhs); }
     };
-
-    struct Notifier;
 
     // Waits for the next local midnight.
     void scheduleDayChange();

@@ -14,39 +14,9 @@
 #include <QPromise>
 
 #include <memory>
-#include <tuple>
 #include <utility>
 
 using namespace Qt::StringLiterals;
-
-// Every value a property shows, in the order their signals go out.
-struct PrintJobsViewModel::Face
-{
-    bool isLoading;
-    bool isMoving;
-    bool isBusy;
-    bool isShowingMoveConfirmation;
-    QString statusText;
-    std::optional<QString> lpmovePath;
-    std::optional<AppNotice> notice;
-    std::tuple<qsizetype, qsizetype, QString> moveProgress;
-    int jobCount;
-    int selectedJobCount;
-    QString singleSelectedJobIdentifier;
-    QString sourcePrinterNamesText;
-    QString selectionNote;
-    bool canSelectShownJobs;
-    bool canClearJobSelection;
-    std::optional<QString> selectedDestination;
-    int destinationCount;
-    bool canRequestMove;
-    // Whether there is anything to confirm: the confirmation's texts are
-    // empty otherwise, and not composed here.
-    bool confirmable;
-    QString jobFilterText;
-    int sourceQueueIndex;
-    int shownJobCount;
-};
 
 PrintJobsViewModel::PrintJobsViewModel(QObject *parent)
     : PrintJobsViewModel(CUPSService(), parent)
@@ -56,11 +26,10 @@ PrintJobsViewModel::PrintJobsViewModel(const CUPSService &service, QObject *pare
     : QObject(parent)
     , m_service(service)
     , m_statusText(ModelTexts::readyStatus())
-    , m_jobModel(new JobListModel(this))
-    , m_destinationModel(new PrinterListModel(this))
-    , m_sourceQueueModel(new QStringListModel({ModelTexts::allSourceQueues()}, this))
+    , m_rows(this)
+    , m_announcer(this, {QByteArrayLiteral("confirmation")})
 {
-    m_face = std::make_unique<Face>(face());
+    m_announcer.remember();
 }
 
 PrintJobsViewModel::~PrintJobsViewModel()
@@ -70,117 +39,12 @@ PrintJobsViewModel::~PrintJobsViewModel()
         runMove(*std::exchange(m_pendingMove, std::nullopt));
 }
 
-PrintJobsViewModel::Face PrintJobsViewModel::face() const
-{
-    const std::optional<Printer> destination = selectedDestination();
-    return Face {
-        .isLoading = isLoading(),
-        .isMoving = isMoving(),
-        .isBusy = isBusy(),
-        .isShowingMoveConfirmation = isShowingMoveConfirmation(),
-        .statusText = statusText(),
-        .lpmovePath = lpmovePath(),
-        .notice = notice(),
-        .moveProgress = {m_moveDoneCount, m_moveTotalCount, moveProgressText()},
-        .jobCount = jobCount(),
-        .selectedJobCount = selectedJobCount(),
-        .singleSelectedJobIdentifier = singleSelectedJobIdentifier(),
-        .sourcePrinterNamesText = sourcePrinterNamesText(),
-        .selectionNote = selectionNote(),
-        .canSelectShownJobs = canSelectShownJobs(),
-        .canClearJobSelection = canClearJobSelection(),
-        .selectedDestination = destination ? std::optional(destination->name) : std::nullopt,
-        .destinationCount = destinationCount(),
-        .canRequestMove = canRequestMove(),
-        .confirmable = destination && m_selection.selectedCount() > 0,
-        .jobFilterText = jobFilterText(),
-        .sourceQueueIndex = sourceQueueIndex(),
-        .shownJobCount = shownJobCount(),
-    };
-}
-
-const PrintJobsViewModel::Confirmation &PrintJobsViewModel::confirmation() const
-{
-    if (m_confirmation)
-        return *m_confirmation;
-    const std::optional<Printer> destination = selectedDestination();
-    if (!destination || m_selection.selectedCount() == 0)
-        return m_confirmation.emplace();
-    const QList<PrintJob> jobs = selectedJobs();
-    return m_confirmation.emplace(Confirmation {
-        .headline = ModelTexts::confirmationHeadline(jobs.size()),
-        .lines = ModelTexts::confirmationLines(jobs),
-        .destination = ModelTexts::confirmationDestination(destination->name),
-        .warning = ModelTexts::confirmationWarning(),
-        .stateWarnings = ModelTexts::confirmationStateWarnings(jobs, *destination),
-    });
-}
-
-// Writes: store, then written(), also when the value did not change.
-
 void PrintJobsViewModel::written()
 {
-    // The selection says what its writes changed, so a write that leaves the
-    // destination list alone does not rebuild its rows.
     const JobSelection::Changes changes = m_selection.takeChanges();
-    // A reload keeps the rows of the jobs that stay; a new filter refills
-    // the rows there are.
-    if (changes & JobSelection::Listing)
-        m_jobModel->update(m_selection.shownEntries());
-    else if (changes & JobSelection::Shown)
-        m_jobModel->refill(m_selection.shownEntries());
-    else if (changes & JobSelection::Marks)
-        m_jobModel->updateSelection(m_selection.entries());
-    if (changes & JobSelection::Listing) {
-        QStringList choices {ModelTexts::allSourceQueues()};
-        for (const JobSelection::SourceQueue &queue : m_selection.sourceQueues())
-            choices.append(ModelTexts::sourceQueueChoice(queue.name, queue.jobCount));
-        // Unchanged choices keep the chooser's rows, and an open list stays open.
-        if (choices != m_sourceQueueModel->stringList())
-            m_sourceQueueModel->setStringList(choices);
-    }
-    if (changes & JobSelection::Destinations)
-        m_destinationModel->update(m_selection.destinationEntries(), m_selection.destinationKey());
-    const bool confirmationInputs
-        = changes & (JobSelection::Listing | JobSelection::Marks | JobSelection::Destinations);
-    if (confirmationInputs)
-        m_confirmation.reset();
-
-    // All values first, then the signals: a handler that writes again
-    // compares against what this write showed.
-    Face now = face();
-    const Face before = std::exchange(*m_face, now);
-    const auto announce = [this](bool differs, void (PrintJobsViewModel::*signal)()) {
-        if (differs)
-            Q_EMIT(this->*signal)();
-    };
-    announce(before.isLoading != now.isLoading, &PrintJobsViewModel::isLoadingChanged);
-    announce(before.isMoving != now.isMoving, &PrintJobsViewModel::isMovingChanged);
-    announce(before.isBusy != now.isBusy, &PrintJobsViewModel::isBusyChanged);
-    announce(before.isShowingMoveConfirmation != now.isShowingMoveConfirmation,
-             &PrintJobsViewModel::isShowingMoveConfirmationChanged);
-    announce(before.statusText != now.statusText, &PrintJobsViewModel::statusTextChanged);
-    announce(before.lpmovePath != now.lpmovePath, &PrintJobsViewModel::lpmovePathChanged);
-    announce(before.notice != now.notice, &PrintJobsViewModel::noticeChanged);
-    announce(before.moveProgress != now.moveProgress, &PrintJobsViewModel::moveProgressChanged);
-    announce(before.jobCount != now.jobCount, &PrintJobsViewModel::jobCountChanged);
-    announce(before.selectedJobCount != now.selectedJobCount, &PrintJobsViewModel::selectedJobCountChanged);
-    announce(before.singleSelectedJobIdentifier != now.singleSelectedJobIdentifier,
-             &PrintJobsViewModel::singleSelectedJobIdentifierChanged);
-    announce(before.sourcePrinterNamesText != now.sourcePrinterNamesText,
-             &PrintJobsViewModel::sourcePrinterNamesTextChanged);
-    announce(before.selectionNote != now.selectionNote, &PrintJobsViewModel::selectionNoteChanged);
-    announce(before.canSelectShownJobs != now.canSelectShownJobs, &PrintJobsViewModel::canSelectShownJobsChanged);
-    announce(before.canClearJobSelection != now.canClearJobSelection, &PrintJobsViewModel::canClearJobSelectionChanged);
-    announce(before.selectedDestination != now.selectedDestination, &PrintJobsViewModel::selectedDestinationChanged);
-    announce(before.destinationCount != now.destinationCount, &PrintJobsViewModel::destinationCountChanged);
-    announce(before.canRequestMove != now.canRequestMove, &PrintJobsViewModel::canRequestMoveChanged);
-    // Not composed to be compared: what it is made of changed, and it is
-    // not empty on both sides.
-    announce(confirmationInputs && (before.confirmable || now.confirmable), &PrintJobsViewModel::confirmationChanged);
-    announce(before.jobFilterText != now.jobFilterText, &PrintJobsViewModel::jobFilterTextChanged);
-    announce(before.sourceQueueIndex != now.sourceQueueIndex, &PrintJobsViewModel::sourceQueueIndexChanged);
-    announce(before.shownJobCount != now.shownJobCount, &PrintJobsViewModel::shownJobCountChanged);
+    m_rows.catchUp(m_selection, changes);
+    // Not composed to be compared: announced when what it is made of changed.
+    m_announcer.announce(m_confirmation.update(m_selection, changes));
 }
 
 void PrintJobsViewModel::setLists(const QList<PrintJob> &jobs, const QList<Printer> &printers)
@@ -203,64 +67,18 @@ void PrintJobsViewModel::setSelectedDestinationID(const std::optional<QString> &
     written();
 }
 
-void PrintJobsViewModel::setLoading(bool loading)
-{
-    m_isLoading = loading;
-    written();
-}
-
-void PrintJobsViewModel::setMoving(bool moving)
-{
-    m_isMoving = moving;
-    written();
-}
-
-void PrintJobsViewModel::setMoveDoneCount(qsizetype count)
-{
-    m_moveDoneCount = count;
-    written();
-}
-
-void PrintJobsViewModel::setMoveTotalCount(qsizetype count)
-{
-    m_moveTotalCount = count;
-    written();
-}
-
 void PrintJobsViewModel::setShowingMoveConfirmation(bool showing)
 {
-    m_isShowingMoveConfirmation = showing;
-    written();
+    write(m_isShowingMoveConfirmation, showing);
+    if (showing)
+        return;
     // What a reload found while the confirmation was open.
-    if (!showing && m_heldReload) {
-        apply(*std::exchange(m_heldReload, std::nullopt));
-        m_shownReload = m_heldReloadNumber;
-    }
+    if (const std::optional<ReloadOutcome> held = m_reloads.takeHeldReload())
+        apply(*held);
     // Details of the lists shown: only the lists change, not the busy flags
     // of a reload that may be running.
-    if (!showing && m_heldDetails) {
-        const ReloadOutcome detailed = *std::exchange(m_heldDetails, std::nullopt);
-        setLists(detailed.jobs, detailed.printers);
-    }
-}
-
-void PrintJobsViewModel::setNotice(const std::optional<AppNotice> &notice)
-{
-    m_notice = notice;
-    m_noticeIsLoadFailure = false;
-    written();
-}
-
-void PrintJobsViewModel::setStatusText(const QString &text)
-{
-    m_statusText = text;
-    written();
-}
-
-void PrintJobsViewModel::setLpmovePath(const std::optional<QString> &path)
-{
-    m_lpmovePath = path;
-    written();
+    if (const std::optional<ReloadOutcome> detailed = m_reloads.takeHeldDetails())
+        setLists(detailed->jobs, detailed->printers);
 }
 
 // Selection rules, each write announced as it happens.
@@ -283,24 +101,8 @@ void PrintJobsViewModel::retainValidSelections()
 
 void PrintJobsViewModel::present(const WorkflowError &error, const QString &title)
 {
-    setNotice(AppNotice::make(title, errorMessage(error)));
-}
-
-void PrintJobsViewModel::presentLoadFailure(const AppNotice &notice)
-{
-    if (m_notice && !m_noticeIsLoadFailure) {
-        m_waitingLoadFailure = notice;
-        return;
-    }
-    setNotice(notice);
-    m_noticeIsLoadFailure = true;
-}
-
-QString PrintJobsViewModel::errorMessage(const WorkflowError &error)
-{
-    const std::optional<QString> suggestion = error.recoverySuggestion();
-    const QString description = error.description();
-    return suggestion ? description + u"\n\n"_s + *suggestion : description;
+    m_notices.show(AppNotice::fromError(title, error));
+    written();
 }
 
 // Workflows. Each reaches the model only through a QPointer, so a window
@@ -310,19 +112,25 @@ QFuture<void> PrintJobsViewModel::refresh()
 {
     if (isBusy())
         return QtFuture::makeReadyFuture();
-    setLoading(true);
     auto done = std::make_shared<QPromise<void>>();
     done->start();
-    const quint64 reload = ++m_reloadsStarted;
-    whenFinished(ReloadWorkflow::run(m_service, this),
-                 [model = QPointer(this), done, reload](const std::optional<ReloadOutcome> &outcome) {
-                     if (!model)
-                         return done->finish();
-                     const ReloadOutcome listed = outcome.value_or(ReloadOutcome::failed(WorkflowError::unexpected()));
-                     model->reloaded(listed, reload);
-                     model->followWithDetails(listed, reload, done);
-                 });
+    startReload([done](PrintJobsViewModel *model, const ReloadOutcome &listed, quint64 reload) {
+        if (!model)
+            return done->finish();
+        model->reloaded(listed, reload);
+        model->followWithDetails(listed, reload, done);
+    });
     return done->future();
+}
+
+void PrintJobsViewModel::startReload(const Listed &then)
+{
+    write(m_isLoading, true);
+    const quint64 reload = m_reloads.start();
+    whenFinished(ReloadWorkflow::run(m_service, this),
+                 [model = QPointer(this), then, reload](const std::optional<ReloadOutcome> &outcome) {
+                     then(model, outcome.value_or(ReloadOutcome::failed(WorkflowError::unexpected())), reload);
+                 });
 }
 
 void PrintJobsViewModel::reloaded(const ReloadOutcome &outcome, quint64 reload)
@@ -330,15 +138,12 @@ void PrintJobsViewModel::reloaded(const ReloadOutcome &outcome, quint64 reload)
     if (m_isShowingMoveConfirmation) {
         // The confirmation lists exactly what will be moved: the lists wait
         // until it closes.
-        m_heldReload = outcome;
-        m_heldReloadNumber = reload;
-        m_heldDetails.reset();
-        setLoading(false);
+        m_reloads.hold(outcome, reload);
+        write(m_isLoading, false);
         return;
     }
     apply(outcome);
-    m_shownReload = reload;
-    m_heldDetails.reset();
+    m_reloads.shown(reload);
     // A move confirmed while this reload ran starts now.
     if (m_pendingMove) {
         PendingMove move = *std::exchange(m_pendingMove, std::nullopt);
@@ -352,35 +157,21 @@ void PrintJobsViewModel::followWithDetails(const ReloadOutcome &listed, quint64 
 {
     // The lists are shown and the model is idle meanwhile: a stuck scheduler
     // holds up neither a move nor another reload.
-    ++m_detailsAwaited;
+    m_reloads.detailsAsked();
     whenFinished(ReloadWorkflow::addDetails(m_service, listed),
                  [model = QPointer(this), done, reload](const std::optional<ReloadOutcome> &detailed) {
                      if (model)
-                         --model->m_detailsAwaited;
-                     if (model && detailed && !detailed->error)
-                         model->detailsArrived(*detailed, reload);
+                         model->m_reloads.detailsEnded();
+                     if (model && detailed && !detailed->error) {
+                         // The same jobs and queues as shown, so every row
+                         // and the selection stay.
+                         if (const std::optional<ReloadOutcome> due
+                             = model->m_reloads.detailsArrived(*detailed, reload, model->m_isShowingMoveConfirmation))
+                             model->setLists(due->jobs, due->printers);
+                     }
                      if (done)
                          done->finish();
                  });
-}
-
-void PrintJobsViewModel::detailsArrived(const ReloadOutcome &detailed, quint64 reload)
-{
-    // Details belong to the lists they were asked for; a later reload's
-    // lists stand until their own details come.
-    if (m_heldReload) {
-        if (m_heldReloadNumber == reload)
-            m_heldReload = detailed;
-        return;
-    }
-    if (m_shownReload != reload)
-        return;
-    if (m_isShowingMoveConfirmation) {
-        m_heldDetails = detailed;
-        return;
-    }
-    // The same jobs and queues as shown, so every row and the selection stay.
-    setLists(detailed.jobs, detailed.printers);
 }
 
 void PrintJobsViewModel::apply(const ReloadOutcome &outcome)
@@ -390,20 +181,17 @@ void PrintJobsViewModel::apply(const ReloadOutcome &outcome)
         setLists({}, {});
         setSelectedJobIDs({});
         setSelectedDestinationID(std::nullopt);
-        setStatusText(ModelTexts::loadFailedStatus());
-        // While CUPS stays away, its alert comes once; the status line says the rest.
-        const std::pair failure {ModelTexts::loadFailedTitle(), errorMessage(*outcome.error)};
-        if (m_lastReloadFailure != failure)
-            presentLoadFailure(AppNotice::make(failure.first, failure.second));
-        m_lastReloadFailure = failure;
+        write(m_statusText, ModelTexts::loadFailedStatus());
+        m_notices.reloadFailed(AppNotice::fromError(ModelTexts::loadFailedTitle(), *outcome.error));
+        written();
     } else {
-        m_lastReloadFailure.reset();
+        m_notices.reloadSucceeded();
         setLists(outcome.jobs, outcome.printers);
-        setLpmovePath(outcome.lpmovePath);
+        write(m_lpmovePath, outcome.lpmovePath);
         retainValidSelections();
-        setStatusText(ModelTexts::loadedStatus(outcome.jobs.size(), outcome.printers.size()));
+        write(m_statusText, ModelTexts::loadedStatus(outcome.jobs.size(), outcome.printers.size()));
     }
-    setLoading(false);
+    write(m_isLoading, false);
 }
 
 QFuture<void> PrintJobsViewModel::moveSelectedJobs()
@@ -417,9 +205,9 @@ QFuture<void> PrintJobsViewModel::moveSelectedJobs()
     PendingMove move {jobs, *destination, printers(), std::make_shared<QPromise<void>>()};
     move.done->start();
     setShowingMoveConfirmation(false);
-    setMoveDoneCount(0);
-    setMoveTotalCount(jobs.size());
-    setMoving(true);
+    write(m_moveDoneCount, 0);
+    write(m_moveTotalCount, jobs.size());
+    write(m_isMoving, true);
     ExitPolicy::trackMove(move.done->future());
     // A running reload ends first; the move follows at once.
     if (m_isLoading)
@@ -433,7 +221,7 @@ void PrintJobsViewModel::runMove(const PendingMove &move)
 {
     const auto progress = [model = QPointer(this)](qsizetype handled) {
         if (model)
-            model->setMoveDoneCount(handled);
+            model->write(model->m_moveDoneCount, handled);
     };
     // Once confirmed, every job of this snapshot is handed over, also after
     // the window has gone; only its report and the closing reload need it.
@@ -452,29 +240,23 @@ void PrintJobsViewModel::closeMove(const MoveOutcome &outcome, const QList<Print
 {
     // The report waits for the closing reload, which shows where each job is
     // now; the details of its lists follow apart from the move.
-    setLoading(true);
-    const quint64 reload = ++m_reloadsStarted;
-    whenFinished(ReloadWorkflow::run(m_service, this),
-                 [model = QPointer(this), done, outcome, jobs, reload](const std::optional<ReloadOutcome> &result) {
-                     if (model) {
-                         const ReloadOutcome listed
-                             = result.value_or(ReloadOutcome::failed(WorkflowError::unexpected()));
-                         if (listed.error) {
-                             // Nothing to check the report against: it stands as
-                             // lpmove gave it, says so, and the failure's notice
-                             // follows once it is dismissed.
-                             model->apply(outcome, ModelTexts::moveNotChecked());
-                             model->apply(listed);
-                         } else {
-                             model->apply(listed);
-                             model->apply(MoveVerification::verified(outcome, jobs, listed.jobs, listed.printers));
-                         }
-                         model->m_shownReload = reload;
-                         model->m_heldDetails.reset();
-                         model->followWithDetails(listed, reload, nullptr);
-                     }
-                     done->finish();
-                 });
+    startReload([done, outcome, jobs](PrintJobsViewModel *model, const ReloadOutcome &listed, quint64 reload) {
+        if (model) {
+            if (listed.error) {
+                // Nothing to check the report against: it stands as lpmove
+                // gave it, says so, and the failure's notice follows once it
+                // is dismissed.
+                model->apply(outcome, ModelTexts::moveNotChecked());
+                model->apply(listed);
+            } else {
+                model->apply(listed);
+                model->apply(MoveVerification::verified(outcome, jobs, listed.jobs, listed.printers));
+            }
+            model->m_reloads.shown(reload);
+            model->followWithDetails(listed, reload, nullptr);
+        }
+        done->finish();
+    });
 }
 
 void PrintJobsViewModel::apply(const MoveOutcome &outcome, const QString &afterword)
@@ -482,11 +264,12 @@ void PrintJobsViewModel::apply(const MoveOutcome &outcome, const QString &afterw
     AppNotice report = ModelTexts::moveNotice(outcome);
     if (!afterword.isEmpty())
         report.message += u"\n\n"_s + afterword;
-    setNotice(report);
-    setStatusText(ModelTexts::moveStatus(outcome));
-    setMoving(false);
-    setMoveTotalCount(0);
-    setMoveDoneCount(0);
+    m_notices.show(report);
+    written();
+    write(m_statusText, ModelTexts::moveStatus(outcome));
+    write(m_isMoving, false);
+    write(m_moveTotalCount, 0);
+    write(m_moveDoneCount, 0);
 }
 
 // QML entry points. A reload leaves the rows to the user; a move takes them
@@ -494,16 +277,16 @@ void PrintJobsViewModel::apply(const MoveOutcome &outcome, const QString &afterw
 
 void PrintJobsViewModel::toggleJobSelectionAt(int row)
 {
-    if (m_isMoving || row < 0 || row >= m_jobModel->count())
+    if (m_isMoving || row < 0 || row >= m_rows.jobs()->count())
         return;
-    toggleJobSelection(m_jobModel->jobAt(row));
+    toggleJobSelection(m_rows.jobs()->jobAt(row));
 }
 
 void PrintJobsViewModel::chooseDestinationAt(int row)
 {
-    if (m_isMoving || row < 0 || row >= m_destinationModel->count())
+    if (m_isMoving || row < 0 || row >= m_rows.destinations()->count())
         return;
-    setSelectedDestinationID(m_destinationModel->printerAt(row).name);
+    setSelectedDestinationID(m_rows.destinations()->printerAt(row).name);
 }
 
 void PrintJobsViewModel::chooseSourceQueueAt(int row)
@@ -535,56 +318,19 @@ void PrintJobsViewModel::requestMoveConfirmation()
 
 void PrintJobsViewModel::dismissNotice()
 {
-    if (m_waitingLoadFailure) {
-        // A failure to load that came while a move's report was up.
-        setNotice(*std::exchange(m_waitingLoadFailure, std::nullopt));
-        m_noticeIsLoadFailure = true;
-        return;
-    }
-    setNotice(std::nullopt);
+    m_notices.dismiss();
+    written();
 }
 
 // Derived values for the view.
 
-QString PrintJobsViewModel::confirmationMessage() const
+JobFilterView PrintJobsViewModel::filter() const
 {
-    const QList<PrintJob> jobs = selectedJobs();
-    const std::optional<Printer> destination = selectedDestination();
-    if (jobs.isEmpty() || !destination)
-        return {};
-    QStringList parts {ModelTexts::confirmation(jobs, destination->name)};
-    parts.append(ModelTexts::confirmationStateWarnings(jobs, *destination));
-    return parts.join(u"\n\n"_s);
-}
-
-QString PrintJobsViewModel::confirmationHeadline() const
-{
-    return confirmation().headline;
-}
-
-QStringList PrintJobsViewModel::confirmationLines() const
-{
-    return confirmation().lines;
-}
-
-QString PrintJobsViewModel::confirmationDestinationText() const
-{
-    return confirmation().destination;
-}
-
-QString PrintJobsViewModel::confirmationWarning() const
-{
-    return confirmation().warning;
-}
-
-QStringList PrintJobsViewModel::confirmationStateWarnings() const
-{
-    return confirmation().stateWarnings;
-}
-
-QString PrintJobsViewModel::moveProgressText() const
-{
-    return m_isMoving && m_moveTotalCount > 0 ? ModelTexts::moveProgress(m_moveDoneCount, m_moveTotalCount) : QString();
+    return JobFilterView {
+        .queueChoices = m_rows.sourceQueues(),
+        .queueIndex = int(m_selection.filterQueueIndex() + 1),
+        .shownCount = int(m_selection.shownCount()),
+    };
 }
 
 QString PrintJobsViewModel::selectionNote() const
@@ -601,9 +347,4 @@ QString PrintJobsViewModel::selectedDestinationName() const
 QString PrintJobsViewModel::lpmovePathText() const
 {
     return DisplayText::field(m_lpmovePath.value_or(QString()));
-}
-
-QString PrintJobsViewModel::noticeIDText() const
-{
-    return m_notice ? m_notice->id.toString(QUuid::WithoutBraces) : QString();
 }

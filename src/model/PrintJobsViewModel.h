@@ -3,11 +3,19 @@
 #pragma once
 
 #include "AppNotice.h"
+#include "ConfirmationCache.h"
+#include "JobFilterView.h"
 #include "JobListModel.h"
 #include "JobSelection.h"
+#include "MoveConfirmation.h"
 #include "MoveOutcome.h"
+#include "MoveProgress.h"
+#include "NoticeQueue.h"
 #include "PrinterListModel.h"
+#include "PropertyAnnouncer.h"
+#include "ReloadLedger.h"
 #include "ReloadOutcome.h"
+#include "SelectionRows.h"
 #include "WorkflowError.h"
 
 #include <CUPSService.h>
@@ -16,9 +24,9 @@
 #include <QObject>
 #include <QPromise>
 #include <QSet>
-#include <QStringListModel>
 #include <QtQml/qqmlregistration.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -27,8 +35,9 @@
 // user's selection (a JobSelection), the busy flags, the pending notice and
 // the status line; and the entry points of the two workflows, reload and move.
 // Lives on the UI thread. Each property has its own change signal, emitted
-// only when its value changed, so a click re-evaluates only the bindings it
-// concerns; texts derived from one source share that source's signal.
+// only when its value changed (PropertyAnnouncer), so a click re-evaluates
+// only the bindings it concerns; texts derived from one source share that
+// source's signal, and a group that describes one thing travels as one value.
 class PrintJobsViewModel : public QObject
 {
     Q_OBJECT
@@ -43,20 +52,11 @@ class PrintJobsViewModel : public QObject
     Q_PROPERTY(QString statusText READ statusText NOTIFY statusTextChanged FINAL)
     // Empty until a reload has found lpmove.
     Q_PROPERTY(QString lpmovePath READ lpmovePathText NOTIFY lpmovePathChanged FINAL)
+    // The pending notice; a blank one (empty id) while there is none.
+    Q_PROPERTY(AppNotice notice READ noticeShown NOTIFY noticeChanged FINAL)
+    Q_PROPERTY(MoveProgress moveProgress READ moveProgress NOTIFY moveProgressChanged FINAL)
 
-    // The pending notice; its id tells one notice from the next with the same words.
-    Q_PROPERTY(bool hasNotice READ hasNotice NOTIFY noticeChanged FINAL)
-    Q_PROPERTY(QString noticeID READ noticeIDText NOTIFY noticeChanged FINAL)
-    Q_PROPERTY(QString noticeTitle READ noticeTitle NOTIFY noticeChanged FINAL)
-    Q_PROPERTY(QString noticeMessage READ noticeMessage NOTIFY noticeChanged FINAL)
-
-    // The running move: jobs handled so far, all its jobs (0 when none runs),
-    // and "Verschiebe 37 von 120 …", empty otherwise.
-    Q_PROPERTY(int moveDoneCount READ moveDoneCount NOTIFY moveProgressChanged FINAL)
-    Q_PROPERTY(int moveTotalCount READ moveTotalCount NOTIFY moveProgressChanged FINAL)
-    Q_PROPERTY(QString moveProgressText READ moveProgressText NOTIFY moveProgressChanged FINAL)
-
-    // The jobs and the selection; every count but shownJobCount counts all jobs.
+    // The jobs and the selection; every count counts all jobs.
     Q_PROPERTY(int jobCount READ jobCount NOTIFY jobCountChanged FINAL)
     Q_PROPERTY(int selectedJobCount READ selectedJobCount NOTIFY selectedJobCountChanged FINAL)
     Q_PROPERTY(QString singleSelectedJobIdentifier READ singleSelectedJobIdentifier NOTIFY
@@ -72,21 +72,11 @@ class PrintJobsViewModel : public QObject
     Q_PROPERTY(QString selectedDestinationName READ selectedDestinationName NOTIFY selectedDestinationChanged FINAL)
     Q_PROPERTY(int destinationCount READ destinationCount NOTIFY destinationCountChanged FINAL)
     Q_PROPERTY(bool canRequestMove READ canRequestMove NOTIFY canRequestMoveChanged FINAL)
+    Q_PROPERTY(MoveConfirmation confirmation READ confirmation NOTIFY confirmationChanged FINAL)
 
-    // The confirmation's parts, for a dialog that scrolls the job lines alone.
-    Q_PROPERTY(QString confirmationHeadline READ confirmationHeadline NOTIFY confirmationChanged FINAL)
-    Q_PROPERTY(QStringList confirmationLines READ confirmationLines NOTIFY confirmationChanged FINAL)
-    Q_PROPERTY(QString confirmationDestinationText READ confirmationDestinationText NOTIFY confirmationChanged FINAL)
-    Q_PROPERTY(QString confirmationWarning READ confirmationWarning NOTIFY confirmationChanged FINAL)
-    Q_PROPERTY(QStringList confirmationStateWarnings READ confirmationStateWarnings NOTIFY confirmationChanged FINAL)
-
-    // The job pane's filter: the typed text, the source queue chooser's
-    // entries ("Alle Warteschlangen" first) and the chosen one, and how many
-    // jobs it shows.
+    // The job pane's filter: the text the user types, and what it shows.
     Q_PROPERTY(QString jobFilterText READ jobFilterText WRITE setJobFilterText NOTIFY jobFilterTextChanged FINAL)
-    Q_PROPERTY(QAbstractItemModel *sourceQueueModel READ sourceQueueModel CONSTANT FINAL)
-    Q_PROPERTY(int sourceQueueIndex READ sourceQueueIndex NOTIFY sourceQueueIndexChanged FINAL)
-    Q_PROPERTY(int shownJobCount READ shownJobCount NOTIFY shownJobCountChanged FINAL)
+    Q_PROPERTY(JobFilterView filter READ filter NOTIFY filterChanged FINAL)
 
     // Row models for the two lazily built lists.
     Q_PROPERTY(JobListModel *jobModel READ jobModel CONSTANT FINAL)
@@ -110,13 +100,15 @@ public:
     bool isBusy() const { return m_isLoading || m_isMoving; }
     // Whether the scheduler's details of a reload are still to come. Input is
     // not held up by them; a test that reads what they add waits for them.
-    bool isAwaitingDetails() const { return m_detailsAwaited > 0; }
+    bool isAwaitingDetails() const { return m_reloads.isAwaitingDetails(); }
     bool isShowingMoveConfirmation() const { return m_isShowingMoveConfirmation; }
     void setShowingMoveConfirmation(bool showing);
-    const std::optional<AppNotice> &notice() const { return m_notice; }
-    void setNotice(const std::optional<AppNotice> &notice);
+    const std::optional<AppNotice> &notice() const { return m_notices.current(); }
+    // For QML, which has no optional: a blank notice while there is none.
+    AppNotice noticeShown() const { return m_notices.current().value_or(AppNotice()); }
     const QString &statusText() const { return m_statusText; }
     const std::optional<QString> &lpmovePath() const { return m_lpmovePath; }
+    QString lpmovePathText() const;
 
     QList<PrintJob> selectedJobs() const { return m_selection.selectedJobs(); }
     std::optional<Printer> selectedDestination() const { return m_selection.destination(); }
@@ -124,24 +116,16 @@ public:
     QList<Printer> destinationPrinters() const { return m_selection.destinations(); }
     // Also during a reload: the move then follows it.
     bool canRequestMove() const { return !m_isMoving && m_selection.canMove(); }
-    // The whole confirmation in one text, as a screen reader hears it.
-    QString confirmationMessage() const;
-    QString confirmationHeadline() const;
-    QStringList confirmationLines() const;
-    QString confirmationDestinationText() const;
-    QString confirmationWarning() const;
-    QStringList confirmationStateWarnings() const;
-    int moveDoneCount() const { return int(m_moveDoneCount); }
-    int moveTotalCount() const { return int(m_moveTotalCount); }
-    QString moveProgressText() const;
+    const MoveConfirmation &confirmation() const { return m_confirmation.read(m_selection); }
+    MoveProgress moveProgress() const { return MoveProgress::of(m_moveDoneCount, m_moveTotalCount, m_isMoving); }
 
     void toggleJobSelection(const PrintJob &job);
     void setJobFilterText(const QString &text);
     // Both complete when the workflow has ended (a reload: once the
     // scheduler's details have followed its lists or been given up on; a
-    // move: after its closing reload, which its report is checked against). A confirmed move is
-    // tracked by ExitPolicy.
-    // Also QML's entry points, which ignore the future.
+    // move: after its closing reload, which its report is checked against).
+    // A confirmed move is tracked by ExitPolicy. Also QML's entry points,
+    // which ignore the future.
     Q_INVOKABLE QFuture<void> refresh();
     Q_INVOKABLE QFuture<void> moveSelectedJobs();
 
@@ -156,12 +140,6 @@ public:
     Q_INVOKABLE void requestMoveConfirmation();
     Q_INVOKABLE void dismissNotice();
 
-    // QML-facing readers of the optional values.
-    QString lpmovePathText() const;
-    bool hasNotice() const { return m_notice.has_value(); }
-    QString noticeIDText() const;
-    QString noticeTitle() const { return m_notice ? m_notice->title : QString(); }
-    QString noticeMessage() const { return m_notice ? m_notice->message : QString(); }
     int jobCount() const { return int(m_selection.entries().size()); }
     int selectedJobCount() const { return int(m_selection.selectedCount()); }
     QString singleSelectedJobIdentifier() const { return m_selection.singleSelectedIdentifier(); }
@@ -170,17 +148,13 @@ public:
     QString sourcePrinterNamesText() const { return m_selection.sourceNamesText(); }
     int destinationCount() const { return int(m_selection.destinationCount()); }
     const QString &jobFilterText() const { return m_selection.filter().text(); }
-    // A model rather than a list: a list property would reach the chooser as
-    // a new array on every change signal, and the chooser would rebuild.
-    QStringListModel *sourceQueueModel() const { return m_sourceQueueModel; }
-    QStringList sourceQueueChoices() const { return m_sourceQueueModel->stringList(); }
-    int sourceQueueIndex() const { return int(m_selection.filterQueueIndex() + 1); }
-    int shownJobCount() const { return int(m_selection.shownCount()); }
+    JobFilterView filter() const;
+    QStringList sourceQueueChoices() const { return m_rows.sourceQueues()->stringList(); }
     QString selectionNote() const;
     bool canSelectShownJobs() const { return !m_isMoving && m_selection.canSelectShown(); }
     bool canClearJobSelection() const { return !m_isMoving && m_selection.canClearSelection(); }
-    JobListModel *jobModel() const { return m_jobModel; }
-    PrinterListModel *destinationModel() const { return m_destinationModel; }
+    JobListModel *jobModel() const { return m_rows.jobs(); }
+    PrinterListModel *destinationModel() const { return m_rows.destinations(); }
 
 Q_SIGNALS:
     void isLoadingChanged();
@@ -203,8 +177,7 @@ Q_SIGNALS:
     void canRequestMoveChanged();
     void confirmationChanged();
     void jobFilterTextChanged();
-    void sourceQueueIndexChanged();
-    void shownJobCountChanged();
+    void filterChanged();
 
 private:
     // Lets tests and benchmarks reach the private steps directly.
@@ -220,15 +193,18 @@ private:
         std::shared_ptr<QPromise<void>> done;
     };
 
+    // Starts a reload (numbered in m_reloads) and hands what it listed to
+    // `then`, with the model, which is null once the window has gone.
+    using Listed = std::function<void(PrintJobsViewModel *model, const ReloadOutcome &listed, quint64 reload)>;
+    void startReload(const Listed &then);
     // The listings of refresh()'s reload number `reload` have ended: stores
     // their outcome, unless the confirmation is open, then starts a move that
     // waited for it.
     void reloaded(const ReloadOutcome &outcome, quint64 reload);
-    // Asks for the scheduler's details about what `listed` lists; finishes
-    // `done` (when given) once they have been stored or given up on.
+    // Asks for the scheduler's details about what `listed` lists and stores
+    // them where they belong; finishes `done` (when given) once they have
+    // been stored or given up on.
     void followWithDetails(const ReloadOutcome &listed, quint64 reload, const std::shared_ptr<QPromise<void>> &done);
-    // Stores them if the lists shown (or held) are still those of `reload`.
-    void detailsArrived(const ReloadOutcome &detailed, quint64 reload);
     void runMove(const PendingMove &move);
 
     // Each stores what a finished workflow leaves, write by write.
@@ -240,40 +216,19 @@ private:
     void closeMove(const MoveOutcome &outcome, const QList<PrintJob> &jobs,
                    const std::shared_ptr<QPromise<void>> &done);
 
+    // Every write stores its value, then calls written(), also when the
+    // value did not change.
+    template<typename T, typename Value> void write(T &field, Value &&value)
+    {
+        field = std::forward<Value>(value);
+        written();
+    }
     void setLists(const QList<PrintJob> &jobs, const QList<Printer> &printers);
     void setSelectedJobIDs(QSet<QString> identifiers);
-    void setLoading(bool loading);
-    void setMoving(bool moving);
-    void setMoveDoneCount(qsizetype count);
-    void setMoveTotalCount(qsizetype count);
-    void setStatusText(const QString &text);
-    void setLpmovePath(const std::optional<QString> &path);
-
     // Trims the selection to what the last successful reload still lists.
     void retainValidSelections();
     // Turns an error into the pending notice.
     void present(const WorkflowError &error, const QString &title);
-    // Shows that a reload failed, without taking a move's report off screen.
-    void presentLoadFailure(const AppNotice &notice);
-    static QString errorMessage(const WorkflowError &error);
-
-    // What the properties showed when last announced.
-    struct Face;
-    // The confirmation's parts; empty while nothing can be confirmed.
-    struct Confirmation
-    {
-        QString headline;
-        QStringList lines;
-        QString destination;
-        QString warning;
-        QStringList stateWarnings;
-        bool operator==(const Confirmation &) const = default;
-    };
-    Face face() const;
-    // Composed on the first read after the selection, the lists or the
-    // destination changed: it lists every selected job, and the dialog reads
-    // it only as it opens.
-    const Confirmation &confirmation() const;
 
     // Ends every write: the row models catch up, then each property whose
     // value changed announces it.
@@ -286,31 +241,12 @@ private:
     bool m_isShowingMoveConfirmation = false;
     qsizetype m_moveDoneCount = 0;
     qsizetype m_moveTotalCount = 0;
-    std::optional<AppNotice> m_notice;
-    // Whether the notice on screen says that a reload failed. Such a notice
-    // gives way to a newer one; a move's report does not: a failure to load
-    // that comes while it is up waits in `m_waitingLoadFailure` until it is
-    // dismissed, so the user learns both.
-    bool m_noticeIsLoadFailure = false;
-    std::optional<AppNotice> m_waitingLoadFailure;
-    // Title and message of the last reload, when it failed.
-    std::optional<std::pair<QString, QString>> m_lastReloadFailure;
-    std::optional<ReloadOutcome> m_heldReload;
-    // Reloads are numbered as they start, so that details reach only the
-    // lists they were asked for: the lists shown, and those held.
-    quint64 m_reloadsStarted = 0;
-    quint64 m_shownReload = 0;
-    int m_detailsAwaited = 0;
-    quint64 m_heldReloadNumber = 0;
-    // Details of the lists shown that came while the confirmation was open.
-    std::optional<ReloadOutcome> m_heldDetails;
+    NoticeQueue m_notices;
+    ReloadLedger m_reloads;
     std::optional<PendingMove> m_pendingMove;
     QString m_statusText;
     std::optional<QString> m_lpmovePath;
-    std::unique_ptr<Face> m_face;
-    mutable std::optional<Confirmation> m_confirmation;
-    // Children of the model.
-    JobListModel *m_jobModel;
-    PrinterListModel *m_destinationModel;
-    QStringListModel *m_sourceQueueModel;
+    ConfirmationCache m_confirmation;
+    SelectionRows m_rows;
+    PropertyAnnouncer m_announcer;
 };

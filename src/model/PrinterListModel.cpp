@@ -6,13 +6,8 @@
 #include "ModelTexts.h"
 
 PrinterListModel::PrinterListModel(QObject *parent)
-    : QAbstractListModel(parent)
+    : IdentityListModel(parent)
 { }
-
-int PrinterListModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : count();
-}
 
 int PrinterListModel::count() const
 {
@@ -59,21 +54,5 @@ void PrinterListModel::update(const QList<PrinterEntry> &queues, const std::opti
     for (const PrinterEntry &queue : queues)
         rows.append(Row {queue, selectedKey && *selectedKey == queue.key});
 
-    struct Notifier
-    {
-        PrinterListModel *model;
-        void beginRemoveRows(qsizetype first, qsizetype last) { model->beginRemoveRows({}, int(first), int(last)); }
-        void endRemoveRows() { model->endRemoveRows(); }
-        void beginInsertRows(qsizetype first, qsizetype last) { model->beginInsertRows({}, int(first), int(last)); }
-        void endInsertRows() { model->endInsertRows(); }
-        void dataChanged(qsizetype first, qsizetype last)
-        {
-            Q_EMIT model->dataChanged(model->index(int(first)), model->index(int(last)));
-        }
-    } notifier {this};
-
-    const int before = count();
-    m_rows.assign(std::move(rows), notifier);
-    if (count() != before)
-        Q_EMIT countChanged();
+    changeRows([&](Notifier &notifier) { m_rows.assign(std::move(rows), notifier); });
 }

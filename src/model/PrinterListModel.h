@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "IdentityListModel.h"
 #include "IdentityRows.h"
 #include "PrinterEntry.h"
 
-#include <QAbstractListModel>
 #include <QtQml/qqmlregistration.h>
 
 #include <optional>
@@ -14,13 +14,11 @@
 // jobs, with the chosen one marked. A queue keeps its row for as long as it is
 // offered. The name role is the name as the window shows it (DisplayText),
 // Qt::DisplayRole the name as listed.
-class PrinterListModel : public QAbstractListModel
+class PrinterListModel : public IdentityListModel
 {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Provided by PrintJobsViewModel.destinationModel")
-
-    Q_PROPERTY(int count READ count NOTIFY countChanged FINAL)
 
 public:
     enum Role {
@@ -32,18 +30,14 @@ public:
 
     explicit PrinterListModel(QObject *parent = nullptr);
 
-    int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    int count() const;
+    int count() const override;
     const Printer &printerAt(int row) const;
 
     // Shows `queues`; the one whose key equals `selectedKey` is marked.
     void update(const QList<PrinterEntry> &queues, const std::optional<QString> &selectedKey);
-
-Q_SIGNALS:
-    void countChanged();
 
 private:
     struct Row

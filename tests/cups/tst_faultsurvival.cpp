@@ -278,7 +278,7 @@ private Q_SLOTS:
             QVERIFY(!submit(queue).isEmpty());
         PrintJobsViewModel model {CUPSService(m_tools.lpstatPath())};
         QVERIFY(finishes(model.refresh()));
-        QVERIFY2(!model.notice(), qPrintable(model.noticeMessage()));
+        QVERIFY2(!model.notice(), qPrintable(model.noticeShown().message));
         choose(model, {model.jobs().first().identifier}, u"Büro"_s);
         const std::optional<Placement> before = placement(m_server);
         QVERIFY(before);
@@ -300,7 +300,7 @@ private Q_SLOTS:
         QVERIFY(!model.isLoading());
         QVERIFY(!model.isMoving());
         if (message.isEmpty()) {
-            QVERIFY2(!model.notice(), qPrintable(model.noticeMessage()));
+            QVERIFY2(!model.notice(), qPrintable(model.noticeShown().message));
             QCOMPARE(identifiers(model.jobs()), listedByScheduler());
             QCOMPARE(model.printers().size(), m_queues.size());
             QCOMPARE(model.selectedJobIDs().size(), 1);
@@ -319,7 +319,7 @@ private Q_SLOTS:
         // With the fault gone the next reload lists what the scheduler holds.
         model.dismissNotice();
         QVERIFY(finishes(model.refresh()));
-        QVERIFY2(!model.notice(), qPrintable(model.noticeMessage()));
+        QVERIFY2(!model.notice(), qPrintable(model.noticeShown().message));
         QCOMPARE(identifiers(model.jobs()), listedByScheduler());
         QCOMPARE(model.statusText(),
                  u"%1 Auftrag bzw. Aufträge und %2 Drucker geladen."_s.arg(model.jobs().size()).arg(m_queues.size()));

@@ -54,7 +54,7 @@ private Q_SLOTS:
 
         PrintJobsViewModel model;
         QVERIFY(finishes(model.refresh()));
-        QVERIFY2(!model.notice(), qPrintable(model.noticeMessage()));
+        QVERIFY2(!model.notice(), qPrintable(model.noticeShown().message));
         for (const QString &id : std::as_const(submitted))
             QVERIFY(identifiers(model.jobs()).contains(id));
         choose(model, submitted, u"Farbe"_s);
@@ -142,7 +142,7 @@ private Q_SLOTS:
 
         model.dismissNotice();
         QVERIFY(finishes(model.refresh()));
-        QVERIFY2(!model.notice(), qPrintable(model.noticeMessage()));
+        QVERIFY2(!model.notice(), qPrintable(model.noticeShown().message));
         QVERIFY(identifiers(model.jobs()).contains(*id));
         QCOMPARE(model.printers().size(), 3);
         QVERIFY(model.statusText().endsWith(u" Auftrag bzw. Aufträge und 3 Drucker geladen."_s));

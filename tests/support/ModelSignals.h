@@ -47,8 +47,7 @@ inline QList<QMetaObject::Connection> onEveryChange(const PrintJobsViewModel &mo
         &PrintJobsViewModel::canRequestMoveChanged,
         &PrintJobsViewModel::confirmationChanged,
         &PrintJobsViewModel::jobFilterTextChanged,
-        &PrintJobsViewModel::sourceQueueIndexChanged,
-        &PrintJobsViewModel::shownJobCountChanged,
+        &PrintJobsViewModel::filterChanged,
     };
     QList<QMetaObject::Connection> connections;
     for (const Signal signal : every)

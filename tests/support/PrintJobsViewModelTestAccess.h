@@ -24,11 +24,11 @@ struct PrintJobsViewModelTestAccess
     {
         model.present(error, title);
     }
-    static void setLoading(PrintJobsViewModel &model, bool loading) { model.setLoading(loading); }
-    static void setMoving(PrintJobsViewModel &model, bool moving) { model.setMoving(moving); }
+    static void setLoading(PrintJobsViewModel &model, bool loading) { model.write(model.m_isLoading, loading); }
+    static void setMoving(PrintJobsViewModel &model, bool moving) { model.write(model.m_isMoving, moving); }
     static void setMoveProgress(PrintJobsViewModel &model, qsizetype done, qsizetype total)
     {
-        model.setMoveTotalCount(total);
-        model.setMoveDoneCount(done);
+        model.write(model.m_moveTotalCount, total);
+        model.write(model.m_moveDoneCount, done);
     }
 };

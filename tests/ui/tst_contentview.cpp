@@ -140,7 +140,7 @@ private Q_SLOTS:
         ui.click(dialog->property("confirmButton").value<QQuickItem *>());
         QVERIFY(ui.waitUntilIdle());
         QVERIFY2(ui.model().notice() && ui.model().notice()->title == u"Auftrag verschoben"_s,
-                 qPrintable(ui.model().noticeMessage()));
+                 qPrintable(ui.model().noticeShown().message));
         const std::optional<QStringList> listed = m_server.jobIdentifiers();
         QVERIFY(listed);
         QVERIFY2(listed->contains(u"Laser-"_s + own->section(u'-', -1)), qPrintable(listed->join(u' ')));
@@ -633,10 +633,10 @@ private Q_SLOTS:
         QTRY_VERIFY(alert->property("opened").toBool());
         const QStringList names = Harness::accessibleNames(&ui.window());
         QVERIFY2(names.contains(u"Auftrag verschoben"_s), qPrintable(names.join(u'|')));
-        QVERIFY(names.contains(ui.model().noticeMessage()));
+        QVERIFY(names.contains(ui.model().noticeShown().message));
         QVERIFY(Harness::pressAccessibly(alert->property("okButton").value<QObject *>()));
         QTRY_VERIFY(!alert->property("opened").toBool());
-        QVERIFY(!ui.model().hasNotice());
+        QVERIFY(!ui.model().notice());
         QStringList queuesNow;
         for (const PrintJob &job : ui.model().jobs())
             queuesNow.append(job.sourcePrinterName);

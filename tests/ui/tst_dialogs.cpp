@@ -63,7 +63,7 @@ private Q_SLOTS:
             = u"2 Druckaufträge werden verschoben:\n\n• %1  (Laser)\n• %2  (Laser)\n\n"
               u"Nach: Archiv\n\nPapierformat und Treiberoptionen können am Zieldrucker abweichen."_s.arg(m_jobs.at(0),
                                                                                                          m_jobs.at(1));
-        QCOMPARE(ui.model().confirmationMessage(), message);
+        QCOMPARE(ui.model().confirmation().text(), message);
         QQuickItem *popupItem = dialog->property("contentItem").value<QQuickItem *>()->parentItem();
         const QStringList texts = ContentViewHarness::visibleTexts(popupItem);
         QVERIFY2(texts.contains(u"Ausgewählte Aufträge verschieben?"_s), qPrintable(texts.join(u'|')));
@@ -115,7 +115,7 @@ private Q_SLOTS:
         QCOMPARE(ui.model().jobCount(), 3);
         ContentViewHarness::settle();
         QCOMPARE(m_server.answeredRequests(u"CUPS-Move-Job"_s), movesBefore);
-        QVERIFY(!ui.model().hasNotice());
+        QVERIFY(!ui.model().notice());
     }
 
     void confirmingMovesOnceAndReportsInAnAlert()
@@ -150,7 +150,7 @@ private Q_SLOTS:
 
         ui.click(button(alert, "okButton"));
         QTRY_VERIFY(!isOpen(alert));
-        QVERIFY(!ui.model().hasNotice());
+        QVERIFY(!ui.model().notice());
     }
 
     void confirmingWhileAReloadRunsMovesAfterIt()
@@ -170,7 +170,7 @@ private Q_SLOTS:
         QTRY_VERIFY(moved.seen());
         QTRY_VERIFY_WITH_TIMEOUT(!ui.model().isBusy(), 20'000);
         QCOMPARE(m_tools->calls(u"lpmove"_s).size(), 2);
-        QVERIFY(ui.model().hasNotice());
+        QVERIFY(ui.model().notice().has_value());
         QTRY_VERIFY(isOpen(ui.part("noticeAlert")));
     }
 
@@ -183,29 +183,29 @@ private Q_SLOTS:
         QObject *alert = ui.part("noticeAlert");
         QTRY_VERIFY(isOpen(alert));
         QSignalSpy opened(alert, SIGNAL(opened()));
-        const QString firstID = ui.model().noticeIDText();
+        const QString firstID = ui.model().noticeShown().idText();
         QCOMPARE(alert->property("title").toString(), u"CUPS nicht verfügbar"_s);
-        QCOMPARE(alert->property("message").toString(), ui.model().noticeMessage());
+        QCOMPARE(alert->property("message").toString(), ui.model().noticeShown().message);
 
         // The same failure straight again only updates the status line; after
         // a success in between it is presented anew, the alert still up.
         ui.model().refresh();
         QVERIFY(ui.waitUntilIdle());
-        QCOMPARE(ui.model().noticeIDText(), firstID);
+        QCOMPARE(ui.model().noticeShown().idText(), firstID);
         m_tools->setLpstatExecutable(true);
         ui.model().refresh();
         QVERIFY(ui.waitUntilIdle());
         m_tools->setLpstatExecutable(false);
         ui.model().refresh();
         QVERIFY(ui.waitUntilIdle());
-        QVERIFY(ui.model().noticeIDText() != firstID);
+        QVERIFY(ui.model().noticeShown().idText() != firstID);
         QTRY_COMPARE(opened.size(), 1);
         QVERIFY(isOpen(alert));
 
         // One "OK" dismisses the notice on screen.
         ui.click(button(alert, "okButton"));
         QTRY_VERIFY(!isOpen(alert));
-        QVERIFY(!ui.model().hasNotice());
+        QVERIFY(!ui.model().notice());
 
         // And once dismissed, the next equal notice comes up again.
         m_tools->setLpstatExecutable(true);
@@ -217,7 +217,7 @@ private Q_SLOTS:
         QTRY_COMPARE(opened.size(), 2);
         ui.press(Qt::Key_Escape);
         QTRY_VERIFY(!isOpen(alert));
-        QVERIFY(!ui.model().hasNotice());
+        QVERIFY(!ui.model().notice());
     }
 
     void refreshButtonIsDisabledWhileBusy_data()

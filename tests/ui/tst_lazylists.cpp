@@ -206,7 +206,7 @@ private Q_SLOTS:
         for (char key : {'F', 'A', 'R', 'B', 'E'})
             QTest::keyClick(&ui.window(), key);
         ContentViewHarness::settle();
-        QCOMPARE(ui.model().shownJobCount(), 1);
+        QCOMPARE(ui.model().filter().shownCount, 1);
         QCOMPARE(ui.jobRow(0)->property("identifier").toString(), m_jobs.at(1));
         shortcut(Qt::Key_A);
         QCOMPARE(field->property("selectedText").toString(), u"FARBE"_s);
@@ -224,7 +224,7 @@ private Q_SLOTS:
         QCOMPARE(ui.window().activeFocusItem(), field);
         ui.press(Qt::Key_Escape);
         QCOMPARE(field->property("text").toString(), QString());
-        QCOMPARE(ui.model().shownJobCount(), 3);
+        QCOMPARE(ui.model().filter().shownCount, 3);
         QCOMPARE(ui.model().selectedJobIDs(), QSet<QString> {m_jobs.at(1)});
     }
 

@@ -247,7 +247,7 @@ private Q_SLOTS:
             ui.click(ui.part("confirmationDialog")->property("confirmButton").value<QQuickItem *>());
         if (state == u"move-progress"_s) {
             // Half way through, with the action bar in view.
-            QTRY_VERIFY_WITH_TIMEOUT(ui.model().moveDoneCount() >= 2, 10'000);
+            QTRY_VERIFY_WITH_TIMEOUT(ui.model().moveProgress().done >= 2, 10'000);
             ui.scrollIntoView(ui.item("actionBar"));
         } else if (confirm) {
             QVERIFY(ui.waitUntilIdle());

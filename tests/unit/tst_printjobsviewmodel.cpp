@@ -65,6 +65,15 @@ void listOnFakes(FakeCupsTools &tools, const QStringList &jobIdentifiers, const 
     tools.setPrinterNames(printerNames);
 }
 
+// Fake tools that list the base jobs and queues, and a model on them.
+struct BaseWindow
+{
+    BaseWindow() { listOnFakes(tools, baseJobs, basePrinters); }
+
+    FakeCupsTools tools;
+    PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+};
+
 } // namespace
 
 class PrintJobsViewModelTest : public QObject
@@ -88,7 +97,7 @@ private Q_SLOTS:
         QVERIFY(!model.lpmovePath());
         QCOMPARE(model.statusText(), u"Bereit zum Laden der CUPS-Aufträge."_s);
         QVERIFY(!model.canRequestMove());
-        QCOMPARE(model.confirmationMessage(), QString());
+        QCOMPARE(model.confirmation().text(), QString());
     }
 
     void onlyAMoveBlocksInput_data()
@@ -279,15 +288,15 @@ private Q_SLOTS:
         PrintJobsViewModel model;
         PrintJobsViewModelTestAccess::load(model, jobs(baseJobs), printers(basePrinters));
         apply(model, steps);
-        QCOMPARE(model.confirmationMessage(), message);
+        QCOMPARE(model.confirmation().text(), message);
         // The parts a dialog lays out itself add up to the same text.
         const QString parts = message.isEmpty()
             ? QString()
-            : model.confirmationHeadline() + u"\n\n"_s + model.confirmationLines().join(u'\n') + u"\n\n"_s
-                + model.confirmationDestinationText() + u"\n\n"_s + model.confirmationWarning();
+            : model.confirmation().headline + u"\n\n"_s + model.confirmation().lines.join(u'\n') + u"\n\n"_s
+                + model.confirmation().destinationText + u"\n\n"_s + model.confirmation().warning;
         QCOMPARE(parts, message);
-        QCOMPARE(model.confirmationHeadline().isEmpty(), message.isEmpty());
-        QCOMPARE(model.confirmationWarning().isEmpty(), message.isEmpty());
+        QCOMPARE(model.confirmation().headline.isEmpty(), message.isEmpty());
+        QCOMPARE(model.confirmation().warning.isEmpty(), message.isEmpty());
     }
 
     // Texts from other users or a remote scheduler, each used as a queue
@@ -402,10 +411,10 @@ private Q_SLOTS:
         QCOMPARE(jobRow.data(JobListModel::StateTextRole).toString(), jobText);
         QVERIFY(jobRow.data(JobListModel::AccessibleDescriptionRole).toString().endsWith(u" · "_s + accessibleTail));
         QCOMPARE(destinationRow.data(PrinterListModel::StateTextRole).toString(), queueText);
-        QCOMPARE(model.confirmationStateWarnings(), warnings);
+        QCOMPARE(model.confirmation().stateWarnings, warnings);
         // Below the usual confirmation, never in place of it.
-        QVERIFY(model.confirmationMessage().startsWith(ModelTexts::confirmation({detailed}, u"C"_s)));
-        QVERIFY(model.confirmationMessage().endsWith(warnings.isEmpty() ? ModelTexts::confirmationWarning()
+        QVERIFY(model.confirmation().text().startsWith(ModelTexts::confirmation({detailed}, u"C"_s)));
+        QVERIFY(model.confirmation().text().endsWith(warnings.isEmpty() ? ModelTexts::confirmationWarning()
                                                                         : warnings.last()));
     }
 
@@ -439,7 +448,7 @@ private Q_SLOTS:
         PrintJobsViewModelTestAccess::present(model, error, u"Titel"_s);
         QVERIFY(!first.id.isNull());
         QVERIFY(model.notice()->id != first.id);
-        QCOMPARE(model.noticeIDText(), model.notice()->id.toString(QUuid::WithoutBraces));
+        QCOMPARE(model.noticeShown().idText(), model.notice()->id.toString(QUuid::WithoutBraces));
     }
 
     void reloadStoresListsAndStatus_data()
@@ -511,9 +520,8 @@ private Q_SLOTS:
         QFETCH(QString, message);
         QFETCH(QStringList, listingsRun);
 
-        FakeCupsTools tools;
-        listOnFakes(tools, baseJobs, basePrinters);
-        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        BaseWindow window;
+        auto &[tools, model] = window;
         QAbstractItemModelTester jobRows(model.jobModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
         QVERIFY(finishes(model.refresh()));
         apply(model, {u"toggle A-1"_s, u"dest C"_s});
@@ -574,9 +582,8 @@ private Q_SLOTS:
 
     void refusedWorkflowsWriteNothing()
     {
-        FakeCupsTools tools;
-        listOnFakes(tools, baseJobs, basePrinters);
-        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        BaseWindow window;
+        auto &[tools, model] = window;
         QVERIFY(finishes(model.refresh()));
         apply(model, {u"toggle A-1"_s, u"dest C"_s});
         model.requestMoveConfirmation();
@@ -661,9 +668,8 @@ private Q_SLOTS:
         QFETCH(QStringList, selected);
         QFETCH(QStringList, moved);
 
-        FakeCupsTools tools;
-        listOnFakes(tools, baseJobs, basePrinters);
-        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        BaseWindow window;
+        auto &[tools, model] = window;
         QVERIFY(finishes(model.refresh()));
         QList<QFuture<void>> running;
         for (const QString &step : std::as_const(steps)) {
@@ -797,22 +803,22 @@ private Q_SLOTS:
         // One more job handled at each step, out of all of them.
         QStringList progress;
         connect(&model, &PrintJobsViewModel::moveProgressChanged, this, [&] {
-            if (!model.moveProgressText().isEmpty() && !progress.contains(model.moveProgressText()))
-                progress.append(model.moveProgressText());
+            if (!model.moveProgress().text.isEmpty() && !progress.contains(model.moveProgress().text))
+                progress.append(model.moveProgress().text);
         });
 
         const QFuture<void> move = model.moveSelectedJobs();
         QVERIFY(model.isMoving());
-        QCOMPARE(model.moveTotalCount(), selection.size());
+        QCOMPARE(model.moveProgress().total, selection.size());
         QVERIFY(finishes(move));
         QVERIFY(!model.isMoving());
         QStringList expectedProgress;
         for (qsizetype done = 0; done <= selection.size(); ++done)
             expectedProgress.append(u"Verschiebe %1 von %2 …"_s.arg(done).arg(selection.size()));
         QCOMPARE(progress, expectedProgress);
-        QCOMPARE(model.moveTotalCount(), 0);
-        QCOMPARE(model.moveDoneCount(), 0);
-        QCOMPARE(model.moveProgressText(), QString());
+        QCOMPARE(model.moveProgress().total, 0);
+        QCOMPARE(model.moveProgress().done, 0);
+        QCOMPARE(model.moveProgress().text, QString());
         QVERIFY(!model.isLoading());
         QCOMPARE(order, (QStringList {u"loading"_s, u"notice"_s, u"status"_s, u"moving off"_s}));
         QCOMPARE(model.notice()->title, title);
@@ -934,9 +940,8 @@ private Q_SLOTS:
 
     void jobInDestinationFailsWithoutToolRun()
     {
-        FakeCupsTools tools;
-        listOnFakes(tools, baseJobs, basePrinters);
-        PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        BaseWindow window;
+        auto &[tools, model] = window;
         QVERIFY(finishes(model.refresh()));
         // The pane never offers C once C-4 is selected, but a direct write can.
         apply(model, {u"toggle A-1"_s, u"toggle C-4"_s, u"toggle B-3"_s, u"dest C"_s});

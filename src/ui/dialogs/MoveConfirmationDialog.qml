@@ -24,10 +24,10 @@ AlertDialog {
     onRequestedChanged: requested ? open() : close()
     // The texts as they stand when the dialog comes up.
     onAboutToShow: {
-        lead = viewModel.confirmationHeadline;
-        message = viewModel.confirmationLines.join("\n");
-        notes = [viewModel.confirmationDestinationText, viewModel.confirmationWarning]
-                .concat(viewModel.confirmationStateWarnings);
+        const confirmation = viewModel.confirmation;
+        lead = confirmation.headline;
+        message = confirmation.lines.join("\n");
+        notes = [confirmation.destinationText, confirmation.warning].concat(confirmation.stateWarnings);
     }
     onOpened: cancelButton.forceActiveFocus(Qt.OtherFocusReason)
     // Skipped when the model has already taken the flag back itself, as the

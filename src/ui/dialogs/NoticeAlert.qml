@@ -12,14 +12,14 @@ AlertDialog {
     id: alert
 
     required property PrintJobsViewModel viewModel
-    readonly property string noticeKey: viewModel.hasNotice ? viewModel.noticeID : ""
+    readonly property string noticeKey: viewModel.notice.id
     // The id of the notice on screen, so that closing an alert that a newer
     // notice replaced does not dismiss the newer one.
     property string shownKey
     readonly property alias okButton: okButton
 
-    title: viewModel.noticeTitle
-    message: viewModel.noticeMessage
+    title: viewModel.notice.title
+    message: viewModel.notice.message
     closePolicy: Popup.CloseOnEscape
 
     onNoticeKeyChanged: {

@@ -32,7 +32,7 @@ StepPane {
     step: "1"
     title: WindowTexts.jobPaneTitle
     subtitle: WindowTexts.jobPaneSubtitle
-    count: viewModel.shownJobCount
+    count: viewModel.filter.shownCount
     note: viewModel.selectionNote
     emptySymbol: "doc.text"
     emptyTitle: viewModel.jobCount > 0 ? WindowTexts.noMatchingJobsTitle : WindowTexts.noWaitingJobsTitle
@@ -101,9 +101,9 @@ StepPane {
                 id: queueChooser
 
                 Layout.preferredWidth: 190
-                model: jobPane.viewModel.sourceQueueModel
+                model: jobPane.viewModel.filter.queueChoices
                 textRole: "display"
-                currentIndex: jobPane.viewModel.sourceQueueIndex
+                currentIndex: jobPane.viewModel.filter.queueIndex
                 font: Theme.callout
                 leftPadding: 12
                 rightPadding: 8

@@ -15,7 +15,7 @@ Card {
     readonly property alias moveButton: moveButton
     readonly property alias progressBar: progressBar
     // A move runs and reports its progress.
-    readonly property bool moving: viewModel.isMoving && viewModel.moveTotalCount > 0
+    readonly property bool moving: viewModel.isMoving && viewModel.moveProgress.total > 0
 
     contentHeight: row.implicitHeight
 
@@ -31,7 +31,7 @@ Card {
 
             StyledText {
                 Layout.fillWidth: true
-                text: actionBar.moving ? actionBar.viewModel.moveProgressText : actionBar.viewModel.canRequestMove ? WindowTexts.readyToMove : WindowTexts.selectionIncomplete
+                text: actionBar.moving ? actionBar.viewModel.moveProgress.text : actionBar.viewModel.canRequestMove ? WindowTexts.readyToMove : WindowTexts.selectionIncomplete
                 font: Theme.headline
             }
 
@@ -44,9 +44,9 @@ Card {
                 Layout.topMargin: 6
                 visible: actionBar.moving
                 from: 0
-                to: Math.max(1, actionBar.viewModel.moveTotalCount)
-                value: actionBar.viewModel.moveDoneCount
-                Accessible.name: actionBar.viewModel.moveProgressText
+                to: Math.max(1, actionBar.viewModel.moveProgress.total)
+                value: actionBar.viewModel.moveProgress.done
+                Accessible.name: actionBar.viewModel.moveProgress.text
             }
 
             StyledText {
