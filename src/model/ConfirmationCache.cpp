@@ -20,7 +20,8 @@ const MoveConfirmation &ConfirmationCache::read(const JobSelection &selection) c
         return *m_composed;
     if (!isConfirmable(selection))
         return m_composed.emplace();
-    return m_composed.emplace(MoveConfirmation::compose(selection.selectedJobs(), *selection.destination()));
+    return m_composed.emplace(
+        MoveConfirmation::compose(selection.selectedJobs(), *selection.destination(), m_schedulerText));
 }
 
 bool ConfirmationCache::isConfirmable(const JobSelection &selection)

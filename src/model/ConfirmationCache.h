@@ -5,6 +5,8 @@
 #include "JobSelection.h"
 #include "MoveConfirmation.h"
 
+#include <QString>
+
 #include <optional>
 
 // The confirmation of a selection as it stands. Composed on the first read
@@ -14,6 +16,11 @@
 class ConfirmationCache
 {
 public:
+    // `schedulerText` names another machine's scheduler in every confirmation.
+    explicit ConfirmationCache(const QString &schedulerText = {})
+        : m_schedulerText(schedulerText)
+    { }
+
     // Forgets what `changes` outdates. Returns whether the confirmation may
     // read differently now: what it is made of changed, and it is not empty
     // both before and after.
@@ -23,6 +30,7 @@ public:
 private:
     static bool isConfirmable(const JobSelection &selection);
 
+    QString m_schedulerText;
     mutable std::optional<MoveConfirmation> m_composed;
     bool m_wasConfirmable = false;
 };

@@ -108,6 +108,11 @@ QString confirmationWarning()
     return u"Papierformat und Treiberoptionen können am Zieldrucker abweichen."_s;
 }
 
+QString schedulerLine(const SchedulerAddress &address)
+{
+    return address.isLocal() ? QString() : u"Server: "_s + DisplayText::field(address.displayText());
+}
+
 QStringList confirmationStateWarnings(const QList<PrintJob> &jobs, const Printer &destination)
 {
     QStringList warnings;

@@ -7,6 +7,7 @@
 
 #include <PrintJob.h>
 #include <Printer.h>
+#include <SchedulerAddress.h>
 
 #include <QList>
 #include <QString>
@@ -31,6 +32,10 @@ QString confirmationHeadline(qsizetype jobCount);
 QStringList confirmationLines(const QList<PrintJob> &jobs);
 QString confirmationDestination(const QString &destinationName);
 QString confirmationWarning();
+// "Server: druck01.example:631": the scheduler the window talks to, when it is
+// not this machine's (else empty). The header shows it, and the confirmation
+// under "Nach: …".
+QString schedulerLine(const SchedulerAddress &address);
 // What the scheduler's state makes worth knowing before this move: a
 // destination that is stopped or rejects jobs, jobs that are being printed.
 // Empty when nothing is known or nothing applies.

@@ -6,12 +6,14 @@
 
 using namespace Qt::StringLiterals;
 
-MoveConfirmation MoveConfirmation::compose(const QList<PrintJob> &jobs, const Printer &destination)
+MoveConfirmation MoveConfirmation::compose(const QList<PrintJob> &jobs, const Printer &destination,
+                                           const QString &schedulerText)
 {
     return MoveConfirmation {
         .headline = ModelTexts::confirmationHeadline(jobs.size()),
         .lines = ModelTexts::confirmationLines(jobs),
         .destinationText = ModelTexts::confirmationDestination(destination.name),
+        .schedulerText = schedulerText,
         .warning = ModelTexts::confirmationWarning(),
         .stateWarnings = ModelTexts::confirmationStateWarnings(jobs, destination),
     };
@@ -22,7 +24,10 @@ QString MoveConfirmation::text() const
     if (headline.isEmpty())
         return {};
     // The state warnings come below the usual confirmation, never in place of it.
-    QStringList parts {headline, lines.join(u'\n'), destinationText, warning};
+    QStringList parts {headline, lines.join(u'\n'), destinationText};
+    if (!schedulerText.isEmpty())
+        parts.append(schedulerText);
+    parts.append(warning);
     parts.append(stateWarnings);
     return parts.join(u"\n\n"_s);
 }

@@ -20,6 +20,7 @@ struct MoveConfirmation
     Q_PROPERTY(QString headline MEMBER headline FINAL)
     Q_PROPERTY(QStringList lines MEMBER lines FINAL)
     Q_PROPERTY(QString destinationText MEMBER destinationText FINAL)
+    Q_PROPERTY(QString schedulerText MEMBER schedulerText FINAL)
     Q_PROPERTY(QString warning MEMBER warning FINAL)
     Q_PROPERTY(QStringList stateWarnings MEMBER stateWarnings FINAL)
 
@@ -30,6 +31,9 @@ public:
     QStringList lines;
     // "Nach: Archiv"
     QString destinationText;
+    // "Server: druck01.example:631" when the jobs wait on another machine's
+    // scheduler, else empty.
+    QString schedulerText;
     // That paper size and driver options may differ at the destination.
     QString warning;
     // What the jobs' and the destination's states mean for this move, if
@@ -37,7 +41,8 @@ public:
     QStringList stateWarnings;
 
     // Lists every job of `jobs`.
-    static MoveConfirmation compose(const QList<PrintJob> &jobs, const Printer &destination);
+    static MoveConfirmation compose(const QList<PrintJob> &jobs, const Printer &destination,
+                                    const QString &schedulerText);
 
     // The whole confirmation in one text, as a screen reader hears it.
     QString text() const;

@@ -26,6 +26,8 @@ PrintJobsViewModel::PrintJobsViewModel(const CUPSService &service, QObject *pare
     : QObject(parent)
     , m_service(service)
     , m_statusText(ModelTexts::readyStatus())
+    , m_schedulerText(ModelTexts::schedulerLine(SchedulerAddress::current()))
+    , m_confirmation(m_schedulerText)
     , m_rows(this)
     , m_announcer(this, {QByteArrayLiteral("confirmation")})
 {
@@ -107,7 +109,6 @@ void PrintJobsViewModel::present(const WorkflowError &error, const QString &titl
 
 // Workflows. Each reaches the model only through a QPointer, so a window
 // closed mid-way leaves nothing dangling, and its future always finishes.
-
 QFuture<void> PrintJobsViewModel::refresh()
 {
     if (isBusy())
@@ -323,7 +324,6 @@ void PrintJobsViewModel::dismissNotice()
 }
 
 // Derived values for the view.
-
 JobFilterView PrintJobsViewModel::filter() const
 {
     return JobFilterView {

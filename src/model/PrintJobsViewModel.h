@@ -52,6 +52,9 @@ class PrintJobsViewModel : public QObject
     Q_PROPERTY(QString statusText READ statusText NOTIFY statusTextChanged FINAL)
     // Empty until a reload has found lpmove.
     Q_PROPERTY(QString lpmovePath READ lpmovePathText NOTIFY lpmovePathChanged FINAL)
+    // "Server: druck01.example:631" while the scheduler is another machine's;
+    // empty for this machine's.
+    Q_PROPERTY(QString schedulerText READ schedulerText CONSTANT FINAL)
     // The pending notice; a blank one (empty id) while there is none.
     Q_PROPERTY(AppNotice notice READ noticeShown NOTIFY noticeChanged FINAL)
     Q_PROPERTY(MoveProgress moveProgress READ moveProgress NOTIFY moveProgressChanged FINAL)
@@ -107,6 +110,7 @@ public:
     // For QML, which has no optional: a blank notice while there is none.
     AppNotice noticeShown() const { return m_notices.current().value_or(AppNotice()); }
     const QString &statusText() const { return m_statusText; }
+    const QString &schedulerText() const { return m_schedulerText; }
     const std::optional<QString> &lpmovePath() const { return m_lpmovePath; }
     QString lpmovePathText() const;
 
@@ -246,6 +250,9 @@ private:
     std::optional<PendingMove> m_pendingMove;
     QString m_statusText;
     std::optional<QString> m_lpmovePath;
+    // Read once: CUPS_SERVER and the client configuration are read as the
+    // window opens, as lpstat reads them when it starts.
+    const QString m_schedulerText;
     ConfirmationCache m_confirmation;
     SelectionRows m_rows;
     PropertyAnnouncer m_announcer;

@@ -52,6 +52,17 @@ RowLayout {
             font: Theme.subheadline
             color: Theme.secondaryText
         }
+
+        // Only when the scheduler is another machine's: nobody should move
+        // jobs on the wrong server.
+        StyledText {
+            objectName: "schedulerText"
+            Layout.fillWidth: true
+            visible: text.length > 0
+            text: header.viewModel.schedulerText
+            font: Theme.subheadlineMedium
+            color: Theme.accent
+        }
     }
 
     // Present only while a reload runs, not merely hidden.

@@ -16,8 +16,10 @@
 #include <TestFutures.h>
 #include <TestTables.h>
 
+#include <EnvironmentOverride.h>
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
+
 #include <QTest>
 #include <QThreadPool>
 
@@ -269,31 +271,48 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("message");
+        // CUPS_SERVER as the window opens; this machine's scheduler when empty.
+        QTest::addColumn<QByteArray>("server");
 
         const QString tail = u"\n\nPapierformat und Treiberoptionen können am Zieldrucker abweichen."_s;
-        QTest::newRow("no job") << QStringList {u"dest C"_s} << QString();
-        QTest::newRow("no destination") << QStringList {u"toggle A-1"_s} << QString();
+        QTest::newRow("no job") << QStringList {u"dest C"_s} << QString() << QByteArray();
+        QTest::newRow("no destination") << QStringList {u"toggle A-1"_s} << QString() << QByteArray();
         QTest::newRow("one job keeps the plural verb")
             << QStringList {u"toggle A-1"_s, u"dest C"_s}
-            << u"1 Druckauftrag werden verschoben:\n\n• A-1  (A)\n\nNach: C"_s + tail;
+            << u"1 Druckauftrag werden verschoben:\n\n• A-1  (A)\n\nNach: C"_s + tail << QByteArray();
         QTest::newRow("jobs in listing order")
             << QStringList {u"toggle B-3"_s, u"toggle A-2"_s, u"toggle A-1"_s, u"dest D"_s}
-            << u"3 Druckaufträge werden verschoben:\n\n• A-1  (A)\n• A-2  (A)\n• B-3  (B)\n\nNach: D"_s + tail;
+            << u"3 Druckaufträge werden verschoben:\n\n• A-1  (A)\n• A-2  (A)\n• B-3  (B)\n\nNach: D"_s + tail
+            << QByteArray();
+        QTest::newRow("another machine's scheduler is named under the destination")
+            << QStringList {u"toggle A-1"_s, u"dest C"_s}
+            << u"1 Druckauftrag werden verschoben:\n\n• A-1  (A)\n\nNach: C\n\nServer: druck01.example:631"_s + tail
+            << "druck01.example:631"_ba;
+        QTest::newRow("this machine's scheduler is not named")
+            << QStringList {u"toggle A-1"_s, u"dest C"_s}
+            << u"1 Druckauftrag werden verschoben:\n\n• A-1  (A)\n\nNach: C"_s + tail << "localhost:631"_ba;
     }
 
     void confirmationMessage()
     {
         QFETCH(QStringList, steps);
         QFETCH(QString, message);
+        QFETCH(QByteArray, server);
+        EnvironmentOverride environment;
+        if (!server.isEmpty())
+            environment.set("CUPS_SERVER", server);
         PrintJobsViewModel model;
+        QCOMPARE(model.schedulerText().isEmpty(), !server.startsWith("druck01"));
         PrintJobsViewModelTestAccess::load(model, jobs(baseJobs), printers(basePrinters));
         apply(model, steps);
         QCOMPARE(model.confirmation().text(), message);
         // The parts a dialog lays out itself add up to the same text.
-        const QString parts = message.isEmpty()
-            ? QString()
-            : model.confirmation().headline + u"\n\n"_s + model.confirmation().lines.join(u'\n') + u"\n\n"_s
-                + model.confirmation().destinationText + u"\n\n"_s + model.confirmation().warning;
+        const QString parts = message.isEmpty() ? QString()
+                                                : model.confirmation().headline + u"\n\n"_s
+                + model.confirmation().lines.join(u'\n') + u"\n\n"_s + model.confirmation().destinationText + u"\n\n"_s
+                + (model.schedulerText().isEmpty() ? QString() : model.schedulerText() + u"\n\n"_s)
+                + model.confirmation().warning;
+        QCOMPARE(model.confirmation().schedulerText, model.schedulerText());
         QCOMPARE(parts, message);
         QCOMPARE(model.confirmation().headline.isEmpty(), message.isEmpty());
         QCOMPARE(model.confirmation().warning.isEmpty(), message.isEmpty());

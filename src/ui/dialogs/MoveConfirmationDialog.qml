@@ -27,7 +27,8 @@ AlertDialog {
         const confirmation = viewModel.confirmation;
         lead = confirmation.headline;
         message = confirmation.lines.join("\n");
-        notes = [confirmation.destinationText, confirmation.warning].concat(confirmation.stateWarnings);
+        notes = [confirmation.destinationText, confirmation.schedulerText, confirmation.warning]
+                .concat(confirmation.stateWarnings).filter(note => note.length > 0);
     }
     onOpened: cancelButton.forceActiveFocus(Qt.OtherFocusReason)
     // Skipped when the model has already taken the flag back itself, as the
