@@ -31,11 +31,6 @@ void PeriodicReloader::setViewModel(PrintJobsViewModel *model)
     update();
 }
 
-bool PeriodicReloader::isRunning() const
-{
-    return m_running;
-}
-
 void PeriodicReloader::setRunning(bool running)
 {
     if (m_running == running)
@@ -43,21 +38,6 @@ void PeriodicReloader::setRunning(bool running)
     m_running = running;
     Q_EMIT runningChanged();
     update();
-}
-
-void PeriodicReloader::start()
-{
-    setRunning(true);
-}
-
-void PeriodicReloader::stop()
-{
-    setRunning(false);
-}
-
-int PeriodicReloader::interval() const
-{
-    return m_interval;
 }
 
 void PeriodicReloader::setInterval(int milliseconds)

@@ -36,14 +36,14 @@ public:
 
     PrintJobsViewModel *viewModel() const;
     void setViewModel(PrintJobsViewModel *model);
-    bool isRunning() const;
+    bool isRunning() const { return m_running; }
     void setRunning(bool running);
-    int interval() const;
+    int interval() const { return m_interval; }
     void setInterval(int milliseconds);
 
     // The same as setting `running`.
-    Q_INVOKABLE void start();
-    Q_INVOKABLE void stop();
+    Q_INVOKABLE void start() { setRunning(true); }
+    Q_INVOKABLE void stop() { setRunning(false); }
 
     void classBegin() override;
     void componentComplete() override;

@@ -192,12 +192,16 @@ private Q_SLOTS:
         ui.model().refresh();
         QVERIFY(ui.waitUntilIdle());
         QCOMPARE(ui.model().noticeShown().idText(), firstID);
-        m_tools->setLpstatExecutable(true);
-        ui.model().refresh();
-        QVERIFY(ui.waitUntilIdle());
-        m_tools->setLpstatExecutable(false);
-        ui.model().refresh();
-        QVERIFY(ui.waitUntilIdle());
+        // A reload that succeeds, then the failure again.
+        const auto succeedThenFail = [this, &ui] {
+            m_tools->setLpstatExecutable(true);
+            ui.model().refresh();
+            QVERIFY(ui.waitUntilIdle());
+            m_tools->setLpstatExecutable(false);
+            ui.model().refresh();
+            QVERIFY(ui.waitUntilIdle());
+        };
+        succeedThenFail();
         QVERIFY(ui.model().noticeShown().idText() != firstID);
         QTRY_COMPARE(opened.size(), 1);
         QVERIFY(isOpen(alert));
@@ -208,12 +212,7 @@ private Q_SLOTS:
         QVERIFY(!ui.model().notice());
 
         // And once dismissed, the next equal notice comes up again.
-        m_tools->setLpstatExecutable(true);
-        ui.model().refresh();
-        QVERIFY(ui.waitUntilIdle());
-        m_tools->setLpstatExecutable(false);
-        ui.model().refresh();
-        QVERIFY(ui.waitUntilIdle());
+        succeedThenFail();
         QTRY_COMPARE(opened.size(), 2);
         ui.press(Qt::Key_Escape);
         QTRY_VERIFY(!isOpen(alert));

@@ -87,6 +87,21 @@ private:
     }
 };
 
+// A job list model that Qt's model tester checks, showing `rows`, with the
+// changes it announces from then on.
+struct ObservedJobRows
+{
+    explicit ObservedJobRows(const QStringList &rows)
+    {
+        show(model, rows);
+        log.emplace(&model);
+    }
+
+    JobListModel model;
+    QAbstractItemModelTester tester {&model, QAbstractItemModelTester::FailureReportingMode::Fatal};
+    std::optional<ChangeLog> log;
+};
+
 } // namespace
 
 class ListModelsTest : public QObject
@@ -128,14 +143,11 @@ private Q_SLOTS:
         QFETCH(QStringList, after);
         QFETCH(QStringList, changes);
 
-        JobListModel model;
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-        show(model, before);
-        const ChangeLog log(&model);
-        QSignalSpy counts(&model, &JobListModel::countChanged);
-        show(model, after);
-        QCOMPARE(log.entries, changes);
-        QCOMPARE(rows(model), after);
+        ObservedJobRows observed(before);
+        QSignalSpy counts(&observed.model, &JobListModel::countChanged);
+        show(observed.model, after);
+        QCOMPARE(observed.log->entries, changes);
+        QCOMPARE(rows(observed.model), after);
         QCOMPARE(counts.count(), before.size() == after.size() ? 0 : 1);
     }
 
@@ -158,16 +170,13 @@ private Q_SLOTS:
         QFETCH(QStringList, before);
         QFETCH(QStringList, after);
 
-        JobListModel model;
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-        show(model, before);
-        const ChangeLog log(&model);
+        ObservedJobRows observed(before);
         QList<JobEntry> entries;
         for (const QString &row : std::as_const(after))
             entries.append(entry(jobFromText(row)));
-        model.refill(entries);
-        QTEST(log.entries, "changes");
-        QCOMPARE(rows(model), after);
+        observed.model.refill(entries);
+        QTEST(observed.log->entries, "changes");
+        QCOMPARE(rows(observed.model), after);
     }
 
     // Random listings with repeats and reorderings: whatever the diff does, the
