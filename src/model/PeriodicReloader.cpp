@@ -5,6 +5,8 @@
 #include "PrintJobsViewModel.h"
 #include "WhenFinished.h"
 
+#include <utility>
+
 PeriodicReloader::PeriodicReloader(QObject *parent)
     : QObject(parent)
 {
@@ -33,20 +35,17 @@ void PeriodicReloader::setViewModel(PrintJobsViewModel *model)
 
 void PeriodicReloader::setRunning(bool running)
 {
-    if (m_running == running)
+    if (std::exchange(m_running, running) == running)
         return;
-    m_running = running;
     Q_EMIT runningChanged();
     update();
 }
 
 void PeriodicReloader::setInterval(int milliseconds)
 {
-    if (m_interval == milliseconds)
-        return;
     // Applies from the next wait on.
-    m_interval = milliseconds;
-    Q_EMIT intervalChanged();
+    if (std::exchange(m_interval, milliseconds) != milliseconds)
+        Q_EMIT intervalChanged();
 }
 
 void PeriodicReloader::classBegin()
