@@ -4,6 +4,7 @@
 
 #include <PrivateCupsServer.h>
 
+#include <QAccessible>
 #include <QObject>
 #include <QStringList>
 
@@ -40,4 +41,14 @@ protected Q_SLOTS:
 private:
     QStringList m_queues;
     QStringList m_jobQueues;
+};
+
+// While it lives, accessibility is on, as while a screen reader runs: only
+// then do Qt's controls name themselves after their text.
+class ScreenReaderRunning
+{
+public:
+    ScreenReaderRunning() { QAccessible::setActive(true); }
+    ~ScreenReaderRunning() { QAccessible::setActive(false); }
+    Q_DISABLE_COPY_MOVE(ScreenReaderRunning)
 };

@@ -182,8 +182,7 @@ private Q_SLOTS:
     void hiddenSelectedJobsStayInTheMove()
     {
         using Harness = ContentViewHarness;
-        QAccessible::setActive(true);
-        const auto inactive = qScopeGuard([] { QAccessible::setActive(false); });
+        const ScreenReaderRunning screenReader;
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         QQuickItem *pane = ui.item("jobPane");
@@ -556,10 +555,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, state);
         QFETCH(QStringList, expected);
-        // As while a screen reader runs: only then do Qt's controls name
-        // themselves after their text.
-        QAccessible::setActive(true);
-        const auto inactive = qScopeGuard([] { QAccessible::setActive(false); });
+        const ScreenReaderRunning screenReader;
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         if (state != u"idle"_s && state != u"loading"_s) {
@@ -602,10 +598,7 @@ private Q_SLOTS:
     void assistiveTechnologyPressesWhatAClickPresses()
     {
         using Harness = ContentViewHarness;
-        // As while a screen reader runs: only then do Qt's controls name
-        // themselves after their text.
-        QAccessible::setActive(true);
-        const auto inactive = qScopeGuard([] { QAccessible::setActive(false); });
+        const ScreenReaderRunning screenReader;
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         QObject *dialog = ui.part("confirmationDialog");
