@@ -299,7 +299,8 @@ private Q_SLOTS:
         ui.press(Qt::Key_Tab);
         const auto expectFocusOn = [&ui, this](int index) {
             QQuickItem *focused = ui.window().activeFocusItem();
-            return focused->property("identifier").toString() == m_jobs.at(index) && inView(ui, focused);
+            return focused->property("identifier").toString() == m_jobs.at(index) && inView(ui, focused)
+                && focused->property("visualFocus").toBool();
         };
         QVERIFY(expectFocusOn(0));
         for (int index = 1; index < 60; ++index) {

@@ -85,9 +85,10 @@ Item {
     }
 
     // The row `steps` rows away from `from` (clamped to the list) gets the
-    // focus; with `extend` its job joins the selection.
+    // focus; with `extend` its job joins the selection. A focus reason the
+    // controls count as the keyboard's, so the row shows its focus.
     function moveFocus(from: int, steps: int, extend: bool) {
-        const row = focusRow(Math.max(0, Math.min(view.count - 1, from + steps)), Qt.OtherFocusReason);
+        const row = focusRow(Math.max(0, Math.min(view.count - 1, from + steps)), Qt.TabFocusReason);
         if (row && extend)
             selectionExtended(row);
     }
