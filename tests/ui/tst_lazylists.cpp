@@ -3,8 +3,9 @@
 // The two lists inside the one scrolling column: only rows near the visible
 // part exist, even with 10,000 jobs (fake lpstat output: the scheduler would
 // take minutes to hold that many); rows keep their identity (and keyboard
-// focus) across reloads; the keyboard reaches every row and button in
-// reading order and activates them (real lpstat on a private scheduler).
+// focus) across reloads; Tab reaches each list as one stop between the
+// buttons in reading order, the list keys move the focus and select, and the
+// focused row stays in view (real lpstat on a private scheduler).
 
 #include "ContentViewHarness.h"
 #include "UiTestCase.h"
@@ -41,6 +42,19 @@ qsizetype createdRows(const QQuickItem *lazyList)
         }
     }
     return -1;
+}
+
+// How many Tabs take the focus from the job filter to the move button.
+int tabsFromFilterToMoveButton(ContentViewHarness &ui)
+{
+    ContentViewHarness::childItem(ui.part("jobPane"), "filterField")->forceActiveFocus(Qt::TabFocusReason);
+    const QQuickItem *moveButton = ContentViewHarness::childItem(ui.part("actionBar"), "moveButton");
+    int tabs = 0;
+    while (ui.window().activeFocusItem() != moveButton && tabs < 20) {
+        ui.press(Qt::Key_Tab);
+        ++tabs;
+    }
+    return tabs;
 }
 
 // Whether `item` lies fully inside the visible part of the main column.
@@ -106,48 +120,94 @@ private Q_SLOTS:
         QCOMPARE(last->property("identifier").toString(), u"Laser-10000"_s);
         QVERIFY(createdRows(list) < 40);
 
-        // The keyboard enters the list at either end, however far away.
+        // Tab enters the list where the focus was last, however far away; the
+        // list is one stop, as with a few jobs.
         flickable->setProperty("contentY", 0);
         ContentViewHarness::settle();
-        ui.printerRow(0)->forceActiveFocus(Qt::TabFocusReason);
-        ui.press(Qt::Key_Backtab);
+        QQuickItem *filterField = ContentViewHarness::childItem(ui.part("jobPane"), "filterField");
+        filterField->forceActiveFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 4; ++i)
+            ui.press(Qt::Key_Tab);
         QQuickItem *focused = ui.window().activeFocusItem();
-        QCOMPARE(focused->property("identifier").toString(), u"Laser-10000"_s);
+        QCOMPARE(focused->property("identifier").toString(), identifier);
         QVERIFY(inView(ui, focused));
-        ContentViewHarness::childItem(ui.part("jobPane"), "clearSelectionButton")->forceActiveFocus(Qt::TabFocusReason);
-        ui.press(Qt::Key_Tab);
-        focused = ui.window().activeFocusItem();
-        QCOMPARE(focused->property("identifier").toString(), u"Laser-1"_s);
-        QVERIFY(inView(ui, focused));
+        ui.click(ui.printerRow(0));
+        QCOMPARE(tabsFromFilterToMoveButton(ui), 6);
+
+        // End and Home reach the last and the first job, in view; Shift+Down
+        // adds the jobs it moves to, and Shift+Up takes none away.
+        const auto focusedJob = [&ui] {
+            QQuickItem *focused = ui.window().activeFocusItem();
+            return focused->property("identifier").toString();
+        };
+        const auto pressInList = [&ui](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(&ui.window(), key, modifiers);
+            ContentViewHarness::settle();
+        };
+        filterField->forceActiveFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 4; ++i)
+            ui.press(Qt::Key_Tab);
+        QCOMPARE(focusedJob(), identifier);
+        pressInList(Qt::Key_End);
+        QCOMPARE(focusedJob(), u"Laser-10000"_s);
+        QVERIFY(inView(ui, ui.window().activeFocusItem()));
+        pressInList(Qt::Key_Home);
+        QCOMPARE(focusedJob(), u"Laser-1"_s);
+        QVERIFY(inView(ui, ui.window().activeFocusItem()));
+        pressInList(Qt::Key_Down, Qt::ShiftModifier);
+        pressInList(Qt::Key_Down, Qt::ShiftModifier);
+        pressInList(Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(focusedJob(), u"Laser-2"_s);
+        QCOMPARE(ui.model().selectedJobIDs(), (QSet<QString> {identifier, u"Laser-2"_s, u"Laser-3"_s}));
         QVERIFY(createdRows(list) < 40);
     }
 
-    void tabReachesRowsAndButtonsInReadingOrder()
+    // Each list is one stop, entered on the row focused last, else the first
+    // selected job or the chosen destination, else the first row.
+    void tabReachesEachListOnceBetweenTheButtonsInReadingOrder_data()
     {
+        QTest::addColumn<QString>("focusedBefore");
+        QTest::addColumn<int>("jobEntry");
+        QTest::addColumn<int>("destinationEntry");
+        QTest::newRow("the rows focused last") << u"clicked"_s << 2 << 1;
+        QTest::newRow("selected and chosen rows") << u"selected"_s << 1 << 1;
+        QTest::newRow("first rows") << u"none"_s << 0 << 0;
+    }
+
+    void tabReachesEachListOnceBetweenTheButtonsInReadingOrder()
+    {
+        QFETCH(QString, focusedBefore);
+        QFETCH(int, jobEntry);
+        QFETCH(int, destinationEntry);
         QVERIFY2(submitJobs(QStringList(3, u"Laser"_s)), qPrintable(m_server.lastError()));
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
-        // With jobs and a destination chosen the move button takes part too.
-        ui.click(ui.jobRow(2));
-        ui.click(ui.printerRow(0));
+        if (focusedBefore == u"clicked"_s) {
+            // The second click moves the focus but leaves job 2 unselected.
+            ui.click(ui.jobRow(0));
+            ui.click(ui.jobRow(2));
+            ui.click(ui.jobRow(2));
+            ui.click(ui.printerRow(1));
+        } else if (focusedBefore == u"selected"_s) {
+            ui.model().toggleJobSelectionAt(2);
+            ui.model().toggleJobSelectionAt(1);
+            ui.model().chooseDestinationAt(1);
+            ContentViewHarness::settle();
+        }
         ui.item("refreshButton")->forceActiveFocus(Qt::TabFocusReason);
 
         const auto tool = [&ui](const char *name) {
             return ContentViewHarness::childItem(ui.part("jobPane"), name);
         };
-        const QList<QQuickItem *> expected {
-            tool("filterField"),
-            tool("queueChooser"),
-            tool("selectShownButton"),
-            tool("clearSelectionButton"),
-            ui.jobRow(0),
-            ui.jobRow(1),
-            ui.jobRow(2),
-            ui.printerRow(0),
-            ui.printerRow(1),
-            ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"),
-        };
-        for (QQuickItem *item : expected) {
+        QList<QQuickItem *> expected;
+        for (QQuickItem *item : {tool("filterField"), tool("queueChooser"), tool("selectShownButton"),
+                                 tool("clearSelectionButton"), ui.jobRow(jobEntry), ui.printerRow(destinationEntry),
+                                 ContentViewHarness::childItem(ui.part("actionBar"), "moveButton")}) {
+            // Disabled buttons are no stop.
+            if (item && item->isEnabled())
+                expected.append(item);
+        }
+        for (QQuickItem *item : std::as_const(expected)) {
             ui.press(Qt::Key_Tab);
             QCOMPARE(ui.window().activeFocusItem(), item);
             // A text field shows its focus by its cursor.
@@ -160,6 +220,8 @@ private Q_SLOTS:
         }
         ui.press(Qt::Key_Backtab);
         QCOMPARE(ui.window().activeFocusItem(), ui.item("refreshButton"));
+        if (focusedBefore == u"clicked"_s)
+            QCOMPARE(tabsFromFilterToMoveButton(ui), 6);
     }
 
     void spaceAndEnterActivateTheFocusedRow_data()
@@ -228,29 +290,49 @@ private Q_SLOTS:
         QCOMPARE(ui.model().selectedJobIDs(), QSet<QString> {m_jobs.at(1)});
     }
 
-    void tabScrollsTheFocusedRowIntoView()
+    void listKeysScrollTheFocusedRowIntoView()
     {
         QVERIFY2(submitJobs(QStringList(60, u"Laser"_s)), qPrintable(m_server.lastError()));
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
-        ui.jobRow(0)->forceActiveFocus(Qt::TabFocusReason);
-        for (int index = 1; index < 60; ++index) {
-            ui.press(Qt::Key_Tab);
+        ContentViewHarness::childItem(ui.part("jobPane"), "selectShownButton")->forceActiveFocus(Qt::TabFocusReason);
+        ui.press(Qt::Key_Tab);
+        const auto expectFocusOn = [&ui, this](int index) {
             QQuickItem *focused = ui.window().activeFocusItem();
-            QCOMPARE(focused->property("identifier").toString(), m_jobs.at(index));
-            QVERIFY2(inView(ui, focused), qPrintable(QString::number(index)));
+            return focused->property("identifier").toString() == m_jobs.at(index) && inView(ui, focused)
+                && focused->property("visualFocus").toBool();
+        };
+        QVERIFY(expectFocusOn(0));
+        for (int index = 1; index < 60; ++index) {
+            ui.press(Qt::Key_Down);
+            QVERIFY2(expectFocusOn(index), qPrintable(QString::number(index)));
         }
-        // Past the last job: on to the first destination.
+        // Down stops at the last job; Tab goes on to the destinations.
+        ui.press(Qt::Key_Down);
+        QVERIFY(expectFocusOn(59));
         ui.press(Qt::Key_Tab);
         QCOMPARE(ui.window().activeFocusItem(), ui.printerRow(0));
         QVERIFY(inView(ui, ui.printerRow(0)));
 
         // Back up through rows the list drops and creates again on the way.
-        for (int index = 59; index >= 0; --index) {
-            ui.press(Qt::Key_Backtab);
-            QQuickItem *focused = ui.window().activeFocusItem();
-            QCOMPARE(focused->property("identifier").toString(), m_jobs.at(index));
-            QVERIFY2(inView(ui, focused), qPrintable(QString::number(index)));
+        ui.press(Qt::Key_Backtab);
+        QVERIFY(expectFocusOn(59));
+        for (int index = 58; index >= 0; --index) {
+            ui.press(Qt::Key_Up);
+            QVERIFY2(expectFocusOn(index), qPrintable(QString::number(index)));
+        }
+
+        // A page is as many rows as fit in the visible part of the column.
+        const qreal rowPitch = ui.jobRow(0)->height() + 9;
+        const int page = int(ui.item("flickable")->height() / rowPitch);
+        QVERIFY(page > 1);
+        const QList<QPair<Qt::Key, int>> pages {
+            {Qt::Key_PageDown, page}, {Qt::Key_PageDown, 2 * page}, {Qt::Key_End, 59}, {Qt::Key_PageUp, 59 - page},
+            {Qt::Key_Home, 0},        {Qt::Key_PageUp, 0},
+        };
+        for (const auto &[key, index] : pages) {
+            ui.press(key);
+            QVERIFY2(expectFocusOn(index), qPrintable(QString::number(index)));
         }
     }
 

@@ -255,12 +255,13 @@ private Q_SLOTS:
         if (state == u"move-result"_s || state == u"move-failures"_s || state == u"cups-unavailable"_s)
             QTRY_VERIFY(ui.part("noticeAlert")->property("opened").toBool());
         if (state == u"keyboard-focus"_s) {
-            // Tab from the list's last tool onto the first two rows, then Space.
+            // Tab from the list's last tool into the list, Space on the first
+            // row, Down onto the second.
             ContentViewHarness::childItem(ui.part("jobPane"), "selectShownButton")
                 ->forceActiveFocus(Qt::TabFocusReason);
             ui.press(Qt::Key_Tab);
             ui.press(Qt::Key_Space);
-            ui.press(Qt::Key_Tab);
+            ui.press(Qt::Key_Down);
             QCOMPARE(ui.window().activeFocusItem(), ui.jobRow(1));
         } else {
             // Keyboard focus stays out of the other pictures.

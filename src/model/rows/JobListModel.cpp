@@ -46,6 +46,15 @@ const PrintJob &JobListModel::jobAt(int row) const
     return m_rows.at(row).job();
 }
 
+int JobListModel::firstSelectedRow() const
+{
+    for (qsizetype row = 0; row < m_rows.size(); ++row) {
+        if (m_rows.at(row).selected)
+            return int(row);
+    }
+    return -1;
+}
+
 QVariant JobListModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))

@@ -44,6 +44,9 @@ public:
 
     int count() const override;
     const PrintJob &jobAt(int row) const;
+    // Where the keyboard enters the list when it has no row of its own to
+    // return to; -1 while nothing shown is selected.
+    Q_INVOKABLE int firstSelectedRow() const;
 
     // Shows `entries`, matched to the rows by their keys.
     void update(const QList<JobEntry> &entries);

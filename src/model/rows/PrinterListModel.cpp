@@ -19,6 +19,15 @@ const Printer &PrinterListModel::printerAt(int row) const
     return m_rows.at(row).queue.printer;
 }
 
+int PrinterListModel::firstSelectedRow() const
+{
+    for (qsizetype row = 0; row < m_rows.size(); ++row) {
+        if (m_rows.at(row).isSelected)
+            return int(row);
+    }
+    return -1;
+}
+
 QVariant PrinterListModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))

@@ -146,14 +146,15 @@ extern const QString cancelButton;
 // The view's texts composed from what it shows: the about dialog's message
 // (the version first, when there is one), the status bar's lpmove location, a
 // destination row's accessible name (its state, when it has one, after the
-// name), the banner's caption and count of the selected jobs, a count badge
-// as assistive technology reads it, the action bar's hint.
+// name), the banner's caption and count of the selected jobs, the panes'
+// count badges as assistive technology reads them, the action bar's hint.
 QString aboutMessage(const QString &version);
 QString lpmoveLocation(const QString &path);
 QString printerAccessibleName(const QString &name, const QString &stateText);
 QString selectedJobsCaption(qsizetype count);
 QString selectedJobsCount(qsizetype count);
-QString entryCount(qsizetype count);
+QString jobCount(qsizetype count);
+QString destinationCount(qsizetype count);
 QString moveHint(qsizetype selectedCount);
 
 // What `parvento` answers on the command line: the usage line, the help, and

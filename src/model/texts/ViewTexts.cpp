@@ -90,11 +90,17 @@ QString selectedJobsCaption(qsizetype count)
     return ServiceTexts::counted(count, u"AUSGEWÄHLTER AUFTRAG", u"AUSGEWÄHLTE AUFTRÄGE");
 }
 
-// These three keep the plural for every count, one included.
-QString entryCount(qsizetype count)
+QString jobCount(qsizetype count)
 {
-    return QString::number(count) + u" Einträge"_s;
+    return ServiceTexts::counted(count, u"%1 Auftrag", u"%1 Aufträge");
 }
+
+QString destinationCount(qsizetype count)
+{
+    return ServiceTexts::counted(count, u"%1 Zieldrucker", u"%1 Zieldrucker");
+}
+
+// These two keep the plural for every count, one included.
 
 QString selectedJobsCount(qsizetype count)
 {

@@ -106,7 +106,8 @@ public:
 
     Q_INVOKABLE QString aboutMessage(const QString &version) const { return ModelTexts::aboutMessage(version); }
     Q_INVOKABLE QString lpmoveLocation(const QString &path) const { return ModelTexts::lpmoveLocation(path); }
-    Q_INVOKABLE QString entryCount(int count) const { return ModelTexts::entryCount(count); }
+    Q_INVOKABLE QString jobCount(int count) const { return ModelTexts::jobCount(count); }
+    Q_INVOKABLE QString destinationCount(int count) const { return ModelTexts::destinationCount(count); }
     Q_INVOKABLE QString printerAccessibleName(const QString &name, const QString &stateText) const
     {
         return ModelTexts::printerAccessibleName(name, stateText);

@@ -1,14 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Parvento-Entwickler
 // SPDX-License-Identifier: MIT
 import QtQuick
-import Parvento.Model
 import Parvento.UI
 
-// A count on a capsule; assistive technology reads it as "N Einträge".
+// A count on a capsule; assistive technology reads `spokenCount`, which says
+// what is counted.
 Rectangle {
     id: badge
 
     required property int count
+    required property string spokenCount
 
     implicitWidth: label.implicitWidth + 16
     implicitHeight: label.implicitHeight + 8
@@ -16,7 +17,7 @@ Rectangle {
     color: Theme.tint(Theme.text, 0.07)
 
     Accessible.role: Accessible.StaticText
-    Accessible.name: WindowTexts.entryCount(count)
+    Accessible.name: spokenCount
 
     StyledText {
         id: label

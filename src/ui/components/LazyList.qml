@@ -31,11 +31,20 @@ Item {
         return view.itemAtIndex(index);
     }
 
-    // Keyboard focus. The list creates rows out of order as the column
-    // scrolls, so the rows stay out of the window's focus chain: Tab enters
-    // the list through `head` (first row) and Backtab through `tail` (last
-    // row), and the rows hand focus on with focusNeighbour().
-    function focusRow(index: int, reason: int) {
+    // Keyboard focus. The list is one stop in the window's Tab order, however
+    // many rows it holds: Tab enters it through `head`, Backtab through
+    // `tail`, and a row hands Tab on past the list with leave(). Inside, the
+    // rows call moveFocus() for the list keys. The rows themselves stay out of
+    // the focus chain: the list creates them out of order as the column
+    // scrolls.
+    signal selectionExtended(Item row)
+
+    // The row the keyboard left the list from, by the model's display role
+    // (its identity as listed), so the list returns to it after reloads
+    // and while its delegate has gone out of view.
+    property var lastFocusedKey
+
+    function focusRow(index: int, reason: int): Item {
         let row = view.itemAtIndex(index);
         if (!row) {
             // Far from view: scroll the column to about where the row lies,
@@ -43,22 +52,50 @@ Item {
             const estimate = topInColumn + index * lazyList.height / view.count;
             const maxY = Math.max(0, flickable.contentHeight - flickable.height);
             flickable.contentY = Math.min(maxY, Math.max(0, estimate - flickable.height / 2));
+            view.forceLayout();
             row = view.itemAtIndex(index);
         }
         if (row)
             row.forceActiveFocus(reason);
+        return row;
     }
 
-    function focusNeighbour(index: int, forward: bool) {
-        const reason = forward ? Qt.TabFocusReason : Qt.BacktabFocusReason;
-        const next = forward ? index + 1 : index - 1;
-        if (next >= 0 && next < view.count) {
-            focusRow(next, reason);
-            return;
+    // The row it left from if still listed, else the first selected one,
+    // else the first row.
+    function enter(reason: int) {
+        let index = -1;
+        if (lastFocusedKey !== undefined) {
+            const found = view.model.match(view.model.index(0, 0), Qt.DisplayRole, lastFocusedKey, 1, Qt.MatchExactly);
+            index = found.length > 0 ? found[0].row : -1;
         }
+        if (index < 0)
+            index = view.model.firstSelectedRow();
+        focusRow(Math.max(0, index), reason);
+    }
+
+    function leave(forward: bool) {
         const beyond = (forward ? tail : head).nextItemInFocusChain(forward);
         if (beyond)
-            beyond.forceActiveFocus(reason);
+            beyond.forceActiveFocus(forward ? Qt.TabFocusReason : Qt.BacktabFocusReason);
+    }
+
+    function rowFocused(row: Item) {
+        lastFocusedKey = view.model.data(view.model.index(row.index, 0));
+        reveal(row);
+    }
+
+    // The row `steps` rows away from `from` (clamped to the list) gets the
+    // focus; with `extend` its job joins the selection. A focus reason the
+    // controls count as the keyboard's, so the row shows its focus.
+    function moveFocus(from: int, steps: int, extend: bool) {
+        const row = focusRow(Math.max(0, Math.min(view.count - 1, from + steps)), Qt.TabFocusReason);
+        if (row && extend)
+            selectionExtended(row);
+    }
+
+    // How many rows like `row` fit in the visible part of the column.
+    function rowsPerPage(row: Item): int {
+        return Math.max(1, Math.floor(flickable.height / (row.height + view.spacing)));
     }
 
     // Scrolls the column just far enough to show `row` in full.
@@ -80,7 +117,7 @@ Item {
         onActiveFocusChanged: {
             // Not from inside the focus change that is still under way.
             if (activeFocus)
-                Qt.callLater(lazyList.focusRow, 0, Qt.TabFocusReason);
+                Qt.callLater(lazyList.enter, Qt.TabFocusReason);
         }
     }
 
@@ -114,7 +151,7 @@ Item {
         activeFocusOnTab: true
         onActiveFocusChanged: {
             if (activeFocus)
-                Qt.callLater(lazyList.focusRow, view.count - 1, Qt.BacktabFocusReason);
+                Qt.callLater(lazyList.enter, Qt.BacktabFocusReason);
         }
     }
 }

@@ -1,14 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Parvento-Entwickler
 // SPDX-License-Identifier: MIT
 import QtQuick
-import QtQuick.Controls
 import QtQuick.Layouts
+import QtQuick.Templates as T
 import Parvento.UI
 
 // A row of a pane's list: one rounded plain button with a tinted tile, the
 // lines the row type puts in (`texts`) and a mark. The tint fills the row
-// while it is selected.
-AbstractButton {
+// while it is selected. An item delegate, as Qt 6.4's controls tell
+// assistive technology the role of their type and ignore Accessible.role.
+T.ItemDelegate {
     id: row
 
     required property int index
@@ -22,8 +23,8 @@ AbstractButton {
     property int alignment: Qt.AlignVCenter
     property alias textSpacing: texts.spacing
     default property alias texts: texts.data
-    // The list the row belongs to, which hands keyboard focus on and keeps
-    // the focused row in view.
+    // The list the row belongs to, which moves keyboard focus between its
+    // rows and past the list, and keeps the focused row in view.
     property LazyList list
 
     width: ListView.view.width
@@ -37,13 +38,34 @@ AbstractButton {
     focusPolicy: Qt.ClickFocus
     opacity: enabled ? 1 : 0.5
 
-    Accessible.role: Accessible.Button
+    // Assistive technology reads a row as checked while it is selected. The
+    // control hands assistive technology its own (unchecked, uncheckable:
+    // a click goes to the model) state as it completes, over what is bound
+    // here; so the row's follows after that.
+    Component.onCompleted: {
+        Accessible.checkable = true;
+        Accessible.checked = Qt.binding(() => isSelected);
+    }
 
-    Keys.onTabPressed: list.focusNeighbour(index, true)
-    Keys.onBacktabPressed: list.focusNeighbour(index, false)
+    Keys.onTabPressed: list.leave(true)
+    Keys.onBacktabPressed: list.leave(false)
+    Keys.onUpPressed: event => list.moveFocus(index, -1, (event.modifiers & Qt.ShiftModifier) !== 0)
+    Keys.onDownPressed: event => list.moveFocus(index, 1, (event.modifiers & Qt.ShiftModifier) !== 0)
+    Keys.onPressed: event => {
+        const steps = {
+            [Qt.Key_PageUp]: -list.rowsPerPage(row),
+            [Qt.Key_PageDown]: list.rowsPerPage(row),
+            [Qt.Key_Home]: -index,
+            [Qt.Key_End]: list.count - 1 - index
+        }[event.key];
+        if (steps !== undefined) {
+            list.moveFocus(index, steps, false);
+            event.accepted = true;
+        }
+    }
     onActiveFocusChanged: {
         if (activeFocus)
-            list.reveal(this);
+            list.rowFocused(this);
     }
 
     EnterKeyClicks {

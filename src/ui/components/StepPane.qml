@@ -16,6 +16,8 @@ PaneCard {
     required property string title
     required property string subtitle
     required property int count
+    // The count as assistive technology reads it, naming what is counted.
+    required property string spokenCount
     // A line below the heading in the step's colour; hidden while empty.
     property string note
     required property string emptySymbol
@@ -58,6 +60,7 @@ PaneCard {
 
         CountBadge {
             count: pane.count
+            spokenCount: pane.spokenCount
         }
     }
 
@@ -96,5 +99,7 @@ PaneCard {
         visible: pane.count > 0
         flickable: pane.flickable
         spacing: Theme.rowSpacing
+        Accessible.role: Accessible.List
+        Accessible.name: pane.title
     }
 }

@@ -19,6 +19,7 @@ StepPane {
     title: WindowTexts.destinationPaneTitle
     subtitle: WindowTexts.destinationPaneSubtitle
     count: viewModel.destinationCount
+    spokenCount: WindowTexts.destinationCount(count)
     emptySymbol: "printer"
     emptyTitle: WindowTexts.noDestinationsTitle
     emptySubtitle: viewModel.selectedJobCount === 0 ? WindowTexts.noDestinationsWithoutJobsHint : WindowTexts.onlySourceQueuesHint

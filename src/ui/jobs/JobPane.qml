@@ -33,6 +33,7 @@ StepPane {
     title: WindowTexts.jobPaneTitle
     subtitle: WindowTexts.jobPaneSubtitle
     count: viewModel.filter.shownCount
+    spokenCount: WindowTexts.jobCount(count)
     note: viewModel.selectionNote
     emptySymbol: "doc.text"
     emptyTitle: viewModel.jobCount > 0 ? WindowTexts.noMatchingJobsTitle : WindowTexts.noWaitingJobsTitle
@@ -200,6 +201,17 @@ StepPane {
             }
         }
     ]
+
+    // Shift+Up and Shift+Down add the job they move to, and never take one
+    // away.
+    Connections {
+        target: jobPane.list
+
+        function onSelectionExtended(row: Item) {
+            if (!row.isSelected)
+                jobPane.viewModel.toggleJobSelectionAt(row.index);
+        }
+    }
 
     Shortcut {
         sequence: StandardKey.Find

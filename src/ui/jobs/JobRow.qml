@@ -29,6 +29,8 @@ SelectableRow {
     alignment: Qt.AlignTop
     textSpacing: 5
 
+    Accessible.selectable: true
+    Accessible.selected: isSelected
     Accessible.name: accessibleDescription
     Accessible.description: isSelected ? WindowTexts.deselectJobDescription : WindowTexts.selectJobDescription
 
