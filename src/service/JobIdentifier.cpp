@@ -6,11 +6,39 @@
 #include "TextRules.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <limits>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+bool isAscii(QStringView text)
+{
+    return std::ranges::all_of(text, [](QChar c) { return c.unicode() < 0x80; });
+}
+
+// "\n" and the number, the part of a job's key after its queue's.
+QString numberSuffix(qint64 number)
+{
+    return u'\n' + QString::number(number);
+}
+
+// The key of job `number` in a queue whose name is plain ASCII, in one
+// allocation: CUPS compares such names ignoring the case of their letters.
+QString asciiKey(QStringView queue, qint64 number)
+{
+    std::array<char, 24> digits {};
+    const auto end = std::to_chars(digits.begin(), digits.end(), number).ptr;
+    QString key;
+    key.reserve(queue.size() + 1 + (end - digits.begin()));
+    for (const QChar c : queue)
+        key.append(c >= u'A' && c <= u'Z' ? QChar(c.unicode() + (u'a' - u'A')) : c);
+    key.append(u'\n');
+    key.append(QLatin1StringView(digits.data(), end));
+    return key;
+}
 
 // Offset of the "-" that splits a listed identifier, or -1 when `token` does
 // not have the listed shape.
@@ -20,7 +48,7 @@ qsizetype listedSplit(QStringView token)
     if (dash <= 0 || dash == token.size() - 1)
         return -1;
 
-    if (std::ranges::all_of(token, [](QChar c) { return c.unicode() < 0x80; })) {
+    if (isAscii(token)) {
         for (qsizetype i = dash + 1; i < token.size(); ++i) {
             if (!TextRules::isNumeric(token[i].unicode()))
                 return -1;
@@ -131,19 +159,23 @@ QString JobIdentifier::listingKey() const
 {
     if (!m_number)
         return QueueName::keyOf(m_listed);
-    // Made once per listed job: one allocation where the queue is plain
-    // ASCII, which it nearly always is.
     const QStringView queue = listedQueue();
-    const bool ascii = std::ranges::all_of(queue, [](QChar c) { return c.unicode() < 0x80; });
-    QString key = ascii ? QString() : QueueName::keyOf(queue.toString());
-    if (ascii) {
-        key.reserve(queue.size() + 21);
-        for (const QChar c : queue)
-            key.append(c >= u'A' && c <= u'Z' ? QChar(c.unicode() + (u'a' - u'A')) : c);
-    }
-    key.append(u'\n');
-    key.append(QString::number(*m_number));
-    return key;
+    return isAscii(queue) ? asciiKey(queue, *m_number) : QueueName::keyOf(queue.toString()) + numberSuffix(*m_number);
+}
+
+std::optional<QString> JobIdentifier::jobKeyOfListed(QStringView token)
+{
+    const qsizetype split = listedSplit(token);
+    if (split <= 0)
+        return std::nullopt;
+    // The common case, a plain ASCII queue and a CUPS number, without the
+    // copies a JobIdentifier would make: the detailed listing asks for
+    // thousands of these.
+    const QStringView queue = token.first(split);
+    const std::optional<qint64> number = decimalNumber(token.sliced(split + 1));
+    if (number && isAscii(queue) && !queue.contains(u'%'))
+        return asciiKey(queue, *number);
+    return JobIdentifier(token.toString(), split).jobKey();
 }
 
 QString JobIdentifier::jobKey() const

@@ -33,6 +33,9 @@ public:
     // this rather than asking isListedForm() first: splitting a name beyond
     // ASCII needs its grapheme clusters, and once is enough.
     static std::optional<JobIdentifier> fromListing(QStringView token);
+    // jobKey() of the identifier listed as `token`, or none when it does not
+    // have the listed form; cheaper than making the identifier first.
+    static std::optional<QString> jobKeyOfListed(QStringView token);
 
     const QString &listed() const { return m_listed; }
     // Whether the listed text has the listed shape.

@@ -58,7 +58,25 @@ QList<PrintJob> LpstatOutput::parseBasicJobs(const QString &output)
 JobDetails::Table LpstatOutput::parseJobDetails(const QString &output)
 {
     JobDetails::Table table;
+    // A job takes three lines or more, some 150 characters; growing the table
+    // step by step would move every record it holds several times.
+    table.reserve(output.size() / 150);
     std::optional<QString> currentJob;
+    // What the lines under the current job said, stored once its lines end:
+    // one lookup per job rather than one per line.
+    std::optional<QString> title;
+    std::optional<QString> owner;
+    const auto storeCurrentJob = [&] {
+        if (currentJob && (title || owner)) {
+            JobDetails &details = table[*currentJob];
+            if (title)
+                details.title = std::move(title);
+            if (owner)
+                details.owner = std::move(owner);
+        }
+        title.reset();
+        owner.reset();
+    };
     TextRules::forEachLine(output, true, [&](QStringView line) {
         if (TextRules::startsWithBlank(line)) {
             if (!currentJob)
@@ -67,24 +85,21 @@ JobDetails::Table LpstatOutput::parseJobDetails(const QString &output)
             if (TextRules::startsWithMarker(detail, "Title:"_L1)) {
                 const QStringView value = TextRules::trimSpaces(detail.sliced(6));
                 if (!value.isEmpty())
-                    table[*currentJob].title = value.toString();
+                    title = value.toString();
                 return;
             }
             if (TextRules::startsWithMarker(detail, "User:"_L1)) {
                 const QStringView value = TextRules::trimSpaces(detail.sliced(5));
                 if (!value.isEmpty())
-                    table[*currentJob].owner = value.toString();
+                    owner = value.toString();
             }
             return;
         }
+        storeCurrentJob();
         const QList<QStringView> tokens = TextRules::leadingTokens(line, 1);
-        const std::optional<JobIdentifier> identifier
-            = tokens.isEmpty() ? std::nullopt : JobIdentifier::fromListing(tokens.first());
-        if (identifier)
-            currentJob = identifier->jobKey();
-        else
-            currentJob.reset();
+        currentJob = tokens.isEmpty() ? std::nullopt : JobIdentifier::jobKeyOfListed(tokens.first());
     });
+    storeCurrentJob();
     return table;
 }
 
