@@ -95,6 +95,7 @@ void JobSelection::toggle(const PrintJob &job, const Written &written)
             continue;
         entry.selected = selected;
         m_changes |= Marks;
+        m_selectedSourceNames.reset();
         if (entry.shown)
             m_shownSelectedCount += selected ? 1 : -1;
         m_selectedCount += selected ? 1 : -1;
@@ -200,17 +201,19 @@ QString JobSelection::singleSelectedIdentifier() const
 
 QSet<QString> JobSelection::selectedSourceNames() const
 {
+    if (m_selectedSourceNames)
+        return *m_selectedSourceNames;
     QSet<QString> names;
     QSet<QString> seen;
-    if (m_selectedCount == 0)
-        return names;
-    for (const JobEntry &entry : m_jobs) {
-        if (!entry.selected || seen.contains(entry.sourceKey()))
-            continue;
-        seen.insert(entry.sourceKey());
-        names.insert(entry.job().sourcePrinterName);
+    if (m_selectedCount > 0) {
+        for (const JobEntry &entry : m_jobs) {
+            if (!entry.selected || seen.contains(entry.sourceKey()))
+                continue;
+            seen.insert(entry.sourceKey());
+            names.insert(entry.job().sourcePrinterName);
+        }
     }
-    return names;
+    return *(m_selectedSourceNames = std::move(names));
 }
 
 QString JobSelection::sourceNamesText() const
@@ -275,6 +278,7 @@ qsizetype JobSelection::filterQueueIndex() const
 
 void JobSelection::recount()
 {
+    m_selectedSourceNames.reset();
     m_selectedSources.clear();
     m_selectedCount = 0;
     m_shownSelectedCount = 0;

@@ -142,6 +142,9 @@ private:
 
     // Kept with every write.
     SelectedSources m_selectedSources;
+    // selectedSourceNames(), kept from its first read until the selection
+    // changes: every write compares the texts made of it.
+    mutable std::optional<QSet<QString>> m_selectedSourceNames;
     qsizetype m_selectedCount = 0;
     QList<SourceQueue> m_sourceQueues;
     qsizetype m_shownCount = 0;
