@@ -39,6 +39,16 @@ void apply(const QList<PrintJob> &listed, const QStringList &steps, Toggle toggl
     }
 }
 
+// The steps that toggle each of `identifiers`, then choose `destination`.
+inline QStringList toggleThenChoose(const QStringList &identifiers, const QString &destination)
+{
+    QStringList steps;
+    for (const QString &identifier : identifiers)
+        steps.append(QLatin1StringView("toggle ") + identifier);
+    steps.append(QLatin1StringView("dest ") + destination);
+    return steps;
+}
+
 inline QStringList sorted(const QSet<QString> &set)
 {
     QStringList list = set.values();

@@ -793,10 +793,7 @@ private Q_SLOTS:
             tools.failMove(identifier, lpmoveFailure(identifier));
         PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
         QVERIFY(finishes(model.refresh()));
-        QStringList steps;
-        for (const QString &identifier : selection)
-            steps.append(u"toggle "_s + identifier);
-        apply(model, steps << u"dest D"_s);
+        apply(model, SelectionSteps::toggleThenChoose(selection, u"D"_s));
         QVERIFY(model.canRequestMove());
 
         // The closing reload first, then the report (notice, then status), then isMoving off.
@@ -936,10 +933,7 @@ private Q_SLOTS:
         PrintJobsViewModel model {
             CUPSService(tools.lpstatPath(), CUPSService::defaultListingTimeLimit, std::chrono::milliseconds(300))};
         QVERIFY(finishes(model.refresh()));
-        QStringList steps;
-        for (const QString &identifier : selection)
-            steps.append(u"toggle "_s + identifier);
-        apply(model, steps << u"dest D"_s);
+        apply(model, SelectionSteps::toggleThenChoose(selection, u"D"_s));
         QStringList printersAfter = basePrinters;
         if (closing == u"no D"_s)
             printersAfter.removeAll(u"D"_s);
