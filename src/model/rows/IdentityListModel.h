@@ -20,11 +20,24 @@ public:
 
     int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : count(); }
     virtual int count() const = 0;
+    // Where the keyboard enters the list when it has no row of its own to
+    // return to: the first selected job or the chosen destination among the
+    // rows, -1 when there is none.
+    Q_INVOKABLE int firstSelectedRow() const
+    {
+        for (int row = 0; row < count(); ++row) {
+            if (isSelectedAt(row))
+                return row;
+        }
+        return -1;
+    }
 
 Q_SIGNALS:
     void countChanged();
 
 protected:
+    virtual bool isSelectedAt(int row) const = 0;
+
     // Hands IdentityRows' changes to the view.
     struct Notifier
     {

@@ -46,13 +46,9 @@ const PrintJob &JobListModel::jobAt(int row) const
     return m_rows.at(row).job();
 }
 
-int JobListModel::firstSelectedRow() const
+bool JobListModel::isSelectedAt(int row) const
 {
-    for (qsizetype row = 0; row < m_rows.size(); ++row) {
-        if (m_rows.at(row).selected)
-            return int(row);
-    }
-    return -1;
+    return m_rows.at(row).selected;
 }
 
 QVariant JobListModel::data(const QModelIndex &index, int role) const

@@ -44,9 +44,6 @@ public:
 
     int count() const override;
     const PrintJob &jobAt(int row) const;
-    // Where the keyboard enters the list when it has no row of its own to
-    // return to; -1 while nothing shown is selected.
-    Q_INVOKABLE int firstSelectedRow() const;
 
     // Shows `entries`, matched to the rows by their keys.
     void update(const QList<JobEntry> &entries);
@@ -63,6 +60,9 @@ public:
     // the machine slept through one.
     QDate today() const { return m_today; }
     void setToday(const QDate &today);
+
+protected:
+    bool isSelectedAt(int row) const override;
 
 private:
     struct RowTraits

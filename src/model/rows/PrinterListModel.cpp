@@ -19,13 +19,9 @@ const Printer &PrinterListModel::printerAt(int row) const
     return m_rows.at(row).queue.printer;
 }
 
-int PrinterListModel::firstSelectedRow() const
+bool PrinterListModel::isSelectedAt(int row) const
 {
-    for (qsizetype row = 0; row < m_rows.size(); ++row) {
-        if (m_rows.at(row).isSelected)
-            return int(row);
-    }
-    return -1;
+    return m_rows.at(row).isSelected;
 }
 
 QVariant PrinterListModel::data(const QModelIndex &index, int role) const

@@ -35,13 +35,12 @@ public:
 
     int count() const override;
     const Printer &printerAt(int row) const;
-    // The chosen queue's row, where the keyboard enters the list when it has
-    // no row of its own to return to; -1 while none is chosen. Named as the
-    // job list's, so the view asks both lists alike.
-    Q_INVOKABLE int firstSelectedRow() const;
 
     // Shows `queues`; the one whose key equals `selectedKey` is marked.
     void update(const QList<PrinterEntry> &queues, const std::optional<QString> &selectedKey);
+
+protected:
+    bool isSelectedAt(int row) const override;
 
 private:
     struct Row
