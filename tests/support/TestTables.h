@@ -32,4 +32,12 @@ inline void addPoolSizeRows()
     QTest::newRow("pool of 2") << 2;
 }
 
+// A table of one bool column and two rows: `whenFalse`, then `whenTrue`.
+inline void addBothWays(const char *column, const char *whenFalse, const char *whenTrue)
+{
+    QTest::addColumn<bool>(column);
+    QTest::newRow(whenFalse) << false;
+    QTest::newRow(whenTrue) << true;
+}
+
 } // namespace TestTables

@@ -10,6 +10,7 @@
 
 #include <FakeCupsTools.h>
 #include <PrivateCupsServer.h>
+#include <TestTables.h>
 
 #include <QDir>
 #include <QGuiApplication>
@@ -115,12 +116,7 @@ private Q_SLOTS:
         }
     }
 
-    void renderReadme_data()
-    {
-        QTest::addColumn<bool>("dark");
-        QTest::newRow("light") << false;
-        QTest::newRow("dark") << true;
-    }
+    void renderReadme_data() { TestTables::addBothWays("dark", "light", "dark"); }
 
     // The pictures for the README: the demo content of scripts/private-cups on
     // a real scheduler (titles, a held and a waiting job, a stopped and a

@@ -8,6 +8,7 @@
 #include <PeriodicReloader.h>
 #include <PrintJobsViewModel.h>
 #include <PrintJobsViewModelTestAccess.h>
+#include <TestTables.h>
 
 #include <QDateTime>
 #include <QTest>
@@ -133,9 +134,7 @@ private Q_SLOTS:
     // A move refuses the reload; the move confirmation holds it back until it closes.
     void refusedReloadKeepsTheLoopGoing_data()
     {
-        QTest::addColumn<bool>("confirmation");
-        QTest::newRow("moving") << false;
-        QTest::newRow("confirmation open") << true;
+        TestTables::addBothWays("confirmation", "moving", "confirmation open");
     }
 
     void refusedReloadKeepsTheLoopGoing()
