@@ -12,7 +12,7 @@ MoveConfirmation MoveConfirmation::compose(const QList<PrintJob> &jobs, const Pr
     return MoveConfirmation {
         .headline = ModelTexts::confirmationHeadline(jobs.size()),
         .lines = ModelTexts::confirmationLines(jobs),
-        .destinationText = ModelTexts::confirmationDestination(destination.name),
+        .destinationText = ModelTexts::confirmationDestination(destination.name, destination.location),
         .schedulerText = schedulerText,
         .warning = ModelTexts::confirmationWarning(),
         .stateWarnings = ModelTexts::confirmationStateWarnings(jobs, destination),

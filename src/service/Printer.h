@@ -18,6 +18,10 @@ struct Printer
     bool acceptingJobs = true;
     // The administrator's reason for stopping or rejecting ("Papierstau").
     QString stateMessage {};
+    // Where the printer stands ("Raum 2.14") and what it is ("Farblaser"), as
+    // its administrator set them; empty when unset or unknown.
+    QString location {};
+    QString info {};
 
     const QString &id() const { return name; }
     QueueName queueName() const { return QueueName(name); }

@@ -259,7 +259,13 @@ std::optional<JobDetails::Table> SchedulerDetails::jobs() const
 std::optional<QHash<QueueName, Printer>> SchedulerDetails::queues() const
 {
     static constexpr std::array attributes {
-        "printer-name", "printer-state", "printer-state-message", "printer-state-reasons", "printer-is-accepting-jobs",
+        "printer-name",
+        "printer-state",
+        "printer-state-message",
+        "printer-state-reasons",
+        "printer-is-accepting-jobs",
+        "printer-location",
+        "printer-info",
     };
     const IppMessage answer = askFor(ippNewRequest(IPP_OP_CUPS_GET_PRINTERS), attributes, m_timeLimit, m_abandoned);
     if (!answer)
@@ -278,6 +284,10 @@ std::optional<QHash<QueueName, Printer>> SchedulerDetails::queues() const
                 queue.acceptingJobs = ippGetBoolean(attribute, 0);
             else if (name == "printer-state-message" && isText(attribute))
                 queue.stateMessage = TextRules::trimSpacesAndLineBreaks(text(attribute)).toString();
+            else if (name == "printer-location" && isText(attribute))
+                queue.location = TextRules::trimSpacesAndLineBreaks(text(attribute)).toString();
+            else if (name == "printer-info" && isText(attribute))
+                queue.info = TextRules::trimSpacesAndLineBreaks(text(attribute)).toString();
         },
         [&] {
             if (!queue.name.isEmpty())
@@ -295,6 +305,8 @@ QList<Printer> SchedulerDetails::enrich(const QList<Printer> &queues, const QHas
             queue.stopped = found->stopped;
             queue.acceptingJobs = found->acceptingJobs;
             queue.stateMessage = found->stateMessage;
+            queue.location = found->location;
+            queue.info = found->info;
         }
         enriched.append(std::move(queue));
     }

@@ -238,6 +238,9 @@ private Q_SLOTS:
         QFETCH(QStringList, lpOptions);
         QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
         const auto removeQueue = qScopeGuard([this, queue] { QVERIFY(m_server.removeQueue(queue)); });
+        // Where the printer stands and what it is, for the destination rows.
+        QVERIFY2(m_server.describeQueue(queue, u"Raum 2.14"_s, u"Farblaser im Flur"_s),
+                 qPrintable(m_server.lastError()));
         if (queueChange == u"stop"_s)
             QVERIFY2(m_server.stopQueue(queue, reason), qPrintable(m_server.lastError()));
         const std::optional<QString> submitted = m_server.submitJob(queue, lpOptions);
@@ -274,6 +277,8 @@ private Q_SLOTS:
         QTEST(listed->stopped, "stopped");
         QTEST(listed->acceptingJobs, "accepting");
         QCOMPARE(listed->stateMessage, reason);
+        QCOMPARE(listed->location, u"Raum 2.14"_s);
+        QCOMPARE(listed->info, u"Farblaser im Flur"_s);
         // The long-standing queues are untouched: Archiv rejects without a reason.
         const auto archive = std::ranges::find(*printers, u"Archiv"_s, &Printer::name);
         QVERIFY(archive != printers->end() && !archive->acceptingJobs && !archive->stopped);

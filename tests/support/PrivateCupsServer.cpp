@@ -262,6 +262,12 @@ bool PrivateCupsServer::stopQueue(const QString &name, const QString &reason)
     return succeeded(runTool(u"cupsdisable"_s, arguments), u"cupsdisable "_s + name);
 }
 
+bool PrivateCupsServer::describeQueue(const QString &name, const QString &location, const QString &info)
+{
+    return succeeded(runTool(u"lpadmin"_s, {u"-p"_s, name, u"-L"_s, location, u"-D"_s, info}),
+                     u"lpadmin -L -D "_s + name);
+}
+
 std::optional<QString> PrivateCupsServer::submitHeldJob(const QString &queue, const QString &owner)
 {
     QStringList options {u"-H"_s, u"hold"_s};

@@ -61,6 +61,8 @@ public:
     // cupsreject and cupsdisable, with the administrator's reason when given.
     bool rejectQueue(const QString &name, const QString &reason = {});
     bool stopQueue(const QString &name, const QString &reason = {});
+    // lpadmin -L -D: where the printer stands and what it is.
+    bool describeQueue(const QString &name, const QString &location, const QString &info);
     // Submits a held job and returns the identifier lp reported. Without an
     // owner the job belongs to the running user. lp's requesting user name is
     // what the scheduler records as the owner, also for a normal user.

@@ -128,6 +128,7 @@ private Q_SLOTS:
         QGuiApplication::setPalette(dark ? darkPalette() : m_lightPalette);
         PrivateCupsServer server;
         QVERIFY2(server.start({u"Laser"_s, u"Etage-2"_s, u"B\u00fcro"_s, u"Archiv"_s}), qPrintable(server.lastError()));
+        QVERIFY2(server.describeQueue(u"B\u00fcro"_s, u"Raum 2.14"_s, u"Farblaser"_s), qPrintable(server.lastError()));
         QVERIFY2(server.stopQueue(u"Etage-2"_s, u"Papierstau"_s), qPrintable(server.lastError()));
         const QString me = PrivateCupsServer::userName();
         const QString other = PrivateCupsServer::otherUserName();

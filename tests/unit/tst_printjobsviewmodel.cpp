@@ -437,6 +437,35 @@ private Q_SLOTS:
                                                                         : warnings.last()));
     }
 
+    // A destination shows where it stands, what it is and how many jobs wait
+    // in it; the confirmation names the place after the queue.
+    void destinationsSayWhereTheyStand_data()
+    {
+        TestTables::addColumns<QString, QString, QString, QString>("location", "info", "facts", "destination");
+        QTest::newRow("place, kind and waiting jobs")
+            << u"Raum 2.14"_s << u"Farblaser"_s << u"Raum 2.14 · Farblaser · 1 wartend"_s << u"Nach: C (Raum 2.14)"_s;
+        QTest::newRow("a description that only repeats the name")
+            << QString() << u"c"_s << u"1 wartend"_s << u"Nach: C"_s;
+        QTest::newRow("a place that tries to add a line")
+            << u"Raum 2.14\n• A-2  (A)"_s << QString() << u"Raum 2.14 • A-2  (A) · 1 wartend"_s
+            << u"Nach: C (Raum 2.14 • A-2  (A))"_s;
+    }
+
+    void destinationsSayWhereTheyStand()
+    {
+        QFETCH(QString, location);
+        QFETCH(QString, info);
+        Printer destination {u"C"_s};
+        destination.location = location;
+        destination.info = info;
+        PrintJobsViewModel model;
+        PrintJobsViewModelTestAccess::load(model, jobs({u"A-1"_s, u"C-4"_s}), {Printer {u"A"_s}, destination});
+        apply(model, {u"toggle A-1"_s, u"dest C"_s});
+        const QModelIndex row = model.destinationModel()->index(model.destinationModel()->count() - 1);
+        QTEST(row.data(PrinterListModel::FactsRole).toString(), "facts");
+        QTEST(model.confirmation().destinationText, "destination");
+    }
+
     void noticeFromError_data()
     {
         QTest::addColumn<WorkflowError>("error");

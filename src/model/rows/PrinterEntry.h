@@ -12,6 +12,8 @@ struct PrinterEntry
 {
     Printer printer;
     QString key;
+    // How many listed jobs wait in the queue.
+    qsizetype waitingJobs = 0;
 };
 
 Q_DECLARE_TYPEINFO(PrinterEntry, Q_RELOCATABLE_TYPE);

@@ -38,6 +38,8 @@ QVariant PrinterListModel::data(const QModelIndex &index, int role) const
         return row.isSelected;
     case StateTextRole:
         return ModelTexts::queueStateText(row.queue.printer);
+    case FactsRole:
+        return ModelTexts::destinationFacts(row.queue.printer, row.queue.waitingJobs);
     default:
         return {};
     }
@@ -49,6 +51,7 @@ QHash<int, QByteArray> PrinterListModel::roleNames() const
         {NameRole, "name"},
         {IsSelectedRole, "isSelected"},
         {StateTextRole, "stateText"},
+        {FactsRole, "facts"},
     };
 }
 

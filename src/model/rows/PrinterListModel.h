@@ -25,6 +25,7 @@ public:
         NameRole = Qt::UserRole + 1,
         IsSelectedRole,
         StateTextRole,
+        FactsRole,
     };
     Q_ENUM(Role)
 
@@ -56,7 +57,9 @@ private:
             const Printer &left = lhs.queue.printer;
             const Printer &right = rhs.queue.printer;
             return lhs.isSelected == rhs.isSelected && left.name == right.name && left.stopped == right.stopped
-                && left.acceptingJobs == right.acceptingJobs && left.stateMessage == right.stateMessage;
+                && left.acceptingJobs == right.acceptingJobs && left.stateMessage == right.stateMessage
+                && left.location == right.location && left.info == right.info
+                && lhs.queue.waitingJobs == rhs.queue.waitingJobs;
         }
     };
 

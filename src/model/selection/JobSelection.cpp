@@ -37,6 +37,12 @@ void JobSelection::setLists(const QList<PrintJob> &jobs, const QList<Printer> &p
     }
     m_changes |= Listing | Destinations;
     m_sourceQueues = SourceQueue::collect(m_jobs);
+    // Each destination row tells how many jobs already wait there.
+    QHash<QString, qsizetype> waiting;
+    for (const SourceQueue &queue : std::as_const(m_sourceQueues))
+        waiting.insert(queue.key, queue.jobCount);
+    for (PrinterEntry &entry : m_printers)
+        entry.waitingJobs = waiting.value(entry.key);
     // A queue that has no job left to show falls back to all of them.
     const std::optional<QString> &shownQueue = m_filter.queueKey();
     if (shownQueue && filterQueueIndex() < 0)

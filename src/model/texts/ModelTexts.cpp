@@ -98,9 +98,11 @@ QStringList confirmationLines(const QList<PrintJob> &jobs)
     return lines;
 }
 
-QString confirmationDestination(const QString &destinationName)
+QString confirmationDestination(const QString &destinationName, const QString &location)
 {
-    return u"Nach: "_s + DisplayText::field(destinationName);
+    const QString where = DisplayText::cleaned(location).trimmed();
+    return u"Nach: "_s + DisplayText::field(destinationName)
+        + (where.isEmpty() ? QString() : u" ("_s + DisplayText::field(where) + u')');
 }
 
 QString confirmationWarning()
@@ -217,6 +219,21 @@ QString queueStateText(const Printer &queue)
     if (states.isEmpty())
         return {};
     return states.join(u", "_s) + queueStateReason(queue);
+}
+
+QString destinationFacts(const Printer &queue, qsizetype waitingJobs)
+{
+    QStringList facts;
+    const QString location = DisplayText::cleaned(queue.location).trimmed();
+    if (!location.isEmpty())
+        facts.append(DisplayText::field(location));
+    // CUPS gives a queue made without a description its name as one.
+    const QString info = DisplayText::cleaned(queue.info).trimmed();
+    if (!info.isEmpty() && QueueName(info) != queue.queueName())
+        facts.append(DisplayText::field(info));
+    if (waitingJobs > 0)
+        facts.append(QString::number(waitingJobs) + u" wartend"_s);
+    return facts.join(u" · "_s);
 }
 
 QString unexpectedFailure()

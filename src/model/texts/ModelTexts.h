@@ -30,7 +30,9 @@ QString loadFailedTitle();
 QString confirmation(const QList<PrintJob> &jobs, const QString &destinationName);
 QString confirmationHeadline(qsizetype jobCount);
 QStringList confirmationLines(const QList<PrintJob> &jobs);
-QString confirmationDestination(const QString &destinationName);
+// "Nach: Archiv"; with the printer's location when it has one ("Nach: Büro
+// (Raum 2.14)"), so that nobody sends jobs to a printer they cannot find.
+QString confirmationDestination(const QString &destinationName, const QString &location = {});
 QString confirmationWarning();
 // "Server: druck01.example:631": the scheduler the window talks to, when it is
 // not this machine's (else empty). The header shows it, and the confirmation
@@ -77,6 +79,10 @@ QString jobFacts(const PrintJob &job, const QDate &today);
 // Why a destination may not print what it receives ("gestoppt – Papierstau");
 // empty for a queue that is ready.
 QString queueStateText(const Printer &queue);
+// A destination row's small print: where the printer stands, what it is (when
+// that says more than its name) and how many jobs already wait in it
+// ("Raum 2.14 · Farblaser · 3 wartend"); the parts that are known.
+QString destinationFacts(const Printer &queue, qsizetype waitingJobs);
 // The description of a failure that did not come from CUPS access.
 QString unexpectedFailure();
 

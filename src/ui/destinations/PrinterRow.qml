@@ -12,6 +12,8 @@ SelectableRow {
 
     required property string name
     required property string stateText
+    // Where it stands, what it is, how many jobs wait in it.
+    required property string facts
 
     tint: Theme.cyan
     symbol: "printer"
@@ -29,6 +31,17 @@ SelectableRow {
         Layout.fillWidth: true
         text: row.name
         font: Theme.headline
+        maximumLineCount: 1
+    }
+
+    StyledText {
+        id: factsLine
+
+        Layout.fillWidth: true
+        visible: row.facts !== ""
+        text: row.facts
+        font: Theme.caption
+        color: row.isSelected ? Theme.tint(Theme.white, 0.84) : Theme.secondaryText
         maximumLineCount: 1
     }
 
