@@ -19,15 +19,22 @@ MoveConfirmation MoveConfirmation::compose(const QList<PrintJob> &jobs, const Pr
     };
 }
 
+QStringList MoveConfirmation::notes() const
+{
+    if (headline.isEmpty())
+        return {};
+    QStringList notes {destinationText};
+    if (!schedulerText.isEmpty())
+        notes.append(schedulerText);
+    notes.append(warning);
+    // The state warnings come below the usual confirmation, never in place of it.
+    notes.append(stateWarnings);
+    return notes;
+}
+
 QString MoveConfirmation::text() const
 {
     if (headline.isEmpty())
         return {};
-    // The state warnings come below the usual confirmation, never in place of it.
-    QStringList parts {headline, lines.join(u'\n'), destinationText};
-    if (!schedulerText.isEmpty())
-        parts.append(schedulerText);
-    parts.append(warning);
-    parts.append(stateWarnings);
-    return parts.join(u"\n\n"_s);
+    return (QStringList {headline, lines.join(u'\n')} + notes()).join(u"\n\n"_s);
 }

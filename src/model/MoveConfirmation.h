@@ -23,6 +23,7 @@ struct MoveConfirmation
     Q_PROPERTY(QString schedulerText MEMBER schedulerText FINAL)
     Q_PROPERTY(QString warning MEMBER warning FINAL)
     Q_PROPERTY(QStringList stateWarnings MEMBER stateWarnings FINAL)
+    Q_PROPERTY(QStringList notes READ notes FINAL)
 
 public:
     // "2 Druckaufträge werden verschoben:"
@@ -44,6 +45,9 @@ public:
     static MoveConfirmation compose(const QList<PrintJob> &jobs, const Printer &destination,
                                     const QString &schedulerText);
 
+    // What stands below the job lines, in order: the destination, the
+    // scheduler when it is another machine's, the warning, the state warnings.
+    QStringList notes() const;
     // The whole confirmation in one text, as a screen reader hears it.
     QString text() const;
 

@@ -27,8 +27,7 @@ AlertDialog {
         const confirmation = viewModel.confirmation;
         lead = confirmation.headline;
         message = confirmation.lines.join("\n");
-        notes = [confirmation.destinationText, confirmation.schedulerText, confirmation.warning]
-                .concat(confirmation.stateWarnings).filter(note => note.length > 0);
+        notes = confirmation.notes;
     }
     onOpened: cancelButton.forceActiveFocus(Qt.OtherFocusReason)
     // Skipped when the model has already taken the flag back itself, as the
