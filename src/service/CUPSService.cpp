@@ -295,6 +295,13 @@ std::optional<CUPSServiceError> CUPSService::refusalToMove(const PrintJob &job, 
     return std::nullopt;
 }
 
+QFuture<CUPSResult<void>> CUPSService::actOnJob(const PrintJob &job, JobAction action) const
+{
+    // Not yet asked of the scheduler.
+    Q_UNUSED(action)
+    return readyFailure<void>(CUPSServiceError::commandFailed(job.identifier, -1, QString()));
+}
+
 QFuture<CUPSResult<void>> CUPSService::moveJob(const PrintJob &job, const Printer &destination,
                                                const QList<Printer> &knownQueues) const
 {

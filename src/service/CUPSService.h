@@ -5,6 +5,7 @@
 #include "CUPSAvailability.h"
 #include "CUPSServiceError.h"
 #include "CommandResult.h"
+#include "JobAction.h"
 #include "PrintJob.h"
 #include "Printer.h"
 
@@ -67,6 +68,13 @@ public:
     // the last listing.
     QFuture<CUPSResult<void>> moveJob(const PrintJob &job, const Printer &destination,
                                       const QList<Printer> &knownQueues) const;
+
+    // Asks the scheduler the listings came from, over IPP and as the user,
+    // to hold, release or cancel this one job, naming it by its number alone
+    // (never by a queue name, which CUPS compares without regard to case).
+    // Fails with the scheduler's reason; a refused authorisation reads like a
+    // refused lpmove. Gives up after the time limit of one lpmove.
+    QFuture<CUPSResult<void>> actOnJob(const PrintJob &job, JobAction action) const;
 
     // For program exit: kills the children of runs still in flight and makes
     // later runs fail at once, so that no worker thread keeps the program from
