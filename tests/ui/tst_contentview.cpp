@@ -460,11 +460,20 @@ private Q_SLOTS:
                  u"0"_s);
     }
 
+    void assistiveTechnologyReadsRowsBadgesAndArrow_data()
+    {
+        QTest::addColumn<bool>("startsLater");
+        QTest::newRow("screen reader running from the start") << false;
+        // Then the controls report their own state afresh, which must be the
+        // rows' too.
+        QTest::newRow("screen reader started after the window") << true;
+    }
+
     void assistiveTechnologyReadsRowsBadgesAndArrow()
     {
-        // As while a screen reader runs: the controls then report their own
-        // state, which must not hide the rows'.
-        QAccessible::setActive(true);
+        QFETCH(bool, startsLater);
+        if (!startsLater)
+            QAccessible::setActive(true);
         const auto inactive = qScopeGuard([] { QAccessible::setActive(false); });
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
@@ -484,8 +493,10 @@ private Q_SLOTS:
         ui.click(printer);
         QCOMPARE(Harness::accessibleText(printer, QAccessible::Description), u"Als Ziel ausgewählt"_s);
 
-        // Two lists: jobs checked while selected, destinations checked while
-        // chosen.
+        if (startsLater)
+            QAccessible::setActive(true);
+        // Two lists: jobs checked while selected, destinations radio buttons
+        // checked while chosen.
         const struct
         {
             QQuickItem *item;
@@ -496,15 +507,18 @@ private Q_SLOTS:
             {ui.jobRow(0), QAccessible::ListItem, true},
             {ui.jobRow(1), QAccessible::ListItem, false},
             {ui.lazyList("destinationPane"), QAccessible::List, false},
-            {ui.printerRow(0), QAccessible::ListItem, true},
-            {ui.printerRow(1), QAccessible::ListItem, false},
+            {ui.printerRow(0), QAccessible::RadioButton, true},
+            {ui.printerRow(1), QAccessible::RadioButton, false},
         };
         for (const auto &[item, role, checked] : roles) {
             QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(item);
             QVERIFY(interface);
             QCOMPARE(interface->role(), role);
-            QCOMPARE(bool(interface->state().checkable), role == QAccessible::ListItem);
+            QCOMPARE(bool(interface->state().checkable), role != QAccessible::List);
             QCOMPARE(bool(interface->state().checked), checked);
+            // Each row knows its place in its list.
+            if (role != QAccessible::List)
+                QCOMPARE(interface->parent()->indexOfChild(interface), item->property("index").toInt());
         }
         QVERIFY(QAccessible::queryAccessibleInterface(ui.jobRow(0))->state().selected);
 

@@ -12,6 +12,7 @@
 
 #include <FakeCupsTools.h>
 
+#include <QAccessible>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -111,6 +112,23 @@ private Q_SLOTS:
         ui.click(visibleRow);
         QCOMPARE(ui.model().selectedJobIDs(), QSet<QString> {identifier});
         QVERIFY(visibleRow->property("isSelected").toBool());
+
+        // Assistive technology counts every job and knows each row's place
+        // ("5001 von 10000"), also of the rows that do not exist.
+        QAccessibleInterface *jobList = QAccessible::queryAccessibleInterface(list);
+        QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(visibleRow);
+        const int shownIndex = visibleRow->property("index").toInt();
+        QCOMPARE(jobList->childCount(), 10'000);
+        QCOMPARE(shown->parent(), jobList);
+        QCOMPARE(jobList->indexOfChild(shown), shownIndex);
+        QCOMPARE(jobList->child(shownIndex), shown);
+        QAccessibleInterface *first = jobList->child(0);
+        QVERIFY2(first->text(QAccessible::Name).startsWith(u"Laser-1 · Quelle: Laser"_s),
+                 qPrintable(first->text(QAccessible::Name)));
+        QCOMPARE(first->role(), QAccessible::ListItem);
+        QVERIFY(first->state().checkable && !first->state().checked);
+        QCOMPARE(first->parent(), jobList);
+        QCOMPARE(jobList->indexOfChild(first), 0);
 
         // At the end: the last job is there and in view.
         flickable->setProperty("contentY", flickable->property("contentHeight").toReal() - flickable->height());

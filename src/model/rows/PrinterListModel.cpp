@@ -40,6 +40,9 @@ QVariant PrinterListModel::data(const QModelIndex &index, int role) const
         return ModelTexts::queueStateText(row.queue.printer);
     case FactsRole:
         return ModelTexts::destinationFacts(row.queue.printer, row.queue.waitingJobs);
+    case AccessibleNameRole:
+        return ModelTexts::printerAccessibleName(DisplayText::field(row.queue.printer.name),
+                                                 ModelTexts::queueStateText(row.queue.printer));
     default:
         return {};
     }
@@ -48,10 +51,8 @@ QVariant PrinterListModel::data(const QModelIndex &index, int role) const
 QHash<int, QByteArray> PrinterListModel::roleNames() const
 {
     return {
-        {NameRole, "name"},
-        {IsSelectedRole, "isSelected"},
-        {StateTextRole, "stateText"},
-        {FactsRole, "facts"},
+        {NameRole, "name"},   {IsSelectedRole, "isSelected"},         {StateTextRole, "stateText"},
+        {FactsRole, "facts"}, {AccessibleNameRole, "accessibleName"},
     };
 }
 

@@ -26,6 +26,8 @@ public:
         IsSelectedRole,
         StateTextRole,
         FactsRole,
+        // "Drucker Büro", with its state when it is stopped or rejects.
+        AccessibleNameRole,
     };
     Q_ENUM(Role)
 

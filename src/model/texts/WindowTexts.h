@@ -108,10 +108,6 @@ public:
     Q_INVOKABLE QString lpmoveLocation(const QString &path) const { return ModelTexts::lpmoveLocation(path); }
     Q_INVOKABLE QString jobCount(int count) const { return ModelTexts::jobCount(count); }
     Q_INVOKABLE QString destinationCount(int count) const { return ModelTexts::destinationCount(count); }
-    Q_INVOKABLE QString printerAccessibleName(const QString &name, const QString &stateText) const
-    {
-        return ModelTexts::printerAccessibleName(name, stateText);
-    }
     Q_INVOKABLE QString selectedJobsCaption(int count) const { return ModelTexts::selectedJobsCaption(count); }
     Q_INVOKABLE QString selectedJobsCount(int count) const { return ModelTexts::selectedJobsCount(count); }
     Q_INVOKABLE QString moveHint(int selectedCount) const { return ModelTexts::moveHint(selectedCount); }

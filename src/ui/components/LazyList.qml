@@ -3,12 +3,14 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
+import Parvento.UI
 
 // A list inside the window's one scrolling column. The item is as tall as all
 // of its rows, so the column scrolls over it like over any other content; the
 // list view inside is only as tall as the column's visible part and follows
-// the scroll position, so only the rows near the visible part exist.
-Item {
+// the scroll position, so only the rows near the visible part exist. To
+// assistive technology it is a list of all of its rows (CountedList).
+CountedList {
     id: lazyList
 
     required property Flickable flickable
@@ -16,6 +18,9 @@ Item {
     property alias delegate: view.delegate
     property alias spacing: view.spacing
     readonly property alias count: view.count
+
+    rows: view.model
+    rowView: view
 
     implicitHeight: count > 0 ? view.contentHeight : 0
 

@@ -27,6 +27,10 @@ PaneCard {
     required property Flickable flickable
     property alias model: list.model
     property alias delegate: list.delegate
+    // What assistive technology calls a row that does not exist on screen,
+    // and whether the rows are choices of one (radio buttons).
+    property alias rowNameRole: list.rowNameRole
+    property alias rowsAreChoices: list.rowsAreChoices
     readonly property alias list: list
     // Controls between the heading and the list, one row each.
     property alias tools: tools.data

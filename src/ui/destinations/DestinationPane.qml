@@ -25,6 +25,8 @@ StepPane {
     emptySubtitle: viewModel.selectedJobCount === 0 ? WindowTexts.noDestinationsWithoutJobsHint : WindowTexts.onlySourceQueuesHint
     loading: viewModel.isLoading
     model: viewModel.destinationModel
+    rowNameRole: "accessibleName"
+    rowsAreChoices: true
     delegate: PrinterRow {
         list: destinationPane.list
         // A reload leaves the rows to the user; only a move holds them.

@@ -7,22 +7,23 @@ import Parvento.UI
 
 // One queue that may receive the selected jobs. A click chooses the queue as
 // destination; cyan marks the choice.
-SelectableRow {
+ChoiceRow {
     id: row
 
     required property string name
+    required property string accessibleName
     required property string stateText
     // Where it stands, what it is, how many jobs wait in it.
     required property string facts
 
-    tint: Theme.cyan
-    symbol: "printer"
-    tileSize: 43
-    tileRadius: 11
-    tileOpacity: 0.14
-    textSpacing: 3
+    face.tint: Theme.cyan
+    face.symbol: "printer"
+    face.tileSize: 43
+    face.tileRadius: 11
+    face.tileOpacity: 0.14
+    face.textSpacing: 3
 
-    Accessible.name: WindowTexts.printerAccessibleName(name, stateText)
+    Accessible.name: accessibleName
     Accessible.description: isSelected ? WindowTexts.chosenDestination : WindowTexts.chooseDestinationDescription
 
     StyledText {

@@ -36,6 +36,7 @@ StepPane {
     spokenCount: WindowTexts.jobCount(count)
     note: viewModel.selectionNote
     emptySymbol: "doc.text"
+    rowNameRole: "accessibleDescription"
     emptyTitle: viewModel.jobCount > 0 ? WindowTexts.noMatchingJobsTitle : WindowTexts.noWaitingJobsTitle
     emptySubtitle: viewModel.jobCount > 0 ? WindowTexts.noMatchingJobsHint : WindowTexts.noWaitingJobsHint
     loading: viewModel.isLoading

@@ -21,13 +21,13 @@ SelectableRow {
     required property string facts
     readonly property color detailColor: isSelected ? Theme.tint(Theme.white, 0.82) : Theme.secondaryText
 
-    tint: Theme.orange
-    symbol: "doc.text"
-    tileSize: 38
-    tileRadius: 10
-    tileOpacity: 0.13
-    alignment: Qt.AlignTop
-    textSpacing: 5
+    face.tint: Theme.orange
+    face.symbol: "doc.text"
+    face.tileSize: 38
+    face.tileRadius: 10
+    face.tileOpacity: 0.13
+    face.alignment: Qt.AlignTop
+    face.textSpacing: 5
 
     Accessible.selectable: true
     Accessible.selected: isSelected
