@@ -33,6 +33,26 @@ Page {
     implicitHeight: 650
     padding: 0
 
+    // What the user acts with stays in view however far the job list
+    // scrolls: the destination pane keeps to the top of the visible part
+    // while its row passes by, and the action bar docks at the bottom edge
+    // while its own place lies below. Both are only drawn shifted, so the
+    // column's layout, and a window where everything fits, stay the same.
+    // Docked, the bar keeps closer to the edge than the column's margin, to
+    // leave more room for the rows above it.
+    readonly property real dockedBarGap: Theme.windowMargin / 2
+    readonly property real actionBarShift: Math.min(0, flickable.contentY + flickable.height - dockedBarGap - (mainColumn.y + actionBar.y + actionBar.height))
+    // The bottom of the visible part that the docked bar takes.
+    readonly property real dockedBarHeight: actionBar.height + dockedBarGap + Theme.regionSpacing
+    readonly property real destinationShift: {
+        const paneTop = mainColumn.y + panes.y;
+        const room = flickable.height - Theme.windowMargin - dockedBarHeight;
+        // A pane taller than the room scrolls along until its end is in
+        // view and stays there, so every destination can still be reached.
+        const wanted = destinationPane.height <= room ? flickable.contentY + Theme.windowMargin - paneTop : flickable.contentY + flickable.height - dockedBarHeight - (paneTop + destinationPane.height);
+        return Math.max(0, Math.min(panes.height - destinationPane.height, wanted));
+    }
+
     // Its own as well as the window's: tests and benchmarks show the view in
     // a bare window.
     SystemPaletteBinding {
@@ -105,6 +125,8 @@ Page {
                 }
 
                 RowLayout {
+                    id: panes
+
                     Layout.fillWidth: true
                     spacing: Theme.paneSpacing
 
@@ -116,6 +138,7 @@ Page {
                         Layout.preferredWidth: 100
                         viewModel: contentView.viewModel
                         flickable: flickable
+                        obscuredBottom: contentView.dockedBarHeight
                     }
 
                     DestinationPane {
@@ -126,6 +149,8 @@ Page {
                         Layout.preferredWidth: 100
                         viewModel: contentView.viewModel
                         flickable: flickable
+                        shift: contentView.destinationShift
+                        obscuredBottom: contentView.dockedBarHeight
                     }
                 }
 
@@ -134,6 +159,7 @@ Page {
 
                     Layout.fillWidth: true
                     viewModel: contentView.viewModel
+                    shift: contentView.actionBarShift
                 }
             }
         }

@@ -58,12 +58,17 @@ int tabsFromFilterToMoveButton(ContentViewHarness &ui)
     return tabs;
 }
 
-// Whether `item` lies fully inside the visible part of the main column.
+// Whether `item` lies fully inside the visible part of the main column, and
+// not beneath the action bar docked at its bottom.
 bool inView(ContentViewHarness &ui, const QQuickItem *item)
 {
     const QQuickItem *flickable = ui.item("flickable");
+    const QQuickItem *actionBar = ui.item("actionBar");
     const QRectF rect = item->mapRectToItem(flickable, QRectF(0, 0, item->width(), item->height()));
-    return rect.top() >= 0 && rect.bottom() <= flickable->height();
+    qreal bottom = flickable->height();
+    if (actionBar->property("docked").toBool() && !actionBar->isAncestorOf(item))
+        bottom = actionBar->mapToItem(flickable, QPointF(0, 0)).y();
+    return rect.top() >= 0 && rect.bottom() <= bottom;
 }
 
 } // namespace
@@ -106,6 +111,16 @@ private Q_SLOTS:
                 visibleRow = row;
         }
         QVERIFY(visibleRow);
+
+        // The destinations and the move button stay in view, and at least
+        // five jobs are seen whole beside them.
+        QVERIFY(inView(ui, ui.lazyList("destinationPane")));
+        QVERIFY(inView(ui, ContentViewHarness::childItem(ui.part("actionBar"), "moveButton")));
+        int rowsInView = 0;
+        for (int index = visibleRow->property("index").toInt(); ui.jobRow(index) && inView(ui, ui.jobRow(index));
+             ++index)
+            ++rowsInView;
+        QVERIFY2(rowsInView >= 5, qPrintable(QString::number(rowsInView)));
 
         // A click there selects the job the row shows.
         const QString identifier = visibleRow->property("identifier").toString();
@@ -340,9 +355,11 @@ private Q_SLOTS:
             QVERIFY2(expectFocusOn(index), qPrintable(QString::number(index)));
         }
 
-        // A page is as many rows as fit in the visible part of the column.
+        // A page is as many rows as fit in the visible part of the column
+        // above the docked action bar.
         const qreal rowPitch = ui.jobRow(0)->height() + 9;
-        const int page = int(ui.item("flickable")->height() / rowPitch);
+        const qreal obscured = ui.lazyList("jobPane")->property("obscuredBottom").toReal();
+        const int page = int((ui.item("flickable")->height() - obscured) / rowPitch);
         QVERIFY(page > 1);
         const QList<QPair<Qt::Key, int>> pages {
             {Qt::Key_PageDown, page}, {Qt::Key_PageDown, 2 * page}, {Qt::Key_End, 59}, {Qt::Key_PageUp, 59 - page},

@@ -109,7 +109,7 @@ private Q_SLOTS:
         const QStringList states {
             u"first-reload"_s,     u"loaded"_s,        u"ready"_s,          u"confirmation"_s,   u"move-result"_s,
             u"cups-unavailable"_s, u"empty"_s,         u"no-destination"_s, u"keyboard-focus"_s, u"long-confirmation"_s,
-            u"move-progress"_s,    u"move-failures"_s, u"filtered"_s};
+            u"move-progress"_s,    u"move-failures"_s, u"filtered"_s,       u"long-list"_s};
         for (const QString &state : states) {
             QTest::addRow("%s-light", qPrintable(state)) << state << false;
             QTest::addRow("%s-dark", qPrintable(state)) << state << true;
@@ -188,9 +188,9 @@ private Q_SLOTS:
 
         // Eighty jobs for the confirmation that scrolls its list; every move
         // slowed down to see its progress; tool errors of several lines.
-        if (state == u"long-confirmation"_s) {
+        if (state == u"long-confirmation"_s || state == u"long-list"_s) {
             QStringList lines;
-            for (int i = 1; i <= 80; ++i)
+            for (int i = 1; i <= (state == u"long-list"_s ? 150 : 80); ++i)
                 lines.append(u"Laser-1-%1 anna 1024 Mon 01 Jan 2024 09:12:00"_s.arg(100 + i));
             tools.setJobLines(lines);
         }
@@ -226,6 +226,15 @@ private Q_SLOTS:
         }
         if (state == u"no-destination"_s)
             ui.click(ui.jobRow(0));
+        if (state == u"long-list"_s) {
+            // Scrolled half way down a long list: the destinations and the
+            // move button still in view.
+            ui.click(ui.jobRow(0));
+            ui.click(ui.printerRow(0));
+            auto *flickable = ui.item("flickable");
+            const qreal end = flickable->property("contentHeight").toReal() - flickable->height();
+            flickable->setProperty("contentY", end / 2);
+        }
         if (state == u"filtered"_s) {
             // A job of Büro-Farbe selected, then only Laser-1's jobs shown and
             // all of them selected: the Büro-Farbe job stays selected, hidden.

@@ -22,13 +22,21 @@ CountedList {
     rows: view.model
     rowView: view
 
+    // How far a pane holding the list is shifted from its place in the
+    // column to stay in view; the list follows the shift.
+    property real carrierShift: 0
+    // How much of the visible part's bottom something docked there covers.
+    property real obscuredBottom: 0
+
     implicitHeight: count > 0 ? view.contentHeight : 0
 
     // Where this item starts in the column. The column moves it only when the
-    // content above it changes height, and that changes the column's height.
+    // content above it changes height, and that changes the column's height,
+    // or when its pane shifts.
     readonly property real topInColumn: {
         flickable.contentHeight;
         lazyList.y;
+        carrierShift;
         return lazyList.mapToItem(flickable.contentItem, 0, 0).y;
     }
 
@@ -100,19 +108,26 @@ CountedList {
 
     // How many rows like `row` fit in the visible part of the column.
     function rowsPerPage(row: Item): int {
-        return Math.max(1, Math.floor(flickable.height / (row.height + view.spacing)));
+        return Math.max(1, Math.floor((flickable.height - obscuredBottom) / (row.height + view.spacing)));
     }
 
-    // Scrolls the column just far enough to show `row` in full.
+    // Scrolls the column just far enough to show `row` in full, clear of
+    // what is docked at the bottom. A shifting pane moves with the column
+    // for a while, so the row may need a second look after the first scroll.
     function reveal(row: Item) {
         const margin = 12;
-        const top = row.mapToItem(flickable.contentItem, 0, 0).y;
-        const bottom = top + row.height;
         const maxY = Math.max(0, flickable.contentHeight - flickable.height);
-        if (top < flickable.contentY)
-            flickable.contentY = Math.max(0, top - margin);
-        else if (bottom > flickable.contentY + flickable.height)
-            flickable.contentY = Math.min(maxY, bottom - flickable.height + margin);
+        for (let attempt = 0; attempt < 4; ++attempt) {
+            const top = row.mapToItem(flickable.contentItem, 0, 0).y;
+            const bottom = top + row.height;
+            const before = flickable.contentY;
+            if (top < flickable.contentY)
+                flickable.contentY = Math.max(0, top - margin);
+            else if (bottom > flickable.contentY + flickable.height - obscuredBottom)
+                flickable.contentY = Math.min(maxY, bottom - flickable.height + obscuredBottom + margin);
+            if (flickable.contentY === before)
+                return;
+        }
     }
 
     Item {

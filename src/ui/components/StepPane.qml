@@ -34,6 +34,17 @@ PaneCard {
     readonly property alias list: list
     // Controls between the heading and the list, one row each.
     property alias tools: tools.data
+    // How far the pane is drawn below its place in the column, to stay in
+    // view while the column scrolls past it.
+    property real shift: 0
+    // How much of the column's visible part is covered at its bottom.
+    property alias obscuredBottom: list.obscuredBottom
+
+    transform: Translate {
+        id: shiftTransform
+
+        y: pane.shift
+    }
 
     RowLayout {
         Layout.fillWidth: true
@@ -102,6 +113,7 @@ PaneCard {
         Layout.fillWidth: true
         visible: pane.count > 0
         flickable: pane.flickable
+        carrierShift: shiftTransform.y
         spacing: Theme.rowSpacing
         Accessible.role: Accessible.List
         Accessible.name: pane.title

@@ -27,7 +27,7 @@ SelectableRow {
     face.tileRadius: 10
     face.tileOpacity: 0.13
     face.alignment: Qt.AlignTop
-    face.textSpacing: 5
+    face.textSpacing: 3
 
     Accessible.selectable: true
     Accessible.selected: isSelected

@@ -16,8 +16,32 @@ Card {
     readonly property alias progressBar: progressBar
     // A move runs and reports its progress.
     readonly property bool moving: viewModel.isMoving && viewModel.moveProgress.total > 0
+    // How far the bar is drawn above its place in the column, docked at the
+    // bottom edge of the visible part while that place lies below it.
+    property real shift: 0
+    readonly property bool docked: shift < 0
 
     contentHeight: row.implicitHeight
+    transform: Translate {
+        y: actionBar.shift
+    }
+
+    // Docked, the bar sits on a strip of the window's background that hides
+    // the rows scrolling beneath it, edged by a line like the status bar's.
+    Rectangle {
+        parent: actionBar
+        z: -1
+        visible: actionBar.docked
+        x: -Theme.windowMargin
+        y: -Theme.regionSpacing / 2
+        width: actionBar.width + 2 * Theme.windowMargin
+        height: actionBar.height + Theme.regionSpacing / 2 + Theme.windowMargin / 2
+        color: Theme.window
+
+        Divider {
+            width: parent.width
+        }
+    }
 
     RowLayout {
         id: row
