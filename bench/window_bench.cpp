@@ -10,6 +10,8 @@
 //     that many jobs);
 //   - with the same jobs, from a key typed into the job filter to the next
 //     presented frame;
+//   - with the same jobs, from scrolling the column by a page, and from Down
+//     moving the keyboard focus one job further, to the next presented frame;
 // Runs on whatever platform QT_QPA_PLATFORM names; offscreen by default.
 
 #include "BenchSupport.h"
@@ -193,6 +195,30 @@ void typeFilterToNextFrame(benchmark::State &state)
         });
 }
 
+// Scrolls the column a page further each time, from the top towards the
+// middle of the list, where rows are dropped and created as for a user.
+void scrollPageToNextFrame(benchmark::State &state)
+{
+    timeToNextFrame(
+        state, 1, [](ContentViewHarness &) {},
+        [](ContentViewHarness &ui, qsizetype iteration) {
+            QQuickItem *flickable = ui.item("flickable");
+            flickable->setProperty("contentY", qreal(iteration + 1) * flickable->height());
+        });
+}
+
+// Down in the job list, one job further each time, the column following.
+void focusNextRowToNextFrame(benchmark::State &state)
+{
+    timeToNextFrame(
+        state, 1,
+        [](ContentViewHarness &ui) {
+            ui.jobRow(0)->forceActiveFocus(Qt::TabFocusReason);
+            ContentViewHarness::settle();
+        },
+        [](ContentViewHarness &ui, qsizetype) { QTest::keyClick(&ui.window(), Qt::Key_Down); });
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -239,6 +265,14 @@ int main(int argc, char **argv)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)
         ->Iterations(56);
+    benchmark::RegisterBenchmark("window/scroll_page_to_next_frame_10000_jobs", scrollPageToNextFrame)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(100);
+    benchmark::RegisterBenchmark("window/focus_next_row_to_next_frame_10000_jobs", focusNextRowToNextFrame)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(100);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
