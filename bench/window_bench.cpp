@@ -168,7 +168,7 @@ void clickRowToNextFrame(benchmark::State &state)
     timeToNextFrame(
         state, 1,
         [&point](ContentViewHarness &ui) {
-            QQuickItem *row = ui.jobRow(1);
+            QQuickItem *row = ui.jobRow(0);
             point = row->mapToScene(QPointF(row->width() / 2, row->height() / 2)).toPoint();
         },
         [&point](ContentViewHarness &ui, qsizetype) { QTest::mouseClick(&ui.window(), Qt::LeftButton, {}, point); });
