@@ -38,12 +38,9 @@ Page {
     // while its row passes by, and the action bar docks at the bottom edge
     // while its own place lies below. Both are only drawn shifted, so the
     // column's layout, and a window where everything fits, stay the same.
-    // Docked, the bar keeps closer to the edge than the column's margin, to
-    // leave more room for the rows above it.
-    readonly property real dockedBarGap: Theme.windowMargin / 2
-    readonly property real actionBarShift: Math.min(0, flickable.contentY + flickable.height - dockedBarGap - (mainColumn.y + actionBar.y + actionBar.height))
+    readonly property real actionBarShift: Math.min(0, flickable.contentY + flickable.height - actionBar.dockedGap - (mainColumn.y + actionBar.y + actionBar.height))
     // The bottom of the visible part that the docked bar takes.
-    readonly property real dockedBarHeight: actionBar.height + dockedBarGap + Theme.regionSpacing
+    readonly property real dockedBarHeight: actionBar.height + actionBar.dockedGap + Theme.regionSpacing
     readonly property real destinationShift: {
         const paneTop = mainColumn.y + panes.y;
         const room = flickable.height - Theme.windowMargin - dockedBarHeight;

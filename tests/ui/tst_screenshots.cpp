@@ -186,7 +186,8 @@ private Q_SLOTS:
             tools.setPrinterNames({u"Laser-1"_s});
         }
 
-        // Eighty jobs for the confirmation that scrolls its list; every move
+        // Eighty jobs for the confirmation that scrolls its list, 150 for the
+        // list scrolled half way; every move
         // slowed down to see its progress; tool errors of several lines.
         if (state == u"long-confirmation"_s || state == u"long-list"_s) {
             QStringList lines;

@@ -20,6 +20,9 @@ Card {
     // bottom edge of the visible part while that place lies below it.
     property real shift: 0
     readonly property bool docked: shift < 0
+    // Docked, the bar keeps closer to the edge than the column's margin, to
+    // leave more room for the rows above it.
+    readonly property real dockedGap: Theme.windowMargin / 2
 
     contentHeight: row.implicitHeight
     transform: Translate {
@@ -35,7 +38,7 @@ Card {
         x: -Theme.windowMargin
         y: -Theme.regionSpacing / 2
         width: actionBar.width + 2 * Theme.windowMargin
-        height: actionBar.height + Theme.regionSpacing / 2 + Theme.windowMargin / 2
+        height: actionBar.height + Theme.regionSpacing / 2 + actionBar.dockedGap
         color: Theme.window
 
         Divider {
