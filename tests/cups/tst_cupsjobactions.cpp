@@ -155,44 +155,6 @@ private Q_SLOTS:
         QVERIFY2(m_server.cancelJob(*waiting), qPrintable(m_server.lastError()));
     }
 
-    // Root passes every check; any other account shows the scheduler who it
-    // is by its socket's credentials, without a password, and may act on its
-    // own jobs.
-    void ordinaryAccountActsOnItsOwnJob_data()
-    {
-        TestTables::addColumns<QString, bool, QString>("action", "held", "standing");
-        QTest::newRow("hold") << u"hold"_s << false << u"held"_s;
-        QTest::newRow("release") << u"release"_s << true << u"waiting"_s;
-        QTest::newRow("cancel") << u"cancel"_s << true << u"gone"_s;
-    }
-
-    void ordinaryAccountActsOnItsOwnJob()
-    {
-        QFETCH(QString, action);
-        QFETCH(bool, held);
-        const QString owner = PrivateCupsServer::runsAsRoot() ? u"nobody"_s : PrivateCupsServer::userName();
-        QStringList options {u"-U"_s, owner};
-        if (held)
-            options << u"-H"_s << u"hold"_s;
-        const std::optional<QString> identifier = m_server.submitJob(stoppedQueue, options);
-        QVERIFY2(identifier, qPrintable(m_server.lastError()));
-
-        const auto [program, arguments]
-            = PrivateCupsServer::unprivileged(u"" PARVENTO_JOB_ACTION_PROBE ""_s, {action, *identifier, stoppedQueue});
-        QProcess probe;
-        probe.start(program, arguments);
-        QVERIFY(probe.waitForFinished(120'000));
-        QCOMPARE(QString::fromUtf8(probe.readAllStandardOutput()).section(u'\n', 0, 0),
-                 u"acted permission=0 echo=none/none"_s);
-
-        const CUPSResult<QList<PrintJob>> after = await(CUPSService().listJobs());
-        QVERIFY(after);
-        QFETCH(QString, standing);
-        QCOMPARE(standings(*after).value(*identifier, u"gone"_s), standing);
-        if (standing != u"gone"_s)
-            QVERIFY(m_server.cancelJob(*identifier));
-    }
-
     // Last, as its later rows restart the scheduler without peer credentials.
     // A refusal reads like a refused lpmove: the same explanation, then the
     // scheduler's own words. The rows are the move's; the account that asks

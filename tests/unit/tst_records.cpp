@@ -297,15 +297,6 @@ private Q_SLOTS:
             = u"CUPS hat die Berechtigung verweigert. Die App startet kein sudo und fragt kein "
               u"Passwort ab. Prüfen Sie die CUPS-Berechtigung für Ihren Benutzer. Originalfehler: "_s;
         const QString hold = ServiceTexts::jobOperation(JobAction::Hold, u"Farbe-1"_s);
-        QTest::newRow("action timed out")
-            << CUPSServiceError::timedOut(ServiceTexts::jobOperation(JobAction::Cancel, u"Farbe-1"_s),
-                                          std::chrono::seconds(30))
-            << u"Das Abbrechen des Auftrags Farbe-1 hat nach 30 Sekunden nicht geendet und wurde abgebrochen."_s
-            << timeoutSuggestion;
-        QTest::newRow("action failed") << CUPSServiceError::requestFailed(
-            hold, u"Job #1 does not exist."_s,
-            false) << u"Das Anhalten des Auftrags Farbe-1 ist fehlgeschlagen. Job #1 does not exist."_s
-                                       << refresh;
         QTest::newRow("action failed without a word")
             << CUPSServiceError::requestFailed(ServiceTexts::jobOperation(JobAction::Release, u"Büro-2"_s), u" "_s,
                                                false)
