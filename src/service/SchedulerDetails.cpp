@@ -154,6 +154,11 @@ IppMessage ask(ipp_t *request, std::chrono::milliseconds timeLimit, const std::a
     // server that wants TLS from the start gets its handshake inside that
     // connect, where libcups bounds each of its reads to 10 seconds.
     const Connection http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 0, nullptr));
+    // No single wait may outlast the time limit either, also on a socket
+    // libcups opens on its own (its TLS upgrade reconnects unasked), which
+    // the watchdog never hears of. Without a callback a wait that runs out fails.
+    if (http)
+        httpSetTimeout(http.get(), double(watchdog.remainingMilliseconds()) / 1000, nullptr, nullptr);
     if (!http || httpReconnect2(http.get(), watchdog.remainingMilliseconds(), watchdog.cancelFlag()) != 0)
         return {};
     watchdog.watch(httpGetFd(http.get()));
