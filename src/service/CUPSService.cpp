@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "CUPSService.h"
 
+#include "BackgroundWork.h"
 #include "DetachedRequest.h"
 #include "DetailsLookup.h"
 #include "JobActionRequest.h"
@@ -170,7 +171,9 @@ QThreadPool *CUPSService::threadPool()
 QFuture<CUPSResult<CommandResult>> CUPSService::run(const QString &executableURL, const QStringList &arguments,
                                                     std::chrono::milliseconds timeLimit)
 {
-    return QtConcurrent::run(threadPool(), &CUPSService::runBlocking, executableURL, arguments, timeLimit);
+    return QtConcurrent::run(threadPool(), [executableURL, arguments, timeLimit, counted = BackgroundWork::begin()] {
+        return runBlocking(executableURL, arguments, timeLimit);
+    });
 }
 
 CUPSResult<void> CUPSService::validate(const CommandResult &result, const QString &command)

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "BackgroundWork.h"
+
 #include <QDeadlineTimer>
 #include <QFuture>
 #include <QPromise>
@@ -34,7 +36,9 @@ public:
         auto shared = std::make_shared<State>();
         shared->promise.start();
         QFuture<Result> future = shared->promise.future();
-        std::thread([shared, request = std::move(request)] { shared->deliver(request()); }).detach();
+        std::thread([shared, request = std::move(request), counted = BackgroundWork::begin()] {
+            shared->deliver(request());
+        }).detach();
         // Gives up waiting at the deadline; the request's own watchdog makes
         // it end soon after, wherever libcups lets it.
         std::thread([shared, deadline = QDeadlineTimer(timeLimit), &abandoned] {

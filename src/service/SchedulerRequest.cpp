@@ -87,6 +87,10 @@ SchedulerRequest::Result SchedulerRequest::send(ipp_t *request) const
     const Connection http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 0, nullptr));
     if (!http)
         return failure(Outcome::Unreachable, ServiceTexts::schedulerUnreachable(connectionError(nullptr)));
+    // No single wait may outlast the time limit either, also on a socket
+    // libcups opens on its own (its TLS upgrade reconnects unasked), which
+    // the watchdog never hears of. Without a callback a wait that runs out fails.
+    httpSetTimeout(http.get(), double(watchdog.remainingMilliseconds()) / 1000, nullptr, nullptr);
     // A new socket for the same connection, watched from the start.
     const auto reconnect = [&] {
         if (httpReconnect2(http.get(), watchdog.remainingMilliseconds(), watchdog.cancelFlag()) != 0)

@@ -7,6 +7,7 @@
 // that keeps its output open. Abandoning cannot be undone, so these cases
 // have a process of their own, and it comes last.
 
+#include <BackgroundWork.h>
 #include <FakeToolDirectory.h>
 #include <PathOverride.h>
 #include <PrintJobsViewModel.h>
@@ -94,6 +95,9 @@ private Q_SLOTS:
         QVERIFY2(clock.elapsed() < detailsLimit.count() + 3000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(model.jobCount(), 2);
         QVERIFY(!model.jobs().constFirst().title);
+        // The requests themselves end soon after too, on every socket; only a
+        // TLS handshake read keeps libcups's own bound of 10 seconds.
+        QVERIFY(BackgroundWork::waitUntilIdle(detailsLimit + std::chrono::seconds(11)));
     }
 
     // A job action waits no longer than one lpmove may, on every socket; a
@@ -127,6 +131,8 @@ private Q_SLOTS:
         } else {
             QVERIFY(error.isPermissionRefusal());
         }
+        // The request itself ends soon after, on every socket.
+        QVERIFY(BackgroundWork::waitUntilIdle(detailsLimit + std::chrono::seconds(11)));
     }
 
     void hangingLpstatKeepsTheModelResponsiveAndEndsAtExit()

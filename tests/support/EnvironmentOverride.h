@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <BackgroundWork.h>
+
 #include <QByteArray>
 #include <QList>
 #include <QtGlobal>
@@ -35,6 +37,11 @@ public:
 private:
     static void put(const char *name, const std::optional<QByteArray> &value)
     {
+        // Requests and tool runs a test left behind read the environment on
+        // their own threads, unlocked; changing it under them can crash them.
+        // Each of them ends within its time limit.
+        if (!BackgroundWork::waitUntilIdle(std::chrono::minutes(2)))
+            qWarning("Background work still running while the environment changes");
         if (value)
             qputenv(name, *value);
         else
