@@ -3,7 +3,9 @@
 #include "CUPSService.h"
 
 #include "BackgroundWork.h"
+#include "DetachedRequest.h"
 #include "DetailsLookup.h"
+#include "JobActionRequest.h"
 #include "LpstatOutput.h"
 #include "ServiceTexts.h"
 #include "TextRules.h"
@@ -300,9 +302,21 @@ std::optional<CUPSServiceError> CUPSService::refusalToMove(const PrintJob &job, 
 
 QFuture<CUPSResult<void>> CUPSService::actOnJob(const PrintJob &job, JobAction action) const
 {
-    // Not yet asked of the scheduler.
-    Q_UNUSED(action)
-    return readyFailure<void>(CUPSServiceError::commandFailed(job.identifier, -1, QString()));
+    if (!JobActionRequest::jobNumber(job))
+        return readyFailure<void>(CUPSServiceError::jobWithoutNumber(job.identifier));
+    const std::chrono::milliseconds limit = m_moveTimeLimit;
+    return DetachedRequest<CUPSResult<void>>::run(
+               [job, action, limit] { return JobActionRequest(limit, runsAbandoned).perform(job, action); }, limit,
+               runsAbandoned)
+        .then([job, action, limit](const std::optional<CUPSResult<void>> &done) -> CUPSResult<void> {
+            if (done)
+                return *done;
+            // The request did not come back in time and may still be stuck.
+            const QString asked = JobActionRequest::operation(job, action);
+            if (runsAbandoned)
+                return std::unexpected(CUPSServiceError::requestFailed(asked, ServiceTexts::programEnding(), false));
+            return std::unexpected(CUPSServiceError::timedOut(asked, limit));
+        });
 }
 
 QFuture<CUPSResult<void>> CUPSService::moveJob(const PrintJob &job, const Printer &destination,

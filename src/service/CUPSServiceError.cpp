@@ -72,6 +72,35 @@ CUPSServiceError CUPSServiceError::timedOut(const QString &command, std::chrono:
     return error;
 }
 
+CUPSServiceError CUPSServiceError::requestFailed(const QString &operation, const QString &statusText,
+                                                 bool refusedAuthorisation)
+{
+    CUPSServiceError error(Kind::RequestFailed);
+    error.m_command = operation;
+    error.m_text = statusText;
+    error.m_refusedAuthorisation = refusedAuthorisation;
+    return error;
+}
+
+CUPSServiceError CUPSServiceError::jobWithoutNumber(const QString &identifier)
+{
+    CUPSServiceError error(Kind::JobWithoutNumber);
+    error.m_text = identifier;
+    return error;
+}
+
+bool CUPSServiceError::isPermissionRefusal() const
+{
+    switch (m_kind) {
+    case Kind::CommandFailed:
+        return isPermissionError(TextRules::trimSpacesAndLineBreaks(m_text).toString());
+    case Kind::RequestFailed:
+        return m_refusedAuthorisation || isPermissionError(m_text);
+    default:
+        return false;
+    }
+}
+
 bool CUPSServiceError::isPermissionError(const QString &text)
 {
     // CUPS prints its refusals in the user's language, so the German wording of

@@ -26,8 +26,15 @@ public:
         // A job identifier that is also a queue's name: lpmove would move that
         // whole queue instead of the one job.
         JobNamedLikeQueue,
-        // A tool that had not ended within its time limit and was stopped.
+        // A tool or a request that had not ended within its time limit and was stopped.
         TimedOut,
+        // A request the scheduler answered with an error or that broke down:
+        // command() says what was asked in German, reason() is the
+        // scheduler's status text.
+        RequestFailed,
+        // A job whose identifier carries no number the scheduler could be
+        // asked about.
+        JobWithoutNumber,
     };
 
     static CUPSServiceError lpstatUnavailable(const QString &path);
@@ -39,6 +46,10 @@ public:
     static CUPSServiceError optionLikeArgument(const QString &argument);
     static CUPSServiceError jobNamedLikeQueue(const QString &identifier);
     static CUPSServiceError timedOut(const QString &command, std::chrono::milliseconds limit);
+    // `refusedAuthorisation` when the scheduler refused the user, whatever its text says.
+    static CUPSServiceError requestFailed(const QString &operation, const QString &statusText,
+                                          bool refusedAuthorisation);
+    static CUPSServiceError jobWithoutNumber(const QString &identifier);
 
     Kind kind() const { return m_kind; }
 
@@ -51,6 +62,10 @@ public:
     const QString &standardError() const { return m_text; }
     const QString &argument() const { return m_text; }
     std::chrono::milliseconds timeLimit() const { return m_timeLimit; }
+    bool refusedAuthorisation() const { return m_refusedAuthorisation; }
+    // Whether the error says that CUPS refused the user's authorisation: a
+    // refused request, or a tool or request whose error text says so.
+    bool isPermissionRefusal() const;
 
     QString errorDescription() const;
     // A copy whose quoted texts (paths, commands, what a tool printed,
@@ -76,4 +91,5 @@ private:
     QString m_text;
     qint32 m_status = 0;
     std::chrono::milliseconds m_timeLimit {0};
+    bool m_refusedAuthorisation = false;
 };

@@ -2,38 +2,18 @@
 // SPDX-License-Identifier: MIT
 #include "SchedulerDetails.h"
 
-#include "RequestWatchdog.h"
+#include "SchedulerRequest.h"
 #include "TextRules.h"
-
-#include <QDeadlineTimer>
 
 #include <cups/cups.h>
 
 #include <array>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-struct IppDeleter
-{
-    void operator()(ipp_t *ipp) const { ippDelete(ipp); }
-};
-using IppMessage = std::unique_ptr<ipp_t, IppDeleter>;
-
-struct HttpCloser
-{
-    void operator()(http_t *http) const { httpClose(http); }
-};
-using Connection = std::unique_ptr<http_t, HttpCloser>;
-
-// The program never asks for a password: a request the scheduler wants
-// authenticated simply brings no details.
-const char *noPassword(const char *, http_t *, const char *, const char *, void *)
-{
-    return nullptr;
-}
+using IppMessage = SchedulerRequest::Message;
 
 QString text(ipp_attribute_t *attribute, int index = 0)
 {
@@ -114,87 +94,18 @@ void forEachGroup(ipp_t *answer, ipp_tag_t tag, Begin begin, Visit visit, End en
     }
 }
 
-// One POST of `request` on the connection as it stands, and the answer's
-// HTTP status. Unlike cupsDoRequest(), it never opens another socket behind
-// the watchdog's back: libcups would do so on 401, on 426 and when the POST
-// fails, and wait for the new one without a limit.
-http_status_t post(http_t *http, ipp_t *request)
-{
-    httpClearFields(http);
-    httpSetField(http, HTTP_FIELD_CONTENT_TYPE, "application/ipp");
-    httpSetLength(http, ippLength(request));
-    if (httpPost(http, "/"))
-        return HTTP_STATUS_ERROR;
-    ippSetState(request, IPP_STATE_IDLE);
-    for (ipp_state_t state = IPP_STATE_IDLE; state != IPP_STATE_DATA;) {
-        state = ippWrite(http, request);
-        if (state == IPP_STATE_ERROR)
-            return HTTP_STATUS_ERROR;
-    }
-    http_status_t status = HTTP_STATUS_CONTINUE;
-    while (status == HTTP_STATUS_CONTINUE)
-        status = httpUpdate(http);
-    return status;
-}
-
-// Sends `request` (which it always frees) and returns a successful answer.
-// Every wait on every socket of the request ends at the time limit.
-IppMessage ask(ipp_t *request, std::chrono::milliseconds timeLimit, const std::atomic_bool &abandoned)
-{
-    IppMessage owned(request);
-    if (abandoned)
-        return {};
-    // libcups remembers the server per thread, and pool threads outlive a
-    // change of CUPS_SERVER or of the client configuration: read them afresh.
-    cupsSetServer(nullptr);
-    cupsSetPasswordCB2(noPassword, nullptr);
-
-    RequestWatchdog watchdog(QDeadlineTimer(timeLimit), abandoned);
-    // Created unconnected, so that the connect below can be cancelled. A
-    // server that wants TLS from the start gets its handshake inside that
-    // connect, where libcups bounds each of its reads to 10 seconds.
-    const Connection http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 0, nullptr));
-    // No single wait may outlast the time limit either, also on a socket
-    // libcups opens on its own (its TLS upgrade reconnects unasked), which
-    // the watchdog never hears of. Without a callback a wait that runs out fails.
-    if (http)
-        httpSetTimeout(http.get(), double(watchdog.remainingMilliseconds()) / 1000, nullptr, nullptr);
-    if (!http || httpReconnect2(http.get(), watchdog.remainingMilliseconds(), watchdog.cancelFlag()) != 0)
-        return {};
-    watchdog.watch(httpGetFd(http.get()));
-    http_status_t status = post(http.get(), owned.get());
-    // A server that wants encryption: a new connection, upgraded to TLS on
-    // the socket the watchdog watches. A server that wants a login gives no
-    // details; nobody is asked for a password.
-    if (status == HTTP_STATUS_UPGRADE_REQUIRED && !watchdog.hasExpired()) {
-        if (httpReconnect2(http.get(), watchdog.remainingMilliseconds(), watchdog.cancelFlag()) != 0)
-            return {};
-        watchdog.watch(httpGetFd(http.get()));
-        if (httpEncryption(http.get(), HTTP_ENCRYPTION_REQUIRED) != 0)
-            return {};
-        status = post(http.get(), owned.get());
-    }
-    if (status != HTTP_STATUS_OK || watchdog.hasExpired())
-        return {};
-    IppMessage answer(ippNew());
-    for (ipp_state_t state = IPP_STATE_IDLE; state != IPP_STATE_DATA;) {
-        state = ippRead(http.get(), answer.get());
-        if (state == IPP_STATE_ERROR)
-            return {};
-    }
-    if (watchdog.hasExpired() || ippGetStatusCode(answer.get()) > IPP_STATUS_OK_EVENTS_COMPLETE)
-        return {};
-    return answer;
-}
-
 // Sends `request` as the user, asking for the attributes `names`.
 IppMessage askFor(ipp_t *request, const auto &names, std::chrono::milliseconds timeLimit,
                   const std::atomic_bool &abandoned)
 {
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    SchedulerRequest::addRequestingUser(request);
     ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(names.size()), nullptr,
                   names.data());
-    return ask(request, timeLimit, abandoned);
+    // A scheduler that wants a login simply gives no details.
+    SchedulerRequest::Result result = SchedulerRequest(timeLimit, abandoned).send(request);
+    if (result.outcome != SchedulerRequest::Outcome::Answered || !SchedulerRequest::succeeded(result.answer.get()))
+        return {};
+    return std::move(result.answer);
 }
 
 } // namespace

@@ -21,6 +21,22 @@ QString germanSeconds(std::chrono::milliseconds duration)
     return QString::number(double(milliseconds) / 1000.0, 'g', 3).replace(u'.', u',') + u" Sekunden"_s;
 }
 
+// What a tool or the scheduler said about a failure, or that it said nothing.
+QString errorDetail(const QString &said)
+{
+    const QString trimmed = TextRules::trimSpacesAndLineBreaks(said).toString();
+    return trimmed.isEmpty() ? u"CUPS lieferte keine weitere Fehlermeldung."_s : trimmed;
+}
+
+// A refusal reads the same for a move and for any request: what the program
+// does not do about it, and CUPS's own words.
+QString permissionRefusal(const QString &detail)
+{
+    return u"CUPS hat die Berechtigung verweigert. Die App startet kein sudo und fragt kein Passwort ab. "
+           u"Prüfen Sie die CUPS-Berechtigung für Ihren Benutzer. Originalfehler: "_s
+        + detail;
+}
+
 } // namespace
 
 namespace ServiceTexts {
@@ -40,16 +56,21 @@ QString errorDescription(const CUPSServiceError &error)
     case CUPSServiceError::Kind::LaunchFailed:
         return error.executable() + u" konnte nicht gestartet werden: "_s + error.reason();
     case CUPSServiceError::Kind::CommandFailed: {
-        const QString trimmed = TextRules::trimSpacesAndLineBreaks(error.standardError()).toString();
-        const QString detail = trimmed.isEmpty() ? u"CUPS lieferte keine weitere Fehlermeldung."_s : trimmed;
-        if (CUPSServiceError::isPermissionError(trimmed)) {
-            return u"CUPS hat die Berechtigung verweigert. Die App startet kein sudo und fragt kein Passwort ab. "
-                   u"Prüfen Sie die CUPS-Berechtigung für Ihren Benutzer. Originalfehler: "_s
-                + detail;
-        }
+        const QString detail = errorDetail(error.standardError());
+        if (error.isPermissionRefusal())
+            return permissionRefusal(detail);
         return error.command() + u" ist mit Status "_s + QString::number(error.status()) + u" fehlgeschlagen. "_s
             + detail;
     }
+    case CUPSServiceError::Kind::RequestFailed: {
+        const QString detail = errorDetail(error.reason());
+        if (error.isPermissionRefusal())
+            return permissionRefusal(detail);
+        return error.command() + u" ist fehlgeschlagen. "_s + detail;
+    }
+    case CUPSServiceError::Kind::JobWithoutNumber:
+        return u"Der Auftrag „"_s + error.argument()
+            + u"“ trägt keine lesbare Auftragsnummer, unter der CUPS ihn kennen könnte."_s;
     case CUPSServiceError::Kind::LpmoveUnavailable:
         return u"Das CUPS-Werkzeug lpmove wurde nicht im ausführbaren Systempfad gefunden."_s;
     case CUPSServiceError::Kind::InvalidDestination:
@@ -79,6 +100,8 @@ QString recoverySuggestion(const CUPSServiceError &error)
     case CUPSServiceError::Kind::LaunchFailed:
         return u"Prüfen Sie, ob das lokale CUPS-System verfügbar ist."_s;
     case CUPSServiceError::Kind::CommandFailed:
+    case CUPSServiceError::Kind::RequestFailed:
+    case CUPSServiceError::Kind::JobWithoutNumber:
     case CUPSServiceError::Kind::UnreadableOutput:
         return u"Aktualisieren Sie die Listen und prüfen Sie die Druckzentrale."_s;
     case CUPSServiceError::Kind::TimedOut:
@@ -97,6 +120,30 @@ QString recoverySuggestion(const CUPSServiceError &error)
 QString programEnding()
 {
     return u"Parvento wird beendet."_s;
+}
+
+QString jobOperation(JobAction action, const QString &identifier)
+{
+    switch (action) {
+    case JobAction::Hold:
+        return u"Das Anhalten des Auftrags "_s + identifier;
+    case JobAction::Release:
+        return u"Das Freigeben des Auftrags "_s + identifier;
+    case JobAction::Cancel:
+        return u"Das Abbrechen des Auftrags "_s + identifier;
+    }
+    Q_UNREACHABLE();
+    return {};
+}
+
+QString schedulerUnreachable(const QString &reason)
+{
+    return u"Der CUPS-Dienst ist nicht erreichbar: "_s + reason;
+}
+
+QString schedulerConnectionBroke(const QString &reason)
+{
+    return u"Die Verbindung zum CUPS-Dienst brach ab: "_s + reason;
 }
 
 QString stateWord(PrintJob::State state)

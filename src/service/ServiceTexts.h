@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CUPSServiceError.h"
+#include "JobAction.h"
 #include "PrintJob.h"
 
 #include <QString>
@@ -22,6 +23,12 @@ QString errorDescription(const CUPSServiceError &error);
 QString recoverySuggestion(const CUPSServiceError &error);
 // Why a tool was not started: the program is ending.
 QString programEnding();
+// What is asked of the scheduler for one job, as the subject of a sentence:
+// "Das Anhalten des Auftrags Farbe-1".
+QString jobOperation(JobAction action, const QString &identifier);
+// Why a request to the scheduler got no answer; `reason` is the system's.
+QString schedulerUnreachable(const QString &reason);
+QString schedulerConnectionBroke(const QString &reason);
 
 QString stateWord(PrintJob::State state);
 // The job's segments for assistive technology, the state last. The window

@@ -120,20 +120,7 @@ private Q_SLOTS:
     }
 
     // Last, as its later rows restart the scheduler without peer credentials.
-    void refusedMoveIsAPermissionError_data()
-    {
-        TestTables::addColumns<QByteArray, bool, QString, bool>("locale", "peerCredentials", "toolError",
-                                                                "fromTerminal");
-        QTest::newRow("forbidden, English") << QByteArray("C") << true << u"lpmove: Forbidden"_s << false;
-        QTest::newRow("forbidden, German") << QByteArray("de_DE.UTF-8") << true << u"lpmove: Verboten"_s << false;
-        QTest::newRow("unauthorized, English") << QByteArray("C") << false << u"lpmove: Unauthorized"_s << false;
-        QTest::newRow("unauthorized, German")
-            << QByteArray("de_DE.UTF-8") << false << u"lpmove: Nicht berechtigt"_s << false;
-        // libcups would ask for a password on the terminal the program was
-        // started from, with echo off, and wait there until the time limit.
-        QTest::newRow("unauthorized, started from a terminal")
-            << QByteArray("C") << false << u"lpmove: Unauthorized"_s << true;
-    }
+    void refusedMoveIsAPermissionError_data() { TestTables::addRefusalRows(); }
 
     void refusedMoveIsAPermissionError()
     {

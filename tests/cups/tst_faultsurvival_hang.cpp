@@ -100,6 +100,41 @@ private Q_SLOTS:
         QVERIFY(BackgroundWork::waitUntilIdle(detailsLimit + std::chrono::seconds(11)));
     }
 
+    // A job action waits no longer than one lpmove may, on every socket; a
+    // scheduler that wants a login refuses it as it refuses a move.
+    void stuckSchedulerEndsAJobActionAtItsLimit_data() { stuckSchedulerHoldsUpNeitherTheListsNorAMove_data(); }
+
+    void stuckSchedulerEndsAJobActionAtItsLimit()
+    {
+        QFETCH(ScriptedEndpoint::Script, script);
+        QFETCH(QByteArray, encryption);
+        QFETCH(bool, stuck);
+        const ScriptedEndpoint endpoint(script);
+        QVERIFY(!endpoint.address().isEmpty());
+        EnvironmentOverride server("CUPS_SERVER", endpoint.address().toLocal8Bit());
+        server.set("CUPS_ENCRYPTION", encryption.isEmpty() ? std::nullopt : std::optional(encryption));
+        const CUPSService service(CUPSService::systemLpstatURL, CUPSService::defaultListingTimeLimit, detailsLimit);
+
+        QElapsedTimer clock;
+        clock.start();
+        const QFuture<CUPSResult<void>> acted
+            = service.actOnJob(PrintJob {u"Laser-1"_s, u"Laser"_s, {}, {}}, JobAction::Hold);
+        QVERIFY(QTest::qWaitFor([&acted] { return acted.isFinished(); }, int(detailsLimit.count()) + 3000));
+        QVERIFY2(clock.elapsed() < detailsLimit.count() + 3000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!acted.result());
+        const CUPSServiceError error = acted.result().error();
+        if (stuck) {
+            QCOMPARE(error.kind(), CUPSServiceError::Kind::TimedOut);
+            QCOMPARE(error.errorDescription(),
+                     u"Das Anhalten des Auftrags Laser-1 hat nach 4 Sekunden nicht geendet "
+                     u"und wurde abgebrochen."_s);
+        } else {
+            QVERIFY(error.isPermissionRefusal());
+        }
+        // The request itself ends soon after, on every socket.
+        QVERIFY(BackgroundWork::waitUntilIdle(detailsLimit + std::chrono::seconds(11)));
+    }
+
     void hangingLpstatKeepsTheModelResponsiveAndEndsAtExit()
     {
         // Room for all six listings at once, so each of them really hangs.

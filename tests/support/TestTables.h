@@ -4,6 +4,8 @@
 
 // Rows that several data-driven tests share. Header only.
 
+#include <QByteArray>
+#include <QString>
 #include <QTest>
 
 namespace TestTables {
@@ -38,6 +40,26 @@ inline void addBothWays(const char *column, const char *whenFalse, const char *w
     QTest::addColumn<bool>(column);
     QTest::newRow(whenFalse) << false;
     QTest::newRow(whenTrue) << true;
+}
+
+// How the private scheduler refuses someone who may not touch a job (columns
+// "locale", "peerCredentials", "toolError", "fromTerminal"): "Forbidden" when
+// it knows who asks, "Unauthorized" when it wants a login; what lpmove prints,
+// in English and German. The rows switch peer credentials off from the
+// third on, so a test using them restarts the scheduler as they say.
+inline void addRefusalRows()
+{
+    using namespace Qt::StringLiterals;
+    addColumns<QByteArray, bool, QString, bool>("locale", "peerCredentials", "toolError", "fromTerminal");
+    QTest::newRow("forbidden, English") << QByteArray("C") << true << u"lpmove: Forbidden"_s << false;
+    QTest::newRow("forbidden, German") << QByteArray("de_DE.UTF-8") << true << u"lpmove: Verboten"_s << false;
+    QTest::newRow("unauthorized, English") << QByteArray("C") << false << u"lpmove: Unauthorized"_s << false;
+    QTest::newRow("unauthorized, German")
+        << QByteArray("de_DE.UTF-8") << false << u"lpmove: Nicht berechtigt"_s << false;
+    // libcups would ask for a password on the terminal the program was
+    // started from, with echo off, and wait there until the time limit.
+    QTest::newRow("unauthorized, started from a terminal")
+        << QByteArray("C") << false << u"lpmove: Unauthorized"_s << true;
 }
 
 } // namespace TestTables

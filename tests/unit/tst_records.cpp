@@ -4,6 +4,7 @@
 #include <CUPSServiceTestAccess.h>
 #include <EnvironmentOverride.h>
 #include <SchedulerAddress.h>
+#include <ServiceTexts.h>
 #include <TestTables.h>
 
 #include <QScopeGuard>
@@ -291,6 +292,26 @@ private Q_SLOTS:
         QTest::newRow("short limit in decimals")
             << CUPSServiceError::timedOut(u"lpmove"_s, std::chrono::milliseconds(300))
             << u"lpmove hat nach 0,3 Sekunden nicht geendet und wurde abgebrochen."_s << timeoutSuggestion;
+        const QString refresh = u"Aktualisieren Sie die Listen und prüfen Sie die Druckzentrale."_s;
+        const QString permission
+            = u"CUPS hat die Berechtigung verweigert. Die App startet kein sudo und fragt kein "
+              u"Passwort ab. Prüfen Sie die CUPS-Berechtigung für Ihren Benutzer. Originalfehler: "_s;
+        const QString hold = ServiceTexts::jobOperation(JobAction::Hold, u"Farbe-1"_s);
+        QTest::newRow("action failed without a word")
+            << CUPSServiceError::requestFailed(ServiceTexts::jobOperation(JobAction::Release, u"Büro-2"_s), u" "_s,
+                                               false)
+            << u"Das Freigeben des Auftrags Büro-2 ist fehlgeschlagen. CUPS lieferte keine weitere Fehlermeldung."_s
+            << refresh;
+        // The scheduler said "refused" in a language the markers do not know.
+        QTest::newRow("refused action, whatever the words")
+            << CUPSServiceError::requestFailed(hold, u"Interdit"_s, true) << permission + u"Interdit"_s << refresh;
+        QTest::newRow("action not possible for want of rights")
+            << CUPSServiceError::requestFailed(hold, u"Not authorized to hold job #1 owned by \"anna\"."_s, false)
+            << permission + u"Not authorized to hold job #1 owned by \"anna\"."_s << refresh;
+        QTest::newRow("job without a number")
+            << CUPSServiceError::jobWithoutNumber(u"Farbe-"_s)
+            << u"Der Auftrag „Farbe-“ trägt keine lesbare Auftragsnummer, unter der CUPS ihn kennen könnte."_s
+            << refresh;
     }
 
     void errorTextsOfOurOwnCases() { errorTexts(); }

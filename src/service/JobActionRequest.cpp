@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
+#include "JobActionRequest.h"
+
+#include "SchedulerRequest.h"
+#include "ServiceTexts.h"
+
+#include <cups/cups.h>
+
+#include <limits>
+
+namespace {
+
+ipp_op_t operationOf(JobAction action)
+{
+    switch (action) {
+    case JobAction::Hold:
+        return IPP_OP_HOLD_JOB;
+    case JobAction::Release:
+        return IPP_OP_RELEASE_JOB;
+    case JobAction::Cancel:
+        return IPP_OP_CANCEL_JOB;
+    }
+    Q_UNREACHABLE();
+    return IPP_OP_CANCEL_JOB;
+}
+
+// IPP's own way of refusing the user, as opposed to refusing the request.
+bool refusesTheUser(ipp_status_t status)
+{
+    return status == IPP_STATUS_ERROR_FORBIDDEN || status == IPP_STATUS_ERROR_NOT_AUTHENTICATED
+        || status == IPP_STATUS_ERROR_NOT_AUTHORIZED;
+}
+
+} // namespace
+
+JobActionRequest::JobActionRequest(std::chrono::milliseconds timeLimit, const std::atomic_bool &abandoned)
+    : m_timeLimit(timeLimit)
+    , m_abandoned(abandoned)
+{ }
+
+std::optional<int> JobActionRequest::jobNumber(const PrintJob &job)
+{
+    // CUPS numbers its jobs from 1; job-id is a signed 32-bit integer.
+    const std::optional<qint64> number = job.jobIdentifier().number();
+    if (!number || *number < 1 || *number > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return int(*number);
+}
+
+QString JobActionRequest::operation(const PrintJob &job, JobAction action)
+{
+    return ServiceTexts::jobOperation(action, job.displayIdentifier());
+}
+
+std::expected<void, CUPSServiceError> JobActionRequest::perform(const PrintJob &job, JobAction action) const
+{
+    const std::optional<int> number = jobNumber(job);
+    if (!number)
+        return std::unexpected(CUPSServiceError::jobWithoutNumber(job.identifier));
+
+    ipp_t *request = ippNewRequest(operationOf(action));
+    // The host part is not looked at; the path names the job by its number.
+    const QByteArray jobURI = "ipp://localhost/jobs/" + QByteArray::number(*number);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, jobURI.constData());
+    SchedulerRequest::addRequestingUser(request);
+    const SchedulerRequest::Result result
+        = SchedulerRequest(m_timeLimit, m_abandoned, SchedulerRequest::Login::WithoutPassword).send(request);
+
+    const QString asked = operation(job, action);
+    switch (result.outcome) {
+    case SchedulerRequest::Outcome::Answered: {
+        if (SchedulerRequest::succeeded(result.answer.get()))
+            return {};
+        const ipp_status_t status = ippGetStatusCode(result.answer.get());
+        return std::unexpected(CUPSServiceError::requestFailed(asked, SchedulerRequest::statusText(result.answer.get()),
+                                                               refusesTheUser(status)));
+    }
+    case SchedulerRequest::Outcome::Refused:
+        return std::unexpected(CUPSServiceError::requestFailed(asked, result.reason, true));
+    case SchedulerRequest::Outcome::Unreachable:
+    case SchedulerRequest::Outcome::Failed:
+        return std::unexpected(CUPSServiceError::requestFailed(asked, result.reason, false));
+    case SchedulerRequest::Outcome::Expired:
+        break;
+    }
+    if (m_abandoned)
+        return std::unexpected(CUPSServiceError::requestFailed(asked, ServiceTexts::programEnding(), false));
+    return std::unexpected(CUPSServiceError::timedOut(asked, m_timeLimit));
+}
