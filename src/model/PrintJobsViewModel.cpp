@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "PrintJobsViewModel.h"
 
-#include "DisplayText.h"
 #include "ExitPolicy.h"
 #include "ModelTexts.h"
 #include "MoveVerification.h"
@@ -39,12 +38,15 @@ PrintJobsViewModel::~PrintJobsViewModel()
     // A move confirmed while a reload ran is handed over all the same.
     if (m_pendingMove)
         runMove(*std::exchange(m_pendingMove, std::nullopt));
+    if (m_pendingAction)
+        runAction(*std::exchange(m_pendingAction, std::nullopt));
 }
 
 void PrintJobsViewModel::written()
 {
     const JobSelection::Changes changes = m_selection.takeChanges();
     m_rows.catchUp(m_selection, changes);
+    m_actions.update(m_selection, changes);
     // Not composed to be compared: announced when what it is made of changed.
     m_announcer.announce(m_confirmation.update(m_selection, changes));
 }
@@ -151,6 +153,8 @@ void PrintJobsViewModel::reloaded(const ReloadOutcome &outcome, quint64 reload)
         move.knownQueues.append(printers());
         runMove(move);
     }
+    if (m_pendingAction)
+        runAction(*std::exchange(m_pendingAction, std::nullopt));
 }
 
 void PrintJobsViewModel::followWithDetails(const ReloadOutcome &listed, quint64 reload,
@@ -199,7 +203,7 @@ QFuture<void> PrintJobsViewModel::moveSelectedJobs()
 {
     const QList<PrintJob> jobs = selectedJobs();
     const std::optional<Printer> destination = selectedDestination();
-    if (jobs.isEmpty() || !destination || m_isMoving)
+    if (jobs.isEmpty() || !destination || holdsRows())
         return QtFuture::makeReadyFuture();
 
     // Exactly what the confirmation listed, whatever a held reload now trims.
@@ -278,14 +282,14 @@ void PrintJobsViewModel::apply(const MoveOutcome &outcome, const QString &afterw
 
 void PrintJobsViewModel::toggleJobSelectionAt(int row)
 {
-    if (m_isMoving || row < 0 || row >= m_rows.jobs()->count())
+    if (holdsRows() || row < 0 || row >= m_rows.jobs()->count())
         return;
     toggleJobSelection(m_rows.jobs()->jobAt(row));
 }
 
 void PrintJobsViewModel::chooseDestinationAt(int row)
 {
-    if (m_isMoving || row < 0 || row >= m_rows.destinations()->count())
+    if (holdsRows() || row < 0 || row >= m_rows.destinations()->count())
         return;
     setSelectedDestinationID(m_rows.destinations()->printerAt(row).name);
 }
@@ -301,13 +305,13 @@ void PrintJobsViewModel::chooseSourceQueueAt(int row)
 
 void PrintJobsViewModel::selectShownJobs()
 {
-    if (!m_isMoving)
+    if (!holdsRows())
         m_selection.selectShown([this] { written(); });
 }
 
 void PrintJobsViewModel::clearJobSelection()
 {
-    if (!m_isMoving)
+    if (!holdsRows())
         m_selection.clearSelection([this] { written(); });
 }
 
@@ -321,30 +325,4 @@ void PrintJobsViewModel::dismissNotice()
 {
     m_notices.dismiss();
     written();
-}
-
-// Derived values for the view.
-JobFilterView PrintJobsViewModel::filter() const
-{
-    return JobFilterView {
-        .queueChoices = m_rows.sourceQueues(),
-        .queueIndex = int(m_selection.filterQueueIndex() + 1),
-        .shownCount = int(m_selection.shownCount()),
-    };
-}
-
-QString PrintJobsViewModel::selectionNote() const
-{
-    return ModelTexts::selectionNote(m_selection.selectedCount(), m_selection.hiddenSelectedCount());
-}
-
-QString PrintJobsViewModel::selectedDestinationName() const
-{
-    const std::optional<Printer> destination = selectedDestination();
-    return destination ? DisplayText::field(destination->name) : QString();
-}
-
-QString PrintJobsViewModel::lpmovePathText() const
-{
-    return DisplayText::field(m_lpmovePath.value_or(QString()));
 }

@@ -3,7 +3,10 @@
 #pragma once
 
 #include "AppNotice.h"
+#include "CancelConfirmation.h"
 #include "ConfirmationCache.h"
+#include "JobActionOutcome.h"
+#include "JobActions.h"
 #include "JobFilterView.h"
 #include "JobListModel.h"
 #include "JobSelection.h"
@@ -33,7 +36,8 @@
 
 // The state of one window: the jobs and queues of the last reload with the
 // user's selection (a JobSelection), the busy flags, the pending notice and
-// the status line; and the entry points of the two workflows, reload and move.
+// the status line; and the entry points of its workflows: reload, move, and
+// hold, release or cancel (JobActions keeps their state).
 // Lives on the UI thread. Each property has its own change signal, emitted
 // only when its value changed (PropertyAnnouncer), so a click re-evaluates
 // only the bindings it concerns; texts derived from one source share that
@@ -45,7 +49,9 @@ class PrintJobsViewModel : public QObject
 
     Q_PROPERTY(bool isLoading READ isLoading NOTIFY isLoadingChanged FINAL)
     Q_PROPERTY(bool isMoving READ isMoving NOTIFY isMovingChanged FINAL)
-    // A reload or a move runs.
+    // A hold, release or cancel runs.
+    Q_PROPERTY(bool isActing READ isActing NOTIFY isActingChanged FINAL)
+    // A reload, a move or one of those runs.
     Q_PROPERTY(bool isBusy READ isBusy NOTIFY isBusyChanged FINAL)
     Q_PROPERTY(bool isShowingMoveConfirmation READ isShowingMoveConfirmation WRITE setShowingMoveConfirmation NOTIFY
                    isShowingMoveConfirmationChanged FINAL)
@@ -77,6 +83,15 @@ class PrintJobsViewModel : public QObject
     Q_PROPERTY(bool canRequestMove READ canRequestMove NOTIFY canRequestMoveChanged FINAL)
     Q_PROPERTY(MoveConfirmation confirmation READ confirmation NOTIFY confirmationChanged FINAL)
 
+    // Hold, release, cancel: each when it applies to some selected job and
+    // neither a move nor another of them runs (a reload may: they follow it).
+    Q_PROPERTY(bool canHoldJobs READ canHoldJobs NOTIFY canHoldJobsChanged FINAL)
+    Q_PROPERTY(bool canReleaseJobs READ canReleaseJobs NOTIFY canReleaseJobsChanged FINAL)
+    Q_PROPERTY(bool canCancelJobs READ canCancelJobs NOTIFY canCancelJobsChanged FINAL)
+    Q_PROPERTY(bool isShowingCancelConfirmation READ isShowingCancelConfirmation WRITE setShowingCancelConfirmation
+                   NOTIFY isShowingCancelConfirmationChanged FINAL)
+    Q_PROPERTY(CancelConfirmation cancelConfirmation READ cancelConfirmation NOTIFY cancelConfirmationChanged FINAL)
+
     // The job pane's filter: the text the user types, and what it shows.
     Q_PROPERTY(QString jobFilterText READ jobFilterText WRITE setJobFilterText NOTIFY jobFilterTextChanged FINAL)
     Q_PROPERTY(JobFilterView filter READ filter NOTIFY filterChanged FINAL)
@@ -100,7 +115,8 @@ public:
     void setSelectedDestinationID(const std::optional<QString> &name);
     bool isLoading() const { return m_isLoading; }
     bool isMoving() const { return m_isMoving; }
-    bool isBusy() const { return m_isLoading || m_isMoving; }
+    bool isActing() const { return m_actions.running().has_value(); }
+    bool isBusy() const { return m_isLoading || m_isMoving || isActing(); }
     // Whether the scheduler's details of a reload are still to come. Input is
     // not held up by them; a test that reads what they add waits for them.
     bool isAwaitingDetails() const { return m_reloads.isAwaitingDetails(); }
@@ -119,9 +135,21 @@ public:
     QSet<QString> selectedSourcePrinterNames() const { return m_selection.selectedSourceNames(); }
     QList<Printer> destinationPrinters() const { return m_selection.destinations(); }
     // Also during a reload: the move then follows it.
-    bool canRequestMove() const { return !m_isMoving && m_selection.canMove(); }
+    bool canRequestMove() const { return !holdsRows() && m_selection.canMove(); }
     const MoveConfirmation &confirmation() const { return m_confirmation.read(m_selection); }
-    MoveProgress moveProgress() const { return MoveProgress::of(m_moveDoneCount, m_moveTotalCount, m_isMoving); }
+    // A hold, release or cancel counts its jobs here as a move does.
+    MoveProgress moveProgress() const
+    {
+        return isActing() ? m_actions.progress() : MoveProgress::of(m_moveDoneCount, m_moveTotalCount, m_isMoving);
+    }
+
+    bool canHoldJobs() const { return !holdsRows() && m_actions.allows(JobAction::Hold); }
+    bool canReleaseJobs() const { return !holdsRows() && m_actions.allows(JobAction::Release); }
+    bool canCancelJobs() const { return !holdsRows() && m_actions.allows(JobAction::Cancel); }
+    bool isShowingCancelConfirmation() const { return m_actions.isAskingToCancel(); }
+    // Opening it lists the selected jobs as they are now.
+    void setShowingCancelConfirmation(bool showing);
+    const CancelConfirmation &cancelConfirmation() const { return m_actions.cancelConfirmation(); }
 
     void toggleJobSelection(const PrintJob &job);
     void setJobFilterText(const QString &text);
@@ -132,6 +160,15 @@ public:
     // which ignore the future.
     Q_INVOKABLE QFuture<void> refresh();
     Q_INVOKABLE QFuture<void> moveSelectedJobs();
+    // Hold and release act at once on the selected jobs they apply to,
+    // hidden ones included; a cancel asks first. cancelSelectedJobs() cancels
+    // exactly the jobs the open confirmation lists, or, with none open, every
+    // selected job. Each completes after its closing reload, whose details
+    // (the jobs' states) its report is checked against.
+    Q_INVOKABLE QFuture<void> holdSelectedJobs();
+    Q_INVOKABLE QFuture<void> releaseSelectedJobs();
+    Q_INVOKABLE void requestCancelConfirmation();
+    Q_INVOKABLE QFuture<void> cancelSelectedJobs();
 
     // For QML.
     Q_INVOKABLE void toggleJobSelectionAt(int row);
@@ -155,14 +192,15 @@ public:
     JobFilterView filter() const;
     QStringList sourceQueueChoices() const { return m_rows.sourceQueues()->stringList(); }
     QString selectionNote() const;
-    bool canSelectShownJobs() const { return !m_isMoving && m_selection.canSelectShown(); }
-    bool canClearJobSelection() const { return !m_isMoving && m_selection.canClearSelection(); }
+    bool canSelectShownJobs() const { return !holdsRows() && m_selection.canSelectShown(); }
+    bool canClearJobSelection() const { return !holdsRows() && m_selection.canClearSelection(); }
     JobListModel *jobModel() const { return m_rows.jobs(); }
     PrinterListModel *destinationModel() const { return m_rows.destinations(); }
 
 Q_SIGNALS:
     void isLoadingChanged();
     void isMovingChanged();
+    void isActingChanged();
     void isBusyChanged();
     void isShowingMoveConfirmationChanged();
     void statusTextChanged();
@@ -180,6 +218,11 @@ Q_SIGNALS:
     void destinationCountChanged();
     void canRequestMoveChanged();
     void confirmationChanged();
+    void canHoldJobsChanged();
+    void canReleaseJobsChanged();
+    void canCancelJobsChanged();
+    void isShowingCancelConfirmationChanged();
+    void cancelConfirmationChanged();
     void jobFilterTextChanged();
     void filterChanged();
 
@@ -197,6 +240,17 @@ private:
         std::shared_ptr<QPromise<void>> done;
     };
 
+    // A hold, release or cancel given its jobs, not yet handed to CUPS.
+    struct PendingAction
+    {
+        JobAction action;
+        QList<PrintJob> jobs;
+        std::shared_ptr<QPromise<void>> done;
+    };
+
+    // A move or an action runs: the rows and the selection are its.
+    bool holdsRows() const { return m_isMoving || isActing(); }
+
     // Starts a reload (numbered in m_reloads) and hands what it listed to
     // `then`, with the model, which is null once the window has gone.
     using Listed = std::function<void(PrintJobsViewModel *model, const ReloadOutcome &listed, quint64 reload)>;
@@ -210,6 +264,9 @@ private:
     // been stored or given up on.
     void followWithDetails(const ReloadOutcome &listed, quint64 reload, const std::shared_ptr<QPromise<void>> &done);
     void runMove(const PendingMove &move);
+    // `selected` as far as `action` applies to them, after a running reload.
+    QFuture<void> act(JobAction action, const QList<PrintJob> &selected);
+    void runAction(const PendingAction &action);
 
     // Each stores what a finished workflow leaves, write by write.
     void apply(const ReloadOutcome &outcome);
@@ -219,6 +276,11 @@ private:
     // reports and finishes `done`.
     void closeMove(const MoveOutcome &outcome, const QList<PrintJob> &jobs,
                    const std::shared_ptr<QPromise<void>> &done);
+    // The same for an action, whose check needs the jobs' states: it waits
+    // for the details of its closing reload.
+    void closeAction(const JobActionOutcome &outcome, const QList<PrintJob> &jobs,
+                     const std::shared_ptr<QPromise<void>> &done);
+    void apply(const JobActionOutcome &outcome, const QString &afterword = {});
 
     // Every write stores its value, then calls written(), also when the
     // value did not change.
@@ -248,6 +310,8 @@ private:
     NoticeQueue m_notices;
     ReloadLedger m_reloads;
     std::optional<PendingMove> m_pendingMove;
+    JobActions m_actions;
+    std::optional<PendingAction> m_pendingAction;
     QString m_statusText;
     std::optional<QString> m_lpmovePath;
     // Read once: CUPS_SERVER and the client configuration are read as the

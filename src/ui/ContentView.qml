@@ -8,8 +8,8 @@ import QtQuick.Layouts
 import Parvento.Model
 
 // The content of the window: the toolbar, the scrolling main column with its
-// regions, the status bar, the confirmation dialog and the notice alert, all
-// bound to one window model. The view owns a model on the system's lpstat
+// regions, the status bar, the two confirmation dialogs and the notice alert,
+// all bound to one window model. The view owns a model on the system's lpstat
 // unless it is handed another one when it is created.
 Page {
     id: contentView
@@ -27,6 +27,7 @@ Page {
     readonly property alias statusBar: statusBar
     readonly property alias refreshButton: refreshButton
     readonly property alias confirmationDialog: confirmationDialog
+    readonly property alias cancelConfirmationDialog: cancelConfirmationDialog
     readonly property alias noticeAlert: noticeAlert
 
     implicitWidth: 1040
@@ -175,6 +176,12 @@ Page {
 
     MoveConfirmationDialog {
         id: confirmationDialog
+
+        viewModel: contentView.viewModel
+    }
+
+    CancelConfirmationDialog {
+        id: cancelConfirmationDialog
 
         viewModel: contentView.viewModel
     }

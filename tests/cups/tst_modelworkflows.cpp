@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Parvento-Entwickler
 // SPDX-License-Identifier: MIT
-// The window model end to end: reloads and moves with the real lpstat and
-// lpmove against a private CUPS scheduler.
+// The window model end to end: reloads, moves, holds, releases and cancels
+// with the real tools and the real scheduler, a private one.
 
 #include <ModelSignals.h>
 #include <PrintJobsViewModel.h>
@@ -13,6 +13,8 @@
 
 #include <QTest>
 #include <QThreadPool>
+
+Q_DECLARE_METATYPE(JobAction)
 
 using namespace Qt::StringLiterals;
 using TestFutures::finishes;
@@ -146,6 +148,89 @@ private Q_SLOTS:
         QVERIFY(identifiers(model.jobs()).contains(*id));
         QCOMPARE(model.printers().size(), 3);
         QVERIFY(model.statusText().endsWith(u" Auftrag bzw. Aufträge und 3 Drucker geladen."_s));
+    }
+
+    // Last: it stops a queue, so that what it submits keeps waiting.
+    void actionsAreVerifiedByTheClosingReload_data()
+    {
+        QTest::addColumn<JobAction>("action");
+        QTest::addColumn<bool>("oneGone"); // the first job is cancelled behind the window's back
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("progress"); // the action bar's text once both jobs had their turn
+        QTest::newRow("hold") << JobAction::Hold << false << u"2 Aufträge angehalten"_s << u"Halte 2 von 2 an …"_s;
+        QTest::newRow("release") << JobAction::Release << false << u"2 Aufträge freigegeben"_s
+                                 << u"Gebe 2 von 2 frei …"_s;
+        QTest::newRow("cancel") << JobAction::Cancel << false << u"2 Aufträge abgebrochen"_s
+                                << u"Breche 2 von 2 ab …"_s;
+        QTest::newRow("hold a job gone meanwhile: failed")
+            << JobAction::Hold << true << u"Nicht alle Aufträge konnten angehalten werden"_s << u"Halte 2 von 2 an …"_s;
+        QTest::newRow("release a job gone meanwhile: no failure")
+            << JobAction::Release << true << u"2 Aufträge freigegeben"_s << u"Gebe 2 von 2 frei …"_s;
+        QTest::newRow("cancel a job gone meanwhile: no failure")
+            << JobAction::Cancel << true << u"2 Aufträge abgebrochen"_s << u"Breche 2 von 2 ab …"_s;
+    }
+
+    void actionsAreVerifiedByTheClosingReload()
+    {
+        QFETCH(JobAction, action);
+        QFETCH(bool, oneGone);
+        QFETCH(QString, title);
+        QFETCH(QString, progress);
+        QVERIFY2(m_server.stopQueue(u"Etage-2"_s), qPrintable(m_server.lastError()));
+        // A hold needs waiting jobs, a release held ones.
+        QStringList submitted;
+        for (int i = 0; i < 2; ++i) {
+            const std::optional<QString> id = action == JobAction::Hold ? m_server.submitJob(u"Etage-2"_s, {})
+                                                                        : m_server.submitHeldJob(u"Etage-2"_s);
+            QVERIFY2(id, qPrintable(m_server.lastError()));
+            submitted.append(*id);
+        }
+        PrintJobsViewModel model;
+        QVERIFY(finishes(model.refresh()));
+        choose(model, submitted, u"Farbe"_s);
+        QVERIFY(action != JobAction::Hold || model.canHoldJobs());
+        QVERIFY(action != JobAction::Release || model.canReleaseJobs());
+        QVERIFY(model.canCancelJobs());
+        if (oneGone)
+            QVERIFY2(m_server.cancelJob(submitted[0]), qPrintable(m_server.lastError()));
+        QStringList progressTexts;
+        ModelSignals::onEveryChange(model, this, [&] {
+            if (!model.moveProgress().text.isEmpty() && !progressTexts.contains(model.moveProgress().text))
+                progressTexts.append(model.moveProgress().text);
+        });
+
+        const QFuture<void> acted = action == JobAction::Hold ? model.holdSelectedJobs()
+            : action == JobAction::Release                    ? model.releaseSelectedJobs()
+                                                              : model.cancelSelectedJobs();
+        QVERIFY(finishes(acted));
+        QVERIFY(progressTexts.contains(progress));
+        QVERIFY(model.notice());
+        QCOMPARE(model.notice()->title, title);
+        const QStringList lines = model.notice()->message.split(u'\n');
+        if (oneGone && action == JobAction::Hold) {
+            QCOMPARE(lines.size(), 6);
+            QCOMPARE(lines[0], u"1 Auftrag bzw. Aufträge wurden angehalten."_s);
+            QCOMPARE(lines[2], u"Nicht angehalten:"_s);
+            QVERIFY2(lines[3].startsWith(u"• "_s + submitted[0] + u": "_s), qPrintable(lines[3]));
+        } else {
+            QCOMPARE(lines.size(), 1);
+            QVERIFY2(lines[0].startsWith(u"Alle ausgewählten Aufträge wurden "_s), qPrintable(lines[0]));
+        }
+        QVERIFY(lines.last().endsWith(u"Die Listen werden aktualisiert."_s));
+
+        // The lists shown are those the report was checked against.
+        QVERIFY(!model.isActing());
+        for (qsizetype i = oneGone ? 1 : 0; i < submitted.size(); ++i) {
+            const QList<PrintJob> jobs = model.jobs();
+            const auto listed = std::find_if(jobs.cbegin(), jobs.cend(),
+                                             [&](const PrintJob &job) { return job.identifier == submitted[i]; });
+            if (action == JobAction::Cancel) {
+                QVERIFY2(listed == jobs.cend(), qPrintable(submitted[i]));
+                continue;
+            }
+            QVERIFY2(listed != jobs.cend(), qPrintable(submitted[i]));
+            QCOMPARE(listed->state == PrintJob::State::Held, action == JobAction::Hold);
+        }
     }
 
 private:

@@ -29,6 +29,7 @@ inline QList<QMetaObject::Connection> onEveryChange(const PrintJobsViewModel &mo
     static constexpr Signal every[] = {
         &PrintJobsViewModel::isLoadingChanged,
         &PrintJobsViewModel::isMovingChanged,
+        &PrintJobsViewModel::isActingChanged,
         &PrintJobsViewModel::isBusyChanged,
         &PrintJobsViewModel::isShowingMoveConfirmationChanged,
         &PrintJobsViewModel::statusTextChanged,
@@ -46,6 +47,11 @@ inline QList<QMetaObject::Connection> onEveryChange(const PrintJobsViewModel &mo
         &PrintJobsViewModel::destinationCountChanged,
         &PrintJobsViewModel::canRequestMoveChanged,
         &PrintJobsViewModel::confirmationChanged,
+        &PrintJobsViewModel::canHoldJobsChanged,
+        &PrintJobsViewModel::canReleaseJobsChanged,
+        &PrintJobsViewModel::canCancelJobsChanged,
+        &PrintJobsViewModel::isShowingCancelConfirmationChanged,
+        &PrintJobsViewModel::cancelConfirmationChanged,
         &PrintJobsViewModel::jobFilterTextChanged,
         &PrintJobsViewModel::filterChanged,
     };

@@ -26,6 +26,13 @@ struct PrintJobsViewModelTestAccess
     }
     static void setLoading(PrintJobsViewModel &model, bool loading) { model.write(model.m_isLoading, loading); }
     static void setMoving(PrintJobsViewModel &model, bool moving) { model.write(model.m_isMoving, moving); }
+    // As a hold, release or cancel does while it runs.
+    static void setActing(PrintJobsViewModel &model, JobAction action, qsizetype done, qsizetype total)
+    {
+        model.m_actions.start(action, total);
+        model.m_actions.progressed(done);
+        model.written();
+    }
     static void setMoveProgress(PrintJobsViewModel &model, qsizetype done, qsizetype total)
     {
         model.write(model.m_moveTotalCount, total);

@@ -205,10 +205,27 @@ private Q_SLOTS:
         QCOMPARE(ui.model().selectedJobIDs(), (QSet<QString> {m_jobs.at(0), m_jobs.at(1), m_jobs.at(2)}));
         QVERIFY(Harness::showsText(pane, u"3 ausgewählt, 1 davon ausgeblendet"_s));
         const QStringList names = Harness::accessibleNames(&ui.window());
-        for (const QString &name : {u"2 Aufträge"_s, u"Aufträge filtern"_s, u"Quellwarteschlange"_s,
-                                    u"Alle sichtbaren auswählen"_s, u"Auswahl aufheben"_s})
+        for (const QString &name :
+             {u"2 Aufträge"_s, u"Aufträge filtern"_s, u"Quellwarteschlange"_s, u"Alle sichtbaren auswählen"_s,
+              u"Auswahl aufheben"_s, u"Anhalten"_s, u"Freigeben"_s, u"Abbrechen …"_s})
             QVERIFY2(names.contains(name), qPrintable(name));
         QVERIFY(!Harness::childItem(pane, "selectShownButton")->isEnabled());
+        // The jobs are held: release and cancel apply, hold does not, and a
+        // press on it does nothing.
+        QVERIFY(Harness::pressAccessibly(Harness::childItem(pane, "holdButton")));
+        QVERIFY(!ui.model().isActing());
+        QVERIFY(Harness::childItem(pane, "releaseButton")->isEnabled());
+        QVERIFY(QAccessible::queryAccessibleInterface(Harness::childItem(pane, "releaseButton"))
+                    ->actionInterface()
+                    ->actionNames()
+                    .contains(QAccessibleActionInterface::pressAction()));
+        QVERIFY(Harness::pressAccessibly(Harness::childItem(pane, "cancelButton")));
+        QObject *cancelDialog = ui.part("cancelConfirmationDialog");
+        QTRY_VERIFY(cancelDialog->property("opened").toBool());
+        QCOMPARE(cancelDialog->property("message").toString().count(u'\n'), 2);
+        QVERIFY(Harness::pressAccessibly(cancelDialog->property("keepButton").value<QQuickItem *>()));
+        QTRY_VERIFY(!cancelDialog->property("opened").toBool());
+        QCOMPARE(ui.model().jobCount(), 4);
 
         ui.click(ui.printerRow(0)); // Archiv
         // Everything but the pane's badge counts every job.

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Parvento-Entwickler
 // SPDX-License-Identifier: MIT
 // The window's modal surfaces and its reloads, driven with mouse and keys:
-// the move confirmation and its result with the real lpstat and lpmove on a
+// the move and cancel confirmations and their results with the real tools on a
 // private CUPS scheduler; the notice alert, the "Aktualisieren" button and the
 // periodic reload on fake tools that can be made slow or unusable.
 
@@ -10,6 +10,7 @@
 
 #include <FakeCupsTools.h>
 #include <StateWitness.h>
+#include <TestRecords.h>
 #include <TestTables.h>
 
 #include <QDateTime>
@@ -115,6 +116,75 @@ private Q_SLOTS:
         QCOMPARE(ui.model().jobCount(), 3);
         ContentViewHarness::settle();
         QCOMPARE(m_server.answeredRequests(u"CUPS-Move-Job"_s), movesBefore);
+        QVERIFY(!ui.model().notice());
+    }
+
+    void deleteAsksToCancelAndOnlyConfirmingCancels_data()
+    {
+        QTest::addColumn<QString>("focus"); // where Delete is pressed: "row", "window", "filter"
+        QTest::addColumn<QString>("answer"); // "escape", "keep", "confirm"; empty when nothing comes up
+        QTest::newRow("in the list, then Escape") << u"row"_s << u"escape"_s;
+        QTest::newRow("in the window, then Behalten") << u"window"_s << u"keep"_s;
+        QTest::newRow("in the list, then Aufträge abbrechen") << u"row"_s << u"confirm"_s;
+        QTest::newRow("typing in the filter: a key of the text") << u"filter"_s << QString();
+    }
+
+    void deleteAsksToCancelAndOnlyConfirmingCancels()
+    {
+        QFETCH(QString, focus);
+        QFETCH(QString, answer);
+        ContentViewHarness ui(CUPSService::systemLpstatURL);
+        QVERIFY(ui.waitUntilIdle());
+        ui.click(ui.jobRow(0));
+        ui.click(ui.jobRow(1));
+        QCOMPARE(ui.window().activeFocusItem(), ui.jobRow(1));
+        if (focus == u"window"_s)
+            ui.item("refreshButton")->forceActiveFocus(Qt::TabFocusReason);
+        else if (focus == u"filter"_s)
+            ContentViewHarness::childItem(ui.part("jobPane"), "filterField")->forceActiveFocus(Qt::TabFocusReason);
+        QObject *dialog = ui.part("cancelConfirmationDialog");
+        const qsizetype cancelsBefore = m_server.answeredRequests(u"Cancel-Job"_s);
+
+        ui.press(Qt::Key_Delete);
+        if (answer.isEmpty()) {
+            QVERIFY(!isOpen(dialog));
+            QVERIFY(!ui.model().isShowingCancelConfirmation());
+            QCOMPARE(ui.model().selectedJobCount(), 2);
+            return;
+        }
+        QTRY_VERIFY(isOpen(dialog));
+        QQuickItem *popupItem = dialog->property("contentItem").value<QQuickItem *>()->parentItem();
+        const QStringList texts = ContentViewHarness::visibleTexts(popupItem);
+        for (const QString &part :
+             {u"Ausgewählte Aufträge abbrechen?"_s, u"2 Druckaufträge werden abgebrochen:"_s,
+              m_jobs.at(0) + u"  (Laser)  „document.txt“"_s, m_jobs.at(1) + u"  (Laser)  „document.txt“"_s,
+              u"Abgebrochene Aufträge werden nicht gedruckt und lassen sich nicht zurückholen."_s,
+              u"Aufträge abbrechen"_s, u"Behalten"_s})
+            QVERIFY2(texts.contains(part), qPrintable(part + u" in "_s + texts.join(u'|')));
+        // Keeping the jobs is the default; the destructive button comes first.
+        QQuickItem *confirm = button(dialog, "confirmButton");
+        QQuickItem *keep = button(dialog, "keepButton");
+        QTRY_COMPARE(ui.window().activeFocusItem(), keep);
+        QVERIFY(confirm->property("destructive").toBool());
+        QVERIFY(confirm->mapToScene({}).x() < keep->mapToScene({}).x());
+
+        if (answer == u"escape"_s)
+            ui.press(Qt::Key_Escape);
+        else
+            ui.click(answer == u"keep"_s ? keep : confirm);
+        QTRY_VERIFY(!isOpen(dialog));
+        QVERIFY(!ui.model().isShowingCancelConfirmation());
+        if (answer == u"confirm"_s) {
+            QVERIFY(ui.waitUntilIdle());
+            QTRY_VERIFY(ui.model().notice());
+            QCOMPARE(ui.model().notice()->title, u"2 Aufträge abgebrochen"_s);
+            QCOMPARE(TestRecords::identifiers(ui.model().jobs()), QStringList {m_jobs.at(2)});
+            return;
+        }
+        QCOMPARE(ui.model().selectedJobCount(), 2);
+        QCOMPARE(ui.model().jobCount(), 3);
+        ContentViewHarness::settle();
+        QCOMPARE(m_server.answeredRequests(u"Cancel-Job"_s), cancelsBefore);
         QVERIFY(!ui.model().notice());
     }
 

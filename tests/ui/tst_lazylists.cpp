@@ -58,6 +58,16 @@ int tabsFromFilterToMoveButton(ContentViewHarness &ui)
     return tabs;
 }
 
+// How many of hold, release and cancel the selection offers: each is a Tab
+// stop between the selection buttons and the job list.
+int actionStops(ContentViewHarness &ui)
+{
+    int stops = 0;
+    for (const char *name : {"holdButton", "releaseButton", "cancelButton"})
+        stops += ContentViewHarness::childItem(ui.part("jobPane"), name)->isEnabled() ? 1 : 0;
+    return stops;
+}
+
 // Whether `item` lies fully inside the visible part of the main column, and
 // not beneath the action bar docked at its bottom.
 bool inView(ContentViewHarness &ui, const QQuickItem *item)
@@ -111,6 +121,11 @@ private Q_SLOTS:
                 visibleRow = row;
         }
         QVERIFY(visibleRow);
+        // That row at the top of the view, so that what the rows above the
+        // list add to the column's height does not decide how many are whole.
+        flickable->setProperty(
+            "contentY", flickable->property("contentY").toReal() + visibleRow->mapToItem(flickable, QPointF(0, 0)).y());
+        ContentViewHarness::settle();
 
         // The destinations and the move button stay in view, and at least
         // five jobs are seen whole beside them.
@@ -159,13 +174,13 @@ private Q_SLOTS:
         ContentViewHarness::settle();
         QQuickItem *filterField = ContentViewHarness::childItem(ui.part("jobPane"), "filterField");
         filterField->forceActiveFocus(Qt::TabFocusReason);
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 4 + actionStops(ui); ++i)
             ui.press(Qt::Key_Tab);
         QQuickItem *focused = ui.window().activeFocusItem();
         QCOMPARE(focused->property("identifier").toString(), identifier);
         QVERIFY(inView(ui, focused));
         ui.click(ui.printerRow(0));
-        QCOMPARE(tabsFromFilterToMoveButton(ui), 6);
+        QCOMPARE(tabsFromFilterToMoveButton(ui), 6 + actionStops(ui));
 
         // End and Home reach the last and the first job, in view; Shift+Down
         // adds the jobs it moves to, and Shift+Up takes none away.
@@ -178,7 +193,7 @@ private Q_SLOTS:
             ContentViewHarness::settle();
         };
         filterField->forceActiveFocus(Qt::TabFocusReason);
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 4 + actionStops(ui); ++i)
             ui.press(Qt::Key_Tab);
         QCOMPARE(focusedJob(), identifier);
         pressInList(Qt::Key_End);
@@ -233,9 +248,10 @@ private Q_SLOTS:
             return ContentViewHarness::childItem(ui.part("jobPane"), name);
         };
         QList<QQuickItem *> expected;
-        for (QQuickItem *item : {tool("filterField"), tool("queueChooser"), tool("selectShownButton"),
-                                 tool("clearSelectionButton"), ui.jobRow(jobEntry), ui.printerRow(destinationEntry),
-                                 ContentViewHarness::childItem(ui.part("actionBar"), "moveButton")}) {
+        for (QQuickItem *item :
+             {tool("filterField"), tool("queueChooser"), tool("selectShownButton"), tool("clearSelectionButton"),
+              tool("holdButton"), tool("releaseButton"), tool("cancelButton"), ui.jobRow(jobEntry),
+              ui.printerRow(destinationEntry), ContentViewHarness::childItem(ui.part("actionBar"), "moveButton")}) {
             // Disabled buttons are no stop.
             if (item && item->isEnabled())
                 expected.append(item);
@@ -254,7 +270,7 @@ private Q_SLOTS:
         ui.press(Qt::Key_Backtab);
         QCOMPARE(ui.window().activeFocusItem(), ui.item("refreshButton"));
         if (focusedBefore == u"clicked"_s)
-            QCOMPARE(tabsFromFilterToMoveButton(ui), 6);
+            QCOMPARE(tabsFromFilterToMoveButton(ui), 6 + actionStops(ui));
     }
 
     void spaceAndEnterActivateTheFocusedRow_data()

@@ -106,10 +106,21 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("state");
         QTest::addColumn<bool>("dark");
-        const QStringList states {
-            u"first-reload"_s,     u"loaded"_s,        u"ready"_s,          u"confirmation"_s,   u"move-result"_s,
-            u"cups-unavailable"_s, u"empty"_s,         u"no-destination"_s, u"keyboard-focus"_s, u"long-confirmation"_s,
-            u"move-progress"_s,    u"move-failures"_s, u"filtered"_s,       u"long-list"_s};
+        const QStringList states {u"first-reload"_s,
+                                  u"loaded"_s,
+                                  u"ready"_s,
+                                  u"confirmation"_s,
+                                  u"move-result"_s,
+                                  u"cups-unavailable"_s,
+                                  u"empty"_s,
+                                  u"no-destination"_s,
+                                  u"keyboard-focus"_s,
+                                  u"long-confirmation"_s,
+                                  u"move-progress"_s,
+                                  u"move-failures"_s,
+                                  u"filtered"_s,
+                                  u"long-list"_s,
+                                  u"cancel-confirmation"_s};
         for (const QString &state : states) {
             QTest::addRow("%s-light", qPrintable(state)) << state << false;
             QTest::addRow("%s-dark", qPrintable(state)) << state << true;
@@ -212,7 +223,7 @@ private Q_SLOTS:
             QVERIFY(ui.waitUntilIdle());
         }
         const bool choose = state == u"ready"_s || state == u"confirmation"_s || state == u"move-result"_s
-            || state == u"move-failures"_s;
+            || state == u"move-failures"_s || state == u"cancel-confirmation"_s;
         if (allJobs) {
             for (int row = 0; row < ui.model().jobCount(); ++row)
                 ui.model().toggleJobSelectionAt(row);
@@ -249,6 +260,11 @@ private Q_SLOTS:
         if (state == u"confirmation"_s || state == u"long-confirmation"_s || confirm) {
             ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
             QTRY_VERIFY(ui.part("confirmationDialog")->property("opened").toBool());
+        }
+        if (state == u"cancel-confirmation"_s) {
+            // Delete in the job list, whose last clicked row has the focus.
+            ui.press(Qt::Key_Delete);
+            QTRY_VERIFY(ui.part("cancelConfirmationDialog")->property("opened").toBool());
         }
         if (confirm)
             ui.click(ui.part("confirmationDialog")->property("confirmButton").value<QQuickItem *>());

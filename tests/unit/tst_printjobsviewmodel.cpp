@@ -6,6 +6,7 @@
 #include <DisplayText.h>
 #include <ExitPolicy.h>
 #include <FakeCupsTools.h>
+#include <JobActionVerification.h>
 #include <JobListModel.h>
 #include <ModelSignals.h>
 #include <ModelTexts.h>
@@ -27,6 +28,7 @@
 #include <memory>
 
 Q_DECLARE_METATYPE(WorkflowError)
+Q_DECLARE_METATYPE(JobAction)
 
 using namespace Qt::StringLiterals;
 using namespace TestRecords;
@@ -135,6 +137,163 @@ private Q_SLOTS:
         QCOMPARE(model.selectedDestinationID(), blocked ? u"C"_s : firstDestination);
     }
 
+    void actionsFollowTheSelectedJobsStates_data()
+    {
+        QTest::addColumn<QStringList>("selection");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("running"); // "", "loading", "moving", "acting"
+        QTest::addColumn<bool>("hold");
+        QTest::addColumn<bool>("release");
+        QTest::addColumn<bool>("cancel");
+        // A-1 waits, A-2 is held, B-3's state is unknown, C-4 is being printed.
+        const QStringList heldAndWaiting {u"A-1"_s, u"A-2"_s};
+        QTest::newRow("nothing selected") << QStringList() << QString() << QString() << false << false << false;
+        QTest::newRow("a waiting job") << QStringList {u"A-1"_s} << QString() << QString() << true << false << true;
+        QTest::newRow("a held job") << QStringList {u"A-2"_s} << QString() << QString() << false << true << true;
+        QTest::newRow("held and waiting") << heldAndWaiting << QString() << QString() << true << true << true;
+        QTest::newRow("unknown state counts as waiting")
+            << QStringList {u"B-3"_s} << QString() << QString() << true << false << true;
+        QTest::newRow("a job being printed only cancels")
+            << QStringList {u"C-4"_s} << QString() << QString() << false << false << true;
+        QTest::newRow("a held job the filter hides")
+            << QStringList {u"A-2"_s} << u"C"_s << QString() << false << true << true;
+        QTest::newRow("during a reload: they follow it")
+            << heldAndWaiting << QString() << u"loading"_s << true << true << true;
+        QTest::newRow("during a move") << heldAndWaiting << QString() << u"moving"_s << false << false << false;
+        QTest::newRow("during another action") << heldAndWaiting << QString() << u"acting"_s << false << false << false;
+    }
+
+    void actionsFollowTheSelectedJobsStates()
+    {
+        QFETCH(QStringList, selection);
+        QFETCH(QString, filter);
+        QFETCH(QString, running);
+        QFETCH(bool, hold);
+        QFETCH(bool, release);
+        QFETCH(bool, cancel);
+        QList<PrintJob> listed = jobs(baseJobs);
+        listed[0].state = PrintJob::State::Pending;
+        listed[1].state = PrintJob::State::Held;
+        listed[3].state = PrintJob::State::Processing;
+        PrintJobsViewModel model;
+        using Access = PrintJobsViewModelTestAccess;
+        Access::load(model, listed, printers(basePrinters));
+        apply(model, SelectionSteps::toggleThenChoose(selection, u"D"_s));
+        model.setJobFilterText(filter);
+        Access::setLoading(model, running == u"loading"_s);
+        Access::setMoving(model, running == u"moving"_s);
+        if (running == u"acting"_s)
+            Access::setActing(model, JobAction::Release, 0, 1);
+
+        QCOMPARE(model.canHoldJobs(), hold);
+        QCOMPARE(model.canReleaseJobs(), release);
+        QCOMPARE(model.canCancelJobs(), cancel);
+        // Refused where it cannot act; a late click starts nothing either.
+        if (!hold)
+            QVERIFY(model.holdSelectedJobs().isFinished());
+        if (!release)
+            QVERIFY(model.releaseSelectedJobs().isFinished());
+        QCOMPARE(model.isActing(), running == u"acting"_s);
+        model.requestCancelConfirmation();
+        QCOMPARE(model.isShowingCancelConfirmation(), cancel);
+        // Every selected job, hidden ones included, with its queue.
+        QStringList lines;
+        for (const QString &identifier : std::as_const(selection))
+            lines.append(u"• "_s + identifier + u"  ("_s + identifier.section(u'-', 0, 0) + u')');
+        QCOMPARE(model.cancelConfirmation().lines, cancel ? lines : QStringList());
+        // While it runs, the action bar counts it as a move.
+        if (running == u"acting"_s)
+            QCOMPARE(model.moveProgress().text, u"Gebe 0 von 1 frei …"_s);
+    }
+
+    void actionIsVerifiedByTheClosingReload_data()
+    {
+        QTest::addColumn<JobAction>("action");
+        QTest::addColumn<QString>("answer"); // "done", "refused", "timed out"
+        QTest::addColumn<QString>("after"); // "held", "waiting", "unknown" (no state given), "gone"
+        QTest::addColumn<QString>("reason"); // why the job failed; empty when it counts as done
+
+        // The scheduler's own refusal, as a refused move reads.
+        const QString refusal
+            = WorkflowError(CUPSServiceError::commandFailed(u"lp"_s, 1, u"Forbidden"_s)).description();
+        const QString stopped = u"IPP hat nach 0,3 Sekunden nicht geendet und wurde abgebrochen."_s;
+        QTest::newRow("held as reported") << JobAction::Hold << u"done"_s << u"held"_s << QString();
+        QTest::newRow("reported held, still waiting")
+            << JobAction::Hold << u"done"_s << u"waiting"_s
+            << u"CUPS meldete Erfolg, aber der Auftrag ist nicht angehalten."_s;
+        QTest::newRow("reported held, gone") << JobAction::Hold << u"done"_s << u"gone"_s
+                                             << u"CUPS meldete Erfolg, aber der Auftrag wartet nicht mehr; er wurde "
+                                                u"wohl schon gedruckt."_s;
+        QTest::newRow("no state to check: as reported") << JobAction::Hold << u"done"_s << u"unknown"_s << QString();
+        QTest::newRow("hold refused") << JobAction::Hold << u"refused"_s << u"waiting"_s << refusal;
+        QTest::newRow("hold stopped at its limit, but held")
+            << JobAction::Hold << u"timed out"_s << u"held"_s << QString();
+        QTest::newRow("reported released, still held")
+            << JobAction::Release << u"done"_s << u"held"_s
+            << u"CUPS meldete Erfolg, aber der Auftrag ist weiterhin angehalten."_s;
+        QTest::newRow("released and printed meanwhile") << JobAction::Release << u"done"_s << u"gone"_s << QString();
+        QTest::newRow("release refused, but printed meanwhile")
+            << JobAction::Release << u"refused"_s << u"gone"_s << QString();
+        QTest::newRow("release stopped at its limit, still held")
+            << JobAction::Release << u"timed out"_s << u"held"_s << stopped;
+        QTest::newRow("reported cancelled, still listed")
+            << JobAction::Cancel << u"done"_s << u"held"_s
+            << u"CUPS meldete Erfolg, aber der Auftrag wartet weiterhin in „A“."_s;
+        QTest::newRow("cancel stopped at its limit, but gone")
+            << JobAction::Cancel << u"timed out"_s << u"gone"_s << QString();
+        QTest::newRow("cancel refused") << JobAction::Cancel << u"refused"_s << u"waiting"_s << refusal;
+    }
+
+    void actionIsVerifiedByTheClosingReload()
+    {
+        QFETCH(JobAction, action);
+        QFETCH(QString, answer);
+        QFETCH(QString, after);
+        QFETCH(QString, reason);
+        // A-1 is the job acted on; A-2, listed after it, is done as reported.
+        const QList<PrintJob> handedOver = jobs({u"A-1"_s, u"A-2"_s});
+        JobActionOutcome outcome {action, 2, {handedOver[1]}, {}};
+        if (answer == u"done"_s)
+            outcome.done.prepend(handedOver[0]);
+        else if (answer == u"refused"_s)
+            outcome.failures.append(
+                {handedOver[0], WorkflowError(CUPSServiceError::commandFailed(u"lp"_s, 1, u"Forbidden"_s))});
+        else
+            outcome.failures.append(
+                {handedOver[0], WorkflowError(CUPSServiceError::timedOut(u"IPP"_s, std::chrono::milliseconds(300)))});
+        QList<PrintJob> listedAfter;
+        if (after != u"gone"_s) {
+            // Listed again under another spelling of its queue: the number finds it.
+            listedAfter.append(jobIn(u"a-1"_s, u"A"_s));
+            if (after != u"unknown"_s)
+                listedAfter[0].state = after == u"held"_s ? PrintJob::State::Held : PrintJob::State::Pending;
+        }
+        PrintJob other = handedOver[1];
+        other.state = action == JobAction::Hold ? PrintJob::State::Held : PrintJob::State::Pending;
+        if (action != JobAction::Cancel)
+            listedAfter.append(other);
+
+        const JobActionOutcome verified = JobActionVerification::verified(outcome, handedOver, listedAfter);
+        QCOMPARE(verified.selectedCount, 2);
+        if (reason.isEmpty()) {
+            QCOMPARE(identifiers(verified.done), (QStringList {u"A-1"_s, u"A-2"_s}));
+            QVERIFY(verified.failures.isEmpty());
+            return;
+        }
+        QCOMPARE(identifiers(verified.done), QStringList {u"A-2"_s});
+        QCOMPARE(verified.failures.size(), 1);
+        QCOMPARE(verified.failures[0].second.description(), reason);
+        const QString what = action == JobAction::Hold ? u"angehalten"_s
+            : action == JobAction::Release             ? u"freigegeben"_s
+                                                       : u"abgebrochen"_s;
+        const AppNotice notice = ModelTexts::actionNotice(verified);
+        QCOMPARE(notice.title, u"Nicht alle Aufträge konnten "_s + what + u" werden"_s);
+        QCOMPARE(notice.message,
+                 u"1 Auftrag bzw. Aufträge wurden "_s + what + u".\n\nNicht "_s + what + u":\n• A-1: "_s + reason
+                     + u"\n\nDie Listen werden aktualisiert."_s);
+        QCOMPARE(ModelTexts::actionStatus(verified), u"1 von 2 Auftrag bzw. Aufträgen wurden "_s + what + u'.');
+    }
+
     // Whatever a write changes, the view hears of it through that property's
     // signal, and a signal goes out only for a property that changed (the
     // confirmation, composed on demand, goes out when what it is made of did).
@@ -178,6 +337,26 @@ private Q_SLOTS:
             {u"confirmation"_s,
              [&] {
                  model.requestMoveConfirmation();
+             }},
+            {u"cancel confirmation over it, refused"_s,
+             [&] {
+                 model.requestCancelConfirmation();
+             }},
+            {u"confirmation closed"_s,
+             [&] {
+                 model.setShowingMoveConfirmation(false);
+             }},
+            {u"cancel confirmation"_s,
+             [&] {
+                 model.requestCancelConfirmation();
+             }},
+            {u"cancel confirmation closed"_s,
+             [&] {
+                 model.setShowingCancelConfirmation(false);
+             }},
+            {u"acting"_s,
+             [&] {
+                 Access::setActing(model, JobAction::Hold, 1, 2);
              }},
             {u"loading"_s,
              [&] {

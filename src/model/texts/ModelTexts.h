@@ -3,6 +3,7 @@
 #pragma once
 
 #include "AppNotice.h"
+#include "JobActionOutcome.h"
 #include "MoveOutcome.h"
 
 #include <PrintJob.h>
@@ -58,6 +59,26 @@ QString landedElsewhere(const QString &queue, const QString &destinationName);
 QString destinationVanished(const QString &destinationName);
 // The end of a move's report when the listing after it failed.
 QString moveNotChecked();
+
+// Hold, release and cancel: the action bar's text while one runs, the notice
+// and the status line it leaves, and the end of its report when the listing
+// after it failed.
+QString actionProgress(JobAction action, qsizetype done, qsizetype total);
+AppNotice actionNotice(const JobActionOutcome &outcome);
+QString actionStatus(const JobActionOutcome &outcome);
+QString actionNotChecked(JobAction action);
+// Why a job the scheduler reported held, released or cancelled counts as
+// not: the listing after it shows it waiting, held or not held, or no more.
+QString stillWaiting(const QString &queue);
+QString stillHeld();
+QString notHeld();
+QString goneBeforeHeld();
+
+// The body of the cancel confirmation, in parts as the move's: the count,
+// one line per job (with its title when known), and what cancelling means.
+QString cancelConfirmationHeadline(qsizetype jobCount);
+QStringList cancelConfirmationLines(const QList<PrintJob> &jobs);
+QString cancelConfirmationWarning();
 
 // A job row's title when the job has none.
 QString untitledJob();
@@ -117,6 +138,9 @@ extern const QString jobFilterName;
 extern const QString sourceQueueChooserName;
 extern const QString selectShownJobs;
 extern const QString clearSelection;
+extern const QString holdJobs;
+extern const QString releaseJobs;
+extern const QString cancelJobs;
 extern const QString selectJobDescription;
 extern const QString deselectJobDescription;
 
@@ -148,6 +172,11 @@ extern const QString movingButton;
 extern const QString confirmationTitle;
 extern const QString confirmMove;
 extern const QString cancelButton;
+
+// The cancel confirmation's title and buttons.
+extern const QString cancelConfirmationTitle;
+extern const QString confirmCancel;
+extern const QString keepJobs;
 
 // The view's texts composed from what it shows: the about dialog's message
 // (the version first, when there is one), the status bar's lpmove location, a

@@ -38,6 +38,9 @@ const QString jobFilterName = u"Aufträge filtern"_s;
 const QString sourceQueueChooserName = u"Quellwarteschlange"_s;
 const QString selectShownJobs = u"Alle sichtbaren auswählen"_s;
 const QString clearSelection = u"Auswahl aufheben"_s;
+const QString holdJobs = u"Anhalten"_s;
+const QString releaseJobs = u"Freigeben"_s;
+const QString cancelJobs = u"Abbrechen …"_s;
 const QString selectJobDescription = u"Fügt diesen Auftrag zur Auswahl hinzu"_s;
 const QString deselectJobDescription = u"Hebt die Auswahl dieses Auftrags auf"_s;
 
@@ -66,6 +69,10 @@ const QString movingButton = u"Verschiebe …"_s;
 const QString confirmationTitle = u"Ausgewählte Aufträge verschieben?"_s;
 const QString confirmMove = u"Verschieben"_s;
 const QString cancelButton = u"Abbrechen"_s;
+
+const QString cancelConfirmationTitle = u"Ausgewählte Aufträge abbrechen?"_s;
+const QString confirmCancel = u"Aufträge abbrechen"_s;
+const QString keepJobs = u"Behalten"_s;
 
 QString aboutMessage(const QString &version)
 {

@@ -35,6 +35,9 @@ class WindowTexts : public QObject
     Q_PROPERTY(QString sourceQueueChooserName READ sourceQueueChooserName CONSTANT FINAL)
     Q_PROPERTY(QString selectShownJobs READ selectShownJobs CONSTANT FINAL)
     Q_PROPERTY(QString clearSelection READ clearSelection CONSTANT FINAL)
+    Q_PROPERTY(QString holdJobs READ holdJobs CONSTANT FINAL)
+    Q_PROPERTY(QString releaseJobs READ releaseJobs CONSTANT FINAL)
+    Q_PROPERTY(QString cancelJobs READ cancelJobs CONSTANT FINAL)
     Q_PROPERTY(QString selectJobDescription READ selectJobDescription CONSTANT FINAL)
     Q_PROPERTY(QString deselectJobDescription READ deselectJobDescription CONSTANT FINAL)
     Q_PROPERTY(QString destinationPaneTitle READ destinationPaneTitle CONSTANT FINAL)
@@ -58,6 +61,9 @@ class WindowTexts : public QObject
     Q_PROPERTY(QString confirmationTitle READ confirmationTitle CONSTANT FINAL)
     Q_PROPERTY(QString confirmMove READ confirmMove CONSTANT FINAL)
     Q_PROPERTY(QString cancelButton READ cancelButton CONSTANT FINAL)
+    Q_PROPERTY(QString cancelConfirmationTitle READ cancelConfirmationTitle CONSTANT FINAL)
+    Q_PROPERTY(QString confirmCancel READ confirmCancel CONSTANT FINAL)
+    Q_PROPERTY(QString keepJobs READ keepJobs CONSTANT FINAL)
 
 public:
     using QObject::QObject;
@@ -80,6 +86,9 @@ public:
     QString sourceQueueChooserName() const { return ModelTexts::sourceQueueChooserName; }
     QString selectShownJobs() const { return ModelTexts::selectShownJobs; }
     QString clearSelection() const { return ModelTexts::clearSelection; }
+    QString holdJobs() const { return ModelTexts::holdJobs; }
+    QString releaseJobs() const { return ModelTexts::releaseJobs; }
+    QString cancelJobs() const { return ModelTexts::cancelJobs; }
     QString selectJobDescription() const { return ModelTexts::selectJobDescription; }
     QString deselectJobDescription() const { return ModelTexts::deselectJobDescription; }
     QString destinationPaneTitle() const { return ModelTexts::destinationPaneTitle; }
@@ -103,6 +112,9 @@ public:
     QString confirmationTitle() const { return ModelTexts::confirmationTitle; }
     QString confirmMove() const { return ModelTexts::confirmMove; }
     QString cancelButton() const { return ModelTexts::cancelButton; }
+    QString cancelConfirmationTitle() const { return ModelTexts::cancelConfirmationTitle; }
+    QString confirmCancel() const { return ModelTexts::confirmCancel; }
+    QString keepJobs() const { return ModelTexts::keepJobs; }
 
     Q_INVOKABLE QString aboutMessage(const QString &version) const { return ModelTexts::aboutMessage(version); }
     Q_INVOKABLE QString lpmoveLocation(const QString &path) const { return ModelTexts::lpmoveLocation(path); }

@@ -29,8 +29,9 @@ StepPane {
     rowsAreChoices: true
     delegate: PrinterRow {
         list: destinationPane.list
-        // A reload leaves the rows to the user; only a move holds them.
-        enabled: !destinationPane.viewModel.isMoving
+        // A reload leaves the rows to the user; a move or an action on the
+        // jobs holds them.
+        enabled: !destinationPane.viewModel.isMoving && !destinationPane.viewModel.isActing
         onClicked: destinationPane.viewModel.chooseDestinationAt(index)
     }
 }

@@ -19,6 +19,9 @@ StepPane {
     readonly property alias queueChooser: queueChooser
     readonly property alias selectShownButton: selectShownButton
     readonly property alias clearSelectionButton: clearSelectionButton
+    readonly property alias holdButton: holdButton
+    readonly property alias releaseButton: releaseButton
+    readonly property alias cancelButton: cancelButton
 
     // Ctrl+F: the filter field, in view, its text ready to be typed over.
     function focusFilter() {
@@ -43,8 +46,9 @@ StepPane {
     model: viewModel.jobModel
     delegate: JobRow {
         list: jobPane.list
-        // A reload leaves the rows to the user; only a move holds them.
-        enabled: !jobPane.viewModel.isMoving
+        // A reload leaves the rows to the user; a move, a hold, a release or
+        // a cancel holds them.
+        enabled: !jobPane.viewModel.isMoving && !jobPane.viewModel.isActing
         onClicked: jobPane.viewModel.toggleJobSelectionAt(index)
         Keys.onPressed: event => {
             if (event.matches(StandardKey.SelectAll)) {
@@ -200,6 +204,42 @@ StepPane {
             Item {
                 Layout.fillWidth: true
             }
+        },
+        // What can be done to the selected jobs where they wait; only a
+        // cancel, which cannot be taken back, asks first. A row of its own:
+        // beside the selection buttons they would widen the pane.
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 8
+
+            PushButton {
+                id: holdButton
+
+                text: WindowTexts.holdJobs
+                enabled: jobPane.viewModel.canHoldJobs
+                onClicked: jobPane.viewModel.holdSelectedJobs()
+            }
+
+            PushButton {
+                id: releaseButton
+
+                text: WindowTexts.releaseJobs
+                enabled: jobPane.viewModel.canReleaseJobs
+                onClicked: jobPane.viewModel.releaseSelectedJobs()
+            }
+
+            PushButton {
+                id: cancelButton
+
+                text: WindowTexts.cancelJobs
+                destructive: true
+                enabled: jobPane.viewModel.canCancelJobs
+                onClicked: jobPane.viewModel.requestCancelConfirmation()
+            }
+
+            Item {
+                Layout.fillWidth: true
+            }
         }
     ]
 
@@ -217,5 +257,13 @@ StepPane {
     Shortcut {
         sequence: StandardKey.Find
         onActivated: jobPane.focusFilter()
+    }
+
+    // Delete asks to cancel the selected jobs, from the list or anywhere in
+    // the window, but not while the filter field takes the key for its text.
+    Shortcut {
+        sequence: StandardKey.Delete
+        enabled: jobPane.viewModel.canCancelJobs && !filterField.activeFocus
+        onActivated: jobPane.viewModel.requestCancelConfirmation()
     }
 }

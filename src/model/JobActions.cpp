@@ -1,0 +1,89 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
+#include "JobActions.h"
+
+#include "ModelTexts.h"
+
+#include <utility>
+
+bool JobActions::appliesTo(JobAction action, const PrintJob &job)
+{
+    switch (action) {
+    case JobAction::Hold:
+        // A job being printed is no longer waiting.
+        return !job.state || *job.state == PrintJob::State::Pending || *job.state == PrintJob::State::Stopped;
+    case JobAction::Release:
+        return job.state == PrintJob::State::Held;
+    case JobAction::Cancel:
+        return true;
+    }
+    return false;
+}
+
+QList<PrintJob> JobActions::applicable(JobAction action, const QList<PrintJob> &jobs)
+{
+    QList<PrintJob> applicable;
+    for (const PrintJob &job : jobs) {
+        if (appliesTo(action, job))
+            applicable.append(job);
+    }
+    return applicable;
+}
+
+void JobActions::update(const JobSelection &selection, JobSelection::Changes changes)
+{
+    if (!(changes & (JobSelection::Listing | JobSelection::Marks)))
+        return;
+    m_canCancel = selection.selectedCount() > 0;
+    m_canHold = false;
+    m_canRelease = false;
+    if (!m_canCancel)
+        return;
+    for (const JobEntry &entry : selection.entries()) {
+        if (!entry.selected)
+            continue;
+        m_canHold = m_canHold || appliesTo(JobAction::Hold, entry.job());
+        m_canRelease = m_canRelease || appliesTo(JobAction::Release, entry.job());
+        if (m_canHold && m_canRelease)
+            return;
+    }
+}
+
+bool JobActions::allows(JobAction action) const
+{
+    switch (action) {
+    case JobAction::Hold:
+        return m_canHold;
+    case JobAction::Release:
+        return m_canRelease;
+    case JobAction::Cancel:
+        return m_canCancel;
+    }
+    return false;
+}
+
+void JobActions::start(JobAction action, qsizetype total)
+{
+    m_running = action;
+    m_done = 0;
+    m_total = total;
+}
+
+void JobActions::finish()
+{
+    m_running.reset();
+    m_done = 0;
+    m_total = 0;
+}
+
+MoveProgress JobActions::progress() const
+{
+    if (!m_running || m_total == 0)
+        return {};
+    return MoveProgress {int(m_done), int(m_total), ModelTexts::actionProgress(*m_running, m_done, m_total)};
+}
+
+QList<PrintJob> JobActions::takeCancelledJobs()
+{
+    return std::exchange(m_cancelConfirmation, CancelConfirmation()).jobs;
+}

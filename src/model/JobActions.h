@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "CancelConfirmation.h"
+#include "JobSelection.h"
+#include "MoveProgress.h"
+
+#include <JobAction.h>
+#include <PrintJob.h>
+
+#include <QList>
+
+#include <optional>
+
+// Holding, releasing and cancelling the selected jobs, as the window model
+// keeps it: what the selection allows, the one action that runs and how far
+// it is, and the cancel that waits for the user's confirmation. A plain value;
+// the model announces what changes.
+class JobActions
+{
+public:
+    // Whether `action` can do anything to `job`: a hold to a waiting job that
+    // is not held (also one whose state the scheduler did not tell), a
+    // release to a held one, a cancel to any.
+    static bool appliesTo(JobAction action, const PrintJob &job);
+    // The jobs of `jobs` that `action` applies to, in their order.
+    static QList<PrintJob> applicable(JobAction action, const QList<PrintJob> &jobs);
+
+    // Finds out again what the selection allows when `changes` may have
+    // changed it; a write that leaves the jobs and their marks costs nothing.
+    void update(const JobSelection &selection, JobSelection::Changes changes);
+    // Whether some selected job, hidden ones included, is one `action`
+    // applies to. Whether anything runs is the model's business.
+    bool allows(JobAction action) const;
+
+    const std::optional<JobAction> &running() const { return m_running; }
+    void start(JobAction action, qsizetype total);
+    void progressed(qsizetype handled) { m_done = handled; }
+    void finish();
+    // The action bar's count while an action runs.
+    MoveProgress progress() const;
+
+    // The cancel confirmation while it is open, else a blank one.
+    const CancelConfirmation &cancelConfirmation() const { return m_cancelConfirmation; }
+    bool isAskingToCancel() const { return !m_cancelConfirmation.jobs.isEmpty(); }
+    void askToCancel(const CancelConfirmation &confirmation) { m_cancelConfirmation = confirmation; }
+    // Closes the confirmation and hands back the jobs it listed.
+    QList<PrintJob> takeCancelledJobs();
+
+private:
+    bool m_canHold = false;
+    bool m_canRelease = false;
+    bool m_canCancel = false;
+    std::optional<JobAction> m_running;
+    qsizetype m_done = 0;
+    qsizetype m_total = 0;
+    CancelConfirmation m_cancelConfirmation;
+};
