@@ -11,6 +11,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -60,4 +61,12 @@ std::optional<QString> TerminalRun::run(const QString &program, const QStringLis
     if (!ended || !WIFEXITED(status) || WEXITSTATUS(status) == 127)
         return std::nullopt;
     return QString::fromUtf8(output).replace(u"\r\n"_s, u"\n"_s);
+}
+
+const char *TerminalRun::echoState()
+{
+    termios settings {};
+    if (::tcgetattr(STDIN_FILENO, &settings) != 0)
+        return "none";
+    return (settings.c_lflag & ECHO) != 0 ? "on" : "off";
 }

@@ -16,4 +16,8 @@ namespace TerminalRun {
 // not be started there or did not end within `timeoutSeconds`.
 std::optional<QString> run(const QString &program, const QStringList &arguments, int timeoutSeconds);
 
+// For the program run there: whether its terminal echoes what is typed
+// ("on", "off"), or "none" without a terminal.
+const char *echoState();
+
 } // namespace TerminalRun

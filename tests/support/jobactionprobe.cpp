@@ -10,28 +10,14 @@
 //   jobactionprobe hold|release|cancel IDENTIFIER QUEUE
 
 #include <CUPSService.h>
+#include <TerminalRun.h>
 #include <TestFutures.h>
 
 #include <QCoreApplication>
 
 #include <cstdio>
 
-#include <termios.h>
-#include <unistd.h>
-
 using namespace Qt::StringLiterals;
-
-namespace {
-
-const char *echoState()
-{
-    termios settings {};
-    if (::tcgetattr(STDIN_FILENO, &settings) != 0)
-        return "none";
-    return (settings.c_lflag & ECHO) != 0 ? "on" : "off";
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -41,14 +27,14 @@ int main(int argc, char *argv[])
         {u"hold"_s, JobAction::Hold}, {u"release"_s, JobAction::Release}, {u"cancel"_s, JobAction::Cancel}};
     if (arguments.size() != 4 || !actions.contains(arguments.at(1)))
         return 2;
-    const char *echoBefore = echoState();
+    const char *echoBefore = TerminalRun::echoState();
     // Far below the time a test waits for the probe.
     const CUPSService service(CUPSService::systemLpstatURL, CUPSService::defaultListingTimeLimit,
                               std::chrono::seconds(20));
     const PrintJob job {arguments.at(2), arguments.at(3), {}, {}};
     const CUPSResult<void> result = TestFutures::await(service.actOnJob(job, actions.value(arguments.at(1))));
     std::printf("%s permission=%d echo=%s/%s\n%s\n", result ? "acted" : "failed",
-                !result && result.error().isPermissionRefusal() ? 1 : 0, echoBefore, echoState(),
+                !result && result.error().isPermissionRefusal() ? 1 : 0, echoBefore, TerminalRun::echoState(),
                 result ? "" : qPrintable(result.error().errorDescription()));
     std::fflush(stdout);
     return 0;

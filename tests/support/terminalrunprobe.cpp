@@ -10,26 +10,12 @@
 //   terminalrunprobe SECONDS PROGRAM [ARG...]
 
 #include <CUPSServiceTestAccess.h>
+#include <TerminalRun.h>
 #include <TestFutures.h>
 
 #include <QCoreApplication>
 
 #include <cstdio>
-
-#include <termios.h>
-#include <unistd.h>
-
-namespace {
-
-const char *echoState()
-{
-    termios settings {};
-    if (::tcgetattr(STDIN_FILENO, &settings) != 0)
-        return "none";
-    return (settings.c_lflag & ECHO) != 0 ? "on" : "off";
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -38,7 +24,7 @@ int main(int argc, char *argv[])
     if (arguments.size() < 3)
         return 2;
     const std::chrono::seconds limit(arguments.at(1).toInt());
-    const char *echoBefore = echoState();
+    const char *echoBefore = TerminalRun::echoState();
     const CUPSResult<CommandResult> result
         = TestFutures::await(CUPSServiceTestAccess::run(arguments.at(2), arguments.mid(3), limit));
     if (!result) {
@@ -46,7 +32,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     std::printf("status=%d timedOut=%d echo=%s/%s\n%s", result->terminationStatus, result->timedOutAfter ? 1 : 0,
-                echoBefore, echoState(), qPrintable(result->standardError));
+                echoBefore, TerminalRun::echoState(), qPrintable(result->standardError));
     std::fflush(stdout);
     return 0;
 }

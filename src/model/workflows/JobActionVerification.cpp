@@ -3,27 +3,13 @@
 #include "JobActionVerification.h"
 
 #include "ModelTexts.h"
+#include "MoveVerification.h"
 
 #include <QHash>
 
 #include <optional>
 
 namespace {
-
-// Which job the scheduler took the request for: its number. An identifier
-// without a number is its own job.
-QString numberOf(const PrintJob &job)
-{
-    const JobIdentifier identifier = job.jobIdentifier();
-    if (const std::optional<qint64> number = identifier.number())
-        return QString::number(*number);
-    return u'\n' + identifier.numberText().toString();
-}
-
-bool timedOut(const WorkflowError &error)
-{
-    return error.serviceError() && error.serviceError()->kind() == CUPSServiceError::Kind::TimedOut;
-}
 
 // What the listing shows of the action's effect on one job: the reason it
 // did not happen, or nothing when it did; no answer when it cannot tell.
@@ -59,20 +45,22 @@ JobActionOutcome verified(const JobActionOutcome &outcome, const QList<PrintJob>
 {
     QHash<QString, const PrintJob *> listed;
     for (const PrintJob &job : listedAfter)
-        listed.insert(numberOf(job), &job);
+        listed.insert(MoveVerification::numberKey(job), &job);
 
     QHash<PrintJob, WorkflowError> failures;
     for (const auto &[job, error] : outcome.failures) {
-        const std::optional<std::optional<QString>> found = finding(outcome.action, listed.value(numberOf(job)));
+        const std::optional<std::optional<QString>> found
+            = finding(outcome.action, listed.value(MoveVerification::numberKey(job)));
         // A refusal stands, unless the job has simply gone: then nothing of
         // it waits, which is what a release or a cancel is for.
-        const bool gone = !listed.contains(numberOf(job)) && outcome.action != JobAction::Hold;
-        const bool happenedInTime = timedOut(error) && found && !found->has_value();
+        const bool gone = !listed.contains(MoveVerification::numberKey(job)) && outcome.action != JobAction::Hold;
+        const bool happenedInTime = error.isTimeout() && found && !found->has_value();
         if (!gone && !happenedInTime)
             failures.insert(job, error);
     }
     for (const PrintJob &job : outcome.done) {
-        const std::optional<std::optional<QString>> found = finding(outcome.action, listed.value(numberOf(job)));
+        const std::optional<std::optional<QString>> found
+            = finding(outcome.action, listed.value(MoveVerification::numberKey(job)));
         if (found && found->has_value())
             failures.insert(job, WorkflowError::unconfirmed(**found));
     }

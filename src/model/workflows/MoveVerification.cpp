@@ -11,11 +11,9 @@
 #include <algorithm>
 #include <optional>
 
-namespace {
+namespace MoveVerification {
 
-// Which job CUPS takes the identifier for: its number, whatever queue the
-// job stands in now. An identifier without a number is its own job.
-QString numberOf(const PrintJob &job)
+QString numberKey(const PrintJob &job)
 {
     const JobIdentifier identifier = job.jobIdentifier();
     if (const std::optional<qint64> number = identifier.number())
@@ -23,23 +21,14 @@ QString numberOf(const PrintJob &job)
     return u'\n' + identifier.numberText().toString();
 }
 
-bool timedOut(const WorkflowError &error)
-{
-    return error.serviceError() && error.serviceError()->kind() == CUPSServiceError::Kind::TimedOut;
-}
-
-} // namespace
-
-namespace MoveVerification {
-
 MoveOutcome verified(const MoveOutcome &outcome, const QList<PrintJob> &handedOver, const QList<PrintJob> &listedAfter,
                      const QList<Printer> &queuesAfter)
 {
     QHash<QString, QString> queueOfNumber;
     for (const PrintJob &job : listedAfter)
-        queueOfNumber.insert(numberOf(job), job.sourcePrinterName);
+        queueOfNumber.insert(numberKey(job), job.sourcePrinterName);
     const auto queueNow = [&queueOfNumber](const PrintJob &job) -> std::optional<QString> {
-        const auto found = queueOfNumber.constFind(numberOf(job));
+        const auto found = queueOfNumber.constFind(numberKey(job));
         return found == queueOfNumber.cend() ? std::nullopt : std::optional<QString>(*found);
     };
     const QString &destination = outcome.destination.name;
@@ -49,7 +38,7 @@ MoveOutcome verified(const MoveOutcome &outcome, const QList<PrintJob> &handedOv
     QHash<PrintJob, WorkflowError> failures;
     for (const auto &[job, error] : outcome.failures) {
         const std::optional<QString> queue = queueNow(job);
-        if (!timedOut(error) || !queue || QueueName(*queue) != QueueName(destination))
+        if (!error.isTimeout() || !queue || QueueName(*queue) != QueueName(destination))
             failures.insert(job, error);
     }
     for (const PrintJob &job : outcome.moved) {

@@ -28,6 +28,8 @@ public:
     std::optional<QString> recoverySuggestion() const;
 
     const std::optional<CUPSServiceError> &serviceError() const { return m_serviceError; }
+    // A run stopped at its time limit, which may have done its work all the same.
+    bool isTimeout() const { return m_serviceError && m_serviceError->kind() == CUPSServiceError::Kind::TimedOut; }
 
 private:
     WorkflowError() = default;
