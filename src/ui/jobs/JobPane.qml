@@ -261,8 +261,10 @@ StepPane {
 
     // Delete asks to cancel the selected jobs, from the list or anywhere in
     // the window, but not while the filter field takes the key for its text.
+    // The Delete key alone: the platform's other delete bindings (Ctrl+D)
+    // are no way to ask for something that cannot be taken back.
     Shortcut {
-        sequence: StandardKey.Delete
+        sequence: "Delete"
         enabled: jobPane.viewModel.canCancelJobs && !filterField.activeFocus
         onActivated: jobPane.viewModel.requestCancelConfirmation()
     }
