@@ -10,8 +10,11 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 work=$(mktemp -d)
 xvfb_pid=
+installed=
 cleanup() {
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    # A check that failed half way leaves nothing installed behind either.
+    [ -n "$installed" ] && DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq parvento >/dev/null 2>&1 || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -33,7 +36,10 @@ dpkg-deb --field "$deb" Depends
 echo "== lintian"
 # Fails on an error; a warning would be printed and pass.
 lintian --fail-on error "$deb"
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
+# apt keeps an installed package of the same version as it is, so the check
+# would start an older build: this one replaces it whatever is there.
+installed=1
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall "$deb" >/dev/null
 [ -x /usr/bin/parvento ] || { echo "the package did not install /usr/bin/parvento"; exit 1; }
 
 echo "== the installed program opens its window and quits when it is closed"
