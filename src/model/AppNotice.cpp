@@ -6,7 +6,7 @@ using namespace Qt::StringLiterals;
 
 AppNotice AppNotice::make(const QString &title, const QString &message)
 {
-    return AppNotice {QUuid::createUuid(), title, message};
+    return AppNotice {QUuid::createUuid(), title, message, false};
 }
 
 AppNotice AppNotice::fromError(const QString &title, const WorkflowError &error)

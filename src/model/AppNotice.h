@@ -20,11 +20,14 @@ struct AppNotice
     Q_PROPERTY(QString id READ idText FINAL)
     Q_PROPERTY(QString title MEMBER title FINAL)
     Q_PROPERTY(QString message MEMBER message FINAL)
+    // A move's report that offers to take the move back.
+    Q_PROPERTY(bool offersUndo MEMBER offersUndo FINAL)
 
 public:
     QUuid id;
     QString title;
     QString message;
+    bool offersUndo = false;
 
     // A notice with a new random id.
     static AppNotice make(const QString &title, const QString &message);

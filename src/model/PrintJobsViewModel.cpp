@@ -40,6 +40,8 @@ PrintJobsViewModel::~PrintJobsViewModel()
         runMove(*std::exchange(m_pendingMove, std::nullopt));
     if (m_pendingAction)
         runAction(*std::exchange(m_pendingAction, std::nullopt));
+    if (m_pendingUndo)
+        runUndo(*std::exchange(m_pendingUndo, std::nullopt));
 }
 
 void PrintJobsViewModel::written()
@@ -155,6 +157,11 @@ void PrintJobsViewModel::reloaded(const ReloadOutcome &outcome, quint64 reload)
     }
     if (m_pendingAction)
         runAction(*std::exchange(m_pendingAction, std::nullopt));
+    if (m_pendingUndo) {
+        PendingUndo undo = *std::exchange(m_pendingUndo, std::nullopt);
+        undo.knownQueues.append(printers());
+        runUndo(undo);
+    }
 }
 
 void PrintJobsViewModel::followWithDetails(const ReloadOutcome &listed, quint64 reload,
@@ -210,6 +217,8 @@ QFuture<void> PrintJobsViewModel::moveSelectedJobs()
     PendingMove move {jobs, *destination, printers(), std::make_shared<QPromise<void>>()};
     move.done->start();
     setShowingMoveConfirmation(false);
+    // Only the last move can be taken back.
+    m_undo.withdraw();
     write(m_moveDoneCount, 0);
     write(m_moveTotalCount, jobs.size());
     write(m_isMoving, true);
@@ -243,19 +252,30 @@ void PrintJobsViewModel::runMove(const PendingMove &move)
 void PrintJobsViewModel::closeMove(const MoveOutcome &outcome, const QList<PrintJob> &jobs,
                                    const std::shared_ptr<QPromise<void>> &done)
 {
+    closeMoving(done, [outcome, jobs](PrintJobsViewModel *model, const ReloadOutcome &listed) {
+        if (listed.error)
+            return model->apply(outcome, ModelTexts::moveNotChecked());
+        const MoveOutcome verified = MoveVerification::verified(outcome, jobs, listed.jobs, listed.printers);
+        model->m_undo.offer(verified);
+        model->apply(verified);
+    });
+}
+
+void PrintJobsViewModel::closeMoving(const std::shared_ptr<QPromise<void>> &done, const Report &report)
+{
     // The report waits for the closing reload, which shows where each job is
     // now; the details of its lists follow apart from the move.
-    startReload([done, outcome, jobs](PrintJobsViewModel *model, const ReloadOutcome &listed, quint64 reload) {
+    startReload([done, report](PrintJobsViewModel *model, const ReloadOutcome &listed, quint64 reload) {
         if (model) {
             if (listed.error) {
                 // Nothing to check the report against: it stands as lpmove
                 // gave it, says so, and the failure's notice follows once it
                 // is dismissed.
-                model->apply(outcome, ModelTexts::moveNotChecked());
+                report(model, listed);
                 model->apply(listed);
             } else {
                 model->apply(listed);
-                model->apply(MoveVerification::verified(outcome, jobs, listed.jobs, listed.printers));
+                report(model, listed);
             }
             model->m_reloads.shown(reload);
             model->followWithDetails(listed, reload, nullptr);
@@ -269,9 +289,15 @@ void PrintJobsViewModel::apply(const MoveOutcome &outcome, const QString &afterw
     AppNotice report = ModelTexts::moveNotice(outcome);
     if (!afterword.isEmpty())
         report.message += u"\n\n"_s + afterword;
+    report.offersUndo = m_undo.isOffered();
     m_notices.show(report);
     written();
-    write(m_statusText, ModelTexts::moveStatus(outcome));
+    endMove(ModelTexts::moveStatus(outcome));
+}
+
+void PrintJobsViewModel::endMove(const QString &status)
+{
+    write(m_statusText, status);
     write(m_isMoving, false);
     write(m_moveTotalCount, 0);
     write(m_moveDoneCount, 0);

@@ -13,12 +13,15 @@
 #include "MoveConfirmation.h"
 #include "MoveOutcome.h"
 #include "MoveProgress.h"
+#include "MoveUndo.h"
 #include "NoticeQueue.h"
 #include "PrinterListModel.h"
 #include "PropertyAnnouncer.h"
 #include "ReloadLedger.h"
 #include "ReloadOutcome.h"
 #include "SelectionRows.h"
+#include "UndoConfirmation.h"
+#include "UndoOutcome.h"
 #include "WorkflowError.h"
 
 #include <CUPSService.h>
@@ -37,7 +40,8 @@
 // The state of one window: the jobs and queues of the last reload with the
 // user's selection (a JobSelection), the busy flags, the pending notice and
 // the status line; and the entry points of its workflows: reload, move, and
-// hold, release or cancel (JobActions keeps their state).
+// hold, release or cancel (JobActions keeps their state), and taking the last
+// move back (MoveUndo).
 // Lives on the UI thread. Each property has its own change signal, emitted
 // only when its value changed (PropertyAnnouncer), so a click re-evaluates
 // only the bindings it concerns; texts derived from one source share that
@@ -91,6 +95,13 @@ class PrintJobsViewModel : public QObject
     Q_PROPERTY(bool isShowingCancelConfirmation READ isShowingCancelConfirmation WRITE setShowingCancelConfirmation
                    NOTIFY isShowingCancelConfirmationChanged FINAL)
     Q_PROPERTY(CancelConfirmation cancelConfirmation READ cancelConfirmation NOTIFY cancelConfirmationChanged FINAL)
+
+    // Taking back the last move: offered from its report until another move
+    // or action starts, and not while one runs.
+    Q_PROPERTY(bool canUndoMove READ canUndoMove NOTIFY canUndoMoveChanged FINAL)
+    Q_PROPERTY(bool isShowingUndoConfirmation READ isShowingUndoConfirmation WRITE setShowingUndoConfirmation NOTIFY
+                   isShowingUndoConfirmationChanged FINAL)
+    Q_PROPERTY(UndoConfirmation undoConfirmation READ undoConfirmation NOTIFY undoConfirmationChanged FINAL)
 
     // The job pane's filter: the text the user types, and what it shows.
     Q_PROPERTY(QString jobFilterText READ jobFilterText WRITE setJobFilterText NOTIFY jobFilterTextChanged FINAL)
@@ -151,6 +162,12 @@ public:
     void setShowingCancelConfirmation(bool showing);
     const CancelConfirmation &cancelConfirmation() const { return m_actions.cancelConfirmation(); }
 
+    bool canUndoMove() const { return !holdsRows() && m_undo.isOffered(); }
+    bool isShowingUndoConfirmation() const { return m_undo.isAsking(); }
+    // Opening it lists the moved jobs as the destination lists them now.
+    void setShowingUndoConfirmation(bool showing);
+    const UndoConfirmation &undoConfirmation() const { return m_undo.confirmation(); }
+
     void toggleJobSelection(const PrintJob &job);
     void setJobFilterText(const QString &text);
     // Both complete when the workflow has ended (a reload: once the
@@ -169,6 +186,14 @@ public:
     Q_INVOKABLE QFuture<void> releaseSelectedJobs();
     Q_INVOKABLE void requestCancelConfirmation();
     Q_INVOKABLE QFuture<void> cancelSelectedJobs();
+    // Asks whether to move the last move's jobs back where they came from;
+    // the report that offered it gives way. When the destination lists none
+    // of them any more, says so instead and withdraws the offer.
+    Q_INVOKABLE void requestUndoConfirmation();
+    // Moves back exactly the jobs the open confirmation lists, or, with none
+    // open, those the destination lists now; a move per source queue, checked
+    // and reported as one. Completes after its closing reload.
+    Q_INVOKABLE QFuture<void> undoLastMove();
 
     // For QML.
     Q_INVOKABLE void toggleJobSelectionAt(int row);
@@ -223,6 +248,9 @@ Q_SIGNALS:
     void canCancelJobsChanged();
     void isShowingCancelConfirmationChanged();
     void cancelConfirmationChanged();
+    void canUndoMoveChanged();
+    void isShowingUndoConfirmationChanged();
+    void undoConfirmationChanged();
     void jobFilterTextChanged();
     void filterChanged();
 
@@ -248,6 +276,14 @@ private:
         std::shared_ptr<QPromise<void>> done;
     };
 
+    // Taking back a move, confirmed and not yet handed to CUPS.
+    struct PendingUndo
+    {
+        UndoPlan plan;
+        QList<Printer> knownQueues;
+        std::shared_ptr<QPromise<void>> done;
+    };
+
     // A move or an action runs: the rows and the selection are its.
     bool holdsRows() const { return m_isMoving || isActing(); }
 
@@ -267,6 +303,7 @@ private:
     // `selected` as far as `action` applies to them, after a running reload.
     QFuture<void> act(JobAction action, const QList<PrintJob> &selected);
     void runAction(const PendingAction &action);
+    void runUndo(const PendingUndo &undo);
 
     // Each stores what a finished workflow leaves, write by write.
     void apply(const ReloadOutcome &outcome);
@@ -276,11 +313,21 @@ private:
     // reports and finishes `done`.
     void closeMove(const MoveOutcome &outcome, const QList<PrintJob> &jobs,
                    const std::shared_ptr<QPromise<void>> &done);
+    // Runs the closing reload of a move or of taking one back; `report`
+    // checks the outcome against what it listed (when it could list) and
+    // reports, then `done` finishes.
+    using Report = std::function<void(PrintJobsViewModel *model, const ReloadOutcome &listed)>;
+    void closeMoving(const std::shared_ptr<QPromise<void>> &done, const Report &report);
     // The same for an action, whose check needs the jobs' states: it waits
     // for the details of its closing reload.
     void closeAction(const JobActionOutcome &outcome, const QList<PrintJob> &jobs,
                      const std::shared_ptr<QPromise<void>> &done);
     void apply(const JobActionOutcome &outcome, const QString &afterword = {});
+    // The same for taking back a move, checked as a move is.
+    void closeUndo(const UndoOutcome &outcome, const UndoPlan &plan, const std::shared_ptr<QPromise<void>> &done);
+    void apply(const UndoOutcome &outcome, const QString &afterword = {});
+    // Ends the move's state, for a move and for taking one back.
+    void endMove(const QString &status);
 
     // Every write stores its value, then calls written(), also when the
     // value did not change.
@@ -312,6 +359,8 @@ private:
     std::optional<PendingMove> m_pendingMove;
     JobActions m_actions;
     std::optional<PendingAction> m_pendingAction;
+    MoveUndo m_undo;
+    std::optional<PendingUndo> m_pendingUndo;
     QString m_statusText;
     std::optional<QString> m_lpmovePath;
     // Read once: CUPS_SERVER and the client configuration are read as the

@@ -38,7 +38,8 @@ void PrintJobsViewModel::requestCancelConfirmation()
 void PrintJobsViewModel::setShowingCancelConfirmation(bool showing)
 {
     // One question at a time: never over the move confirmation.
-    if (showing == isShowingCancelConfirmation() || (showing && (!canCancelJobs() || m_isShowingMoveConfirmation)))
+    if (showing == isShowingCancelConfirmation()
+        || (showing && (!canCancelJobs() || m_isShowingMoveConfirmation || isShowingUndoConfirmation())))
         return;
     if (showing)
         m_actions.askToCancel(CancelConfirmation::compose(selectedJobs(), m_schedulerText));
@@ -64,6 +65,8 @@ QFuture<void> PrintJobsViewModel::act(JobAction action, const QList<PrintJob> &s
         return QtFuture::makeReadyFuture();
     PendingAction pending {action, jobs, std::make_shared<QPromise<void>>()};
     pending.done->start();
+    // Only a move that comes last can be taken back.
+    m_undo.withdraw();
     m_actions.start(action, jobs.size());
     written();
     // What the user asked for reaches CUPS also when the window closes now.

@@ -8,7 +8,7 @@ import QtQuick.Layouts
 import Parvento.Model
 
 // The content of the window: the toolbar, the scrolling main column with its
-// regions, the status bar, the two confirmation dialogs and the notice alert,
+// regions, the status bar, the three confirmation dialogs and the notice alert,
 // all bound to one window model. The view owns a model on the system's lpstat
 // unless it is handed another one when it is created.
 Page {
@@ -28,6 +28,7 @@ Page {
     readonly property alias refreshButton: refreshButton
     readonly property alias confirmationDialog: confirmationDialog
     readonly property alias cancelConfirmationDialog: cancelConfirmationDialog
+    readonly property alias undoConfirmationDialog: undoConfirmationDialog
     readonly property alias noticeAlert: noticeAlert
 
     implicitWidth: 1040
@@ -186,10 +187,24 @@ Page {
         viewModel: contentView.viewModel
     }
 
+    UndoConfirmationDialog {
+        id: undoConfirmationDialog
+
+        viewModel: contentView.viewModel
+    }
+
     NoticeAlert {
         id: noticeAlert
 
         viewModel: contentView.viewModel
+    }
+
+    // Ctrl+Z takes back the last move while that is offered, as the report's
+    // button does; not while the filter field takes the key for its text.
+    Shortcut {
+        sequence: "Ctrl+Z"
+        enabled: contentView.viewModel.canUndoMove && !contentView.jobPane.filterField.activeFocus
+        onActivated: contentView.viewModel.requestUndoConfirmation()
     }
 
     // The first reload at once, then one after every pause, for as long as

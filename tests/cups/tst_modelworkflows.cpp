@@ -150,6 +150,99 @@ private Q_SLOTS:
         QVERIFY(model.statusText().endsWith(u" Auftrag bzw. Aufträge und 3 Drucker geladen."_s));
     }
 
+    // Two jobs move to Farbe and are taken back. "Alt" stands for a queue of
+    // the row's own, which `meanwhile` may remove or set to reject jobs after
+    // the move; "cancel" cancels the first job. A reload follows before the
+    // undo is asked for, whose confirmation notes then say `note` ("%1" for
+    // the first job as it stood in Farbe).
+    void aMoveIsTakenBack_data()
+    {
+        QTest::addColumn<QStringList>("sources");
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("backIn"); // where each job stands at the end, "" for nowhere
+        QTest::newRow("two source queues")
+            << QStringList {u"Laser"_s, u"Etage-2"_s} << QString() << QString() << u"2 Aufträge zurückverschoben"_s
+            << QStringList {u"Laser"_s, u"Etage-2"_s};
+        QTest::newRow("one gone meanwhile: left out")
+            << QStringList {u"Laser"_s, u"Laser"_s} << u"cancel"_s
+            << u"Nicht mehr in „Farbe“ und darum ausgelassen: %1"_s << u"Auftrag zurückverschoben"_s
+            << QStringList {QString(), u"Laser"_s};
+        QTest::newRow("source queue removed")
+            << QStringList {u"Alt"_s, u"Laser"_s} << u"remove"_s << QString()
+            << u"Nicht alle Aufträge konnten zurückverschoben werden"_s << QStringList {u"Farbe"_s, u"Laser"_s};
+        // CUPS moves jobs into a queue that rejects new ones, and it prints them.
+        QTest::newRow("source queue rejects: warned, moved")
+            << QStringList {u"Alt"_s, u"Laser"_s} << u"reject"_s
+            << u"„Alt“ nimmt keine Aufträge an – Gesperrt. CUPS verschiebt die Aufträge trotzdem dorthin."_s
+            << u"2 Aufträge zurückverschoben"_s << QStringList {u"Alt"_s, u"Laser"_s};
+    }
+
+    void aMoveIsTakenBack()
+    {
+        QFETCH(QStringList, sources);
+        QFETCH(QString, meanwhile);
+        QFETCH(QString, note);
+        QFETCH(QString, title);
+        QFETCH(QStringList, backIn);
+        const QString own = u"Alt-"_s + QString::number(++m_ownQueues);
+        QVERIFY2(m_server.addQueue(own), qPrintable(m_server.lastError()));
+        sources.replaceInStrings(u"Alt"_s, own);
+        note.replace(u"Alt"_s, own);
+        backIn.replaceInStrings(u"Alt"_s, own);
+        const std::optional<QStringList> held = m_server.submitHeldJobs(sources);
+        QVERIFY2(held, qPrintable(m_server.lastError()));
+        note.replace(u"%1"_s, u"Farbe-"_s + number(held->at(0)));
+
+        PrintJobsViewModel model;
+        QVERIFY(finishes(model.refresh()));
+        choose(model, *held, u"Farbe"_s);
+        QVERIFY(finishes(model.moveSelectedJobs()));
+        QVERIFY(model.notice()->offersUndo);
+        QVERIFY(model.canUndoMove());
+        QStringList moved;
+        for (const QString &id : std::as_const(*held))
+            moved.append(u"Farbe-"_s + number(id));
+        if (meanwhile == u"cancel"_s)
+            QVERIFY2(m_server.cancelJob(moved[0]), qPrintable(m_server.lastError()));
+        else if (meanwhile == u"remove"_s)
+            QVERIFY2(m_server.removeQueue(own), qPrintable(m_server.lastError()));
+        else if (meanwhile == u"reject"_s)
+            QVERIFY2(m_server.rejectQueue(own, u"Gesperrt"_s), qPrintable(m_server.lastError()));
+        QVERIFY(finishes(model.refresh()));
+
+        model.requestUndoConfirmation();
+        QVERIFY(!model.notice());
+        QVERIFY(model.isShowingUndoConfirmation());
+        const UndoConfirmation confirmation = model.undoConfirmation();
+        const bool leftOut = meanwhile == u"cancel"_s;
+        QCOMPARE(confirmation.lines.size(), leftOut ? 1 : 2);
+        QCOMPARE(confirmation.lines.last(), u"• "_s + moved.last() + u" → "_s + sources.last());
+        QCOMPARE(confirmation.notes, note.isEmpty() ? QStringList() : QStringList {note});
+
+        QVERIFY(finishes(model.undoLastMove()));
+        QVERIFY(!model.canUndoMove());
+        QVERIFY(!model.notice()->offersUndo);
+        QCOMPARE(model.notice()->title, title);
+        QCOMPARE(model.notice()->message.contains(u"ausgelassen: "_s + moved[0]), leftOut);
+        if (meanwhile == u"remove"_s) {
+            const QStringList lines = model.notice()->message.split(u'\n');
+            QCOMPARE(lines[0], u"1 Auftrag bzw. Aufträge wurden zurückverschoben."_s);
+            // The scheduler's own words after lpmove's.
+            QVERIFY2(lines[3].startsWith(u"• "_s + moved[0] + u": lpmove ist mit Status "_s)
+                         && lines[3].contains(u"lpmove: "_s),
+                     qPrintable(lines[3]));
+        }
+        for (qsizetype i = 0; i < held->size(); ++i) {
+            const QString expected = backIn[i].isEmpty() ? QString() : backIn[i] + u'-' + number(held->at(i));
+            const QStringList listed = identifiers(model.jobs());
+            QVERIFY2(expected.isEmpty() ? !listed.contains(moved[i]) && !listed.contains(held->at(i))
+                                        : listed.contains(expected),
+                     qPrintable(held->at(i)));
+        }
+    }
+
     // Last: it stops a queue, so that what it submits keeps waiting.
     void actionsAreVerifiedByTheClosingReload_data()
     {
@@ -235,6 +328,7 @@ private Q_SLOTS:
 
 private:
     PrivateCupsServer m_server;
+    int m_ownQueues = 0;
 };
 
 QTEST_GUILESS_MAIN(ModelWorkflowsTest)

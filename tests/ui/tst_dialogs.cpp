@@ -188,8 +188,20 @@ private Q_SLOTS:
         QVERIFY(!ui.model().notice());
     }
 
+    void confirmingMovesOnceAndReportsInAnAlert_data()
+    {
+        // How the report is answered: "OK", or its "Rückgängig machen", or
+        // Ctrl+Z while it is up. The undo confirmation is first left with
+        // Escape, then asked for again with Ctrl+Z and confirmed.
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("OK") << u"ok"_s;
+        QTest::newRow("Rückgängig machen") << u"undo"_s;
+        QTest::newRow("Ctrl+Z") << u"ctrl+z"_s;
+    }
+
     void confirmingMovesOnceAndReportsInAnAlert()
     {
+        QFETCH(QString, answer);
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         askToMoveTwoLaserJobsToArchiv(ui);
@@ -204,10 +216,13 @@ private Q_SLOTS:
 
         // Both jobs moved, once each, and the closing reload lists them in Archiv.
         QTRY_COMPARE(m_server.answeredRequests(u"CUPS-Move-Job"_s), movesBefore + 2);
-        QStringList queuesNow;
-        for (const PrintJob &job : ui.model().jobs())
-            queuesNow.append(job.sourcePrinterName);
-        QCOMPARE(queuesNow, (QStringList {u"Archiv"_s, u"Archiv"_s, u"Farbe"_s}));
+        const auto queuesNow = [&ui] {
+            QStringList queues;
+            for (const PrintJob &job : ui.model().jobs())
+                queues.append(job.sourcePrinterName);
+            return queues;
+        };
+        QCOMPARE(queuesNow(), (QStringList {u"Archiv"_s, u"Archiv"_s, u"Farbe"_s}));
 
         QTRY_VERIFY(isOpen(alert));
         QQuickItem *popupItem = alert->property("contentItem").value<QQuickItem *>()->parentItem();
@@ -216,11 +231,59 @@ private Q_SLOTS:
             QSet<QString>(texts.cbegin(), texts.cend()),
             (QSet<QString> {u"2 Aufträge verschoben"_s,
                             u"Alle ausgewählten Aufträge wurden an Archiv übergeben. Die Listen werden aktualisiert."_s,
-                            u"OK"_s}));
+                            u"Rückgängig machen"_s, u"OK"_s}));
 
-        ui.click(button(alert, "okButton"));
+        if (answer == u"ok"_s) {
+            ui.click(button(alert, "okButton"));
+            QTRY_VERIFY(!isOpen(alert));
+            QVERIFY(!ui.model().notice());
+            QVERIFY(ui.model().canUndoMove());
+            // Only the last move can be taken back: cancelling a job ends the offer.
+            ui.click(ui.jobRow(2));
+            ui.press(Qt::Key_Delete);
+            QTRY_VERIFY(isOpen(ui.part("cancelConfirmationDialog")));
+            ui.click(button(ui.part("cancelConfirmationDialog"), "confirmButton"));
+            QVERIFY(ui.waitUntilIdle());
+            QTRY_VERIFY(isOpen(alert));
+            QVERIFY(!ui.model().canUndoMove());
+            QVERIFY(!button(alert, "undoButton")->isVisible());
+            return;
+        }
+        QObject *undoDialog = ui.part("undoConfirmationDialog");
+        if (answer == u"undo"_s)
+            ui.click(button(alert, "undoButton"));
+        else
+            QTest::keyClick(&ui.window(), Qt::Key_Z, Qt::ControlModifier);
+        QTRY_VERIFY(isOpen(undoDialog));
         QTRY_VERIFY(!isOpen(alert));
         QVERIFY(!ui.model().notice());
+        if (answer == u"undo"_s) {
+            QQuickItem *undoItem = undoDialog->property("contentItem").value<QQuickItem *>()->parentItem();
+            const QStringList undoTexts = ContentViewHarness::visibleTexts(undoItem);
+            for (const QString &part :
+                 {u"Verschiebung rückgängig machen?"_s, u"2 Druckaufträge werden zurückverschoben:"_s,
+                  u"Archiv-"_s + m_jobs.at(0).section(u'-', -1) + u" → Laser"_s, u"Zurück verschieben"_s,
+                  u"Abbrechen"_s})
+                QVERIFY2(undoTexts.contains(part), qPrintable(part + u" in "_s + undoTexts.join(u'|')));
+            // Leaving the jobs where they are is the default, and Escape's.
+            QTRY_COMPARE(ui.window().activeFocusItem(), button(undoDialog, "keepButton"));
+            ui.press(Qt::Key_Escape);
+            QTRY_VERIFY(!isOpen(undoDialog));
+            QVERIFY(ui.model().canUndoMove());
+            ContentViewHarness::settle();
+            QCOMPARE(m_server.answeredRequests(u"CUPS-Move-Job"_s), movesBefore + 2);
+            QTest::keyClick(&ui.window(), Qt::Key_Z, Qt::ControlModifier);
+            QTRY_VERIFY(isOpen(undoDialog));
+        }
+        ui.click(button(undoDialog, "confirmButton"));
+        QTRY_VERIFY(!isOpen(undoDialog));
+        QVERIFY(ui.waitUntilIdle());
+        QTRY_VERIFY(ui.model().notice());
+        QCOMPARE(ui.model().notice()->title, u"2 Aufträge zurückverschoben"_s);
+        QCOMPARE(queuesNow(), (QStringList {u"Laser"_s, u"Laser"_s, u"Farbe"_s}));
+        QVERIFY(!ui.model().canUndoMove());
+        QTRY_VERIFY(isOpen(alert));
+        QVERIFY(!button(alert, "undoButton")->isVisible());
     }
 
     void confirmingWhileAReloadRunsMovesAfterIt()

@@ -120,7 +120,8 @@ private Q_SLOTS:
                                   u"move-failures"_s,
                                   u"filtered"_s,
                                   u"long-list"_s,
-                                  u"cancel-confirmation"_s};
+                                  u"cancel-confirmation"_s,
+                                  u"undo-confirmation"_s};
         for (const QString &state : states) {
             QTest::addRow("%s-light", qPrintable(state)) << state << false;
             QTest::addRow("%s-dark", qPrintable(state)) << state << true;
@@ -223,7 +224,7 @@ private Q_SLOTS:
             QVERIFY(ui.waitUntilIdle());
         }
         const bool choose = state == u"ready"_s || state == u"confirmation"_s || state == u"move-result"_s
-            || state == u"move-failures"_s || state == u"cancel-confirmation"_s;
+            || state == u"move-failures"_s || state == u"cancel-confirmation"_s || state == u"undo-confirmation"_s;
         if (allJobs) {
             for (int row = 0; row < ui.model().jobCount(); ++row)
                 ui.model().toggleJobSelectionAt(row);
@@ -256,7 +257,8 @@ private Q_SLOTS:
             ui.click(ui.printerRow(0));
             ui.item("flickable")->setProperty("contentY", 0);
         }
-        const bool confirm = state == u"move-result"_s || state == u"move-progress"_s || state == u"move-failures"_s;
+        const bool confirm = state == u"move-result"_s || state == u"move-progress"_s || state == u"move-failures"_s
+            || state == u"undo-confirmation"_s;
         if (state == u"confirmation"_s || state == u"long-confirmation"_s || confirm) {
             ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
             QTRY_VERIFY(ui.part("confirmationDialog")->property("opened").toBool());
@@ -275,8 +277,14 @@ private Q_SLOTS:
         } else if (confirm) {
             QVERIFY(ui.waitUntilIdle());
         }
-        if (state == u"move-result"_s || state == u"move-failures"_s || state == u"cups-unavailable"_s)
+        if (state == u"move-result"_s || state == u"move-failures"_s || state == u"cups-unavailable"_s
+            || state == u"undo-confirmation"_s)
             QTRY_VERIFY(ui.part("noticeAlert")->property("opened").toBool());
+        if (state == u"undo-confirmation"_s) {
+            // The move's report answered with "Rückgängig machen".
+            ui.click(ui.part("noticeAlert")->property("undoButton").value<QQuickItem *>());
+            QTRY_VERIFY(ui.part("undoConfirmationDialog")->property("opened").toBool());
+        }
         if (state == u"keyboard-focus"_s) {
             // Tab from the list's last tool into the list, Space on the first
             // row, Down onto the second.

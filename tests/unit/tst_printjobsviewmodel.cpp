@@ -1155,6 +1155,9 @@ private Q_SLOTS:
         QCOMPARE(model.notice()->message, message);
         QCOMPARE(model.statusText(), status);
         QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 2);
+        // Taking the move back is offered once the closing reload bore out a moved job.
+        QCOMPARE(model.notice()->offersUndo, closing != u"fails"_s && !status.startsWith(u"0 "_s));
+        QCOMPARE(model.canUndoMove(), model.notice()->offersUndo);
         model.dismissNotice();
         QCOMPARE(model.notice() ? model.notice()->title : QString(), nextTitle);
     }

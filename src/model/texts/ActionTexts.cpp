@@ -65,12 +65,8 @@ AppNotice actionNotice(const JobActionOutcome &outcome)
     }
     const QString lead = done == 0 ? u"Kein Auftrag konnte "_s + what + u" werden."_s
                                    : QString::number(done) + u" Auftrag bzw. Aufträge wurden "_s + what + u'.';
-    // The first three failures, each with the scheduler's reason.
-    QStringList lines;
-    for (const auto &[job, error] : outcome.failures.first(std::min<qsizetype>(3, outcome.failures.size())))
-        lines.append(u"• "_s + displayIdentifier(job) + u": "_s + error.description());
     return AppNotice::make(u"Nicht alle Aufträge konnten "_s + what + u" werden"_s,
-                           lead + u"\n\nNicht "_s + what + u":\n"_s + lines.join(u'\n')
+                           lead + u"\n\nNicht "_s + what + u":\n"_s + firstFailures(outcome.failures).join(u'\n')
                                + u"\n\nDie Listen werden aktualisiert."_s);
 }
 

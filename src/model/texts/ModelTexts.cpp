@@ -158,6 +158,14 @@ QString moveProgress(qsizetype done, qsizetype total)
     return u"Verschiebe "_s + QString::number(done) + u" von "_s + QString::number(total) + u" …"_s;
 }
 
+QStringList firstFailures(const QList<std::pair<PrintJob, WorkflowError>> &failures)
+{
+    QStringList lines;
+    for (const auto &[job, error] : failures.first(std::min<qsizetype>(3, failures.size())))
+        lines.append(u"• "_s + displayIdentifier(job) + u": "_s + error.description());
+    return lines;
+}
+
 AppNotice moveNotice(const MoveOutcome &outcome)
 {
     const qsizetype moved = outcome.moved.size();
@@ -169,12 +177,8 @@ AppNotice moveNotice(const MoveOutcome &outcome)
     }
     const QString lead = moved == 0 ? u"Kein Auftrag konnte übergeben werden."_s
                                     : QString::number(moved) + u" Auftrag bzw. Aufträge wurden übergeben."_s;
-    // The first three failures, each with its own error.
-    QStringList lines;
-    for (const auto &[job, error] : outcome.failures.first(std::min<qsizetype>(3, outcome.failures.size())))
-        lines.append(u"• "_s + displayIdentifier(job) + u": "_s + error.description());
     return AppNotice::make(u"Nicht alle Aufträge konnten verschoben werden"_s,
-                           lead + u"\n\nNicht verschoben:\n"_s + lines.join(u'\n')
+                           lead + u"\n\nNicht verschoben:\n"_s + firstFailures(outcome.failures).join(u'\n')
                                + u"\n\nDie Listen werden aktualisiert."_s);
 }
 

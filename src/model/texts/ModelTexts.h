@@ -5,6 +5,8 @@
 #include "AppNotice.h"
 #include "JobActionOutcome.h"
 #include "MoveOutcome.h"
+#include "UndoOutcome.h"
+#include "UndoPlan.h"
 
 #include <PrintJob.h>
 #include <Printer.h>
@@ -47,6 +49,9 @@ QStringList confirmationStateWarnings(const QList<PrintJob> &jobs, const Printer
 // The action bar's text while a move runs.
 QString moveProgress(qsizetype done, qsizetype total);
 
+// A report's lines for the first three failures, each job with its reason.
+QStringList firstFailures(const QList<std::pair<PrintJob, WorkflowError>> &failures);
+
 // The notice and the status line a finished move leaves.
 AppNotice moveNotice(const MoveOutcome &outcome);
 QString moveStatus(const MoveOutcome &outcome);
@@ -79,6 +84,17 @@ QString goneBeforeHeld();
 QString cancelConfirmationHeadline(qsizetype jobCount);
 QStringList cancelConfirmationLines(const QList<PrintJob> &jobs);
 QString cancelConfirmationWarning();
+
+// Taking back a move: its confirmation in parts as the move's ("• Ziel-7 →
+// Farbe" per job), the note naming the jobs its destination no longer lists,
+// the notice when none is left to take back, and the notice and the status
+// line it leaves.
+QString undoConfirmationHeadline(qsizetype jobCount);
+QStringList undoConfirmationLines(const UndoPlan &plan);
+QString undoLeftOut(const QString &destination, const QStringList &leftOut);
+AppNotice nothingToUndoNotice(const UndoPlan &plan);
+AppNotice undoNotice(const UndoOutcome &outcome);
+QString undoStatus(const UndoOutcome &outcome);
 
 // A job row's title when the job has none.
 QString untitledJob();
@@ -177,6 +193,12 @@ extern const QString cancelButton;
 extern const QString cancelConfirmationTitle;
 extern const QString confirmCancel;
 extern const QString keepJobs;
+
+// The move report's offer to take the move back, and the undo confirmation's
+// title and button (its other button is cancelButton).
+extern const QString undoMove;
+extern const QString undoConfirmationTitle;
+extern const QString confirmUndo;
 
 // The view's texts composed from what it shows: the about dialog's message
 // (the version first, when there is one), the status bar's lpmove location, a

@@ -74,6 +74,10 @@ const QString cancelConfirmationTitle = u"Ausgewählte Aufträge abbrechen?"_s;
 const QString confirmCancel = u"Aufträge abbrechen"_s;
 const QString keepJobs = u"Behalten"_s;
 
+const QString undoMove = u"Rückgängig machen"_s;
+const QString undoConfirmationTitle = u"Verschiebung rückgängig machen?"_s;
+const QString confirmUndo = u"Zurück verschieben"_s;
+
 QString aboutMessage(const QString &version)
 {
     const QString purpose = u"Listet die wartenden Druckaufträge der lokalen CUPS-Warteschlangen und verschiebt"

@@ -64,6 +64,9 @@ class WindowTexts : public QObject
     Q_PROPERTY(QString cancelConfirmationTitle READ cancelConfirmationTitle CONSTANT FINAL)
     Q_PROPERTY(QString confirmCancel READ confirmCancel CONSTANT FINAL)
     Q_PROPERTY(QString keepJobs READ keepJobs CONSTANT FINAL)
+    Q_PROPERTY(QString undoMove READ undoMove CONSTANT FINAL)
+    Q_PROPERTY(QString undoConfirmationTitle READ undoConfirmationTitle CONSTANT FINAL)
+    Q_PROPERTY(QString confirmUndo READ confirmUndo CONSTANT FINAL)
 
 public:
     using QObject::QObject;
@@ -115,6 +118,9 @@ public:
     QString cancelConfirmationTitle() const { return ModelTexts::cancelConfirmationTitle; }
     QString confirmCancel() const { return ModelTexts::confirmCancel; }
     QString keepJobs() const { return ModelTexts::keepJobs; }
+    QString undoMove() const { return ModelTexts::undoMove; }
+    QString undoConfirmationTitle() const { return ModelTexts::undoConfirmationTitle; }
+    QString confirmUndo() const { return ModelTexts::confirmUndo; }
 
     Q_INVOKABLE QString aboutMessage(const QString &version) const { return ModelTexts::aboutMessage(version); }
     Q_INVOKABLE QString lpmoveLocation(const QString &path) const { return ModelTexts::lpmoveLocation(path); }

@@ -7,7 +7,8 @@ import Parvento.UI
 
 // Shows the model's notice. Keyed by the notice's id: a notice with a new id
 // is presented as a new alert even when its texts equal the last one's.
-// Dismissing it clears the notice.
+// Dismissing it clears the notice. A move's report offers to take the move
+// back while the model still does.
 AlertDialog {
     id: alert
 
@@ -17,6 +18,7 @@ AlertDialog {
     // notice replaced does not dismiss the newer one.
     property string shownKey
     readonly property alias okButton: okButton
+    readonly property alias undoButton: undoButton
 
     title: viewModel.notice.title
     message: viewModel.notice.message
@@ -32,6 +34,22 @@ AlertDialog {
     onClosed: {
         if (shownKey.length > 0 && shownKey === noticeKey)
             viewModel.dismissNotice();
+    }
+
+    // Ctrl+Z as in the window, which the open alert keeps from its shortcuts.
+    Shortcut {
+        sequence: "Ctrl+Z"
+        enabled: alert.opened && undoButton.visible
+        onActivated: undoButton.clicked()
+    }
+
+    // The model closes the report as it asks whether to take the move back.
+    PushButton {
+        id: undoButton
+
+        visible: alert.viewModel.notice.offersUndo && alert.viewModel.canUndoMove
+        text: WindowTexts.undoMove
+        onClicked: alert.viewModel.requestUndoConfirmation()
     }
 
     PushButton {

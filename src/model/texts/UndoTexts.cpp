@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
+// The texts of ModelTexts for taking back a move: its confirmation, its report
+// and what is left out. They follow the move's, so that both read alike.
+#include "ModelTexts.h"
+
+#include "DisplayText.h"
+
+#include <ServiceTexts.h>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// How many left-out jobs a note names before it only counts the rest: the
+// notes stay in view, however many jobs there are.
+constexpr qsizetype namedLeftOut = 3;
+
+QString listsAgain()
+{
+    return u"Die Listen werden aktualisiert."_s;
+}
+
+} // namespace
+
+namespace ModelTexts {
+
+QString undoConfirmationHeadline(qsizetype jobCount)
+{
+    return ServiceTexts::counted(jobCount, u"%1 Druckauftrag wird", u"%1 Druckaufträge werden")
+        + u" zurückverschoben:"_s;
+}
+
+QStringList undoConfirmationLines(const UndoPlan &plan)
+{
+    QStringList lines;
+    lines.reserve(plan.returns.size());
+    for (const UndoPlan::Return &back : plan.returns)
+        lines.append(u"• "_s + displayIdentifier(back.job) + u" → "_s + DisplayText::field(back.sourceQueue));
+    return lines;
+}
+
+QString undoLeftOut(const QString &destination, const QStringList &leftOut)
+{
+    QStringList named = leftOut.first(std::min(namedLeftOut, leftOut.size()));
+    QString list = named.join(u", "_s);
+    if (leftOut.size() > named.size())
+        list += u" und "_s + QString::number(leftOut.size() - named.size()) + u" weitere"_s;
+    return u"Nicht mehr in „"_s + DisplayText::field(destination) + u"“ und darum ausgelassen: "_s + list;
+}
+
+AppNotice nothingToUndoNotice(const UndoPlan &plan)
+{
+    return AppNotice::make(u"Nichts zurückzuverschieben"_s,
+                           u"Keiner der verschobenen Aufträge steht noch in „"_s + DisplayText::field(plan.destination)
+                               + u"“; sie wurden inzwischen gedruckt, abgebrochen oder weiterverschoben.\n\n"_s
+                               + undoLeftOut(plan.destination, plan.leftOut));
+}
+
+AppNotice undoNotice(const UndoOutcome &outcome)
+{
+    const qsizetype movedBack = outcome.movedBackCount();
+    const QList<std::pair<PrintJob, WorkflowError>> failures = outcome.failures();
+    const QString leftOut
+        = outcome.leftOut.isEmpty() ? QString() : undoLeftOut(outcome.destination, outcome.leftOut) + u"\n\n"_s;
+    if (failures.isEmpty()) {
+        return AppNotice::make(
+            ServiceTexts::counted(movedBack, u"Auftrag zurückverschoben", u"%1 Aufträge zurückverschoben"),
+            u"Die Aufträge stehen wieder in den Warteschlangen, aus denen sie kamen.\n\n"_s + leftOut + listsAgain());
+    }
+    const QString lead = movedBack == 0
+        ? u"Kein Auftrag konnte zurückverschoben werden."_s
+        : QString::number(movedBack) + u" Auftrag bzw. Aufträge wurden zurückverschoben."_s;
+    return AppNotice::make(u"Nicht alle Aufträge konnten zurückverschoben werden"_s,
+                           lead + u"\n\nNicht zurückverschoben:\n"_s + firstFailures(failures).join(u'\n') + u"\n\n"_s
+                               + leftOut + listsAgain());
+}
+
+QString undoStatus(const UndoOutcome &outcome)
+{
+    const QString movedBack = QString::number(outcome.movedBackCount());
+    if (outcome.failures().isEmpty())
+        return movedBack + u" Auftrag bzw. Aufträge wurden zurückverschoben."_s;
+    return movedBack + u" von "_s + QString::number(outcome.selectedCount())
+        + u" Auftrag bzw. Aufträgen wurden zurückverschoben."_s;
+}
+
+} // namespace ModelTexts

@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "MoveOutcome.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+
+// How taking back a move went: one move per queue the jobs go back to, each
+// with that queue as its destination.
+struct UndoOutcome
+{
+    // The queue the undone move had taken the jobs to.
+    QString destination;
+    // In the order they ran.
+    QList<MoveOutcome> moves;
+    // The plan's jobs left out, named as they stood in the destination.
+    QStringList leftOut;
+
+    qsizetype movedBackCount() const
+    {
+        qsizetype count = 0;
+        for (const MoveOutcome &move : moves)
+            count += move.moved.size();
+        return count;
+    }
+
+    qsizetype selectedCount() const
+    {
+        qsizetype count = 0;
+        for (const MoveOutcome &move : moves)
+            count += move.selectedCount;
+        return count;
+    }
+
+    // Every move's failures, in the order the jobs were handed over.
+    QList<std::pair<PrintJob, WorkflowError>> failures() const
+    {
+        QList<std::pair<PrintJob, WorkflowError>> failures;
+        for (const MoveOutcome &move : moves)
+            failures.append(move.failures);
+        return failures;
+    }
+};
