@@ -1160,6 +1160,17 @@ private Q_SLOTS:
         QCOMPARE(model.canUndoMove(), model.notice()->offersUndo);
         model.dismissNotice();
         QCOMPARE(model.notice() ? model.notice()->title : QString(), nextTitle);
+        if (!model.canUndoMove())
+            return;
+        // With every job gone from the destination, there is nothing to ask about.
+        tools.setJobLines({});
+        QVERIFY(finishes(model.refresh()));
+        model.requestUndoConfirmation();
+        QVERIFY(!model.isShowingUndoConfirmation());
+        QVERIFY(!model.canUndoMove());
+        QCOMPARE(model.notice()->title, u"Nichts zurückzuverschieben"_s);
+        QVERIFY2(model.notice()->message.startsWith(u"Keiner der verschobenen Aufträge steht noch in „D“ (D-"_s),
+                 qPrintable(model.notice()->message));
     }
 
     void jobInDestinationFailsWithoutToolRun()

@@ -18,6 +18,16 @@ namespace {
 // notes stay in view, however many jobs there are.
 constexpr qsizetype namedLeftOut = 3;
 
+// "Ziel-3, Ziel-4, Ziel-5 und 2 weitere"
+QString named(const QStringList &jobs)
+{
+    const QStringList first = jobs.first(std::min(namedLeftOut, jobs.size()));
+    QString list = first.join(u", "_s);
+    if (jobs.size() > first.size())
+        list += u" und "_s + QString::number(jobs.size() - first.size()) + u" weitere"_s;
+    return list;
+}
+
 QString listsAgain()
 {
     return u"Die Listen werden aktualisiert."_s;
@@ -44,19 +54,15 @@ QStringList undoConfirmationLines(const UndoPlan &plan)
 
 QString undoLeftOut(const QString &destination, const QStringList &leftOut)
 {
-    QStringList named = leftOut.first(std::min(namedLeftOut, leftOut.size()));
-    QString list = named.join(u", "_s);
-    if (leftOut.size() > named.size())
-        list += u" und "_s + QString::number(leftOut.size() - named.size()) + u" weitere"_s;
-    return u"Nicht mehr in „"_s + DisplayText::field(destination) + u"“ und darum ausgelassen: "_s + list;
+    return u"Nicht mehr in „"_s + DisplayText::field(destination) + u"“ und darum ausgelassen: "_s + named(leftOut);
 }
 
 AppNotice nothingToUndoNotice(const UndoPlan &plan)
 {
     return AppNotice::make(u"Nichts zurückzuverschieben"_s,
                            u"Keiner der verschobenen Aufträge steht noch in „"_s + DisplayText::field(plan.destination)
-                               + u"“; sie wurden inzwischen gedruckt, abgebrochen oder weiterverschoben.\n\n"_s
-                               + undoLeftOut(plan.destination, plan.leftOut));
+                               + u"“ ("_s + named(plan.leftOut)
+                               + u"); sie wurden inzwischen gedruckt, abgebrochen oder weiterverschoben."_s);
 }
 
 AppNotice undoNotice(const UndoOutcome &outcome)
