@@ -3,12 +3,11 @@
 #pragma once
 
 #include "JobActionOutcome.h"
+#include "JobByJob.h"
 
 #include <CUPSService.h>
 
 #include <QFuture>
-
-#include <functional>
 
 // One hold, release or cancel: asks the scheduler for each job one after the
 // other, each job's failure noted and the next one tried, as a move does. It
@@ -18,9 +17,7 @@
 class JobActionWorkflow
 {
 public:
-    // Called on the UI thread each time a job has had its turn, with the
-    // number of jobs handled so far.
-    using Progress = std::function<void(qsizetype handled)>;
+    using Progress = JobByJob::Progress;
 
     static QFuture<JobActionOutcome> run(const CUPSService &service, const QList<PrintJob> &jobs, JobAction action,
                                          const Progress &progress = {});

@@ -2,13 +2,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "JobByJob.h"
 #include "MoveOutcome.h"
 
 #include <CUPSService.h>
 
 #include <QFuture>
-
-#include <functional>
 
 // One move: hands the jobs to CUPS one after the other, each job's failure
 // noted and the next one tried. Its steps continue on the UI thread. It needs
@@ -18,9 +17,7 @@
 class MoveWorkflow
 {
 public:
-    // Called on the UI thread each time a job has had its turn, with the
-    // number of jobs handled so far.
-    using Progress = std::function<void(qsizetype handled)>;
+    using Progress = JobByJob::Progress;
 
     // `knownQueues` are the queues of the last reload, which the refusal
     // checks compare job identifiers against.
