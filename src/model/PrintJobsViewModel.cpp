@@ -165,21 +165,25 @@ void PrintJobsViewModel::reloaded(const ReloadOutcome &outcome, quint64 reload)
 }
 
 void PrintJobsViewModel::followWithDetails(const ReloadOutcome &listed, quint64 reload,
-                                           const std::shared_ptr<QPromise<void>> &done)
+                                           const std::shared_ptr<QPromise<void>> &done, const Described &then)
 {
     // The lists are shown and the model is idle meanwhile: a stuck scheduler
     // holds up neither a move nor another reload.
     m_reloads.detailsAsked();
     whenFinished(ReloadWorkflow::addDetails(m_service, listed),
-                 [model = QPointer(this), done, reload](const std::optional<ReloadOutcome> &detailed) {
-                     if (model)
+                 [model = QPointer(this), done, reload, listed, then](const std::optional<ReloadOutcome> &detailed) {
+                     const bool described = detailed && !detailed->error;
+                     if (model) {
                          model->m_reloads.detailsEnded();
-                     if (model && detailed && !detailed->error) {
                          // The same jobs and queues as shown, so every row
                          // and the selection stay.
-                         if (const std::optional<ReloadOutcome> due
-                             = model->m_reloads.detailsArrived(*detailed, reload, model->m_isShowingMoveConfirmation))
-                             model->setLists(due->jobs, due->printers);
+                         if (described) {
+                             if (const std::optional<ReloadOutcome> due = model->m_reloads.detailsArrived(
+                                     *detailed, reload, model->m_isShowingMoveConfirmation))
+                                 model->setLists(due->jobs, due->printers);
+                         }
+                         if (then)
+                             then(model, described ? *detailed : listed);
                      }
                      if (done)
                          done->finish();

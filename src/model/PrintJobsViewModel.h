@@ -296,9 +296,13 @@ private:
     // waited for it.
     void reloaded(const ReloadOutcome &outcome, quint64 reload);
     // Asks for the scheduler's details about what `listed` lists and stores
-    // them where they belong; finishes `done` (when given) once they have
-    // been stored or given up on.
-    void followWithDetails(const ReloadOutcome &listed, quint64 reload, const std::shared_ptr<QPromise<void>> &done);
+    // them where they belong; once they have been stored or given up on,
+    // hands `then` (when given, while the model is there) the lists with
+    // their details, or as listed when none came, and finishes `done` (when
+    // given).
+    using Described = std::function<void(PrintJobsViewModel *model, const ReloadOutcome &described)>;
+    void followWithDetails(const ReloadOutcome &listed, quint64 reload, const std::shared_ptr<QPromise<void>> &done,
+                           const Described &then = {});
     void runMove(const PendingMove &move);
     // `selected` as far as `action` applies to them, after a running reload.
     QFuture<void> act(JobAction action, const QList<PrintJob> &selected);

@@ -10,7 +10,6 @@
 #include "JobActionVerification.h"
 #include "JobActionWorkflow.h"
 #include "ModelTexts.h"
-#include "ReloadWorkflow.h"
 #include "WhenFinished.h"
 
 #include <QPointer>
@@ -113,23 +112,10 @@ void PrintJobsViewModel::closeAction(const JobActionOutcome &outcome, const QLis
         model->apply(listed);
         model->m_reloads.shown(reload);
         // The lists are on screen; the report waits for their states.
-        model->m_reloads.detailsAsked();
-        whenFinished(
-            ReloadWorkflow::addDetails(model->m_service, listed),
-            [model = QPointer(model), done, outcome, jobs, listed,
-             reload](const std::optional<ReloadOutcome> &detailed) {
-                if (model) {
-                    model->m_reloads.detailsEnded();
-                    const bool described = detailed && !detailed->error;
-                    if (described) {
-                        if (const std::optional<ReloadOutcome> due
-                            = model->m_reloads.detailsArrived(*detailed, reload, model->m_isShowingMoveConfirmation))
-                            model->setLists(due->jobs, due->printers);
-                    }
-                    model->apply(JobActionVerification::verified(outcome, jobs, (described ? *detailed : listed).jobs));
-                }
-                done->finish();
-            });
+        model->followWithDetails(listed, reload, done,
+                                 [outcome, jobs](PrintJobsViewModel *model, const ReloadOutcome &described) {
+                                     model->apply(JobActionVerification::verified(outcome, jobs, described.jobs));
+                                 });
     });
 }
 

@@ -168,11 +168,7 @@ private Q_SLOTS:
         QFETCH(bool, peerCredentials);
         QFETCH(QString, toolError);
         QFETCH(bool, fromTerminal);
-        if (m_server.peerCredentials() != peerCredentials) {
-            m_server.stop();
-            m_server.setPeerCredentials(peerCredentials);
-            QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
-        }
+        QVERIFY2(m_server.usePeerCredentials(peerCredentials), qPrintable(m_server.lastError()));
         const std::optional<QString> identifier
             = m_server.submitHeldJob(u"Laser"_s, PrivateCupsServer::otherUserName());
         QVERIFY2(identifier, qPrintable(m_server.lastError()));

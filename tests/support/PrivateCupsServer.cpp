@@ -80,14 +80,15 @@ qint64 PrivateCupsServer::processId() const
     return m_cupsd.processId();
 }
 
-void PrivateCupsServer::setPeerCredentials(bool enabled)
+bool PrivateCupsServer::usePeerCredentials(bool enabled)
 {
+    if (m_peerCredentials == enabled)
+        return true;
     m_peerCredentials = enabled;
-}
-
-bool PrivateCupsServer::peerCredentials() const
-{
-    return m_peerCredentials;
+    if (!isRunning())
+        return true;
+    stop();
+    return start();
 }
 
 bool PrivateCupsServer::fail(const QString &message)

@@ -46,9 +46,8 @@ public:
     // Whether the scheduler may identify local clients by their socket
     // credentials (the default). Without them a user who is not the owner is
     // asked to log in, which lpmove cannot do: "Unauthorized" instead of
-    // "Forbidden". Takes effect at the next start().
-    void setPeerCredentials(bool enabled);
-    bool peerCredentials() const;
+    // "Forbidden". A running scheduler that had the other setting restarts.
+    bool usePeerCredentials(bool enabled);
 
     QString directory() const;
     QString socketPath() const;
