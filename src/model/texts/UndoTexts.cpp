@@ -72,9 +72,12 @@ AppNotice undoNotice(const UndoOutcome &outcome)
     const QString leftOut
         = outcome.leftOut.isEmpty() ? QString() : undoLeftOut(outcome.destination, outcome.leftOut) + u"\n\n"_s;
     if (failures.isEmpty()) {
+        const QString back
+            = ServiceTexts::counted(movedBack, u"Der Auftrag steht wieder in der Warteschlange, aus der er kam.",
+                                    u"Die Aufträge stehen wieder in den Warteschlangen, aus denen sie kamen.");
         return AppNotice::make(
             ServiceTexts::counted(movedBack, u"Auftrag zurückverschoben", u"%1 Aufträge zurückverschoben"),
-            u"Die Aufträge stehen wieder in den Warteschlangen, aus denen sie kamen.\n\n"_s + leftOut + listsAgain());
+            leftOut.isEmpty() ? back + u' ' + listsAgain() : back + u"\n\n"_s + leftOut + listsAgain());
     }
     const QString lead = movedBack == 0
         ? u"Kein Auftrag konnte zurückverschoben werden."_s
