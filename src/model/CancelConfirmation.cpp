@@ -4,25 +4,14 @@
 
 #include "ModelTexts.h"
 
-using namespace Qt::StringLiterals;
-
 CancelConfirmation CancelConfirmation::compose(const QList<PrintJob> &jobs, const QString &schedulerText)
 {
-    CancelConfirmation confirmation {
-        .headline = ModelTexts::cancelConfirmationHeadline(jobs.size()),
-        .lines = ModelTexts::cancelConfirmationLines(jobs),
-        .notes = {},
-        .jobs = jobs,
-    };
+    CancelConfirmation confirmation;
+    confirmation.headline = ModelTexts::cancelConfirmationHeadline(jobs.size());
+    confirmation.lines = ModelTexts::cancelConfirmationLines(jobs);
     if (!schedulerText.isEmpty())
         confirmation.notes.append(schedulerText);
     confirmation.notes.append(ModelTexts::cancelConfirmationWarning());
+    confirmation.jobs = jobs;
     return confirmation;
-}
-
-QString CancelConfirmation::text() const
-{
-    if (headline.isEmpty())
-        return {};
-    return (QStringList {headline, lines.join(u'\n')} + notes).join(u"\n\n"_s);
 }

@@ -10,17 +10,13 @@
 
 #include <algorithm>
 
-using namespace Qt::StringLiterals;
-
 UndoConfirmation UndoConfirmation::compose(const UndoPlan &plan, const QList<Printer> &queues,
                                            const QString &schedulerText)
 {
-    UndoConfirmation confirmation {
-        .headline = ModelTexts::undoConfirmationHeadline(plan.returns.size()),
-        .lines = ModelTexts::undoConfirmationLines(plan),
-        .notes = {},
-        .plan = plan,
-    };
+    UndoConfirmation confirmation;
+    confirmation.headline = ModelTexts::undoConfirmationHeadline(plan.returns.size());
+    confirmation.lines = ModelTexts::undoConfirmationLines(plan);
+    confirmation.plan = plan;
     if (!schedulerText.isEmpty())
         confirmation.notes.append(schedulerText);
     if (!plan.leftOut.isEmpty())
@@ -41,11 +37,4 @@ UndoConfirmation UndoConfirmation::compose(const UndoPlan &plan, const QList<Pri
     // The jobs being printed; Printer() is a ready queue, which adds nothing.
     confirmation.notes.append(ModelTexts::confirmationStateWarnings(jobs, Printer()));
     return confirmation;
-}
-
-QString UndoConfirmation::text() const
-{
-    if (headline.isEmpty())
-        return {};
-    return (QStringList {headline, lines.join(u'\n')} + notes).join(u"\n\n"_s);
 }

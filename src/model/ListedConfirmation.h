@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Parvento-Entwickler
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+// The parts of a question that lists jobs before something is done to them
+// (cancelled, moved back), for a dialog that scrolls the job lines alone and
+// keeps the rest in view; all empty while nothing is asked about.
+struct ListedConfirmation
+{
+    Q_GADGET
+    Q_PROPERTY(QString headline MEMBER headline FINAL)
+    Q_PROPERTY(QStringList lines MEMBER lines FINAL)
+    Q_PROPERTY(QStringList notes MEMBER notes FINAL)
+
+public:
+    // The count: "2 Druckaufträge werden abgebrochen:"
+    QString headline;
+    // One bullet per job.
+    QStringList lines;
+    // Below the lines: the scheduler when it is another machine's, then
+    // what the user should know before confirming.
+    QStringList notes;
+
+    // The whole question in one text, as a screen reader hears it.
+    QString text() const;
+
+    bool operator==(const ListedConfirmation &) const = default;
+};
