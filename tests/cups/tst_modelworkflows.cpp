@@ -152,7 +152,10 @@ private Q_SLOTS:
 
     // Two jobs move to Farbe and are taken back. "Alt" stands for a queue of
     // the row's own, which `meanwhile` may remove or set to reject jobs after
-    // the move; "cancel" cancels the first job. A reload follows before the
+    // the move; "cancel" cancels the first job; "clash" adds a queue named like
+    // the first job as Farbe lists it, with a job of its own, which nothing
+    // may touch (lpmove takes a queue's name for all its jobs, and CUPS
+    // compares names without regard to case). A reload follows before the
     // undo is asked for, whose confirmation notes then say `note` ("%1" for
     // the first job as it stood in Farbe).
     void aMoveIsTakenBack_data()
@@ -171,6 +174,9 @@ private Q_SLOTS:
             << QStringList {QString(), u"Laser"_s};
         QTest::newRow("source queue removed")
             << QStringList {u"Alt"_s, u"Laser"_s} << u"remove"_s << QString()
+            << u"Nicht alle Aufträge konnten zurückverschoben werden"_s << QStringList {u"Farbe"_s, u"Laser"_s};
+        QTest::newRow("a queue named like a job: that job refused, nothing else touched")
+            << QStringList {u"Laser"_s, u"Laser"_s} << u"clash"_s << QString()
             << u"Nicht alle Aufträge konnten zurückverschoben werden"_s << QStringList {u"Farbe"_s, u"Laser"_s};
         // CUPS moves jobs into a queue that rejects new ones, and it prints them.
         QTest::newRow("source queue rejects: warned, moved")
@@ -210,6 +216,13 @@ private Q_SLOTS:
             QVERIFY2(m_server.removeQueue(own), qPrintable(m_server.lastError()));
         else if (meanwhile == u"reject"_s)
             QVERIFY2(m_server.rejectQueue(own, u"Gesperrt"_s), qPrintable(m_server.lastError()));
+        std::optional<QString> clashing;
+        if (meanwhile == u"clash"_s) {
+            const QString queue = moved[0].toLower();
+            QVERIFY2(m_server.addQueue(queue), qPrintable(m_server.lastError()));
+            clashing = m_server.submitHeldJob(queue);
+            QVERIFY2(clashing, qPrintable(m_server.lastError()));
+        }
         QVERIFY(finishes(model.refresh()));
 
         model.requestUndoConfirmation();
@@ -226,14 +239,16 @@ private Q_SLOTS:
         QVERIFY(!model.notice()->offersUndo);
         QCOMPARE(model.notice()->title, title);
         QCOMPARE(model.notice()->message.contains(u"ausgelassen: "_s + moved[0]), leftOut);
-        if (meanwhile == u"remove"_s) {
+        if (meanwhile == u"remove"_s || clashing) {
             const QStringList lines = model.notice()->message.split(u'\n');
             QCOMPARE(lines[0], u"1 Auftrag bzw. Aufträge wurden zurückverschoben."_s);
-            // The scheduler's own words after lpmove's.
-            QVERIFY2(lines[3].startsWith(u"• "_s + moved[0] + u": lpmove ist mit Status "_s)
-                         && lines[3].contains(u"lpmove: "_s),
+            // The scheduler's own words after lpmove's; the clash refused before lpmove runs.
+            QVERIFY2(lines[3].startsWith(u"• "_s + moved[0] + u": "_s)
+                         && lines[3].contains(clashing ? u"Warteschlange"_s : u"lpmove: "_s),
                      qPrintable(lines[3]));
         }
+        if (clashing)
+            QVERIFY(identifiers(model.jobs()).contains(*clashing));
         for (qsizetype i = 0; i < held->size(); ++i) {
             const QString expected = backIn[i].isEmpty() ? QString() : backIn[i] + u'-' + number(held->at(i));
             const QStringList listed = identifiers(model.jobs());
