@@ -17,6 +17,9 @@
 #include <QElapsedTimer>
 #include <QProcess>
 
+#include <functional>
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -78,8 +81,25 @@ bool runForEach(const QString &tool, const QStringList &arguments, const QList<P
     return true;
 }
 
-void report(benchmark::State &state, double ours, double floor)
+// Runs `round` once per iteration: it times ours and the floor on the same
+// number of jobs and says whether every step succeeded. Only ours is the
+// iteration's time; the floor and the ratio are counters beside it.
+void measure(benchmark::State &state, const std::function<bool(double &ours, double &floor)> &round,
+             const char *failure)
 {
+    double ours = 0;
+    double floor = 0;
+    for (auto _ : state) {
+        double seconds = 0;
+        double floorSeconds = 0;
+        if (!round(seconds, floorSeconds)) {
+            state.SkipWithError(failure);
+            break;
+        }
+        state.SetIterationTime(seconds);
+        ours += seconds;
+        floor += floorSeconds;
+    }
     state.counters["floor_ms"] = benchmark::Counter(floor * 1000, benchmark::Counter::kAvgIterations);
     state.counters["ratio"] = floor > 0 ? ours / floor : 0;
 }
@@ -96,49 +116,33 @@ void holdOrRelease(benchmark::State &state, JobAction action)
     const bool hold = action == JobAction::Hold;
     const JobAction undo = hold ? JobAction::Release : JobAction::Hold;
     const QStringList floorArguments {u"-H"_s, hold ? u"hold"_s : u"resume"_s};
-    double ours = 0;
-    double floor = 0;
     double unused = 0;
     // Holding needs waiting jobs.
     if (hold && !actOnEach(*jobs, JobAction::Release, unused)) {
         state.SkipWithError("could not release the jobs");
         return;
     }
-    for (auto _ : state) {
-        double seconds = 0;
-        double floorSeconds = 0;
-        if (!actOnEach(*jobs, action, seconds) || !actOnEach(*jobs, undo, unused)
-            || !runForEach(u"lp"_s, floorArguments, *jobs, floorSeconds, true) || !actOnEach(*jobs, undo, unused)) {
-            state.SkipWithError("an action failed");
-            break;
-        }
-        state.SetIterationTime(seconds);
-        ours += seconds;
-        floor += floorSeconds;
-    }
-    report(state, ours, floor);
+    measure(
+        state,
+        [&](double &seconds, double &floorSeconds) {
+            return actOnEach(*jobs, action, seconds) && actOnEach(*jobs, undo, unused)
+                && runForEach(u"lp"_s, floorArguments, *jobs, floorSeconds, true) && actOnEach(*jobs, undo, unused);
+        },
+        "an action failed");
     actOnEach(*jobs, JobAction::Cancel, unused);
 }
 
 void cancel(benchmark::State &state)
 {
-    double ours = 0;
-    double floor = 0;
-    for (auto _ : state) {
-        const std::optional<QList<PrintJob>> ourJobs = freshHeldJobs();
-        const std::optional<QList<PrintJob>> floorJobs = freshHeldJobs();
-        double seconds = 0;
-        double floorSeconds = 0;
-        if (!ourJobs || !floorJobs || !actOnEach(*ourJobs, JobAction::Cancel, seconds)
-            || !runForEach(u"cancel"_s, {}, *floorJobs, floorSeconds)) {
-            state.SkipWithError("could not submit or cancel the jobs");
-            break;
-        }
-        state.SetIterationTime(seconds);
-        ours += seconds;
-        floor += floorSeconds;
-    }
-    report(state, ours, floor);
+    measure(
+        state,
+        [](double &seconds, double &floorSeconds) {
+            const std::optional<QList<PrintJob>> ourJobs = freshHeldJobs();
+            const std::optional<QList<PrintJob>> floorJobs = freshHeldJobs();
+            return ourJobs && floorJobs && actOnEach(*ourJobs, JobAction::Cancel, seconds)
+                && runForEach(u"cancel"_s, {}, *floorJobs, floorSeconds);
+        },
+        "could not submit or cancel the jobs");
 }
 
 } // namespace
