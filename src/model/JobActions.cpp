@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "JobActions.h"
 
-#include "ModelTexts.h"
-
 #include <utility>
 
 bool JobActions::appliesTo(JobAction action, const PrintJob &job)
@@ -60,27 +58,6 @@ bool JobActions::allows(JobAction action) const
         return m_canCancel;
     }
     return false;
-}
-
-void JobActions::start(JobAction action, qsizetype total)
-{
-    m_running = action;
-    m_done = 0;
-    m_total = total;
-}
-
-void JobActions::finish()
-{
-    m_running.reset();
-    m_done = 0;
-    m_total = 0;
-}
-
-MoveProgress JobActions::progress() const
-{
-    if (!m_running || m_total == 0)
-        return {};
-    return MoveProgress {int(m_done), int(m_total), ModelTexts::actionProgress(*m_running, m_done, m_total)};
 }
 
 QList<PrintJob> JobActions::takeCancelledJobs()

@@ -4,7 +4,6 @@
 
 #include "CancelConfirmation.h"
 #include "JobSelection.h"
-#include "MoveProgress.h"
 
 #include <JobAction.h>
 #include <PrintJob.h>
@@ -34,12 +33,10 @@ public:
     // applies to. Whether anything runs is the model's business.
     bool allows(JobAction action) const;
 
+    // The model counts its jobs as it counts a move's.
     const std::optional<JobAction> &running() const { return m_running; }
-    void start(JobAction action, qsizetype total);
-    void progressed(qsizetype handled) { m_done = handled; }
-    void finish();
-    // The action bar's count while an action runs.
-    MoveProgress progress() const;
+    void start(JobAction action) { m_running = action; }
+    void finish() { m_running.reset(); }
 
     // The cancel confirmation while it is open, else a blank one.
     const CancelConfirmation &cancelConfirmation() const { return m_cancelConfirmation; }
@@ -53,7 +50,5 @@ private:
     bool m_canRelease = false;
     bool m_canCancel = false;
     std::optional<JobAction> m_running;
-    qsizetype m_done = 0;
-    qsizetype m_total = 0;
     CancelConfirmation m_cancelConfirmation;
 };

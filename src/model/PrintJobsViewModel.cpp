@@ -223,8 +223,7 @@ QFuture<void> PrintJobsViewModel::moveSelectedJobs()
     setShowingMoveConfirmation(false);
     // Only the last move can be taken back.
     m_undo.withdraw();
-    write(m_moveDoneCount, 0);
-    write(m_moveTotalCount, jobs.size());
+    countJobs(jobs.size());
     write(m_isMoving, true);
     ExitPolicy::trackMove(move.done->future());
     // A running reload ends first; the move follows at once.
@@ -237,13 +236,9 @@ QFuture<void> PrintJobsViewModel::moveSelectedJobs()
 
 void PrintJobsViewModel::runMove(const PendingMove &move)
 {
-    const auto progress = [model = QPointer(this)](qsizetype handled) {
-        if (model)
-            model->write(model->m_moveDoneCount, handled);
-    };
     // Once confirmed, every job of this snapshot is handed over, also after
     // the window has gone; only its report and the closing reload need it.
-    whenFinished(MoveWorkflow::run(m_service, move.jobs, move.destination, move.knownQueues, progress),
+    whenFinished(MoveWorkflow::run(m_service, move.jobs, move.destination, move.knownQueues, countOff()),
                  [model = QPointer(this), move](const std::optional<MoveOutcome> &outcome) {
                      if (!model)
                          return move.done->finish();
@@ -303,8 +298,21 @@ void PrintJobsViewModel::endMove(const QString &status)
 {
     write(m_statusText, status);
     write(m_isMoving, false);
-    write(m_moveTotalCount, 0);
+    countJobs(0);
+}
+
+void PrintJobsViewModel::countJobs(qsizetype total)
+{
+    write(m_moveTotalCount, total);
     write(m_moveDoneCount, 0);
+}
+
+JobByJob::Progress PrintJobsViewModel::countOff()
+{
+    return [model = QPointer(this)](qsizetype handled) {
+        if (model)
+            model->write(model->m_moveDoneCount, handled);
+    };
 }
 
 // QML entry points. A reload leaves the rows to the user; a move takes them

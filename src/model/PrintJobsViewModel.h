@@ -7,6 +7,7 @@
 #include "ConfirmationCache.h"
 #include "JobActionOutcome.h"
 #include "JobActions.h"
+#include "JobByJob.h"
 #include "JobFilterView.h"
 #include "JobListModel.h"
 #include "JobSelection.h"
@@ -57,6 +58,9 @@ class PrintJobsViewModel : public QObject
     Q_PROPERTY(bool isActing READ isActing NOTIFY isActingChanged FINAL)
     // A reload, a move or one of those runs.
     Q_PROPERTY(bool isBusy READ isBusy NOTIFY isBusyChanged FINAL)
+    // A move (or taking one back) or one of those runs: the rows and the
+    // selection are its; a reload leaves them to the user.
+    Q_PROPERTY(bool holdsRows READ holdsRows NOTIFY holdsRowsChanged FINAL)
     Q_PROPERTY(bool isShowingMoveConfirmation READ isShowingMoveConfirmation WRITE setShowingMoveConfirmation NOTIFY
                    isShowingMoveConfirmationChanged FINAL)
     Q_PROPERTY(QString statusText READ statusText NOTIFY statusTextChanged FINAL)
@@ -128,6 +132,7 @@ public:
     bool isMoving() const { return m_isMoving; }
     bool isActing() const { return m_actions.running().has_value(); }
     bool isBusy() const { return m_isLoading || m_isMoving || isActing(); }
+    bool holdsRows() const { return m_isMoving || isActing(); }
     // Whether the scheduler's details of a reload are still to come. Input is
     // not held up by them; a test that reads what they add waits for them.
     bool isAwaitingDetails() const { return m_reloads.isAwaitingDetails(); }
@@ -149,10 +154,7 @@ public:
     bool canRequestMove() const { return !holdsRows() && m_selection.canMove(); }
     const MoveConfirmation &confirmation() const { return m_confirmation.read(m_selection); }
     // A hold, release or cancel counts its jobs here as a move does.
-    MoveProgress moveProgress() const
-    {
-        return isActing() ? m_actions.progress() : MoveProgress::of(m_moveDoneCount, m_moveTotalCount, m_isMoving);
-    }
+    MoveProgress moveProgress() const;
 
     bool canHoldJobs() const { return !holdsRows() && m_actions.allows(JobAction::Hold); }
     bool canReleaseJobs() const { return !holdsRows() && m_actions.allows(JobAction::Release); }
@@ -227,6 +229,7 @@ Q_SIGNALS:
     void isMovingChanged();
     void isActingChanged();
     void isBusyChanged();
+    void holdsRowsChanged();
     void isShowingMoveConfirmationChanged();
     void statusTextChanged();
     void lpmovePathChanged();
@@ -284,9 +287,6 @@ private:
         std::shared_ptr<QPromise<void>> done;
     };
 
-    // A move or an action runs: the rows and the selection are its.
-    bool holdsRows() const { return m_isMoving || isActing(); }
-
     // Starts a reload (numbered in m_reloads) and hands what it listed to
     // `then`, with the model, which is null once the window has gone.
     using Listed = std::function<void(PrintJobsViewModel *model, const ReloadOutcome &listed, quint64 reload)>;
@@ -308,6 +308,10 @@ private:
     QFuture<void> act(JobAction action, const QList<PrintJob> &selected);
     void runAction(const PendingAction &action);
     void runUndo(const PendingUndo &undo);
+    // The jobs a move, an undo or an action hands over: it starts counting
+    // `total` of them, and the progress it reports counts them off.
+    void countJobs(qsizetype total);
+    JobByJob::Progress countOff();
 
     // Each stores what a finished workflow leaves, write by write.
     void apply(const ReloadOutcome &outcome);
@@ -356,6 +360,7 @@ private:
     bool m_isLoading = false;
     bool m_isMoving = false;
     bool m_isShowingMoveConfirmation = false;
+    // The jobs of the move, undo, hold, release or cancel that runs.
     qsizetype m_moveDoneCount = 0;
     qsizetype m_moveTotalCount = 0;
     NoticeQueue m_notices;

@@ -66,8 +66,8 @@ QFuture<void> PrintJobsViewModel::act(JobAction action, const QList<PrintJob> &s
     pending.done->start();
     // Only a move that comes last can be taken back.
     m_undo.withdraw();
-    m_actions.start(action, jobs.size());
-    written();
+    m_actions.start(action);
+    countJobs(jobs.size());
     // What the user asked for reaches CUPS also when the window closes now.
     ExitPolicy::trackMove(pending.done->future());
     // A running reload ends first, so that its older lists cannot follow the
@@ -81,13 +81,7 @@ QFuture<void> PrintJobsViewModel::act(JobAction action, const QList<PrintJob> &s
 
 void PrintJobsViewModel::runAction(const PendingAction &action)
 {
-    const auto progress = [model = QPointer(this)](qsizetype handled) {
-        if (!model)
-            return;
-        model->m_actions.progressed(handled);
-        model->written();
-    };
-    whenFinished(JobActionWorkflow::run(m_service, action.jobs, action.action, progress),
+    whenFinished(JobActionWorkflow::run(m_service, action.jobs, action.action, countOff()),
                  [model = QPointer(this), action](const std::optional<JobActionOutcome> &outcome) {
                      if (!model)
                          return action.done->finish();
@@ -128,5 +122,5 @@ void PrintJobsViewModel::apply(const JobActionOutcome &outcome, const QString &a
     written();
     write(m_statusText, ModelTexts::actionStatus(outcome));
     m_actions.finish();
-    written();
+    countJobs(0);
 }

@@ -59,8 +59,7 @@ QFuture<void> PrintJobsViewModel::undoLastMove()
     }
     PendingUndo undo {plan, printers(), std::make_shared<QPromise<void>>()};
     undo.done->start();
-    write(m_moveDoneCount, 0);
-    write(m_moveTotalCount, plan.returns.size());
+    countJobs(plan.returns.size());
     write(m_isMoving, true);
     ExitPolicy::trackMove(undo.done->future());
     if (m_isLoading)
@@ -72,11 +71,7 @@ QFuture<void> PrintJobsViewModel::undoLastMove()
 
 void PrintJobsViewModel::runUndo(const PendingUndo &undo)
 {
-    const auto progress = [model = QPointer(this)](qsizetype handled) {
-        if (model)
-            model->write(model->m_moveDoneCount, handled);
-    };
-    whenFinished(UndoWorkflow::run(m_service, undo.plan, undo.knownQueues, progress),
+    whenFinished(UndoWorkflow::run(m_service, undo.plan, undo.knownQueues, countOff()),
                  [model = QPointer(this), undo](const std::optional<UndoOutcome> &outcome) {
                      if (!model)
                          return undo.done->finish();

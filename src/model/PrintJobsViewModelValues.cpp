@@ -15,6 +15,17 @@ JobFilterView PrintJobsViewModel::filter() const
     };
 }
 
+MoveProgress PrintJobsViewModel::moveProgress() const
+{
+    const std::optional<JobAction> &action = m_actions.running();
+    if (!action)
+        return MoveProgress::of(m_moveDoneCount, m_moveTotalCount, m_isMoving);
+    if (m_moveTotalCount == 0)
+        return {};
+    return MoveProgress {int(m_moveDoneCount), int(m_moveTotalCount),
+                         ModelTexts::actionProgress(*action, m_moveDoneCount, m_moveTotalCount)};
+}
+
 QString PrintJobsViewModel::selectionNote() const
 {
     return ModelTexts::selectionNote(m_selection.selectedCount(), m_selection.hiddenSelectedCount());

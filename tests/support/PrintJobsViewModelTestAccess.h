@@ -29,9 +29,8 @@ struct PrintJobsViewModelTestAccess
     // As a hold, release or cancel does while it runs.
     static void setActing(PrintJobsViewModel &model, JobAction action, qsizetype done, qsizetype total)
     {
-        model.m_actions.start(action, total);
-        model.m_actions.progressed(done);
-        model.written();
+        model.m_actions.start(action);
+        setMoveProgress(model, done, total);
     }
     static void setMoveProgress(PrintJobsViewModel &model, qsizetype done, qsizetype total)
     {

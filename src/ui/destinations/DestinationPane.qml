@@ -31,7 +31,7 @@ StepPane {
         list: destinationPane.list
         // A reload leaves the rows to the user; a move or an action on the
         // jobs holds them.
-        enabled: !destinationPane.viewModel.isMoving && !destinationPane.viewModel.isActing
+        enabled: !destinationPane.viewModel.holdsRows
         onClicked: destinationPane.viewModel.chooseDestinationAt(index)
     }
 }

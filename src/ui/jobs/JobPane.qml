@@ -48,7 +48,7 @@ StepPane {
         list: jobPane.list
         // A reload leaves the rows to the user; a move, a hold, a release or
         // a cancel holds them.
-        enabled: !jobPane.viewModel.isMoving && !jobPane.viewModel.isActing
+        enabled: !jobPane.viewModel.holdsRows
         onClicked: jobPane.viewModel.toggleJobSelectionAt(index)
         Keys.onPressed: event => {
             if (event.matches(StandardKey.SelectAll)) {

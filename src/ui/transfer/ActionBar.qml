@@ -15,7 +15,7 @@ Card {
     readonly property alias moveButton: moveButton
     readonly property alias progressBar: progressBar
     // A move, or a hold, release or cancel, runs and reports its progress.
-    readonly property bool moving: (viewModel.isMoving || viewModel.isActing) && viewModel.moveProgress.total > 0
+    readonly property bool moving: viewModel.holdsRows && viewModel.moveProgress.total > 0
     // How far the bar is drawn above its place in the column, docked at the
     // bottom edge of the visible part while that place lies below it.
     property real shift: 0
