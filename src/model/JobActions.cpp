@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "JobActions.h"
 
+#include "MoveVerification.h"
+
+#include <QSet>
+
 #include <utility>
 
 bool JobActions::appliesTo(JobAction action, const PrintJob &job)
@@ -21,11 +25,34 @@ bool JobActions::appliesTo(JobAction action, const PrintJob &job)
 QList<PrintJob> JobActions::applicable(JobAction action, const QList<PrintJob> &jobs)
 {
     QList<PrintJob> applicable;
+    QSet<QString> numbers;
     for (const PrintJob &job : jobs) {
-        if (appliesTo(action, job))
+        if (appliesTo(action, job) && !numbers.contains(MoveVerification::numberKey(job))) {
+            numbers.insert(MoveVerification::numberKey(job));
             applicable.append(job);
+        }
     }
     return applicable;
+}
+
+QList<PrintJob> JobActions::beingPrinted(JobAction action, const QList<PrintJob> &jobs)
+{
+    QList<PrintJob> printing;
+    for (const PrintJob &job : jobs) {
+        if (!appliesTo(action, job) && job.state == PrintJob::State::Processing)
+            printing.append(job);
+    }
+    return printing;
+}
+
+QList<PrintJob> JobActions::alreadyDone(JobAction action, const QList<PrintJob> &jobs)
+{
+    QList<PrintJob> done;
+    for (const PrintJob &job : jobs) {
+        if (!appliesTo(action, job) && job.state != PrintJob::State::Processing)
+            done.append(job);
+    }
+    return done;
 }
 
 void JobActions::update(const JobSelection &selection, JobSelection::Changes changes)

@@ -23,8 +23,15 @@ public:
     // is not held (also one whose state the scheduler did not tell), a
     // release to a held one, a cancel to any.
     static bool appliesTo(JobAction action, const PrintJob &job);
-    // The jobs of `jobs` that `action` applies to, in their order.
+    // The jobs of `jobs` that `action` applies to, in their order, each
+    // number once: the scheduler takes the number alone, so "A-5" and "B-5"
+    // from a broken listing are one job.
     static QList<PrintJob> applicable(JobAction action, const QList<PrintJob> &jobs);
+    // The jobs of `jobs` that `action` leaves alone because of their state:
+    // those being printed, and those already as the action would leave them
+    // (held for a hold, not held for a release).
+    static QList<PrintJob> beingPrinted(JobAction action, const QList<PrintJob> &jobs);
+    static QList<PrintJob> alreadyDone(JobAction action, const QList<PrintJob> &jobs);
 
     // Finds out again what the selection allows when `changes` may have
     // changed it; a write that leaves the jobs and their marks costs nothing.

@@ -2,16 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "MoveUndo.h"
 
-#include "ModelTexts.h"
-#include "MoveVerification.h"
-
-#include <QueueName.h>
-
-#include <QHash>
-
 #include <utility>
-
-using namespace Qt::StringLiterals;
 
 void MoveUndo::offer(const MoveOutcome &verified)
 {
@@ -29,23 +20,10 @@ void MoveUndo::withdraw()
 
 UndoPlan MoveUndo::plan(const QList<PrintJob> &listed) const
 {
-    // CUPS keeps a job's number when it moves it: the number finds the job,
-    // whatever the destination's listing calls it.
-    QHash<QString, PrintJob> listedByNumber;
-    listedByNumber.reserve(listed.size());
-    for (const PrintJob &job : listed)
-        listedByNumber.insert(MoveVerification::numberKey(job), job);
-
-    UndoPlan plan {m_destination, {}, {}};
-    for (const PrintJob &job : m_moved) {
-        const auto now = listedByNumber.constFind(MoveVerification::numberKey(job));
-        if (now != listedByNumber.cend() && now->sourceQueue() == QueueName(m_destination))
-            plan.returns.append({*now, job.sourcePrinterName});
-        else
-            plan.leftOut.append(ModelTexts::displayIdentifier(
-                PrintJob {m_destination + u'-' + job.jobIdentifier().numberText().toString(), m_destination, {}, {}}));
-    }
-    return plan;
+    UndoPlan offered {m_destination, {}, {}};
+    for (const PrintJob &job : m_moved)
+        offered.returns.append({job, job.sourcePrinterName});
+    return offered.stillListed(listed);
 }
 
 UndoPlan MoveUndo::takePlan()

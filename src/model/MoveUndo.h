@@ -24,6 +24,11 @@ public:
     // Also closes an open confirmation.
     void withdraw();
     bool isOffered() const { return !m_moved.isEmpty(); }
+    // Whether the last reload listed the jobs. A failed one empties the
+    // lists, which then tell nothing of where the moved jobs are: the offer
+    // stands, but waits for a reload that lists again.
+    void listsLoaded(bool succeeded) { m_waitsForLists = !succeeded; }
+    bool waitsForLists() const { return isOffered() && m_waitsForLists; }
 
     // The offered jobs as `listed` shows them: each one the destination
     // still lists under the job's number goes back where it came from.
@@ -41,4 +46,5 @@ private:
     // As they were listed before the move.
     QList<PrintJob> m_moved;
     UndoConfirmation m_confirmation;
+    bool m_waitsForLists = false;
 };

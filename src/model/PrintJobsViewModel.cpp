@@ -192,6 +192,7 @@ void PrintJobsViewModel::followWithDetails(const ReloadOutcome &listed, quint64 
 
 void PrintJobsViewModel::apply(const ReloadOutcome &outcome)
 {
+    m_undo.listsLoaded(!outcome.error);
     if (outcome.error) {
         // Nothing stale may be offered for a move.
         setLists({}, {});

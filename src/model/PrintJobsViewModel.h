@@ -103,6 +103,8 @@ class PrintJobsViewModel : public QObject
     // Taking back the last move: offered from its report until another move
     // or action starts, and not while one runs.
     Q_PROPERTY(bool canUndoMove READ canUndoMove NOTIFY canUndoMoveChanged FINAL)
+    // The offer stands, but the lists failed to load: nothing tells where the jobs are.
+    Q_PROPERTY(bool undoWaitsForLists READ undoWaitsForLists NOTIFY undoWaitsForListsChanged FINAL)
     Q_PROPERTY(bool isShowingUndoConfirmation READ isShowingUndoConfirmation WRITE setShowingUndoConfirmation NOTIFY
                    isShowingUndoConfirmationChanged FINAL)
     Q_PROPERTY(UndoConfirmation undoConfirmation READ undoConfirmation NOTIFY undoConfirmationChanged FINAL)
@@ -165,6 +167,7 @@ public:
     const CancelConfirmation &cancelConfirmation() const { return m_actions.cancelConfirmation(); }
 
     bool canUndoMove() const { return !holdsRows() && m_undo.isOffered(); }
+    bool undoWaitsForLists() const { return m_undo.waitsForLists(); }
     bool isShowingUndoConfirmation() const { return m_undo.isAsking(); }
     // Opening it lists the moved jobs as the destination lists them now.
     void setShowingUndoConfirmation(bool showing);
@@ -252,6 +255,7 @@ Q_SIGNALS:
     void isShowingCancelConfirmationChanged();
     void cancelConfirmationChanged();
     void canUndoMoveChanged();
+    void undoWaitsForListsChanged();
     void isShowingUndoConfirmationChanged();
     void undoConfirmationChanged();
     void jobFilterTextChanged();
@@ -276,6 +280,9 @@ private:
     {
         JobAction action;
         QList<PrintJob> jobs;
+        // The selected jobs it leaves alone, for the report.
+        QList<PrintJob> beingPrinted;
+        QList<PrintJob> alreadyDone;
         std::shared_ptr<QPromise<void>> done;
     };
 
@@ -328,11 +335,10 @@ private:
     void closeMoving(const std::shared_ptr<QPromise<void>> &done, const Report &report);
     // The same for an action, whose check needs the jobs' states: it waits
     // for the details of its closing reload.
-    void closeAction(const JobActionOutcome &outcome, const QList<PrintJob> &jobs,
-                     const std::shared_ptr<QPromise<void>> &done);
+    void closeAction(const JobActionOutcome &outcome, const PendingAction &action);
     void apply(const JobActionOutcome &outcome, const QString &afterword = {});
     // The same for taking back a move, checked as a move is.
-    void closeUndo(const UndoOutcome &outcome, const UndoPlan &plan, const std::shared_ptr<QPromise<void>> &done);
+    void closeUndo(const UndoOutcome &outcome, const std::shared_ptr<QPromise<void>> &done);
     void apply(const UndoOutcome &outcome, const QString &afterword = {});
     // Ends the move's state, for a move and for taking one back.
     void endMove(const QString &status);

@@ -41,7 +41,8 @@ void PrintJobsViewModel::setShowingCancelConfirmation(bool showing)
         || (showing && (!canCancelJobs() || m_isShowingMoveConfirmation || isShowingUndoConfirmation())))
         return;
     if (showing)
-        m_actions.askToCancel(CancelConfirmation::compose(selectedJobs(), m_schedulerText));
+        m_actions.askToCancel(
+            CancelConfirmation::compose(JobActions::applicable(JobAction::Cancel, selectedJobs()), m_schedulerText));
     else
         m_actions.takeCancelledJobs();
     written();
@@ -62,7 +63,8 @@ QFuture<void> PrintJobsViewModel::act(JobAction action, const QList<PrintJob> &s
     const QList<PrintJob> jobs = JobActions::applicable(action, selected);
     if (jobs.isEmpty() || holdsRows())
         return QtFuture::makeReadyFuture();
-    PendingAction pending {action, jobs, std::make_shared<QPromise<void>>()};
+    PendingAction pending {action, jobs, JobActions::beingPrinted(action, selected),
+                           JobActions::alreadyDone(action, selected), std::make_shared<QPromise<void>>()};
     pending.done->start();
     // Only a move that comes last can be taken back.
     m_undo.withdraw();
@@ -87,13 +89,19 @@ void PrintJobsViewModel::runAction(const PendingAction &action)
                          return action.done->finish();
                      model->closeAction(outcome.value_or(JobActionOutcome::allFailed(action.action, action.jobs,
                                                                                      WorkflowError::unexpected())),
-                                        action.jobs, action.done);
+                                        action);
                  });
 }
 
-void PrintJobsViewModel::closeAction(const JobActionOutcome &outcome, const QList<PrintJob> &jobs,
-                                     const std::shared_ptr<QPromise<void>> &done)
+void PrintJobsViewModel::closeAction(const JobActionOutcome &handedOver, const PendingAction &action)
 {
+    // The report names every selected job, also those left alone.
+    JobActionOutcome outcome = handedOver;
+    outcome.beingPrinted = action.beingPrinted;
+    outcome.alreadyDone = action.alreadyDone;
+    outcome.selectedCount += action.beingPrinted.size() + action.alreadyDone.size();
+    const std::shared_ptr<QPromise<void>> &done = action.done;
+    const QList<PrintJob> &jobs = action.jobs;
     startReload([done, outcome, jobs](PrintJobsViewModel *model, const ReloadOutcome &listed, quint64 reload) {
         if (!model)
             return done->finish();

@@ -22,6 +22,9 @@ void PrintJobsViewModel::requestUndoConfirmation()
     // One question at a time.
     if (!canUndoMove() || isShowingUndoConfirmation() || m_isShowingMoveConfirmation || isShowingCancelConfirmation())
         return;
+    // Empty lists after a failed reload would make every job look gone.
+    if (m_undo.waitsForLists())
+        return write(m_statusText, ModelTexts::undoWaitsForLists());
     // The report that offered it gives way to the question.
     if (notice() && notice()->offersUndo)
         m_notices.dismiss();
@@ -47,7 +50,7 @@ void PrintJobsViewModel::setShowingUndoConfirmation(bool showing)
 
 QFuture<void> PrintJobsViewModel::undoLastMove()
 {
-    if (!canUndoMove())
+    if (!canUndoMove() || m_undo.waitsForLists())
         return QtFuture::makeReadyFuture();
     // Exactly what the confirmation listed, whatever a reload changed meanwhile.
     const UndoPlan plan = isShowingUndoConfirmation() ? m_undo.takePlan() : m_undo.plan(jobs());
@@ -76,17 +79,16 @@ void PrintJobsViewModel::runUndo(const PendingUndo &undo)
                      if (!model)
                          return undo.done->finish();
                      model->closeUndo(outcome.value_or(UndoWorkflow::allFailed(undo.plan, WorkflowError::unexpected())),
-                                      undo.plan, undo.done);
+                                      undo.done);
                  });
 }
 
-void PrintJobsViewModel::closeUndo(const UndoOutcome &outcome, const UndoPlan &plan,
-                                   const std::shared_ptr<QPromise<void>> &done)
+void PrintJobsViewModel::closeUndo(const UndoOutcome &outcome, const std::shared_ptr<QPromise<void>> &done)
 {
-    closeMoving(done, [outcome, plan](PrintJobsViewModel *model, const ReloadOutcome &listed) {
+    closeMoving(done, [outcome](PrintJobsViewModel *model, const ReloadOutcome &listed) {
         if (listed.error)
             return model->apply(outcome, ModelTexts::moveNotChecked());
-        model->apply(UndoWorkflow::verified(outcome, plan, listed.jobs, listed.printers));
+        model->apply(UndoWorkflow::verified(outcome, listed.jobs, listed.printers));
     });
 }
 

@@ -178,6 +178,11 @@ private Q_SLOTS:
         QTest::newRow("a queue named like a job: that job refused, nothing else touched")
             << QStringList {u"Laser"_s, u"Laser"_s} << u"clash"_s << QString()
             << u"Nicht alle Aufträge konnten zurückverschoben werden"_s << QStringList {u"Farbe"_s, u"Laser"_s};
+        // lpmove takes a job's number wherever the job stands: one moved on
+        // while the question was open stays where it went.
+        QTest::newRow("one moved on while asked: left out")
+            << QStringList {u"Laser"_s, u"Laser"_s} << u"move on"_s << QString() << u"Auftrag zurückverschoben"_s
+            << QStringList {u"Etage-2"_s, u"Laser"_s};
         // CUPS moves jobs into a queue that rejects new ones, and it prints them.
         QTest::newRow("source queue rejects: warned, moved")
             << QStringList {u"Alt"_s, u"Laser"_s} << u"reject"_s
@@ -233,12 +238,14 @@ private Q_SLOTS:
         QCOMPARE(confirmation.lines.size(), leftOut ? 1 : 2);
         QCOMPARE(confirmation.lines.last(), u"• "_s + moved.last() + u" → "_s + sources.last());
         QCOMPARE(confirmation.notes, note.isEmpty() ? QStringList() : QStringList {note});
+        if (meanwhile == u"move on"_s)
+            QVERIFY2(m_server.moveJob(moved[0], u"Etage-2"_s), qPrintable(m_server.lastError()));
 
         QVERIFY(finishes(model.undoLastMove()));
         QVERIFY(!model.canUndoMove());
         QVERIFY(!model.notice()->offersUndo);
         QCOMPARE(model.notice()->title, title);
-        QCOMPARE(model.notice()->message.contains(u"ausgelassen: "_s + moved[0]), leftOut);
+        QCOMPARE(model.notice()->message.contains(u"ausgelassen: "_s + moved[0]), leftOut || meanwhile == u"move on"_s);
         if (meanwhile == u"remove"_s || clashing) {
             const QStringList lines = model.notice()->message.split(u'\n');
             QCOMPARE(lines[0], u"1 Auftrag bzw. Aufträge wurden zurückverschoben."_s);
@@ -262,34 +269,47 @@ private Q_SLOTS:
     void actionsAreVerifiedByTheClosingReload_data()
     {
         QTest::addColumn<JobAction>("action");
-        QTest::addColumn<bool>("oneGone"); // the first job is cancelled behind the window's back
+        // What becomes of the first job behind the window's back: "cancelled",
+        // or "printed" (its queue starts while the window asks).
+        QTest::addColumn<QString>("meanwhile");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("progress"); // the action bar's text once both jobs had their turn
-        QTest::newRow("hold") << JobAction::Hold << false << u"2 Aufträge angehalten"_s << u"Halte 2 von 2 an …"_s;
-        QTest::newRow("release") << JobAction::Release << false << u"2 Aufträge freigegeben"_s
+        QTest::newRow("hold") << JobAction::Hold << QString() << u"2 Aufträge angehalten"_s << u"Halte 2 von 2 an …"_s;
+        QTest::newRow("release") << JobAction::Release << QString() << u"2 Aufträge freigegeben"_s
                                  << u"Gebe 2 von 2 frei …"_s;
-        QTest::newRow("cancel") << JobAction::Cancel << false << u"2 Aufträge abgebrochen"_s
+        QTest::newRow("cancel") << JobAction::Cancel << QString() << u"2 Aufträge abgebrochen"_s
                                 << u"Breche 2 von 2 ab …"_s;
+        // What the scheduler refuses stays a failure, also for a job that is gone.
         QTest::newRow("hold a job gone meanwhile: failed")
-            << JobAction::Hold << true << u"Nicht alle Aufträge konnten angehalten werden"_s << u"Halte 2 von 2 an …"_s;
-        QTest::newRow("release a job gone meanwhile: no failure")
-            << JobAction::Release << true << u"2 Aufträge freigegeben"_s << u"Gebe 2 von 2 frei …"_s;
-        QTest::newRow("cancel a job gone meanwhile: no failure")
-            << JobAction::Cancel << true << u"2 Aufträge abgebrochen"_s << u"Breche 2 von 2 ab …"_s;
+            << JobAction::Hold << u"cancelled"_s << u"Nicht alle Aufträge konnten angehalten werden"_s
+            << u"Halte 2 von 2 an …"_s;
+        QTest::newRow("release a job gone meanwhile: refused")
+            << JobAction::Release << u"cancelled"_s << u"Nicht alle Aufträge konnten freigegeben werden"_s
+            << u"Gebe 2 von 2 frei …"_s;
+        QTest::newRow("cancel a job gone meanwhile: refused")
+            << JobAction::Cancel << u"cancelled"_s << u"Nicht alle Aufträge konnten abgebrochen werden"_s
+            << u"Breche 2 von 2 ab …"_s;
+        QTest::newRow("cancel a job printed while asked: refused, most likely printed")
+            << JobAction::Cancel << u"printed"_s << u"Nicht alle Aufträge konnten abgebrochen werden"_s
+            << u"Breche 2 von 2 ab …"_s;
     }
 
     void actionsAreVerifiedByTheClosingReload()
     {
         QFETCH(JobAction, action);
-        QFETCH(bool, oneGone);
+        QFETCH(QString, meanwhile);
         QFETCH(QString, title);
         QFETCH(QString, progress);
+        const bool oneGone = !meanwhile.isEmpty();
+        const QString printing = u"Druckt"_s;
         QVERIFY2(m_server.stopQueue(u"Etage-2"_s), qPrintable(m_server.lastError()));
+        QVERIFY2(m_server.addQueue(printing) && m_server.stopQueue(printing), qPrintable(m_server.lastError()));
         // A hold needs waiting jobs, a release held ones.
         QStringList submitted;
         for (int i = 0; i < 2; ++i) {
-            const std::optional<QString> id = action == JobAction::Hold ? m_server.submitJob(u"Etage-2"_s, {})
-                                                                        : m_server.submitHeldJob(u"Etage-2"_s);
+            const QString queue = i == 0 && meanwhile == u"printed"_s ? printing : u"Etage-2"_s;
+            const std::optional<QString> id
+                = action == JobAction::Release ? m_server.submitHeldJob(queue) : m_server.submitJob(queue, {});
             QVERIFY2(id, qPrintable(m_server.lastError()));
             submitted.append(*id);
         }
@@ -299,8 +319,16 @@ private Q_SLOTS:
         QVERIFY(action != JobAction::Hold || model.canHoldJobs());
         QVERIFY(action != JobAction::Release || model.canReleaseJobs());
         QVERIFY(model.canCancelJobs());
-        if (oneGone)
+        if (action == JobAction::Cancel) {
+            model.requestCancelConfirmation();
+            QVERIFY(model.isShowingCancelConfirmation());
+        }
+        if (meanwhile == u"cancelled"_s)
             QVERIFY2(m_server.cancelJob(submitted[0]), qPrintable(m_server.lastError()));
+        if (meanwhile == u"printed"_s) {
+            QVERIFY2(m_server.startQueue(printing), qPrintable(m_server.lastError()));
+            QTRY_VERIFY_WITH_TIMEOUT(!m_server.jobIdentifiers().value_or(submitted).contains(submitted[0]), 20'000);
+        }
         QStringList progressTexts;
         ModelSignals::onEveryChange(model, this, [&] {
             if (!model.moveProgress().text.isEmpty() && !progressTexts.contains(model.moveProgress().text))
@@ -315,11 +343,12 @@ private Q_SLOTS:
         QVERIFY(model.notice());
         QCOMPARE(model.notice()->title, title);
         const QStringList lines = model.notice()->message.split(u'\n');
-        if (oneGone && action == JobAction::Hold) {
+        if (oneGone) {
             QCOMPARE(lines.size(), 6);
-            QCOMPARE(lines[0], u"1 Auftrag bzw. Aufträge wurden angehalten."_s);
-            QCOMPARE(lines[2], u"Nicht angehalten:"_s);
+            QCOMPARE(lines[0].section(u' ', 0, 0), u"1"_s);
             QVERIFY2(lines[3].startsWith(u"• "_s + submitted[0] + u": "_s), qPrintable(lines[3]));
+            // The scheduler said why; that the job is gone says it was most likely printed.
+            QVERIFY2(lines[3].endsWith(u"er wurde wohl schon gedruckt."_s), qPrintable(lines[3]));
         } else {
             QCOMPARE(lines.size(), 1);
             QVERIFY2(lines[0].startsWith(u"Alle ausgewählten Aufträge wurden "_s), qPrintable(lines[0]));

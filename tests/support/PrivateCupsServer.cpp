@@ -263,6 +263,16 @@ bool PrivateCupsServer::stopQueue(const QString &name, const QString &reason)
     return succeeded(runTool(u"cupsdisable"_s, arguments), u"cupsdisable "_s + name);
 }
 
+bool PrivateCupsServer::startQueue(const QString &name)
+{
+    return succeeded(runTool(u"cupsenable"_s, {name}), u"cupsenable "_s + name);
+}
+
+bool PrivateCupsServer::moveJob(const QString &identifier, const QString &queue)
+{
+    return succeeded(runTool(u"lpmove"_s, {identifier, queue}), u"lpmove "_s + identifier);
+}
+
 bool PrivateCupsServer::describeQueue(const QString &name, const QString &location, const QString &info)
 {
     return succeeded(runTool(u"lpadmin"_s, {u"-p"_s, name, u"-L"_s, location, u"-D"_s, info}),

@@ -60,6 +60,10 @@ public:
     // cupsreject and cupsdisable, with the administrator's reason when given.
     bool rejectQueue(const QString &name, const QString &reason = {});
     bool stopQueue(const QString &name, const QString &reason = {});
+    // cupsenable: the queue prints what waits in it (into /dev/null, at once).
+    bool startQueue(const QString &name);
+    // lpmove of one job, as somebody else at another window would.
+    bool moveJob(const QString &identifier, const QString &queue);
     // lpadmin -L -D: where the printer stands and what it is.
     bool describeQueue(const QString &name, const QString &location, const QString &info);
     // Submits a held job and returns the identifier lp reported. Without an

@@ -232,8 +232,15 @@ private Q_SLOTS:
             << JobAction::Release << u"done"_s << u"held"_s
             << u"CUPS meldete Erfolg, aber der Auftrag ist weiterhin angehalten."_s;
         QTest::newRow("released and printed meanwhile") << JobAction::Release << u"done"_s << u"gone"_s << QString();
-        QTest::newRow("release refused, but printed meanwhile")
-            << JobAction::Release << u"refused"_s << u"gone"_s << QString();
+        // What the scheduler refused stays refused; that the job is gone only
+        // tells that it was most likely printed.
+        const QString printed = u" Der Auftrag wartet nicht mehr; er wurde wohl schon gedruckt."_s;
+        QTest::newRow("release refused, printed meanwhile")
+            << JobAction::Release << u"refused"_s << u"gone"_s << refusal + printed;
+        QTest::newRow("cancel refused, printed meanwhile")
+            << JobAction::Cancel << u"refused"_s << u"gone"_s << refusal + printed;
+        QTest::newRow("cancel stopped at its limit, still listed")
+            << JobAction::Cancel << u"timed out"_s << u"waiting"_s << stopped;
         QTest::newRow("release stopped at its limit, still held")
             << JobAction::Release << u"timed out"_s << u"held"_s << stopped;
         QTest::newRow("reported cancelled, still listed")
@@ -252,7 +259,7 @@ private Q_SLOTS:
         QFETCH(QString, reason);
         // A-1 is the job acted on; A-2, listed after it, is done as reported.
         const QList<PrintJob> handedOver = jobs({u"A-1"_s, u"A-2"_s});
-        JobActionOutcome outcome {action, 2, {handedOver[1]}, {}};
+        JobActionOutcome outcome {action, 2, {handedOver[1]}, {}, {}, {}};
         if (answer == u"done"_s)
             outcome.done.prepend(handedOver[0]);
         else if (answer == u"refused"_s)
@@ -1162,6 +1169,18 @@ private Q_SLOTS:
         QCOMPARE(model.notice() ? model.notice()->title : QString(), nextTitle);
         if (!model.canUndoMove())
             return;
+        // Emptied by a failed reload, the lists tell nothing: the offer waits
+        // for lists that load, and says so.
+        tools.failListing(u"-o"_s, 1, u"lpstat: Scheduler nicht erreichbar"_s);
+        QVERIFY(finishes(model.refresh()));
+        model.dismissNotice();
+        model.requestUndoConfirmation();
+        QVERIFY(!model.isShowingUndoConfirmation());
+        QVERIFY(model.canUndoMove() && model.undoWaitsForLists());
+        QVERIFY(!model.notice());
+        QCOMPARE(model.statusText(), u"Rückgängig machen ist wieder möglich, sobald die Listen geladen sind."_s);
+        QVERIFY(model.undoLastMove().isFinished());
+        tools.failListing(u"-o"_s, 0, QString());
         // With every job gone from the destination, there is nothing to ask about.
         tools.setJobLines({});
         QVERIFY(finishes(model.refresh()));

@@ -31,6 +31,45 @@ QString participle(JobAction action)
     return {};
 }
 
+// How many jobs a sentence about jobs left alone names before it only
+// counts the rest, so that a report of thousands stays in view.
+constexpr qsizetype namedJobs = 3;
+
+// "Laser-4, Laser-5 und 2 weitere"
+QString named(const QList<PrintJob> &jobs)
+{
+    QStringList names;
+    for (const PrintJob &job : jobs.first(std::min(namedJobs, jobs.size())))
+        names.append(ModelTexts::displayIdentifier(job));
+    QString list = names.join(u", "_s);
+    if (jobs.size() > names.size())
+        list += u" und "_s + QString::number(jobs.size() - names.size()) + u" weitere"_s;
+    return list;
+}
+
+// One sentence per reason the action left selected jobs alone.
+QStringList leftAloneLines(const JobActionOutcome &outcome)
+{
+    QStringList lines;
+    const QString what = participle(outcome.action);
+    const auto plural = [](const QList<PrintJob> &jobs) {
+        return jobs.size() > 1;
+    };
+    if (!outcome.beingPrinted.isEmpty()) {
+        const bool many = plural(outcome.beingPrinted);
+        lines.append(
+            named(outcome.beingPrinted)
+            + (many ? u" werden gerade gedruckt und wurden nicht "_s : u" wird gerade gedruckt und wurde nicht "_s)
+            + what + u'.');
+    }
+    if (!outcome.alreadyDone.isEmpty()) {
+        const bool many = plural(outcome.alreadyDone);
+        const QString state = outcome.action == JobAction::Hold ? u"bereits angehalten"_s : u"nicht angehalten"_s;
+        lines.append(named(outcome.alreadyDone) + (many ? u" sind "_s : u" ist "_s) + state + u'.');
+    }
+    return lines;
+}
+
 QString reportedDoneBut(const QString &finding)
 {
     return u"CUPS meldete Erfolg, aber "_s + finding;
@@ -58,23 +97,29 @@ AppNotice actionNotice(const JobActionOutcome &outcome)
 {
     const QString what = participle(outcome.action);
     const qsizetype done = outcome.done.size();
+    const QString leftAlone = leftAloneLines(outcome).join(u'\n');
+    const QString listsAgain = u"Die Listen werden aktualisiert."_s;
     if (outcome.failures.isEmpty()) {
         const QString title = ServiceTexts::counted(done, u"%1 Auftrag ", u"%1 Aufträge ") + what;
+        if (leftAlone.isEmpty())
+            return AppNotice::make(title, u"Alle ausgewählten Aufträge wurden "_s + what + u". "_s + listsAgain);
         return AppNotice::make(title,
-                               u"Alle ausgewählten Aufträge wurden "_s + what + u". Die Listen werden aktualisiert."_s);
+                               QString::number(done) + u" von "_s + QString::number(outcome.selectedCount)
+                                   + u" ausgewählten Aufträgen wurden "_s + what + u".\n\n"_s + leftAlone + u"\n\n"_s
+                                   + listsAgain);
     }
     const QString lead = done == 0 ? u"Kein Auftrag konnte "_s + what + u" werden."_s
                                    : QString::number(done) + u" Auftrag bzw. Aufträge wurden "_s + what + u'.';
     return AppNotice::make(u"Nicht alle Aufträge konnten "_s + what + u" werden"_s,
                            lead + u"\n\nNicht "_s + what + u":\n"_s + firstFailures(outcome.failures).join(u'\n')
-                               + u"\n\nDie Listen werden aktualisiert."_s);
+                               + (leftAlone.isEmpty() ? QString() : u"\n\n"_s + leftAlone) + u"\n\n"_s + listsAgain);
 }
 
 QString actionStatus(const JobActionOutcome &outcome)
 {
     const QString done = QString::number(outcome.done.size());
     const QString what = participle(outcome.action);
-    if (outcome.failures.isEmpty())
+    if (outcome.failures.isEmpty() && outcome.beingPrinted.isEmpty() && outcome.alreadyDone.isEmpty())
         return done + u" Auftrag bzw. Aufträge wurden "_s + what + u'.';
     return done + u" von "_s + QString::number(outcome.selectedCount) + u" Auftrag bzw. Aufträgen wurden "_s + what
         + u'.';
@@ -104,6 +149,11 @@ QString notHeld()
 QString goneBeforeHeld()
 {
     return reportedDoneBut(u"der Auftrag wartet nicht mehr; er wurde wohl schon gedruckt."_s);
+}
+
+QString goneAfterRefusal()
+{
+    return u"Der Auftrag wartet nicht mehr; er wurde wohl schon gedruckt."_s;
 }
 
 QString cancelConfirmationHeadline(qsizetype jobCount)

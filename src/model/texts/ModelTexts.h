@@ -78,6 +78,8 @@ QString stillWaiting(const QString &queue);
 QString stillHeld();
 QString notHeld();
 QString goneBeforeHeld();
+// Added to what the scheduler refused when the job is gone afterwards.
+QString goneAfterRefusal();
 
 // The body of the cancel confirmation, in parts as the move's: the count,
 // one line per job (with its title when known), and what cancelling means.
@@ -93,6 +95,8 @@ QString undoConfirmationHeadline(qsizetype jobCount);
 QStringList undoConfirmationLines(const UndoPlan &plan);
 QString undoLeftOut(const QString &destination, const QStringList &leftOut);
 AppNotice nothingToUndoNotice(const UndoPlan &plan);
+// The status line when the undo is asked for while the lists failed to load.
+QString undoWaitsForLists();
 AppNotice undoNotice(const UndoOutcome &outcome);
 QString undoStatus(const UndoOutcome &outcome);
 

@@ -65,10 +65,18 @@ AppNotice nothingToUndoNotice(const UndoPlan &plan)
                                + u"); sie wurden inzwischen gedruckt, abgebrochen oder weiterverschoben."_s);
 }
 
+QString undoWaitsForLists()
+{
+    return u"Rückgängig machen ist wieder möglich, sobald die Listen geladen sind."_s;
+}
+
 AppNotice undoNotice(const UndoOutcome &outcome)
 {
     const qsizetype movedBack = outcome.movedBackCount();
     const QList<std::pair<PrintJob, WorkflowError>> failures = outcome.failures();
+    // The last look before moving found none of them left.
+    if (outcome.moves.isEmpty() && !outcome.leftOut.isEmpty())
+        return nothingToUndoNotice(outcome.plan);
     const QString leftOut
         = outcome.leftOut.isEmpty() ? QString() : undoLeftOut(outcome.destination, outcome.leftOut) + u"\n\n"_s;
     if (failures.isEmpty()) {

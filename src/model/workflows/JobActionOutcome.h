@@ -21,11 +21,16 @@ struct JobActionOutcome
     QList<PrintJob> done;
     // In the order the jobs were handed over.
     QList<std::pair<PrintJob, WorkflowError>> failures;
+    // Selected, but not handed over because of their state: being printed
+    // (a hold would start them again from the beginning), or already held
+    // for a hold, not held for a release. Counted in `selectedCount`.
+    QList<PrintJob> beingPrinted;
+    QList<PrintJob> alreadyDone;
 
     // Every job failed with `error`.
     static JobActionOutcome allFailed(JobAction action, const QList<PrintJob> &jobs, const WorkflowError &error)
     {
-        JobActionOutcome outcome {action, jobs.size(), {}, {}};
+        JobActionOutcome outcome {action, jobs.size(), {}, {}, {}, {}};
         for (const PrintJob &job : jobs)
             outcome.failures.append({job, error});
         return outcome;

@@ -49,14 +49,15 @@ JobActionOutcome verified(const JobActionOutcome &outcome, const QList<PrintJob>
 
     QHash<PrintJob, WorkflowError> failures;
     for (const auto &[job, error] : outcome.failures) {
-        const std::optional<std::optional<QString>> found
-            = finding(outcome.action, listed.value(MoveVerification::numberKey(job)));
-        // A refusal stands, unless the job has simply gone: then nothing of
-        // it waits, which is what a release or a cancel is for.
-        const bool gone = !listed.contains(MoveVerification::numberKey(job)) && outcome.action != JobAction::Hold;
-        const bool happenedInTime = error.isTimeout() && found && !found->has_value();
-        if (!gone && !happenedInTime)
-            failures.insert(job, error);
+        const QString key = MoveVerification::numberKey(job);
+        const std::optional<std::optional<QString>> found = finding(outcome.action, listed.value(key));
+        // Only a request that got no answer may have done its work unseen: the
+        // listing decides. What the scheduler refused stays refused, also when
+        // the job has gone since, which then was most likely printed.
+        if (error.isTimeout() && found && !found->has_value())
+            continue;
+        const bool gone = !listed.contains(key);
+        failures.insert(job, gone && !error.isTimeout() ? error.withNote(ModelTexts::goneAfterRefusal()) : error);
     }
     for (const PrintJob &job : outcome.done) {
         const std::optional<std::optional<QString>> found
@@ -65,7 +66,7 @@ JobActionOutcome verified(const JobActionOutcome &outcome, const QList<PrintJob>
             failures.insert(job, WorkflowError::unconfirmed(**found));
     }
 
-    JobActionOutcome result {outcome.action, outcome.selectedCount, {}, {}};
+    JobActionOutcome result {outcome.action, outcome.selectedCount, {}, {}, outcome.beingPrinted, outcome.alreadyDone};
     for (const PrintJob &job : handedOver) {
         if (const auto failure = failures.constFind(job); failure != failures.cend())
             result.failures.append({job, *failure});

@@ -19,8 +19,8 @@ namespace JobActionVerification {
 //   cancelled one must be gone; otherwise it failed, with the reason;
 // - a job whose request was stopped at its time limit counts as done when the
 //   listing shows the action's effect;
-// - a job that is gone (printed meanwhile) counts as done for a release or a
-//   cancel: nothing of it waits any longer; for a hold it failed;
+// - a request the scheduler refused stays a failure with its reason, also
+//   when the job is gone afterwards (then most likely printed, and said so);
 // - a job whose state the scheduler did not give keeps what it answered.
 JobActionOutcome verified(const JobActionOutcome &outcome, const QList<PrintJob> &handedOver,
                           const QList<PrintJob> &listedAfter);

@@ -9,6 +9,6 @@ QFuture<JobActionOutcome> JobActionWorkflow::run(const CUPSService &service, con
         return service.actOnJob(job, action);
     };
     return JobByJob::run(jobs, act, progress).then([action, count = jobs.size()](JobByJob::Results results) {
-        return JobActionOutcome {action, count, std::move(results.succeeded), std::move(results.failures)};
+        return JobActionOutcome {action, count, std::move(results.succeeded), std::move(results.failures), {}, {}};
     });
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MoveOutcome.h"
+#include "UndoPlan.h"
 
 #include <QList>
 #include <QString>
@@ -20,6 +21,8 @@ struct UndoOutcome
     QList<MoveOutcome> moves;
     // The plan's jobs left out, named as they stood in the destination.
     QStringList leftOut;
+    // The plan as it ran: the jobs its destination still listed right before.
+    UndoPlan plan;
 
     qsizetype movedBackCount() const
     {

@@ -31,4 +31,11 @@ struct UndoPlan
     QStringList leftOut;
 
     bool operator==(const UndoPlan &) const = default;
+
+    // The plan as far as `listed` still shows its jobs in the destination;
+    // the others are left out. lpmove takes a job's number wherever the job
+    // stands, so a job moved on meanwhile must not be pulled back.
+    UndoPlan stillListed(const QList<PrintJob> &listed) const;
+    // A job left out, named as it stood in `destination`.
+    static QString leftOutName(const QString &destination, const PrintJob &job);
 };

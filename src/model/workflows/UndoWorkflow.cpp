@@ -79,11 +79,24 @@ namespace UndoWorkflow {
 QFuture<UndoOutcome> run(const CUPSService &service, const UndoPlan &plan, const QList<Printer> &knownQueues,
                          const MoveWorkflow::Progress &progress)
 {
-    auto run = std::make_shared<Run>(Run {service, plan, knownQueues, progress, sourceQueuesOf(plan),
-                                          UndoOutcome {plan.destination, {}, plan.leftOut}, QPromise<UndoOutcome>()});
+    auto run = std::make_shared<Run>(
+        Run {service, plan, knownQueues, progress, {}, UndoOutcome {}, QPromise<UndoOutcome>()});
     run->promise.start();
     QFuture<UndoOutcome> outcome = run->promise.future();
-    moveBackNext(run);
+    // lpmove takes a job's number wherever the job stands now: one that was
+    // moved on since the question was asked must stay where it is.
+    whenFinished(service.listJobsAsListed(), [run](const std::optional<CUPSResult<QList<PrintJob>>> &listed) {
+        if (!listed || !*listed) {
+            run->promise.addResult(
+                allFailed(run->plan, listed ? WorkflowError(listed->error()) : WorkflowError::unexpected()));
+            run->promise.finish();
+            return;
+        }
+        run->plan = run->plan.stillListed(**listed);
+        run->sourceQueues = sourceQueuesOf(run->plan);
+        run->outcome = UndoOutcome {run->plan.destination, {}, run->plan.leftOut, run->plan};
+        moveBackNext(run);
+    });
     return outcome;
 }
 
@@ -99,19 +112,18 @@ QList<PrintJob> jobsBackTo(const UndoPlan &plan, const QString &sourceQueue)
 
 UndoOutcome allFailed(const UndoPlan &plan, const WorkflowError &error)
 {
-    UndoOutcome outcome {plan.destination, {}, plan.leftOut};
+    UndoOutcome outcome {plan.destination, {}, plan.leftOut, plan};
     for (const QString &queue : sourceQueuesOf(plan))
         outcome.moves.append(MoveOutcome::allFailed(jobsBackTo(plan, queue), Printer {queue}, error));
     return outcome;
 }
 
-UndoOutcome verified(const UndoOutcome &outcome, const UndoPlan &plan, const QList<PrintJob> &listedAfter,
-                     const QList<Printer> &queuesAfter)
+UndoOutcome verified(const UndoOutcome &outcome, const QList<PrintJob> &listedAfter, const QList<Printer> &queuesAfter)
 {
-    UndoOutcome result {outcome.destination, {}, outcome.leftOut};
+    UndoOutcome result {outcome.destination, {}, outcome.leftOut, outcome.plan};
     for (const MoveOutcome &move : outcome.moves)
-        result.moves.append(
-            MoveVerification::verified(move, jobsBackTo(plan, move.destination.name), listedAfter, queuesAfter));
+        result.moves.append(MoveVerification::verified(move, jobsBackTo(outcome.plan, move.destination.name),
+                                                       listedAfter, queuesAfter));
     return result;
 }
 

@@ -15,8 +15,10 @@
 // the window and carries on after it has closed.
 namespace UndoWorkflow {
 
-// `progress` counts the jobs of the whole plan. The outcome's moves are in
-// the order the source queues first appear in the plan.
+// Right before it moves anything, it lists the jobs again: what the
+// destination no longer holds is left out (a listing that fails fails every
+// job, and nothing moves). `progress` counts the jobs of the whole plan. The
+// outcome's moves are in the order the source queues first appear in the plan.
 QFuture<UndoOutcome> run(const CUPSService &service, const UndoPlan &plan, const QList<Printer> &knownQueues,
                          const MoveWorkflow::Progress &progress = {});
 
@@ -27,8 +29,7 @@ QList<PrintJob> jobsBackTo(const UndoPlan &plan, const QString &sourceQueue);
 UndoOutcome allFailed(const UndoPlan &plan, const WorkflowError &error);
 
 // `outcome` as the listing after it bears it out, move by move
-// (MoveVerification::verified).
-UndoOutcome verified(const UndoOutcome &outcome, const UndoPlan &plan, const QList<PrintJob> &listedAfter,
-                     const QList<Printer> &queuesAfter);
+// (MoveVerification::verified), against the plan as it ran.
+UndoOutcome verified(const UndoOutcome &outcome, const QList<PrintJob> &listedAfter, const QList<Printer> &queuesAfter);
 
 } // namespace UndoWorkflow

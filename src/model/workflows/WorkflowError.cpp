@@ -23,7 +23,20 @@ WorkflowError WorkflowError::unconfirmed(const QString &description)
     return error;
 }
 
+WorkflowError WorkflowError::withNote(const QString &note) const
+{
+    WorkflowError noted = *this;
+    noted.m_note = m_note.isEmpty() ? note : m_note + u' ' + note;
+    return noted;
+}
+
 QString WorkflowError::description() const
+{
+    const QString described = plainDescription();
+    return m_note.isEmpty() ? described : described + u' ' + m_note;
+}
+
+QString WorkflowError::plainDescription() const
 {
     // What CUPS access quotes (queue names, paths, what a tool printed) may
     // come from a remote scheduler: each quote is a field of its own.

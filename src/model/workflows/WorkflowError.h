@@ -21,6 +21,9 @@ public:
     // `description` is the whole text.
     static WorkflowError unconfirmed(const QString &description);
 
+    // The same error, its description followed by `note` (one sentence).
+    WorkflowError withNote(const QString &note) const;
+
     // The error's own description, or the generic one; always one text, fit
     // for the screen.
     QString description() const;
@@ -33,8 +36,10 @@ public:
 
 private:
     WorkflowError() = default;
+    QString plainDescription() const;
 
     std::optional<CUPSServiceError> m_serviceError;
     QString m_detail;
     QString m_description;
+    QString m_note;
 };

@@ -48,6 +48,8 @@ AlertDialog {
         id: undoButton
 
         visible: alert.viewModel.notice.offersUndo && alert.viewModel.canUndoMove
+        // Ctrl+Z still reaches it and says in the status line why it waits.
+        enabled: !alert.viewModel.undoWaitsForLists
         text: WindowTexts.undoMove
         onClicked: alert.viewModel.requestUndoConfirmation()
     }
