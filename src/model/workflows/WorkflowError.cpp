@@ -23,6 +23,14 @@ WorkflowError WorkflowError::unconfirmed(const QString &description)
     return error;
 }
 
+WorkflowError WorkflowError::notTried(const WorkflowError &cause)
+{
+    WorkflowError error;
+    error.m_description = ModelTexts::notTriedAfterSilence();
+    error.m_suggestion = cause.recoverySuggestion();
+    return error;
+}
+
 QString WorkflowError::description() const
 {
     // What CUPS access quotes (queue names, paths, what a tool printed) may
@@ -41,5 +49,5 @@ std::optional<QString> WorkflowError::recoverySuggestion() const
 {
     if (m_serviceError)
         return m_serviceError->recoverySuggestion();
-    return std::nullopt;
+    return m_suggestion;
 }
