@@ -5,6 +5,7 @@
 
 #include <ExitPolicy.h>
 #include <ModelTexts.h>
+#include <SchedulerAddress.h>
 #include <UiEnvironment.h>
 
 #include <QGuiApplication>
@@ -32,10 +33,10 @@ int ParventoApp::run(int &argc, char **argv)
     case CommandLine::Action::OpenWindow:
         break;
     }
-    // lpstat, lpmove and libcups all follow CUPS_SERVER, so one setting makes
-    // every listing, move and request of this process go to the same scheduler.
-    if (!commandLine.server().isEmpty())
-        qputenv("CUPS_SERVER", commandLine.server().toLocal8Bit());
+    // Before any thread runs: every listing, move, undo and job action of
+    // this run goes to the scheduler the window names, whatever the client
+    // configuration says later.
+    SchedulerAddress::pin(commandLine.server());
 
     UiEnvironment::prepare();
 

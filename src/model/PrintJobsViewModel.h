@@ -378,8 +378,8 @@ private:
     std::optional<PendingUndo> m_pendingUndo;
     QString m_statusText;
     std::optional<QString> m_lpmovePath;
-    // Read once: CUPS_SERVER and the client configuration are read as the
-    // window opens, as lpstat reads them when it starts.
+    // Read once, as the window opens: the program pins its scheduler at
+    // start (SchedulerAddress::pin), so it stays the one every tool reaches.
     const QString m_schedulerText;
     ConfirmationCache m_confirmation;
     SelectionRows m_rows;

@@ -82,6 +82,13 @@ CUPSServiceError CUPSServiceError::requestFailed(const QString &operation, const
     return error;
 }
 
+CUPSServiceError CUPSServiceError::requestUnanswered(const QString &operation, const QString &reason)
+{
+    CUPSServiceError error = requestFailed(operation, reason, false);
+    error.m_unanswered = true;
+    return error;
+}
+
 CUPSServiceError CUPSServiceError::jobWithoutNumber(const QString &identifier)
 {
     CUPSServiceError error(Kind::JobWithoutNumber);
@@ -99,6 +106,11 @@ bool CUPSServiceError::isPermissionRefusal() const
     default:
         return false;
     }
+}
+
+bool CUPSServiceError::leftUnanswered() const
+{
+    return m_kind == Kind::TimedOut || m_unanswered;
 }
 
 bool CUPSServiceError::isPermissionError(const QString &text)

@@ -49,6 +49,9 @@ public:
     // `refusedAuthorisation` when the scheduler refused the user, whatever its text says.
     static CUPSServiceError requestFailed(const QString &operation, const QString &statusText,
                                           bool refusedAuthorisation);
+    // A request that never got the scheduler's answer: no connection came
+    // about, or the exchange broke down; `reason` says why.
+    static CUPSServiceError requestUnanswered(const QString &operation, const QString &reason);
     static CUPSServiceError jobWithoutNumber(const QString &identifier);
 
     Kind kind() const { return m_kind; }
@@ -66,6 +69,10 @@ public:
     // Whether the error says that CUPS refused the user's authorisation: a
     // refused request, or a tool or request whose error text says so.
     bool isPermissionRefusal() const;
+    // Whether the scheduler gave no answer at all: a tool or request stopped
+    // at its time limit, or a request that could not reach the scheduler or
+    // broke down. The next request would most likely wait as long.
+    bool leftUnanswered() const;
 
     QString errorDescription() const;
     // A copy whose quoted texts (paths, commands, what a tool printed,
@@ -92,4 +99,5 @@ private:
     qint32 m_status = 0;
     std::chrono::milliseconds m_timeLimit {0};
     bool m_refusedAuthorisation = false;
+    bool m_unanswered = false;
 };

@@ -78,9 +78,11 @@ std::expected<void, CUPSServiceError> JobActionRequest::perform(const PrintJob &
     }
     case SchedulerRequest::Outcome::Refused:
         return std::unexpected(CUPSServiceError::requestFailed(asked, result.reason, true));
-    case SchedulerRequest::Outcome::Unreachable:
     case SchedulerRequest::Outcome::Failed:
         return std::unexpected(CUPSServiceError::requestFailed(asked, result.reason, false));
+    case SchedulerRequest::Outcome::Unreachable:
+    case SchedulerRequest::Outcome::Broke:
+        return std::unexpected(CUPSServiceError::requestUnanswered(asked, result.reason));
     case SchedulerRequest::Outcome::Expired:
         break;
     }

@@ -21,9 +21,27 @@ SchedulerAddress SchedulerAddress::current()
     return SchedulerAddress(QString::fromUtf8(cupsServer()), ippPort());
 }
 
+SchedulerAddress SchedulerAddress::pin(const QString &requested)
+{
+    if (!requested.isEmpty())
+        qputenv("CUPS_SERVER", requested.toLocal8Bit());
+    const SchedulerAddress address = current();
+    // A CUPS_SERVER already set wins over every client configuration; set
+    // anew it would lose what libcups keeps apart from host and port.
+    if (qEnvironmentVariableIsEmpty("CUPS_SERVER"))
+        qputenv("CUPS_SERVER", address.displayText().toLocal8Bit());
+    return address;
+}
+
 bool SchedulerAddress::isLocal() const
 {
-    if (m_host.startsWith(u'/') || m_host.compare(u"localhost"_s, Qt::CaseInsensitive) == 0
+    if (m_host.startsWith(u'/'))
+        return true;
+    // The port the scheduler of this machine listens on.
+    constexpr int ippPort = 631;
+    if (m_port != ippPort)
+        return false;
+    if (m_host.compare(u"localhost"_s, Qt::CaseInsensitive) == 0
         || m_host.endsWith(u".localhost"_s, Qt::CaseInsensitive))
         return true;
     QString literal = m_host;

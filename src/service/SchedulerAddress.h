@@ -14,12 +14,22 @@ public:
     SchedulerAddress(const QString &host, int port);
     // As libcups resolves it now.
     static SchedulerAddress current();
+    // Decides the scheduler once, as libcups would (`requested`, else
+    // CUPS_SERVER, the client configuration, this machine's socket), and
+    // names it in CUPS_SERVER: the tools and libcups read that variable
+    // before any client configuration, so a configuration changed later
+    // cannot send one part of the run elsewhere. current() returns it from
+    // then on. Call before any other thread runs.
+    static SchedulerAddress pin(const QString &requested = {});
 
     const QString &host() const { return m_host; }
     int port() const { return m_port; }
-    // A local socket, a loopback address or "localhost".
+    // This machine's own scheduler: a local socket, or a loopback address or
+    // "localhost" at the IPP port. Any other port on loopback is most often
+    // a tunnel to another machine.
     bool isLocal() const;
-    // "druck01.example:631"; a local socket by its path alone.
+    // "druck01.example:631"; a local socket by its path alone. CUPS_SERVER
+    // takes the same form.
     QString displayText() const;
 
 private:

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "SchedulerRequest.h"
 
+#include "AddressLookup.h"
 #include "RequestWatchdog.h"
 #include "ServiceTexts.h"
 
@@ -75,16 +76,24 @@ SchedulerRequest::Result SchedulerRequest::send(ipp_t *request) const
     const Message owned(request);
     if (m_abandoned)
         return failure(Outcome::Expired);
-    // libcups remembers the server per thread, and pool threads outlive a
-    // change of CUPS_SERVER or of the client configuration: read them afresh.
+    // libcups remembers the server per thread, and threads outlive a change
+    // of CUPS_SERVER: read it afresh. The program pins its scheduler there
+    // at start, so a client configuration changed since never counts.
     cupsSetServer(nullptr);
     cupsSetPasswordCB2(noPassword, nullptr);
 
     RequestWatchdog watchdog(QDeadlineTimer(m_timeLimit), m_abandoned);
+    const QByteArray host(cupsServer());
+    const AddressLookup::Result addresses = AddressLookup::lookUp(host, ippPort(), watchdog);
+    if (watchdog.hasExpired())
+        return failure(Outcome::Expired);
+    if (!addresses.addresses)
+        return failure(Outcome::Unreachable, ServiceTexts::schedulerUnreachable(addresses.reason));
     // Created unconnected, so that the connect below can be cancelled. A
     // server that wants TLS from the start gets its handshake inside that
     // connect, where libcups bounds each of its reads to 10 seconds.
-    const Connection http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 0, nullptr));
+    const Connection http(httpConnect2(host.constData(), ippPort(), addresses.addresses.get(), AF_UNSPEC,
+                                       cupsEncryption(), 1, 0, nullptr));
     if (!http)
         return failure(Outcome::Unreachable, ServiceTexts::schedulerUnreachable(connectionError(nullptr)));
     // No single wait may outlast the time limit either, also on a socket
@@ -128,7 +137,7 @@ SchedulerRequest::Result SchedulerRequest::send(ipp_t *request) const
     if (status == HTTP_STATUS_UNAUTHORIZED || status == HTTP_STATUS_FORBIDDEN)
         return failure(Outcome::Refused, QString::fromUtf8(httpStatus(status)));
     if (status == HTTP_STATUS_ERROR)
-        return failure(Outcome::Failed, ServiceTexts::schedulerConnectionBroke(connectionError(http.get())));
+        return failure(Outcome::Broke, ServiceTexts::schedulerConnectionBroke(connectionError(http.get())));
     if (status != HTTP_STATUS_OK)
         return failure(Outcome::Failed, QString::fromUtf8(httpStatus(status)));
 
@@ -138,7 +147,7 @@ SchedulerRequest::Result SchedulerRequest::send(ipp_t *request) const
         if (state == IPP_STATE_ERROR) {
             if (watchdog.hasExpired())
                 return failure(Outcome::Expired);
-            return failure(Outcome::Failed, ServiceTexts::schedulerConnectionBroke(connectionError(http.get())));
+            return failure(Outcome::Broke, ServiceTexts::schedulerConnectionBroke(connectionError(http.get())));
         }
     }
     if (watchdog.hasExpired())

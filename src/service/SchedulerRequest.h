@@ -10,8 +10,8 @@
 #include <chrono>
 #include <memory>
 
-// One IPP request to the scheduler that lpstat talks to (CUPS_SERVER and the
-// client configuration apply), made on the calling thread, never asking for a
+// One IPP request to the scheduler that lpstat talks to (the one pinned in
+// CUPS_SERVER), made on the calling thread, never asking for a
 // password. Every wait on every socket of the request ends at the time limit
 // (RequestWatchdog), also those of a new connection the server asks for.
 class SchedulerRequest
@@ -40,8 +40,10 @@ public:
         Unreachable,
         // The scheduler refused the user (HTTP 401 or 403); `reason` is its status text.
         Refused,
-        // The exchange broke down or ended with another HTTP error; `reason` says why.
+        // The exchange ended with another HTTP error; `reason` is its status text.
         Failed,
+        // The exchange broke down before the scheduler answered; `reason` says why.
+        Broke,
         // The time limit passed or the program is ending.
         Expired,
     };

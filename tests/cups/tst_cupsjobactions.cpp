@@ -6,16 +6,21 @@
 
 #include <CUPSService.h>
 #include <PrivateCupsServer.h>
+#include <SchedulerAddress.h>
 #include <TerminalRun.h>
 #include <TestFutures.h>
 #include <TestTables.h>
 #include <ToolLocale.h>
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 using TestFutures::await;
@@ -196,6 +201,52 @@ private Q_SLOTS:
         const std::optional<QStringList> identifiers = m_server.jobIdentifiers();
         QVERIFY(identifiers && identifiers->contains(*identifier));
         QVERIFY2(m_server.cancelJob(*identifier), qPrintable(m_server.lastError()));
+    }
+
+    // The scheduler is decided once, at start: a client configuration that
+    // names another one later sends neither a listing nor a hold there.
+    void clientConfigurationChangedMidRunReachesNoOtherScheduler()
+    {
+        PrivateCupsServer other;
+        QVERIFY2(other.start({u"Fremd"_s}), qPrintable(other.lastError()));
+        QVERIFY2(other.submitHeldJob(u"Fremd"_s), qPrintable(other.lastError()));
+        const QTemporaryDir home;
+        QVERIFY(QDir(home.path()).mkpath(u".cups"_s));
+        const auto configure = [&home](const QString &socket) {
+            QFile clientConf(home.filePath(u".cups/client.conf"_s));
+            return clientConf.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                && clientConf.write("ServerName " + QFile::encodeName(socket) + '\n') > 0;
+        };
+        QVERIFY(configure(m_server.socketPath()));
+        EnvironmentOverride environment("CUPS_SERVER", std::nullopt);
+        environment.set("HOME", QFile::encodeName(home.path()));
+        // libcups reads HOME once per thread: a fresh one reads it as the
+        // program's main thread does at start.
+        std::optional<SchedulerAddress> pinned;
+        std::thread([&pinned] { pinned = SchedulerAddress::pin(); }).join();
+        QVERIFY(pinned);
+        QCOMPARE(pinned->displayText(), m_server.socketPath());
+
+        QVERIFY(configure(other.socketPath()));
+        const std::optional<QStringList> ours = m_server.jobIdentifiers();
+        QVERIFY2(ours, qPrintable(m_server.lastError()));
+        const CUPSResult<QList<PrintJob>> listed = await(CUPSService().listJobs());
+        QVERIFY(listed);
+        QStringList identifiers;
+        for (const PrintJob &job : *listed)
+            identifiers.append(job.identifier);
+        QCOMPARE(identifiers, *ours);
+
+        const std::optional<QString> submitted = m_server.submitJob(stoppedQueue, {});
+        QVERIFY2(submitted, qPrintable(m_server.lastError()));
+        const auto cancel = qScopeGuard([&] { m_server.cancelJob(*submitted); });
+        const CUPSResult<void> held
+            = await(CUPSService().actOnJob(PrintJob {*submitted, stoppedQueue, {}, {}}, JobAction::Hold));
+        QVERIFY2(held, qPrintable(held ? QString() : held.error().errorDescription()));
+        const CUPSResult<QList<PrintJob>> after = await(CUPSService().listJobs());
+        QVERIFY(after);
+        QCOMPARE(standings(*after).value(*submitted), u"held"_s);
+        QCOMPARE(other.answeredRequests(u"Hold-Job"_s), 0);
     }
 
 private:

@@ -9,6 +9,7 @@
 
 #include <BackgroundWork.h>
 #include <FakeToolDirectory.h>
+#include <JobActionWorkflow.h>
 #include <PathOverride.h>
 #include <PrintJobsViewModel.h>
 #include <ScriptedEndpoint.h>
@@ -101,36 +102,69 @@ private Q_SLOTS:
     }
 
     // A job action waits no longer than one lpmove may, on every socket; a
-    // scheduler that wants a login refuses it as it refuses a move.
-    void stuckSchedulerEndsAJobActionAtItsLimit_data() { stuckSchedulerHoldsUpNeitherTheListsNorAMove_data(); }
+    // scheduler that wants a login refuses it as it refuses a move. Once the
+    // scheduler has left one job without an answer, the jobs after it are not
+    // tried: twenty jobs end within one limit, not twenty.
+    void stuckSchedulerEndsAJobActionAtItsLimit_data()
+    {
+        QTest::addColumn<ScriptedEndpoint::Script>("script");
+        QTest::addColumn<QByteArray>("encryption");
+        QTest::addColumn<bool>("stuck");
+        QTest::addColumn<int>("jobCount");
+        using enum ScriptedEndpoint::Script;
+        QTest::newRow("426, then silent") << UpgradeThenSilent << QByteArray() << true << 1;
+        QTest::newRow("silent during connect") << Silent << QByteArray() << true << 1;
+        QTest::newRow("silent during TLS") << Silent << QByteArray("Always") << true << 1;
+        QTest::newRow("401") << Unauthorized << QByteArray() << false << 1;
+        QTest::newRow("silent: the jobs after the first are not tried") << Silent << QByteArray() << true << 20;
+        QTest::newRow("401: a refusal stops nothing") << Unauthorized << QByteArray() << false << 20;
+    }
 
     void stuckSchedulerEndsAJobActionAtItsLimit()
     {
         QFETCH(ScriptedEndpoint::Script, script);
         QFETCH(QByteArray, encryption);
         QFETCH(bool, stuck);
+        QFETCH(int, jobCount);
         const ScriptedEndpoint endpoint(script);
         QVERIFY(!endpoint.address().isEmpty());
         EnvironmentOverride server("CUPS_SERVER", endpoint.address().toLocal8Bit());
         server.set("CUPS_ENCRYPTION", encryption.isEmpty() ? std::nullopt : std::optional(encryption));
         const CUPSService service(CUPSService::systemLpstatURL, CUPSService::defaultListingTimeLimit, detailsLimit);
+        QList<PrintJob> jobs;
+        for (int number = 1; number <= jobCount; ++number)
+            jobs.append(PrintJob {u"Laser-"_s + QString::number(number), u"Laser"_s, {}, {}});
 
         QElapsedTimer clock;
         clock.start();
-        const QFuture<CUPSResult<void>> acted
-            = service.actOnJob(PrintJob {u"Laser-1"_s, u"Laser"_s, {}, {}}, JobAction::Hold);
+        const QFuture<JobActionOutcome> acted = JobActionWorkflow::run(service, jobs, JobAction::Hold);
         QVERIFY(QTest::qWaitFor([&acted] { return acted.isFinished(); }, int(detailsLimit.count()) + 3000));
         QVERIFY2(clock.elapsed() < detailsLimit.count() + 3000, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY(!acted.result());
-        const CUPSServiceError error = acted.result().error();
+        const JobActionOutcome outcome = acted.result();
+        QVERIFY(outcome.done.isEmpty());
+        QCOMPARE(outcome.failures.size(), jobCount);
+        const WorkflowError &first = outcome.failures.constFirst().second;
+        QVERIFY(first.serviceError());
         if (stuck) {
-            QCOMPARE(error.kind(), CUPSServiceError::Kind::TimedOut);
-            QCOMPARE(error.errorDescription(),
+            QCOMPARE(first.serviceError()->kind(), CUPSServiceError::Kind::TimedOut);
+            QCOMPARE(first.description(),
                      u"Das Anhalten des Auftrags Laser-1 hat nach 4 Sekunden nicht geendet "
                      u"und wurde abgebrochen."_s);
         } else {
-            QVERIFY(error.isPermissionRefusal());
+            QVERIFY(first.serviceError()->isPermissionRefusal());
+            // Each job was asked about, and refused.
+            QVERIFY(endpoint.connections() >= jobCount);
         }
+        for (const auto &[job, error] : outcome.failures.sliced(1)) {
+            if (stuck) {
+                QCOMPARE(error.description(), u"Nicht versucht: Der CUPS-Dienst hat zuvor nicht geantwortet."_s);
+                QCOMPARE(error.recoverySuggestion(), first.recoverySuggestion());
+            } else {
+                QVERIFY(error.serviceError() && error.serviceError()->isPermissionRefusal());
+            }
+        }
+        if (stuck && jobCount > 1)
+            QCOMPARE(endpoint.connections(), 1);
         // The request itself ends soon after, on every socket.
         QVERIFY(BackgroundWork::waitUntilIdle(detailsLimit + std::chrono::seconds(11)));
     }

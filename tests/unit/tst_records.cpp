@@ -104,7 +104,10 @@ private Q_SLOTS:
         QTest::newRow("local socket") << "/run/cups/cups.sock"_ba << u"/run/cups/cups.sock"_s << true;
         QTest::newRow("localhost") << "localhost:631"_ba << u"localhost:631"_s << true;
         QTest::newRow("IPv4 loopback") << "127.0.0.2"_ba << u"127.0.0.2:631"_s << true;
-        QTest::newRow("IPv6 loopback") << "[::1]:8631"_ba << u"[::1]:8631"_s << true;
+        QTest::newRow("IPv6 loopback") << "[::1]"_ba << u"[::1]:631"_s << true;
+        // Another port on loopback is most often a tunnel to another machine.
+        QTest::newRow("IPv6 loopback at another port") << "[::1]:8631"_ba << u"[::1]:8631"_s << false;
+        QTest::newRow("localhost at another port") << "localhost:8631"_ba << u"localhost:8631"_s << false;
         QTest::newRow("another address") << "192.0.2.7"_ba << u"192.0.2.7:631"_s << false;
         QTest::newRow("a host named like loopback") << "127.example"_ba << u"127.example:631"_s << false;
     }

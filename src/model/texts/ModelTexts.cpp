@@ -245,6 +245,11 @@ QString unexpectedFailure()
     return u"Der Vorgang konnte nicht abgeschlossen werden."_s;
 }
 
+QString notTriedAfterSilence()
+{
+    return u"Nicht versucht: Der CUPS-Dienst hat zuvor nicht geantwortet."_s;
+}
+
 QString selectionNote(qsizetype selectedCount, qsizetype hiddenCount)
 {
     if (selectedCount == 0)

@@ -126,6 +126,9 @@ QString queueStateText(const Printer &queue);
 QString destinationFacts(const Printer &queue, qsizetype waitingJobs);
 // The description of a failure that did not come from CUPS access.
 QString unexpectedFailure();
+// Why a job of a move, undo or job action was never handed over: the
+// scheduler had not answered for one before it.
+QString notTriedAfterSilence();
 
 // The line under the job pane's heading: how many jobs are selected and how
 // many of them the filter hides; empty while nothing is selected.

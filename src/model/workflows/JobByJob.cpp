@@ -7,6 +7,7 @@
 #include <QPromise>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -18,6 +19,8 @@ struct Run
     JobByJob::Progress progress;
     JobByJob::Results results;
     QPromise<JobByJob::Results> promise;
+    // Set once the scheduler left a job without an answer.
+    std::optional<WorkflowError> silence;
 };
 
 qsizetype handled(const Run &run)
@@ -27,6 +30,14 @@ qsizetype handled(const Run &run)
 
 void next(const std::shared_ptr<Run> &run)
 {
+    if (run->silence && handled(*run) < run->jobs.size()) {
+        // The next job would most likely wait as long: the ones left go
+        // untried, and a window closed meanwhile waits for none of them.
+        for (const PrintJob &job : run->jobs.sliced(handled(*run)))
+            run->results.failures.append({job, WorkflowError::notTried(*run->silence)});
+        if (run->progress)
+            run->progress(handled(*run));
+    }
     if (handled(*run) == run->jobs.size()) {
         run->promise.addResult(run->results);
         run->promise.finish();
@@ -34,11 +45,14 @@ void next(const std::shared_ptr<Run> &run)
     }
     const PrintJob &job = run->jobs.at(handled(*run));
     whenFinished(run->step(job), [run, job](const std::optional<CUPSResult<void>> &outcome) {
-        if (outcome && *outcome)
+        if (outcome && *outcome) {
             run->results.succeeded.append(job);
-        else
-            run->results.failures.append(
-                {job, outcome ? WorkflowError(outcome->error()) : WorkflowError::unexpected()});
+        } else {
+            const WorkflowError error = outcome ? WorkflowError(outcome->error()) : WorkflowError::unexpected();
+            if (error.leftUnanswered())
+                run->silence = error;
+            run->results.failures.append({job, error});
+        }
         if (run->progress)
             run->progress(handled(*run));
         next(run);
@@ -51,7 +65,7 @@ namespace JobByJob {
 
 QFuture<Results> run(const QList<PrintJob> &jobs, const Step &step, const Progress &progress)
 {
-    auto run = std::make_shared<Run>(Run {jobs, step, progress, {}, QPromise<Results>()});
+    auto run = std::make_shared<Run>(Run {jobs, step, progress, {}, QPromise<Results>(), std::nullopt});
     run->promise.start();
     QFuture<Results> results = run->promise.future();
     next(run);

@@ -15,7 +15,10 @@
 
 // Hands jobs to CUPS one after the other, in the order given, as a move and
 // a hold, release or cancel do: each job's failure is noted and the next one
-// tried. Its steps continue on the UI thread and need nothing of the window.
+// tried, until the scheduler leaves one without an answer (no connection,
+// a broken exchange, the time limit): the jobs not yet handed over then fail
+// at once, as not tried. Its steps continue on the UI thread and need
+// nothing of the window.
 namespace JobByJob {
 
 struct Results

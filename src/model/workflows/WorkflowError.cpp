@@ -30,6 +30,14 @@ WorkflowError WorkflowError::withNote(const QString &note) const
     return noted;
 }
 
+WorkflowError WorkflowError::notTried(const WorkflowError &cause)
+{
+    WorkflowError error;
+    error.m_description = ModelTexts::notTriedAfterSilence();
+    error.m_suggestion = cause.recoverySuggestion();
+    return error;
+}
+
 QString WorkflowError::description() const
 {
     const QString described = plainDescription();
@@ -54,5 +62,5 @@ std::optional<QString> WorkflowError::recoverySuggestion() const
 {
     if (m_serviceError)
         return m_serviceError->recoverySuggestion();
-    return std::nullopt;
+    return m_suggestion;
 }

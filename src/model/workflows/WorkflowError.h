@@ -20,6 +20,9 @@ public:
     // CUPS reported success, but what it did afterwards says otherwise;
     // `description` is the whole text.
     static WorkflowError unconfirmed(const QString &description);
+    // The job was never handed over: the scheduler had left `cause`, a job
+    // before it, without an answer.
+    static WorkflowError notTried(const WorkflowError &cause);
 
     // The same error, its description followed by `note` (one sentence).
     WorkflowError withNote(const QString &note) const;
@@ -33,6 +36,8 @@ public:
     const std::optional<CUPSServiceError> &serviceError() const { return m_serviceError; }
     // A run stopped at its time limit, which may have done its work all the same.
     bool isTimeout() const { return m_serviceError && m_serviceError->kind() == CUPSServiceError::Kind::TimedOut; }
+    // The scheduler gave no answer: whatever comes next would wait as long.
+    bool leftUnanswered() const { return m_serviceError && m_serviceError->leftUnanswered(); }
 
 private:
     WorkflowError() = default;
@@ -42,4 +47,5 @@ private:
     QString m_detail;
     QString m_description;
     QString m_note;
+    std::optional<QString> m_suggestion;
 };
