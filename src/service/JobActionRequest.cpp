@@ -26,7 +26,8 @@ ipp_op_t operationOf(JobAction action)
 }
 
 // IPP's own way of refusing the user, as opposed to refusing the request.
-bool refusesTheUser(ipp_status_t status)
+// An int: a server may send any status, also one past ipp_status_t's range.
+bool refusesTheUser(int status)
 {
     return status == IPP_STATUS_ERROR_FORBIDDEN || status == IPP_STATUS_ERROR_NOT_AUTHENTICATED
         || status == IPP_STATUS_ERROR_NOT_AUTHORIZED;
@@ -72,7 +73,7 @@ std::expected<void, CUPSServiceError> JobActionRequest::perform(const PrintJob &
     case SchedulerRequest::Outcome::Answered: {
         if (SchedulerRequest::succeeded(result.answer.get()))
             return {};
-        const ipp_status_t status = ippGetStatusCode(result.answer.get());
+        const int status = ippGetStatusCode(result.answer.get());
         return std::unexpected(CUPSServiceError::requestFailed(asked, SchedulerRequest::statusText(result.answer.get()),
                                                                refusesTheUser(status)));
     }

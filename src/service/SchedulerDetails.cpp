@@ -128,13 +128,17 @@ std::optional<JobDetails::Table> SchedulerDetails::jobs() const
     const IppMessage answer = askFor(request, attributes, m_timeLimit, m_abandoned);
     if (!answer)
         return std::nullopt;
+    return readJobs(answer.get());
+}
 
+JobDetails::Table SchedulerDetails::readJobs(ipp_t *answer)
+{
     JobDetails::Table details;
     JobDetails job;
     QString queue;
     std::optional<qint64> number;
     forEachGroup(
-        answer.get(), IPP_TAG_JOB,
+        answer, IPP_TAG_JOB,
         [&] {
             // The scheduler always tells the reasons, if only as "none".
             job = JobDetails();
@@ -186,11 +190,15 @@ std::optional<QHash<QueueName, Printer>> SchedulerDetails::queues() const
     const IppMessage answer = askFor(ippNewRequest(IPP_OP_CUPS_GET_PRINTERS), attributes, m_timeLimit, m_abandoned);
     if (!answer)
         return std::nullopt;
+    return readQueues(answer.get());
+}
 
+QHash<QueueName, Printer> SchedulerDetails::readQueues(ipp_t *answer)
+{
     QHash<QueueName, Printer> details;
     Printer queue;
     forEachGroup(
-        answer.get(), IPP_TAG_PRINTER, [&] { queue = Printer(); },
+        answer, IPP_TAG_PRINTER, [&] { queue = Printer(); },
         [&](QByteArrayView name, ipp_attribute_t *attribute) {
             if (name == "printer-name" && isText(attribute))
                 queue.name = text(attribute);

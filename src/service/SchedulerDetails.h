@@ -10,6 +10,8 @@
 #include <QList>
 #include <QString>
 
+#include <cups/ipp.h>
+
 #include <atomic>
 #include <chrono>
 #include <optional>
@@ -33,6 +35,11 @@ public:
     std::optional<JobDetails::Table> jobs() const;
     // Every queue by its name.
     std::optional<QHash<QueueName, Printer>> queues() const;
+
+    // What a successful Get-Jobs or CUPS-Get-Printers answer says, whatever
+    // else it holds: the server behind CUPS_SERVER may send anything.
+    static JobDetails::Table readJobs(ipp_t *answer);
+    static QHash<QueueName, Printer> readQueues(ipp_t *answer);
 
     // The listed queues with their state from `details`.
     static QList<Printer> enrich(const QList<Printer> &queues, const QHash<QueueName, Printer> &details);

@@ -8,6 +8,10 @@
 
 #include <QDeadlineTimer>
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+
 #include <cups/cups.h>
 
 namespace {
@@ -62,6 +66,48 @@ SchedulerRequest::Result failure(SchedulerRequest::Outcome outcome, const QStrin
 {
     return {outcome, nullptr, reason};
 }
+
+// Reads an answer for ippReadIO() without letting it grow past its budget: a
+// server that sends without end would otherwise fill the memory until the
+// time limit. Reads ahead in large pieces: libcups's own reader asks the
+// socket for every few bytes and waits in poll() before each, which made
+// 200,000 jobs take 50 seconds instead of 6.
+struct BudgetedReader
+{
+    http_t *http;
+    qsizetype left;
+    bool exceeded = false;
+    std::array<char, 32 * 1024> received {};
+    size_t start = 0;
+    size_t end = 0;
+
+    // As libcups's own reader, all `length` bytes or the end of the answer.
+    static ssize_t read(void *context, ipp_uchar_t *buffer, size_t length)
+    {
+        auto *reader = static_cast<BudgetedReader *>(context);
+        if (qsizetype(length) > reader->left) {
+            reader->exceeded = true;
+            return -1;
+        }
+        size_t total = 0;
+        while (total < length) {
+            if (reader->start == reader->end) {
+                // Never past the answer's end: httpRead2() stops at its length or last chunk.
+                const ssize_t bytes = httpRead2(reader->http, reader->received.data(), reader->received.size());
+                if (bytes <= 0)
+                    break;
+                reader->start = 0;
+                reader->end = size_t(bytes);
+            }
+            const size_t taken = std::min(length - total, reader->end - reader->start);
+            std::memcpy(buffer + total, reader->received.data() + reader->start, taken);
+            reader->start += taken;
+            total += taken;
+        }
+        reader->left -= qsizetype(total);
+        return total == 0 && length > 0 ? -1 : ssize_t(total);
+    }
+};
 
 } // namespace
 
@@ -142,11 +188,14 @@ SchedulerRequest::Result SchedulerRequest::send(ipp_t *request) const
         return failure(Outcome::Failed, QString::fromUtf8(httpStatus(status)));
 
     Message answer(ippNew());
+    auto reader = std::make_unique<BudgetedReader>(http.get(), answerBudget);
     for (ipp_state_t state = IPP_STATE_IDLE; state != IPP_STATE_DATA;) {
-        state = ippRead(http.get(), answer.get());
+        state = ippReadIO(reader.get(), &BudgetedReader::read, 1, nullptr, answer.get());
         if (state == IPP_STATE_ERROR) {
             if (watchdog.hasExpired())
                 return failure(Outcome::Expired);
+            if (reader->exceeded)
+                return failure(Outcome::Failed, ServiceTexts::schedulerAnswerTooLarge(answerBudget));
             return failure(Outcome::Broke, ServiceTexts::schedulerConnectionBroke(connectionError(http.get())));
         }
     }

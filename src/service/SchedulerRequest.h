@@ -55,6 +55,12 @@ public:
         QString reason;
     };
 
+    // The most an answer may weigh; a larger one is dropped unread. A
+    // Get-Jobs answer of 10,000 jobs weighs 2.5 MB, one of 200,000 jobs 49 MB.
+    // While reading, libcups holds up to 3 times these bytes for real
+    // answers, 7 times for a stream of the smallest attributes.
+    static constexpr qsizetype answerBudget = 16 * 1024 * 1024;
+
     SchedulerRequest(std::chrono::milliseconds timeLimit, const std::atomic_bool &abandoned,
                      Login login = Login::Never);
 

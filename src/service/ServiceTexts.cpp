@@ -146,6 +146,11 @@ QString schedulerConnectionBroke(const QString &reason)
     return u"Die Verbindung zum CUPS-Dienst brach ab: "_s + reason;
 }
 
+QString schedulerAnswerTooLarge(qsizetype bytes)
+{
+    return u"Die Antwort des CUPS-Dienstes war größer als %1 MB und wurde verworfen."_s.arg(bytes / (1024 * 1024));
+}
+
 QString stateWord(PrintJob::State state)
 {
     using enum PrintJob::State;

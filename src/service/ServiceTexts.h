@@ -29,6 +29,8 @@ QString jobOperation(JobAction action, const QString &identifier);
 // Why a request to the scheduler got no answer; `reason` is the system's.
 QString schedulerUnreachable(const QString &reason);
 QString schedulerConnectionBroke(const QString &reason);
+// An answer past `bytes`, which the program would not read to its end.
+QString schedulerAnswerTooLarge(qsizetype bytes);
 
 QString stateWord(PrintJob::State state);
 // The job's segments for assistive technology, the state last. The window

@@ -35,6 +35,83 @@ void answer(int client, const QByteArray &statusLine, const QByteArray &fields)
     (void)::send(client, response.constData(), size_t(response.size()), MSG_NOSIGNAL);
 }
 
+// IPP's encoding of one attribute, or with an empty name one more value of the last.
+void addAttribute(QByteArray &message, char tag, QByteArrayView name, QByteArrayView value)
+{
+    const auto addLength = [&message](qsizetype length) {
+        message.append(char(length >> 8)).append(char(length & 0xff));
+    };
+    message.append(tag);
+    addLength(name.size());
+    message.append(name);
+    addLength(value.size());
+    message.append(value);
+}
+
+QByteArray integer(int value)
+{
+    const char bytes[] {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
+    return QByteArray(bytes, sizeof bytes);
+}
+
+// A successful answer's start, before its first job.
+QByteArray answerStart()
+{
+    QByteArray start {"\x02\x00\x00\x00\x00\x00\x00\x01\x01", 9};
+    addAttribute(start, 0x47, "attributes-charset", "utf-8");
+    addAttribute(start, 0x48, "attributes-natural-language", "de");
+    return start;
+}
+
+// The held job Laser-`number` as a Get-Jobs answer lists it.
+void addHeldJob(QByteArray &message, int number)
+{
+    message.append('\x02');
+    addAttribute(message, 0x21, "job-id", integer(number));
+    addAttribute(message, 0x45, "job-printer-uri", "ipp://localhost/printers/Laser");
+    addAttribute(message, 0x42, "job-name", "Bericht " + QByteArray::number(number) + ".pdf");
+    addAttribute(message, 0x42, "job-originating-user-name", "alice");
+    addAttribute(message, 0x23, "job-state", integer(4));
+    addAttribute(message, 0x21, "time-at-creation", integer(1'704'103'200));
+    addAttribute(message, 0x21, "job-k-octets", integer(1));
+    // Last, so that more reasons may follow.
+    addAttribute(message, 0x44, "job-state-reasons", "job-hold-until-specified");
+}
+
+bool sendAll(int client, const QByteArray &bytes)
+{
+    return ::send(client, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL) == ssize_t(bytes.size());
+}
+
+// Sends a huge answer piece by piece, as a server would that builds it while
+// sending, until it is complete or the client has hung up. Without a length,
+// the end of the connection ends it.
+void answerHuge(int client, ScriptedEndpoint::Script script)
+{
+    QByteArray piece = "HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\nConnection: close\r\n\r\n" + answerStart();
+    bool connected = true;
+    if (script == ScriptedEndpoint::Script::HugeJobList) {
+        for (int job = 1; job <= 200'000 && connected; ++job) {
+            addHeldJob(piece, job);
+            if (job % 1000 == 0 && (connected = sendAll(client, piece)))
+                piece.clear();
+        }
+    } else {
+        addHeldJob(piece, 1);
+        // Each value of its own, as libcups keeps equal strings once.
+        QByteArray reason(32'000, 'x');
+        for (int value = 0; value < 10 * 1024 * 1024 / reason.size() && connected; ++value) {
+            reason.replace(0, 8, QByteArray::number(value).rightJustified(8, '0'));
+            addAttribute(piece, 0x44, "", reason);
+            connected = sendAll(client, piece);
+            piece.clear();
+        }
+    }
+    piece.append('\x03');
+    if (connected && sendAll(client, piece))
+        ::shutdown(client, SHUT_WR);
+}
+
 } // namespace
 
 ScriptedEndpoint::ScriptedEndpoint(Script script)
@@ -82,6 +159,7 @@ void ScriptedEndpoint::serve()
         // A client that connects and sends nothing must not stall the script.
         const timeval patience {2, 0};
         ::setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
+        ::setsockopt(client, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience);
         const int number = ++m_connections;
         // One request per connection is all the client sends before it
         // waits, so answering on this thread keeps the script simple.
@@ -95,6 +173,11 @@ void ScriptedEndpoint::serve()
         case Script::Unauthorized:
             if (readHeaders(client))
                 answer(client, "401 Unauthorized", "WWW-Authenticate: Basic realm=\"CUPS\"\r\n");
+            break;
+        case Script::HugeJobList:
+        case Script::HugeAttribute:
+            if (readHeaders(client))
+                answerHuge(client, m_script);
             break;
         }
     }

@@ -23,6 +23,12 @@ public:
         Silent,
         // Answers every request with 401 Unauthorized.
         Unauthorized,
+        // Answers every request with success and 200,000 held jobs of the
+        // queue Laser, numbered from 1 and titled "Bericht N.pdf": 49 MB.
+        HugeJobList,
+        // Answers every request with success and the held job Laser-1,
+        // titled "Bericht 1.pdf", whose state reasons weigh 10 MB.
+        HugeAttribute,
     };
 
     explicit ScriptedEndpoint(Script script);
