@@ -295,7 +295,8 @@ std::optional<CUPSServiceError> CUPSService::refusalToMove(const PrintJob &job, 
     // lpmove takes a queue's name as "every job of that queue".
     for (const Printer &queue : knownQueues) {
         if (queue.queueName() == QueueName(job.identifier))
-            return CUPSServiceError::jobNamedLikeQueue(job.identifier);
+            return CUPSServiceError::jobNamedLikeQueue(job.identifier)
+                .aboutJob(job.identifier, job.jobIdentifier().listedQueue().size());
     }
     return std::nullopt;
 }
@@ -303,7 +304,8 @@ std::optional<CUPSServiceError> CUPSService::refusalToMove(const PrintJob &job, 
 QFuture<CUPSResult<void>> CUPSService::actOnJob(const PrintJob &job, JobAction action) const
 {
     if (!JobActionRequest::jobNumber(job))
-        return readyFailure<void>(CUPSServiceError::jobWithoutNumber(job.identifier));
+        return readyFailure<void>(CUPSServiceError::jobWithoutNumber(job.identifier)
+                                      .aboutJob(job.identifier, job.jobIdentifier().listedQueue().size()));
     const std::chrono::milliseconds limit = m_moveTimeLimit;
     return DetachedRequest<CUPSResult<void>>::run(
                [job, action, limit] { return JobActionRequest(limit, runsAbandoned).perform(job, action); }, limit,
@@ -314,8 +316,9 @@ QFuture<CUPSResult<void>> CUPSService::actOnJob(const PrintJob &job, JobAction a
             // The request did not come back in time and may still be stuck.
             const QString asked = JobActionRequest::operation(job, action);
             if (runsAbandoned)
-                return std::unexpected(CUPSServiceError::requestFailed(asked, ServiceTexts::programEnding(), false));
-            return std::unexpected(CUPSServiceError::timedOut(asked, limit));
+                return std::unexpected(JobActionRequest::aboutJob(
+                    CUPSServiceError::requestFailed(asked, ServiceTexts::programEnding(), false), job));
+            return std::unexpected(JobActionRequest::aboutJob(CUPSServiceError::timedOut(asked, limit), job));
         });
 }
 

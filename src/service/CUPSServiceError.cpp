@@ -5,6 +5,7 @@
 #include "ServiceTexts.h"
 #include "TextRules.h"
 
+#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -131,12 +132,29 @@ bool CUPSServiceError::isPermissionError(const QString &text)
     return false;
 }
 
+CUPSServiceError CUPSServiceError::aboutJob(const QString &identifier, qsizetype queueLength) const
+{
+    CUPSServiceError about = *this;
+    about.m_job = identifier;
+    about.m_jobQueueLength = std::clamp<qsizetype>(queueLength, 0, identifier.size());
+    return about;
+}
+
 CUPSServiceError CUPSServiceError::withQuotedTexts(QString (*shown)(const QString &)) const
 {
+    // A text that ends with the job's identifier: what comes before it is
+    // either our own words or nothing, the identifier two fields.
+    const auto quoted = [this, shown](const QString &text) {
+        if (m_job.isEmpty() || m_jobQueueLength == 0 || !text.endsWith(m_job))
+            return shown(text);
+        const QString before = text.chopped(m_job.size());
+        return (before.isEmpty() ? QString() : shown(before)) + shown(m_job.first(m_jobQueueLength))
+            + shown(m_job.sliced(m_jobQueueLength));
+    };
     CUPSServiceError copy = *this;
     copy.m_path = shown(m_path);
-    copy.m_command = shown(m_command);
-    copy.m_text = shown(m_text);
+    copy.m_command = quoted(m_command);
+    copy.m_text = quoted(m_text);
     return copy;
 }
 

@@ -74,6 +74,13 @@ public:
     // broke down. The next request would most likely wait as long.
     bool leftUnanswered() const;
 
+    // The same error, told that `identifier` (a job's identifier as its
+    // texts quote it) is the job it concerns, its queue's name the first
+    // `queueLength` characters: withQuotedTexts() then shows the queue's
+    // name and the number each as a field of its own, so that a
+    // right-to-left name cannot pull the number to its far side.
+    CUPSServiceError aboutJob(const QString &identifier, qsizetype queueLength) const;
+
     QString errorDescription() const;
     // A copy whose quoted texts (paths, commands, what a tool printed,
     // arguments) went through `shown`: the window describes the error with
@@ -100,4 +107,6 @@ private:
     std::chrono::milliseconds m_timeLimit {0};
     bool m_refusedAuthorisation = false;
     bool m_unanswered = false;
+    QString m_job;
+    qsizetype m_jobQueueLength = 0;
 };

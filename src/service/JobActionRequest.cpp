@@ -54,21 +54,59 @@ QString JobActionRequest::operation(const PrintJob &job, JobAction action)
     return ServiceTexts::jobOperation(action, job.displayIdentifier());
 }
 
+CUPSServiceError JobActionRequest::aboutJob(const CUPSServiceError &error, const PrintJob &job)
+{
+    // As PrintJob::displayIdentifier() composes it.
+    const qsizetype queueLength = job.jobIdentifier().listedQueue().isEmpty() || job.sourcePrinterName.isEmpty()
+        ? 0
+        : job.sourcePrinterName.size();
+    return error.aboutJob(job.displayIdentifier(), queueLength);
+}
+
 std::expected<void, CUPSServiceError> JobActionRequest::perform(const PrintJob &job, JobAction action) const
+{
+    std::expected<void, CUPSServiceError> done = send(job, action);
+    if (!done)
+        return std::unexpected(aboutJob(done.error(), job));
+    return done;
+}
+
+std::expected<void, CUPSServiceError> JobActionRequest::send(const PrintJob &job, JobAction action) const
 {
     const std::optional<int> number = jobNumber(job);
     if (!number)
         return std::unexpected(CUPSServiceError::jobWithoutNumber(job.identifier));
-
-    ipp_t *request = ippNewRequest(operationOf(action));
     // The host part is not looked at; the path names the job by its number.
     const QByteArray jobURI = "ipp://localhost/jobs/" + QByteArray::number(*number);
+    const QString asked = operation(job, action);
+
+    if (action == JobAction::Hold && !job.state) {
+        // The listing could not tell the job's state. Held while it prints, a
+        // job is stopped and printed again from the beginning once released:
+        // that is no hold anybody asked for.
+        ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "job-state");
+        SchedulerRequest::Result state = ask(request, jobURI);
+        if (state.outcome != SchedulerRequest::Outcome::Answered)
+            return judged(state, asked);
+        ipp_attribute_t *value = ippFindAttribute(state.answer.get(), "job-state", IPP_TAG_ENUM);
+        if (SchedulerRequest::succeeded(state.answer.get()) && value
+            && ippGetInteger(value, 0) == IPP_JSTATE_PROCESSING)
+            return std::unexpected(CUPSServiceError::requestFailed(asked, ServiceTexts::beingPrintedNotHeld(), false));
+    }
+    return judged(ask(ippNewRequest(operationOf(action)), jobURI), asked);
+}
+
+SchedulerRequest::Result JobActionRequest::ask(ipp_t *request, const QByteArray &jobURI) const
+{
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, jobURI.constData());
     SchedulerRequest::addRequestingUser(request);
-    const SchedulerRequest::Result result
-        = SchedulerRequest(m_timeLimit, m_abandoned, SchedulerRequest::Login::WithoutPassword).send(request);
+    return SchedulerRequest(m_timeLimit, m_abandoned, SchedulerRequest::Login::WithoutPassword).send(request);
+}
 
-    const QString asked = operation(job, action);
+std::expected<void, CUPSServiceError> JobActionRequest::judged(const SchedulerRequest::Result &result,
+                                                               const QString &asked) const
+{
     switch (result.outcome) {
     case SchedulerRequest::Outcome::Answered: {
         if (SchedulerRequest::succeeded(result.answer.get()))

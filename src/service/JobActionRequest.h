@@ -5,6 +5,7 @@
 #include "CUPSServiceError.h"
 #include "JobAction.h"
 #include "PrintJob.h"
+#include "SchedulerRequest.h"
 
 #include <atomic>
 #include <chrono>
@@ -31,8 +32,16 @@ public:
     static std::optional<int> jobNumber(const PrintJob &job);
     // What the errors call the request: "Das Anhalten des Auftrags Büro-14".
     static QString operation(const PrintJob &job, JobAction action);
+    // `error`, told which job it concerns as operation() names it.
+    static CUPSServiceError aboutJob(const CUPSServiceError &error, const PrintJob &job);
 
 private:
+    std::expected<void, CUPSServiceError> send(const PrintJob &job, JobAction action) const;
+    // Sends `request` (which it frees) about the job at `jobURI`, as the user.
+    SchedulerRequest::Result ask(ipp_t *request, const QByteArray &jobURI) const;
+    // What the scheduler's answer, or the lack of one, means for `asked`.
+    std::expected<void, CUPSServiceError> judged(const SchedulerRequest::Result &result, const QString &asked) const;
+
     std::chrono::milliseconds m_timeLimit;
     const std::atomic_bool &m_abandoned;
 };

@@ -117,6 +117,11 @@ QString recoverySuggestion(const CUPSServiceError &error)
     return {};
 }
 
+QString beingPrintedNotHeld()
+{
+    return u"Der Auftrag wird gerade gedruckt und wurde nicht angehalten; angehalten würde er später von vorn gedruckt."_s;
+}
+
 QString programEnding()
 {
     return u"Parvento wird beendet."_s;

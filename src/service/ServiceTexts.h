@@ -23,6 +23,8 @@ QString errorDescription(const CUPSServiceError &error);
 QString recoverySuggestion(const CUPSServiceError &error);
 // Why a tool was not started: the program is ending.
 QString programEnding();
+// Why a job whose state the listing did not tell was not held after all.
+QString beingPrintedNotHeld();
 // What is asked of the scheduler for one job, as the subject of a sentence:
 // "Das Anhalten des Auftrags Farbe-1".
 QString jobOperation(JobAction action, const QString &identifier);

@@ -6,7 +6,9 @@
 #include <DisplayText.h>
 #include <ExitPolicy.h>
 #include <FakeCupsTools.h>
+#include <JobActionRequest.h>
 #include <JobActionVerification.h>
+#include <JobActions.h>
 #include <JobListModel.h>
 #include <ModelSignals.h>
 #include <ModelTexts.h>
@@ -552,6 +554,71 @@ private Q_SLOTS:
         MoveOutcome outcome = MoveOutcome::allFailed({job}, Printer {listed}, WorkflowError(refused));
         const QString report = ModelTexts::moveNotice(outcome).message;
         QCOMPARE(report.count(u'\n'), 5);
+        // A refused action names the job by its queue and its number, each a
+        // field of its own: a right-to-left name cannot pull "-7" round.
+        const CUPSServiceError actionRefused = JobActionRequest::aboutJob(
+            CUPSServiceError::requestFailed(JobActionRequest::operation(job, JobAction::Hold), u"Nein"_s, false), job);
+        QCOMPARE(WorkflowError(actionRefused).description(),
+                 u"Das Anhalten des Auftrags "_s + identifier + u" ist fehlgeschlagen. Nein"_s);
+        // A title of any length is cut in the question, as a state message is.
+        PrintJob titled = job;
+        titled.title = listed + QString(32'000, u'x');
+        const QString line = ModelTexts::cancelConfirmationLines({titled}).constFirst();
+        QVERIFY2(line.count(u'x') <= 160 && line.contains(u"x\u2026"_s), qPrintable(line));
+    }
+
+    // A hold or release names every selected job it left alone, and why.
+    void actionReportNamesTheJobsItLeftAlone_data()
+    {
+        TestTables::addColumns<JobAction, QStringList, QStringList, QString, QString>(
+            "action", "printing", "alreadyDone", "message", "status");
+        const QString tail = u"\n\nDie Listen werden aktualisiert."_s;
+        QTest::newRow("hold beside a job being printed")
+            << JobAction::Hold << QStringList {u"C-4"_s} << QStringList()
+            << u"1 von 2 ausgewählten Aufträgen wurden angehalten.\n\nC-4 wird gerade gedruckt und wurde nicht "
+               u"angehalten."_s
+                + tail
+            << u"1 von 2 Auftrag bzw. Aufträgen wurden angehalten."_s;
+        QTest::newRow("hold beside held jobs, named up to three")
+            << JobAction::Hold << QStringList() << QStringList {u"B-1"_s, u"B-2"_s, u"B-3"_s, u"B-4"_s}
+            << u"1 von 5 ausgewählten Aufträgen wurden angehalten.\n\nB-1, B-2, B-3 und 1 weitere sind bereits "
+               u"angehalten."_s
+                + tail
+            << u"1 von 5 Auftrag bzw. Aufträgen wurden angehalten."_s;
+        QTest::newRow("release beside one that is not held")
+            << JobAction::Release << QStringList() << QStringList {u"B-1"_s}
+            << u"1 von 2 ausgewählten Aufträgen wurden freigegeben.\n\nB-1 ist nicht angehalten."_s + tail
+            << u"1 von 2 Auftrag bzw. Aufträgen wurden freigegeben."_s;
+    }
+
+    void actionReportNamesTheJobsItLeftAlone()
+    {
+        QFETCH(JobAction, action);
+        QFETCH(QStringList, printing);
+        QFETCH(QStringList, alreadyDone);
+        QList<PrintJob> selected = jobs({u"A-1"_s});
+        for (PrintJob job : jobs(printing)) {
+            job.state = PrintJob::State::Processing;
+            selected.append(job);
+        }
+        for (PrintJob job : jobs(alreadyDone)) {
+            job.state = action == JobAction::Hold ? PrintJob::State::Held : PrintJob::State::Pending;
+            selected.append(job);
+        }
+        selected[0].state = action == JobAction::Hold ? PrintJob::State::Pending : PrintJob::State::Held;
+        QCOMPARE(identifiers(JobActions::applicable(action, selected)), QStringList {u"A-1"_s});
+        // The scheduler takes the number alone: a broken listing's A-5 and B-5
+        // are one job, asked about once.
+        QCOMPARE(identifiers(JobActions::applicable(JobAction::Cancel, jobs({u"A-5"_s, u"B-5"_s, u"A-6"_s}))),
+                 (QStringList {u"A-5"_s, u"A-6"_s}));
+        const JobActionOutcome outcome {action,
+                                        selected.size(),
+                                        {selected[0]},
+                                        {},
+                                        JobActions::beingPrinted(action, selected),
+                                        JobActions::alreadyDone(action, selected)};
+        QTEST(ModelTexts::actionNotice(outcome).message, "message");
+        QTEST(ModelTexts::actionStatus(outcome), "status");
     }
 
     // What the scheduler told about a job and its destination, as the rows and

@@ -169,7 +169,7 @@ QStringList cancelConfirmationLines(const QList<PrintJob> &jobs)
         QString line = u"• "_s + displayIdentifier(job) + u"  ("_s + DisplayText::field(job.sourcePrinterName) + u')';
         const QString title = DisplayText::cleaned(job.title.value_or(QString())).trimmed();
         if (!title.isEmpty())
-            line += u"  „"_s + DisplayText::field(title) + u'“';
+            line += u"  „"_s + DisplayText::field(DisplayText::shortened(title)) + u'“';
         lines.append(line);
     }
     return lines;

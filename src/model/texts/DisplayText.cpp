@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "DisplayText.h"
 
+#include <QTextBoundaryFinder>
+
 #include <algorithm>
 
 namespace {
@@ -78,6 +80,17 @@ QString field(const QString &text)
     shown.prepend(QChar(firstStrongIsolate));
     shown.append(QChar(popDirectionalIsolate));
     return shown;
+}
+
+QString shortened(const QString &text, qsizetype limit)
+{
+    if (text.size() <= limit)
+        return text;
+    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text);
+    qsizetype end = 0;
+    for (qsizetype count = 0; count < limit && clusters.toNextBoundary() >= 0; ++count)
+        end = clusters.position();
+    return end >= text.size() ? text : text.first(end).trimmed() + u'…';
 }
 
 } // namespace DisplayText

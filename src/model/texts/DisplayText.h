@@ -26,4 +26,12 @@ QString cleaned(const QString &text);
 // unwrapped. Empty text stays empty.
 QString field(const QString &text);
 
+// The longest outside text a question or a report shows, in characters:
+// enough for any reason or title worth reading, and short enough that the
+// dialog's buttons stay in view.
+constexpr qsizetype longestShown = 160;
+
+// `text` cut after `limit` characters (grapheme clusters), with "…" when cut.
+QString shortened(const QString &text, qsizetype limit = longestShown);
+
 } // namespace DisplayText

@@ -9,7 +9,6 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QStringList>
-#include <QTextBoundaryFinder>
 
 #include <algorithm>
 
@@ -25,30 +24,13 @@ bool restatesQueueState(const QString &message)
         || message.compare(u"Rejecting Jobs"_s, Qt::CaseInsensitive) == 0;
 }
 
-// The longest administrator's message shown, in characters: enough for any
-// reason worth giving, and short enough that the confirmation's warning
-// leaves its buttons in view.
-constexpr qsizetype longestStateMessage = 160;
-
-// `text` cut after `limit` characters (grapheme clusters), with "…" when cut.
-QString shortened(const QString &text, qsizetype limit)
-{
-    if (text.size() <= limit)
-        return text;
-    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text);
-    qsizetype end = 0;
-    for (qsizetype count = 0; count < limit && clusters.toNextBoundary() >= 0; ++count)
-        end = clusters.position();
-    return end >= text.size() ? text : text.first(end).trimmed() + u'…';
-}
-
 // " – Papierstau": the administrator's reason for a queue's state, or nothing.
 QString queueStateReason(const Printer &queue)
 {
     const QString message = DisplayText::cleaned(queue.stateMessage).trimmed();
     if (message.isEmpty() || restatesQueueState(message))
         return {};
-    return u" – "_s + DisplayText::field(shortened(message, longestStateMessage));
+    return u" – "_s + DisplayText::field(DisplayText::shortened(message));
 }
 
 // A move lpmove reported as done, and what the listing after it shows instead.
