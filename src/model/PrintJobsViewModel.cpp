@@ -17,6 +17,17 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+std::shared_ptr<QPromise<void>> startedPromise()
+{
+    auto promise = std::make_shared<QPromise<void>>();
+    promise->start();
+    return promise;
+}
+
+} // namespace
+
 PrintJobsViewModel::PrintJobsViewModel(QObject *parent)
     : PrintJobsViewModel(CUPSService(), parent)
 { }
@@ -219,14 +230,13 @@ QFuture<void> PrintJobsViewModel::moveSelectedJobs()
         return QtFuture::makeReadyFuture();
 
     // Exactly what the confirmation listed, whatever a held reload now trims.
-    PendingMove move {jobs, *destination, printers(), std::make_shared<QPromise<void>>()};
-    move.done->start();
+    PendingMove move {jobs, *destination, printers(), startedPromise(), startedPromise()};
     setShowingMoveConfirmation(false);
     // Only the last move can be taken back.
     m_undo.withdraw();
     countJobs(jobs.size());
     write(m_isMoving, true);
-    ExitPolicy::trackMove(move.done->future());
+    ExitPolicy::trackMove(move.handedOver->future());
     // A running reload ends first; the move follows at once.
     if (m_isLoading)
         m_pendingMove = move;
@@ -241,6 +251,7 @@ void PrintJobsViewModel::runMove(const PendingMove &move)
     // the window has gone; only its report and the closing reload need it.
     whenFinished(MoveWorkflow::run(m_service, move.jobs, move.destination, move.knownQueues, countOff()),
                  [model = QPointer(this), move](const std::optional<MoveOutcome> &outcome) {
+                     move.handedOver->finish();
                      if (!model)
                          return move.done->finish();
                      model->closeMove(outcome.value_or(MoveOutcome::allFailed(move.jobs, move.destination,

@@ -273,6 +273,9 @@ private:
         Printer destination;
         QList<Printer> knownQueues;
         std::shared_ptr<QPromise<void>> done;
+        // Finishes once every job has had its turn: what the program waits
+        // for when it ends; the closing reload is not.
+        std::shared_ptr<QPromise<void>> handedOver;
     };
 
     // A hold, release or cancel given its jobs, not yet handed to CUPS.
@@ -284,6 +287,9 @@ private:
         QList<PrintJob> beingPrinted;
         QList<PrintJob> alreadyDone;
         std::shared_ptr<QPromise<void>> done;
+        // Finishes once every job has had its turn: what the program waits
+        // for when it ends; the closing reload is not.
+        std::shared_ptr<QPromise<void>> handedOver;
     };
 
     // Taking back a move, confirmed and not yet handed to CUPS.
@@ -292,6 +298,9 @@ private:
         UndoPlan plan;
         QList<Printer> knownQueues;
         std::shared_ptr<QPromise<void>> done;
+        // Finishes once every job has had its turn: what the program waits
+        // for when it ends; the closing reload is not.
+        std::shared_ptr<QPromise<void>> handedOver;
     };
 
     // Starts a reload (numbered in m_reloads) and hands what it listed to

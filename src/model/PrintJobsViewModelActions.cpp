@@ -63,15 +63,20 @@ QFuture<void> PrintJobsViewModel::act(JobAction action, const QList<PrintJob> &s
     const QList<PrintJob> jobs = JobActions::applicable(action, selected);
     if (jobs.isEmpty() || holdsRows())
         return QtFuture::makeReadyFuture();
-    PendingAction pending {action, jobs, JobActions::beingPrinted(action, selected),
-                           JobActions::alreadyDone(action, selected), std::make_shared<QPromise<void>>()};
+    PendingAction pending {action,
+                           jobs,
+                           JobActions::beingPrinted(action, selected),
+                           JobActions::alreadyDone(action, selected),
+                           std::make_shared<QPromise<void>>(),
+                           std::make_shared<QPromise<void>>()};
     pending.done->start();
+    pending.handedOver->start();
     // Only a move that comes last can be taken back.
     m_undo.withdraw();
     m_actions.start(action);
     countJobs(jobs.size());
     // What the user asked for reaches CUPS also when the window closes now.
-    ExitPolicy::trackMove(pending.done->future());
+    ExitPolicy::trackMove(pending.handedOver->future());
     // A running reload ends first, so that its older lists cannot follow the
     // closing reload's.
     if (m_isLoading)
@@ -85,6 +90,7 @@ void PrintJobsViewModel::runAction(const PendingAction &action)
 {
     whenFinished(JobActionWorkflow::run(m_service, action.jobs, action.action, countOff()),
                  [model = QPointer(this), action](const std::optional<JobActionOutcome> &outcome) {
+                     action.handedOver->finish();
                      if (!model)
                          return action.done->finish();
                      model->closeAction(outcome.value_or(JobActionOutcome::allFailed(action.action, action.jobs,

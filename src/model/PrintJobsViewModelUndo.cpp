@@ -60,11 +60,12 @@ QFuture<void> PrintJobsViewModel::undoLastMove()
         written();
         return QtFuture::makeReadyFuture();
     }
-    PendingUndo undo {plan, printers(), std::make_shared<QPromise<void>>()};
+    PendingUndo undo {plan, printers(), std::make_shared<QPromise<void>>(), std::make_shared<QPromise<void>>()};
     undo.done->start();
+    undo.handedOver->start();
     countJobs(plan.returns.size());
     write(m_isMoving, true);
-    ExitPolicy::trackMove(undo.done->future());
+    ExitPolicy::trackMove(undo.handedOver->future());
     if (m_isLoading)
         m_pendingUndo = undo;
     else
@@ -76,6 +77,7 @@ void PrintJobsViewModel::runUndo(const PendingUndo &undo)
 {
     whenFinished(UndoWorkflow::run(m_service, undo.plan, undo.knownQueues, countOff()),
                  [model = QPointer(this), undo](const std::optional<UndoOutcome> &outcome) {
+                     undo.handedOver->finish();
                      if (!model)
                          return undo.done->finish();
                      model->closeUndo(outcome.value_or(UndoWorkflow::allFailed(undo.plan, WorkflowError::unexpected())),

@@ -1349,6 +1349,20 @@ private Q_SLOTS:
         // Every confirmed job was still handed over; no reload for a window that is gone.
         QCOMPARE(arguments(tools.calls(u"lpmove"_s)), (QStringList {u"A-1 D"_s, u"A-2 D"_s, u"B-3 D"_s}));
         QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 1);
+
+        // With the window still there, quitting waits for the jobs to be
+        // handed over, not for the closing reload, which a silent scheduler
+        // could hold up for a listing's whole limit.
+        listOnFakes(tools, baseJobs, basePrinters);
+        PrintJobsViewModel open {CUPSService(tools.lpstatPath())};
+        QVERIFY(finishes(open.refresh()));
+        QVERIFY(open.jobCount() > 0);
+        apply(open, {u"toggle A-1"_s, u"dest D"_s});
+        tools.delayListing(u"-o"_s, 3);
+        const QFuture<void> second = open.moveSelectedJobs();
+        QVERIFY(finishes(ExitPolicy::whenMovesFinished()));
+        QVERIFY(!second.isFinished());
+        QVERIFY(finishes(second));
     }
 };
 
