@@ -56,17 +56,15 @@ private Q_SLOTS:
         QTest::addColumn<bool>("stuck");
         // The first job's title once the details are in; none when they were dropped.
         QTest::addColumn<QString>("title");
-        // What the scheduler's answer makes of a job action that does not time out.
-        QTest::addColumn<ActionEnd>("actionEnd");
         using enum ScriptedEndpoint::Script;
-        QTest::newRow("426, then silent") << UpgradeThenSilent << QByteArray() << true << QString() << TimedOut;
-        QTest::newRow("silent during connect") << Silent << QByteArray() << true << QString() << TimedOut;
-        QTest::newRow("silent during TLS") << Silent << QByteArray("Always") << true << QString() << TimedOut;
-        QTest::newRow("401") << Unauthorized << QByteArray() << false << QString() << Refused;
+        QTest::newRow("426, then silent") << UpgradeThenSilent << QByteArray() << true << QString();
+        QTest::newRow("silent during connect") << Silent << QByteArray() << true << QString();
+        QTest::newRow("silent during TLS") << Silent << QByteArray("Always") << true << QString();
+        QTest::newRow("401") << Unauthorized << QByteArray() << false << QString();
         // A hostile answer is read within a budget: past it, it is dropped
         // unread; within it, it counts.
-        QTest::newRow("200,000 jobs") << HugeJobList << QByteArray() << false << QString() << TooLarge;
-        QTest::newRow("10 MB attribute") << HugeAttribute << QByteArray() << false << u"Bericht 1.pdf"_s << Done;
+        QTest::newRow("200,000 jobs") << HugeJobList << QByteArray() << false << QString();
+        QTest::newRow("10 MB attribute") << HugeAttribute << QByteArray() << false << u"Bericht 1.pdf"_s;
     }
 
     void stuckSchedulerHoldsUpNeitherTheListsNorAMove()
@@ -176,9 +174,12 @@ private Q_SLOTS:
                 // Each job was asked about, and refused.
                 QVERIFY(endpoint.connections() >= jobCount);
             } else {
-                QCOMPARE(first.serviceError()->kind(), CUPSServiceError::Kind::RequestFailed);
+                // Dropped at the budget; a machine too slow to read 16 MB
+                // within the limit stops at the limit instead. Never more.
                 QVERIFY(!first.serviceError()->isPermissionRefusal());
-                QVERIFY2(first.description().contains(u"größer als 16 MB"_s), qPrintable(first.description()));
+                const bool dropped = first.description().contains(u"größer als 16 MB"_s);
+                QVERIFY2(dropped || first.serviceError()->kind() == CUPSServiceError::Kind::TimedOut,
+                         qPrintable(first.description()));
             }
             for (const auto &[job, error] : outcome.failures.sliced(1)) {
                 if (stuck) {
