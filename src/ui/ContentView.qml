@@ -31,8 +31,8 @@ Page {
     readonly property alias undoConfirmationDialog: undoConfirmationDialog
     readonly property alias noticeAlert: noticeAlert
 
-    implicitWidth: 1040
-    implicitHeight: 650
+    implicitWidth: Theme.windowWidth
+    implicitHeight: Theme.windowHeight
     padding: 0
 
     // What the user acts with stays in view however far the job list

@@ -15,10 +15,10 @@ ApplicationWindow {
     readonly property alias aboutDialog: about
 
     title: WindowTexts.programName
-    width: 1040
-    height: 650 + chromeHeight
-    minimumWidth: 980
-    minimumHeight: 650 + chromeHeight
+    width: Theme.windowWidth
+    height: Theme.windowHeight + chromeHeight
+    minimumWidth: Theme.minimumWindowWidth
+    minimumHeight: Theme.windowHeight + chromeHeight
     visible: true
 
     SystemPaletteBinding {

@@ -37,6 +37,8 @@ QtObject {
     readonly property color secondaryText: tint(text, isDark ? 0.68 : 0.62)
     readonly property color tertiaryText: tint(text, isDark ? 0.48 : 0.45)
     readonly property color divider: tint(text, isDark ? 0.18 : 0.14)
+    // The small print of a selected row, on its accent fill.
+    readonly property color selectedDetailText: tint(white, 0.84)
     readonly property color destructive: isDark ? "#ff6961" : "#c62828"
 
     // `base` at the given opacity.
@@ -48,6 +50,11 @@ QtObject {
     function faded(base: color, opacity: real): color {
         return Qt.rgba(base.r, base.g, base.b, base.a * opacity)
     }
+
+    // The window's default size, and its content's minimum.
+    readonly property int windowWidth: 1040
+    readonly property int windowHeight: 650
+    readonly property int minimumWindowWidth: 980
 
     // Spacing and radii of the window's regions.
     // Around the scrolling column, and at the sides of the status bar.

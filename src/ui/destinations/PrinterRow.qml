@@ -42,7 +42,7 @@ ChoiceRow {
         visible: row.facts !== ""
         text: row.facts
         font: Theme.caption
-        color: row.isSelected ? Theme.tint(Theme.white, 0.84) : Theme.secondaryText
+        color: row.isSelected ? Theme.selectedDetailText : Theme.secondaryText
         maximumLineCount: 1
     }
 
@@ -52,7 +52,7 @@ ChoiceRow {
         Layout.fillWidth: true
         text: row.isSelected ? WindowTexts.chosenDestination : WindowTexts.chooseDestination
         font: Theme.subheadline
-        color: row.isSelected ? Theme.tint(Theme.white, 0.84) : Theme.secondaryText
+        color: row.isSelected ? Theme.selectedDetailText : Theme.secondaryText
     }
 
     // Stopped or rejecting: the jobs would wait there.

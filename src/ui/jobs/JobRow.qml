@@ -19,7 +19,7 @@ SelectableRow {
     required property string stateText
     required property bool isBeingPrinted
     required property string facts
-    readonly property color detailColor: isSelected ? Theme.tint(Theme.white, 0.82) : Theme.secondaryText
+    readonly property color detailColor: isSelected ? Theme.selectedDetailText : Theme.secondaryText
 
     face.tint: Theme.orange
     face.symbol: "doc.text"
