@@ -1322,7 +1322,8 @@ private Q_SLOTS:
 
         QVERIFY(finishes(reload));
         QVERIFY(CUPSService::threadPool()->waitForDone(10'000));
-        QTest::qWait(50); // anything still posted runs now, against no model
+        // Anything the finished runs posted runs now, against no model.
+        QCoreApplication::sendPostedEvents();
         QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 1);
     }
 
@@ -1345,7 +1346,7 @@ private Q_SLOTS:
         QVERIFY(finishes(all));
         QVERIFY(move.isFinished());
         QVERIFY(CUPSService::threadPool()->waitForDone(10'000));
-        QTest::qWait(50);
+        QCoreApplication::sendPostedEvents();
         // Every confirmed job was still handed over; no reload for a window that is gone.
         QCOMPARE(arguments(tools.calls(u"lpmove"_s)), (QStringList {u"A-1 D"_s, u"A-2 D"_s, u"B-3 D"_s}));
         QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 1);
