@@ -37,22 +37,22 @@ QList<PrintJob> JobActions::applicable(JobAction action, const QList<PrintJob> &
 
 QList<PrintJob> JobActions::beingPrinted(JobAction action, const QList<PrintJob> &jobs)
 {
-    QList<PrintJob> printing;
-    for (const PrintJob &job : jobs) {
-        if (!appliesTo(action, job) && job.state == PrintJob::State::Processing)
-            printing.append(job);
-    }
-    return printing;
+    return leftAlone(action, jobs, true);
 }
 
 QList<PrintJob> JobActions::alreadyDone(JobAction action, const QList<PrintJob> &jobs)
 {
-    QList<PrintJob> done;
+    return leftAlone(action, jobs, false);
+}
+
+QList<PrintJob> JobActions::leftAlone(JobAction action, const QList<PrintJob> &jobs, bool printing)
+{
+    QList<PrintJob> left;
     for (const PrintJob &job : jobs) {
-        if (!appliesTo(action, job) && job.state != PrintJob::State::Processing)
-            done.append(job);
+        if (!appliesTo(action, job) && (job.state == PrintJob::State::Processing) == printing)
+            left.append(job);
     }
-    return done;
+    return left;
 }
 
 void JobActions::update(const JobSelection &selection, JobSelection::Changes changes)

@@ -53,6 +53,9 @@ public:
     QList<PrintJob> takeCancelledJobs();
 
 private:
+    // The jobs `action` does not apply to that are, or are not, being printed.
+    static QList<PrintJob> leftAlone(JobAction action, const QList<PrintJob> &jobs, bool printing);
+
     bool m_canHold = false;
     bool m_canRelease = false;
     bool m_canCancel = false;

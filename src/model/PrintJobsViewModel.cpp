@@ -17,17 +17,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-std::shared_ptr<QPromise<void>> startedPromise()
-{
-    auto promise = std::make_shared<QPromise<void>>();
-    promise->start();
-    return promise;
-}
-
-} // namespace
-
 PrintJobsViewModel::PrintJobsViewModel(QObject *parent)
     : PrintJobsViewModel(CUPSService(), parent)
 { }
@@ -53,6 +42,13 @@ PrintJobsViewModel::~PrintJobsViewModel()
         runAction(*std::exchange(m_pendingAction, std::nullopt));
     if (m_pendingUndo)
         runUndo(*std::exchange(m_pendingUndo, std::nullopt));
+}
+
+std::shared_ptr<QPromise<void>> PrintJobsViewModel::startedPromise()
+{
+    auto promise = std::make_shared<QPromise<void>>();
+    promise->start();
+    return promise;
 }
 
 void PrintJobsViewModel::written()
@@ -128,8 +124,7 @@ QFuture<void> PrintJobsViewModel::refresh()
 {
     if (isBusy())
         return QtFuture::makeReadyFuture();
-    auto done = std::make_shared<QPromise<void>>();
-    done->start();
+    const std::shared_ptr<QPromise<void>> done = startedPromise();
     startReload([done](PrintJobsViewModel *model, const ReloadOutcome &listed, quint64 reload) {
         if (!model)
             return done->finish();

@@ -267,14 +267,14 @@ private:
 
     // A move confirmed and not yet handed to CUPS: exactly the jobs the
     // confirmation listed.
+    // Each pending run's `done` finishes after its report, `handedOver` once
+    // every job has had its turn: what the program waits for when it ends.
     struct PendingMove
     {
         QList<PrintJob> jobs;
         Printer destination;
         QList<Printer> knownQueues;
         std::shared_ptr<QPromise<void>> done;
-        // Finishes once every job has had its turn: what the program waits
-        // for when it ends; the closing reload is not.
         std::shared_ptr<QPromise<void>> handedOver;
     };
 
@@ -287,8 +287,6 @@ private:
         QList<PrintJob> beingPrinted;
         QList<PrintJob> alreadyDone;
         std::shared_ptr<QPromise<void>> done;
-        // Finishes once every job has had its turn: what the program waits
-        // for when it ends; the closing reload is not.
         std::shared_ptr<QPromise<void>> handedOver;
     };
 
@@ -298,11 +296,10 @@ private:
         UndoPlan plan;
         QList<Printer> knownQueues;
         std::shared_ptr<QPromise<void>> done;
-        // Finishes once every job has had its turn: what the program waits
-        // for when it ends; the closing reload is not.
         std::shared_ptr<QPromise<void>> handedOver;
     };
 
+    static std::shared_ptr<QPromise<void>> startedPromise();
     // Starts a reload (numbered in m_reloads) and hands what it listed to
     // `then`, with the model, which is null once the window has gone.
     using Listed = std::function<void(PrintJobsViewModel *model, const ReloadOutcome &listed, quint64 reload)>;

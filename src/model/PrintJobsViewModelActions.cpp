@@ -67,10 +67,8 @@ QFuture<void> PrintJobsViewModel::act(JobAction action, const QList<PrintJob> &s
                            jobs,
                            JobActions::beingPrinted(action, selected),
                            JobActions::alreadyDone(action, selected),
-                           std::make_shared<QPromise<void>>(),
-                           std::make_shared<QPromise<void>>()};
-    pending.done->start();
-    pending.handedOver->start();
+                           startedPromise(),
+                           startedPromise()};
     // Only a move that comes last can be taken back.
     m_undo.withdraw();
     m_actions.start(action);

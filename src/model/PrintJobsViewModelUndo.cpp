@@ -60,9 +60,7 @@ QFuture<void> PrintJobsViewModel::undoLastMove()
         written();
         return QtFuture::makeReadyFuture();
     }
-    PendingUndo undo {plan, printers(), std::make_shared<QPromise<void>>(), std::make_shared<QPromise<void>>()};
-    undo.done->start();
-    undo.handedOver->start();
+    PendingUndo undo {plan, printers(), startedPromise(), startedPromise()};
     countJobs(plan.returns.size());
     write(m_isMoving, true);
     ExitPolicy::trackMove(undo.handedOver->future());

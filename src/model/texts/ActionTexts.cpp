@@ -31,20 +31,14 @@ QString participle(JobAction action)
     return {};
 }
 
-// How many jobs a sentence about jobs left alone names before it only
-// counts the rest, so that a report of thousands stays in view.
-constexpr qsizetype namedJobs = 3;
-
-// "Laser-4, Laser-5 und 2 weitere"
+// "Laser-4, Laser-5, Laser-6 und 2 weitere"
 QString named(const QList<PrintJob> &jobs)
 {
     QStringList names;
-    for (const PrintJob &job : jobs.first(std::min(namedJobs, jobs.size())))
+    names.reserve(jobs.size());
+    for (const PrintJob &job : jobs)
         names.append(ModelTexts::displayIdentifier(job));
-    QString list = names.join(u", "_s);
-    if (jobs.size() > names.size())
-        list += u" und "_s + QString::number(jobs.size() - names.size()) + u" weitere"_s;
-    return list;
+    return ModelTexts::namedJobs(names);
 }
 
 // One sentence per reason the action left selected jobs alone.

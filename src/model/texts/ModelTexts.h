@@ -94,6 +94,9 @@ QString cancelConfirmationWarning();
 QString undoConfirmationHeadline(qsizetype jobCount);
 QStringList undoConfirmationLines(const UndoPlan &plan);
 QString undoLeftOut(const QString &destination, const QStringList &leftOut);
+// "Ziel-3, Ziel-4, Ziel-5 und 2 weitere": three names, then a count, so that
+// a note stays in view however many jobs it is about.
+QString namedJobs(const QStringList &jobs);
 AppNotice nothingToUndoNotice(const UndoPlan &plan);
 // The status line when the undo is asked for while the lists failed to load.
 QString undoWaitsForLists();

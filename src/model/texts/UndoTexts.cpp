@@ -14,20 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// How many left-out jobs a note names before it only counts the rest: the
-// notes stay in view, however many jobs there are.
-constexpr qsizetype namedLeftOut = 3;
-
-// "Ziel-3, Ziel-4, Ziel-5 und 2 weitere"
-QString named(const QStringList &jobs)
-{
-    const QStringList first = jobs.first(std::min(namedLeftOut, jobs.size()));
-    QString list = first.join(u", "_s);
-    if (jobs.size() > first.size())
-        list += u" und "_s + QString::number(jobs.size() - first.size()) + u" weitere"_s;
-    return list;
-}
-
 QString listsAgain()
 {
     return u"Die Listen werden aktualisiert."_s;
@@ -36,6 +22,17 @@ QString listsAgain()
 } // namespace
 
 namespace ModelTexts {
+
+QString namedJobs(const QStringList &jobs)
+{
+    // The notes stay in view, however many jobs there are.
+    constexpr qsizetype named = 3;
+    const QStringList first = jobs.first(std::min(named, jobs.size()));
+    QString list = first.join(u", "_s);
+    if (jobs.size() > first.size())
+        list += u" und "_s + QString::number(jobs.size() - first.size()) + u" weitere"_s;
+    return list;
+}
 
 QString undoConfirmationHeadline(qsizetype jobCount)
 {
@@ -54,14 +51,14 @@ QStringList undoConfirmationLines(const UndoPlan &plan)
 
 QString undoLeftOut(const QString &destination, const QStringList &leftOut)
 {
-    return u"Nicht mehr in „"_s + DisplayText::field(destination) + u"“ und darum ausgelassen: "_s + named(leftOut);
+    return u"Nicht mehr in „"_s + DisplayText::field(destination) + u"“ und darum ausgelassen: "_s + namedJobs(leftOut);
 }
 
 AppNotice nothingToUndoNotice(const UndoPlan &plan)
 {
     return AppNotice::make(u"Nichts zurückzuverschieben"_s,
                            u"Keiner der verschobenen Aufträge steht noch in „"_s + DisplayText::field(plan.destination)
-                               + u"“ ("_s + named(plan.leftOut)
+                               + u"“ ("_s + namedJobs(plan.leftOut)
                                + u"); sie wurden inzwischen gedruckt, abgebrochen oder weiterverschoben."_s);
 }
 
@@ -75,10 +72,11 @@ AppNotice undoNotice(const UndoOutcome &outcome)
     const qsizetype movedBack = outcome.movedBackCount();
     const QList<std::pair<PrintJob, WorkflowError>> failures = outcome.failures();
     // The last look before moving found none of them left.
-    if (outcome.moves.isEmpty() && !outcome.leftOut.isEmpty())
+    const UndoPlan &plan = outcome.plan;
+    if (outcome.moves.isEmpty() && !plan.leftOut.isEmpty())
         return nothingToUndoNotice(outcome.plan);
     const QString leftOut
-        = outcome.leftOut.isEmpty() ? QString() : undoLeftOut(outcome.destination, outcome.leftOut) + u"\n\n"_s;
+        = plan.leftOut.isEmpty() ? QString() : undoLeftOut(plan.destination, plan.leftOut) + u"\n\n"_s;
     if (failures.isEmpty()) {
         const QString back
             = ServiceTexts::counted(movedBack, u"Der Auftrag steht wieder in der Warteschlange, aus der er kam.",

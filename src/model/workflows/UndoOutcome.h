@@ -15,14 +15,11 @@
 // with that queue as its destination.
 struct UndoOutcome
 {
-    // The queue the undone move had taken the jobs to.
-    QString destination;
+    // The plan as it ran: the jobs its destination still listed right
+    // before, and those left out.
+    UndoPlan plan;
     // In the order they ran.
     QList<MoveOutcome> moves;
-    // The plan's jobs left out, named as they stood in the destination.
-    QStringList leftOut;
-    // The plan as it ran: the jobs its destination still listed right before.
-    UndoPlan plan;
 
     qsizetype movedBackCount() const
     {

@@ -94,7 +94,7 @@ QFuture<UndoOutcome> run(const CUPSService &service, const UndoPlan &plan, const
         }
         run->plan = run->plan.stillListed(**listed);
         run->sourceQueues = sourceQueuesOf(run->plan);
-        run->outcome = UndoOutcome {run->plan.destination, {}, run->plan.leftOut, run->plan};
+        run->outcome = UndoOutcome {run->plan, {}};
         moveBackNext(run);
     });
     return outcome;
@@ -112,7 +112,7 @@ QList<PrintJob> jobsBackTo(const UndoPlan &plan, const QString &sourceQueue)
 
 UndoOutcome allFailed(const UndoPlan &plan, const WorkflowError &error)
 {
-    UndoOutcome outcome {plan.destination, {}, plan.leftOut, plan};
+    UndoOutcome outcome {plan, {}};
     for (const QString &queue : sourceQueuesOf(plan))
         outcome.moves.append(MoveOutcome::allFailed(jobsBackTo(plan, queue), Printer {queue}, error));
     return outcome;
@@ -120,7 +120,7 @@ UndoOutcome allFailed(const UndoPlan &plan, const WorkflowError &error)
 
 UndoOutcome verified(const UndoOutcome &outcome, const QList<PrintJob> &listedAfter, const QList<Printer> &queuesAfter)
 {
-    UndoOutcome result {outcome.destination, {}, outcome.leftOut, outcome.plan};
+    UndoOutcome result {outcome.plan, {}};
     for (const MoveOutcome &move : outcome.moves)
         result.moves.append(MoveVerification::verified(move, jobsBackTo(outcome.plan, move.destination.name),
                                                        listedAfter, queuesAfter));
