@@ -41,15 +41,15 @@ void reloadsKeepMemoryFlat(benchmark::State &state)
         bool wasLoading = false;
         qint64 settled = 0;
         QObject::connect(&ui.model(), &PrintJobsViewModel::isLoadingChanged, [&] {
-            if (wasLoading && !ui.model().isLoading()) {
+            if (wasLoading && !ui.model().reload()->isLoading()) {
                 ++finished;
                 if (finished == settlingReloads)
                     settled = BenchSupport::residentKilobytes();
             }
-            wasLoading = ui.model().isLoading();
+            wasLoading = ui.model().reload()->isLoading();
         });
         if (!QTest::qWaitFor([&finished] { return finished >= reloads; }, 3'600'000)
-            || ui.model().jobs().size() != jobCount) {
+            || ui.model().selection()->jobs().size() != jobCount) {
             state.SkipWithError("the reloads did not all end listing every job");
             return;
         }

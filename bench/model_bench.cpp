@@ -57,25 +57,25 @@ QSet<QString> every(const QList<PrintJob> &jobs, int step)
 
 void readEveryDerivedValue(const PrintJobsViewModel &model)
 {
-    benchmark::DoNotOptimize(model.selectedJobs());
-    benchmark::DoNotOptimize(model.selectedDestination());
-    benchmark::DoNotOptimize(model.selectedSourcePrinterNames());
-    benchmark::DoNotOptimize(model.destinationPrinters());
-    benchmark::DoNotOptimize(model.canRequestMove());
-    benchmark::DoNotOptimize(model.confirmation().text());
+    benchmark::DoNotOptimize(model.selection()->selectedJobs());
+    benchmark::DoNotOptimize(model.selection()->selectedDestination());
+    benchmark::DoNotOptimize(model.selection()->selectedSourcePrinterNames());
+    benchmark::DoNotOptimize(model.selection()->destinationPrinters());
+    benchmark::DoNotOptimize(model.move()->canRequest());
+    benchmark::DoNotOptimize(model.move()->confirmation().text());
     // What the QML view reads besides.
-    benchmark::DoNotOptimize(model.selectedJobCount());
-    benchmark::DoNotOptimize(model.singleSelectedJobIdentifier());
-    benchmark::DoNotOptimize(model.hasSelectedDestination());
-    benchmark::DoNotOptimize(model.selectedDestinationName());
-    benchmark::DoNotOptimize(model.sourcePrinterNamesText());
-    benchmark::DoNotOptimize(model.destinationCount());
-    benchmark::DoNotOptimize(model.filter().shownCount);
-    benchmark::DoNotOptimize(model.selectionNote());
-    benchmark::DoNotOptimize(model.canSelectShownJobs());
-    benchmark::DoNotOptimize(model.canClearJobSelection());
-    benchmark::DoNotOptimize(model.filter().queueIndex);
-    benchmark::DoNotOptimize(model.confirmation().lines);
+    benchmark::DoNotOptimize(model.selection()->selectedJobCount());
+    benchmark::DoNotOptimize(model.selection()->singleSelectedJobIdentifier());
+    benchmark::DoNotOptimize(model.selection()->hasSelectedDestination());
+    benchmark::DoNotOptimize(model.selection()->selectedDestinationName());
+    benchmark::DoNotOptimize(model.selection()->sourcePrinterNamesText());
+    benchmark::DoNotOptimize(model.selection()->destinationCount());
+    benchmark::DoNotOptimize(model.selection()->filter().shownCount);
+    benchmark::DoNotOptimize(model.selection()->selectionNote());
+    benchmark::DoNotOptimize(model.selection()->canSelectShownJobs());
+    benchmark::DoNotOptimize(model.selection()->canClearJobSelection());
+    benchmark::DoNotOptimize(model.selection()->filter().queueIndex);
+    benchmark::DoNotOptimize(model.move()->confirmation().lines);
 }
 
 // Argument: every how-many-th job is selected (1: all 10,000; 1000: ten).
@@ -86,14 +86,14 @@ void toggleAndReadDerived(benchmark::State &state)
     const QList<PrintJob> jobs = makeJobs(0, jobCount);
     PrintJobsViewModelTestAccess::load(model, jobs, makePrinters());
     PrintJobsViewModelTestAccess::setSelectedJobIDs(model, every(jobs, int(state.range(0))));
-    model.setSelectedDestinationID(u"Farbe"_s);
+    model.selection()->setSelectedDestinationID(u"Farbe"_s);
 
     for (auto _ : state) {
         // The same job on and off, so the selection keeps its size.
-        model.toggleJobSelection(jobs[1]);
+        model.selection()->toggleJobSelection(jobs[1]);
         readEveryDerivedValue(model);
     }
-    state.counters["selected"] = double(model.selectedJobIDs().size());
+    state.counters["selected"] = double(model.selection()->selectedJobIDs().size());
 }
 BENCHMARK(toggleAndReadDerived)->Arg(1000)->Arg(2)->Arg(1)->Unit(benchmark::kMillisecond);
 
@@ -103,16 +103,16 @@ void selectShownAndReadDerived(benchmark::State &state)
 {
     PrintJobsViewModel model;
     PrintJobsViewModelTestAccess::load(model, makeJobs(0, jobCount), makePrinters());
-    model.setSelectedDestinationID(u"Farbe"_s);
+    model.selection()->setSelectedDestinationID(u"Farbe"_s);
     for (auto _ : state) {
         state.PauseTiming();
-        model.clearJobSelection();
+        model.selection()->clearJobSelection();
         state.ResumeTiming();
 
-        model.selectShownJobs();
+        model.selection()->selectShownJobs();
         readEveryDerivedValue(model);
     }
-    state.counters["selected"] = double(model.selectedJobIDs().size());
+    state.counters["selected"] = double(model.selection()->selectedJobIDs().size());
 }
 BENCHMARK(selectShownAndReadDerived)->Unit(benchmark::kMillisecond);
 
@@ -131,13 +131,13 @@ void retainAfterReload(benchmark::State &state)
         state.PauseTiming();
         PrintJobsViewModelTestAccess::load(model, before, printers);
         PrintJobsViewModelTestAccess::setSelectedJobIDs(model, selection);
-        model.setSelectedDestinationID(queueName(3));
+        model.selection()->setSelectedDestinationID(queueName(3));
         PrintJobsViewModelTestAccess::load(model, after, printers);
         state.ResumeTiming();
 
         PrintJobsViewModelTestAccess::retainValidSelections(model);
     }
-    state.counters["kept"] = double(model.selectedJobIDs().size());
+    state.counters["kept"] = double(model.selection()->selectedJobIDs().size());
 }
 BENCHMARK(retainAfterReload)->Unit(benchmark::kMillisecond);
 

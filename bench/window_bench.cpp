@@ -69,7 +69,7 @@ int runLaunchProbe(int &argc, char **argv)
     QObject::connect(
         window, &QQuickWindow::beforeSynchronizing, window,
         [&] {
-            if (model->jobCount() == launchJobs)
+            if (model->selection()->jobCount() == launchJobs)
                 jobsSynchronised = true;
         },
         Qt::DirectConnection);
@@ -138,7 +138,7 @@ void timeToNextFrame(benchmark::State &state, int queues, Prepare prepare, Input
     tools.setJobLines(manyJobLines(queues));
     tools.setPrinterNames({u"Archiv"_s, u"Farbe"_s, u"Laser"_s});
     ContentViewHarness ui(tools.lpstatPath());
-    if (!ui.waitUntilIdle(120'000) || ui.model().jobCount() != clickJobs) {
+    if (!ui.waitUntilIdle(120'000) || ui.model().selection()->jobCount() != clickJobs) {
         state.SkipWithError("the jobs were not loaded");
         return;
     }

@@ -71,7 +71,7 @@ std::optional<Placement> placement(PrivateCupsServer &server)
 // The listed identifier of the job with this number ("Büro-7" is listed as "B%C3%BCro-7").
 QString listedIdentifier(const PrintJobsViewModel &model, const QString &submitted)
 {
-    for (const PrintJob &job : model.jobs()) {
+    for (const PrintJob &job : model.selection()->jobs()) {
         if (jobNumber(job.identifier) == jobNumber(submitted))
             return job.identifier;
     }
@@ -90,12 +90,12 @@ std::optional<MoveReport> moveWatching(PrintJobsViewModel &model)
 {
     std::optional<MoveReport> report;
     bool wasMoving = false;
-    const QMetaObject::Connection watch = QObject::connect(&model, &PrintJobsViewModel::isMovingChanged, [&] {
-        if (wasMoving && !model.isMoving() && !report)
-            report = MoveReport {model.notice(), model.statusText()};
-        wasMoving = model.isMoving();
+    const QMetaObject::Connection watch = QObject::connect(model.work(), &CountedWork::isMovingChanged, [&] {
+        if (wasMoving && !model.work()->isMoving() && !report)
+            report = MoveReport {model.notices()->notice(), model.notices()->statusText()};
+        wasMoving = model.work()->isMoving();
     });
-    const bool finished = finishes(model.moveSelectedJobs());
+    const bool finished = finishes(model.move()->moveSelectedJobs());
     QObject::disconnect(watch);
     return finished ? report : std::nullopt;
 }
@@ -108,8 +108,8 @@ void verifyMove(const PrintJobsViewModel &model, const std::optional<MoveReport>
                 const std::optional<Placement> &after)
 {
     QVERIFY2(report, "the move did not end");
-    QVERIFY(!model.isMoving());
-    QVERIFY(!model.isLoading());
+    QVERIFY(!model.work()->isMoving());
+    QVERIFY(!model.reload()->isLoading());
     QVERIFY(report->notice);
 
     const qsizetype moved = selected.size() - failures.size();
@@ -277,9 +277,9 @@ private Q_SLOTS:
         for (const QString &queue : {u"Laser"_s, u"Etage-2"_s})
             QVERIFY(!submit(queue).isEmpty());
         PrintJobsViewModel model {CUPSService(m_tools.lpstatPath())};
-        QVERIFY(finishes(model.refresh()));
-        QVERIFY2(!model.notice(), qPrintable(model.noticeShown().message));
-        choose(model, {model.jobs().first().identifier}, u"Büro"_s);
+        QVERIFY(finishes(model.reload()->refresh()));
+        QVERIFY2(!model.notices()->notice(), qPrintable(model.notices()->shown().message));
+        choose(model, {model.selection()->jobs().first().identifier}, u"Büro"_s);
         const std::optional<Placement> before = placement(m_server);
         QVERIFY(before);
 
@@ -292,37 +292,37 @@ private Q_SLOTS:
         else
             m_tools.setLpstatTrailer(fiftyMegabytes());
 
-        QVERIFY(finishes(model.refresh()));
+        QVERIFY(finishes(model.reload()->refresh()));
         m_tools.setLpstatExecutable(true);
         m_tools.setLpstatTrailer({});
         QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
 
-        QVERIFY(!model.isLoading());
-        QVERIFY(!model.isMoving());
+        QVERIFY(!model.reload()->isLoading());
+        QVERIFY(!model.work()->isMoving());
         if (message.isEmpty()) {
-            QVERIFY2(!model.notice(), qPrintable(model.noticeShown().message));
-            QCOMPARE(identifiers(model.jobs()), listedByScheduler());
-            QCOMPARE(model.printers().size(), m_queues.size());
-            QCOMPARE(model.selectedJobIDs().size(), 1);
+            QVERIFY2(!model.notices()->notice(), qPrintable(model.notices()->shown().message));
+            QCOMPARE(identifiers(model.selection()->jobs()), listedByScheduler());
+            QCOMPARE(model.selection()->printers().size(), m_queues.size());
+            QCOMPARE(model.selection()->selectedJobIDs().size(), 1);
         } else {
-            QVERIFY(model.notice());
-            QCOMPARE(model.notice()->title, u"CUPS nicht verfügbar"_s);
+            QVERIFY(model.notices()->notice());
+            QCOMPARE(model.notices()->notice()->title, u"CUPS nicht verfügbar"_s);
             const QRegularExpression pattern(QRegularExpression::anchoredPattern(message));
-            QVERIFY2(pattern.match(model.notice()->message).hasMatch(), qPrintable(model.notice()->message));
-            QCOMPARE(model.statusText(), u"CUPS-Daten konnten nicht geladen werden."_s);
-            QVERIFY(model.jobs().isEmpty());
-            QVERIFY(model.printers().isEmpty());
-            QVERIFY(model.selectedJobIDs().isEmpty());
+            QVERIFY2(pattern.match(model.notices()->notice()->message).hasMatch(), qPrintable(model.notices()->notice()->message));
+            QCOMPARE(model.notices()->statusText(), u"CUPS-Daten konnten nicht geladen werden."_s);
+            QVERIFY(model.selection()->jobs().isEmpty());
+            QVERIFY(model.selection()->printers().isEmpty());
+            QVERIFY(model.selection()->selectedJobIDs().isEmpty());
         }
         QCOMPARE(placement(m_server), before);
 
         // With the fault gone the next reload lists what the scheduler holds.
-        model.dismissNotice();
-        QVERIFY(finishes(model.refresh()));
-        QVERIFY2(!model.notice(), qPrintable(model.noticeShown().message));
-        QCOMPARE(identifiers(model.jobs()), listedByScheduler());
-        QCOMPARE(model.statusText(),
-                 u"%1 Auftrag bzw. Aufträge und %2 Drucker geladen."_s.arg(model.jobs().size()).arg(m_queues.size()));
+        model.notices()->dismiss();
+        QVERIFY(finishes(model.reload()->refresh()));
+        QVERIFY2(!model.notices()->notice(), qPrintable(model.notices()->shown().message));
+        QCOMPARE(identifiers(model.selection()->jobs()), listedByScheduler());
+        QCOMPARE(model.notices()->statusText(),
+                 u"%1 Auftrag bzw. Aufträge und %2 Drucker geladen."_s.arg(model.selection()->jobs().size()).arg(m_queues.size()));
     }
 
     // The jobs handed over before the scheduler died stay moved; every later
@@ -334,9 +334,9 @@ private Q_SLOTS:
             selected.append(submit(i % 2 ? u"Laser"_s : u"Etage-2"_s));
         QVERIFY(!selected.contains(QString()));
         PrintJobsViewModel model {CUPSService(m_tools.lpstatPath())};
-        QVERIFY(finishes(model.refresh()));
+        QVERIFY(finishes(model.reload()->refresh()));
         choose(model, selected, u"Farbe"_s);
-        QCOMPARE(model.selectedJobIDs().size(), 20);
+        QCOMPARE(model.selection()->selectedJobIDs().size(), 20);
         const std::optional<Placement> before = placement(m_server);
         QVERIFY(before);
         const qsizetype callsBefore = m_tools.lpmoveCalls().size();
@@ -346,11 +346,11 @@ private Q_SLOTS:
         const std::optional<MoveReport> report = moveWatching(model);
         // The closing reload found no scheduler: the report stands first, then
         // that notice.
-        QVERIFY(model.notice());
-        QVERIFY(model.notice()->message.endsWith(ModelTexts::moveNotChecked()));
-        model.dismissNotice();
-        QCOMPARE(model.notice()->title, u"CUPS nicht verfügbar"_s);
-        QVERIFY(model.jobs().isEmpty());
+        QVERIFY(model.notices()->notice());
+        QVERIFY(model.notices()->notice()->message.endsWith(ModelTexts::moveNotChecked()));
+        model.notices()->dismiss();
+        QCOMPARE(model.notices()->notice()->title, u"CUPS nicht verfügbar"_s);
+        QVERIFY(model.selection()->jobs().isEmpty());
         QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
 
         const QList<WrappedCupsTools::MoveCall> calls = m_tools.lpmoveCalls().mid(callsBefore);
@@ -367,9 +367,9 @@ private Q_SLOTS:
         QCOMPARE(failures.size(), 20 - survivingMoves);
         verifyMove(model, report, selected, u"Farbe"_s, failures, *before, placement(m_server));
 
-        model.dismissNotice();
-        QVERIFY(finishes(model.refresh()));
-        QCOMPARE(identifiers(model.jobs()), listedByScheduler());
+        model.notices()->dismiss();
+        QVERIFY(finishes(model.reload()->refresh()));
+        QCOMPARE(identifiers(model.selection()->jobs()), listedByScheduler());
     }
 
     void lpmoveGoneBetweenReloadAndMove_data()
@@ -391,8 +391,8 @@ private Q_SLOTS:
             selected.append(submit(queue));
         QVERIFY(!selected.contains(QString()));
         PrintJobsViewModel model {CUPSService(m_tools.lpstatPath())};
-        QVERIFY(finishes(model.refresh()));
-        QCOMPARE(model.lpmovePath(), m_tools.lpmovePath());
+        QVERIFY(finishes(model.reload()->refresh()));
+        QCOMPARE(model.reload()->lpmovePath(), m_tools.lpmovePath());
         choose(model, selected, u"Büro"_s);
         const std::optional<Placement> before = placement(m_server);
         QVERIFY(before);
@@ -409,10 +409,10 @@ private Q_SLOTS:
             }
             report = moveWatching(model);
         }
-        const QString lpmovePathAfterMove = model.lpmovePathText();
-        const std::optional<AppNotice> reportAfterMove = model.notice();
-        model.dismissNotice();
-        const std::optional<AppNotice> noticeAfterMove = model.notice();
+        const QString lpmovePathAfterMove = model.reload()->lpmovePathText();
+        const std::optional<AppNotice> reportAfterMove = model.notices()->notice();
+        model.notices()->dismiss();
+        const std::optional<AppNotice> noticeAfterMove = model.notices()->notice();
         path.reset();
 
         QCOMPARE(m_tools.lpmoveCalls().size(), callsBefore);
@@ -449,18 +449,18 @@ private Q_SLOTS:
         const QString submitted = submit(source);
         QVERIFY(!submitted.isEmpty());
         PrintJobsViewModel model {CUPSService(m_tools.lpstatPath())};
-        QVERIFY(finishes(model.refresh()));
+        QVERIFY(finishes(model.reload()->refresh()));
         const QString identifier = listedIdentifier(model, submitted);
         QVERIFY(!identifier.isEmpty());
         choose(model, {identifier}, destination);
-        QVERIFY(model.canRequestMove());
+        QVERIFY(model.move()->canRequest());
         const std::optional<Placement> before = placement(m_server);
         QVERIFY(before);
 
         const std::optional<MoveReport> report = moveWatching(model);
         QCOMPARE(m_tools.lpmoveCalls().last().arguments, (QStringList {identifier, destination}));
         verifyMove(model, report, {identifier}, destination, {}, *before, placement(m_server));
-        QCOMPARE(identifiers(model.jobs()), listedByScheduler());
+        QCOMPARE(identifiers(model.selection()->jobs()), listedByScheduler());
     }
 
     void refusedArguments_data()
@@ -498,11 +498,11 @@ private Q_SLOTS:
                 QVERIFY(!submit(clashing).isEmpty());
         }
         PrintJobsViewModel model {CUPSService(m_tools.lpstatPath())};
-        QVERIFY(finishes(model.refresh()));
+        QVERIFY(finishes(model.reload()->refresh()));
         const QStringList selected {refused, other};
         choose(model, selected, destination);
-        QCOMPARE(model.selectedJobIDs().size(), 2);
-        QVERIFY(model.canRequestMove());
+        QCOMPARE(model.selection()->selectedJobIDs().size(), 2);
+        QVERIFY(model.move()->canRequest());
         const std::optional<Placement> before = placement(m_server);
         QVERIFY(before);
         const qsizetype callsBefore = m_tools.lpmoveCalls().size();

@@ -87,31 +87,31 @@ private Q_SLOTS:
         PrintJobsViewModel model {CUPSService(lpstat, detailsLimit)};
         QElapsedTimer clock;
         clock.start();
-        const QFuture<void> reload = model.refresh();
-        QTRY_VERIFY(model.jobCount() == 2 && !model.isLoading());
+        const QFuture<void> reload = model.reload()->refresh();
+        QTRY_VERIFY(model.selection()->jobCount() == 2 && !model.reload()->isLoading());
         if (stuck)
             QVERIFY2(clock.elapsed() < detailsLimit.count() / 2, qPrintable(QString::number(clock.elapsed())));
         QTRY_VERIFY(endpoint.connections() > 0);
 
-        model.toggleJobSelectionAt(0);
-        model.setSelectedDestinationID(u"Farbe"_s);
-        QVERIFY(model.canRequestMove());
-        const QFuture<void> move = model.moveSelectedJobs();
+        model.selection()->toggleJobSelectionAt(0);
+        model.selection()->setSelectedDestinationID(u"Farbe"_s);
+        QVERIFY(model.move()->canRequest());
+        const QFuture<void> move = model.move()->moveSelectedJobs();
         QVERIFY(finishes(move));
-        QVERIFY(!model.isMoving());
-        QVERIFY(model.notice());
+        QVERIFY(!model.work()->isMoving());
+        QVERIFY(model.notices()->notice());
         if (stuck)
             QVERIFY2(!reload.isFinished(), "the details should still wait for the scheduler");
 
         // At the limit the details are given up: the jobs stay as listed.
         QVERIFY(finishes(reload, int(detailsLimit.count()) + 3000));
         QVERIFY2(clock.elapsed() < detailsLimit.count() + 3000, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(model.jobCount(), 2);
+        QCOMPARE(model.selection()->jobCount(), 2);
         // The requests themselves end soon after too, on every socket; only a
         // TLS handshake read keeps libcups's own bound of 10 seconds.
         QVERIFY(BackgroundWork::waitUntilIdle(detailsLimit + std::chrono::seconds(11)));
         // The move's reload may still be taking the details in.
-        QTRY_COMPARE(model.jobs().constFirst().title.value_or(QString()), title);
+        QTRY_COMPARE(model.selection()->jobs().constFirst().title.value_or(QString()), title);
     }
 
     // A job action waits no longer than one lpmove may, on every socket; a
@@ -220,7 +220,7 @@ private Q_SLOTS:
         const ScriptedEndpoint silent(ScriptedEndpoint::Script::Silent);
         const EnvironmentOverride server("CUPS_SERVER", silent.address().toLocal8Bit());
         PrintJobsViewModel stuckDetails {CUPSService(tools.addScript(u"lpstat-prompt"_s, promptLpstat))};
-        const QList<QFuture<void>> reloads {plain.refresh(), withChild.refresh(), stuckDetails.refresh()};
+        const QList<QFuture<void>> reloads {plain.reload()->refresh(), withChild.reload()->refresh(), stuckDetails.reload()->refresh()};
 
         int ticks = 0;
         QTimer ticker;
@@ -230,13 +230,13 @@ private Q_SLOTS:
         // machine only makes it take longer.
         QTRY_VERIFY_WITH_TIMEOUT(ticks >= 20, 20'000);
         for (const PrintJobsViewModel *model : {&plain, &withChild}) {
-            QVERIFY(model->isLoading());
-            QCOMPARE(model->statusText(), u"Bereit zum Laden der CUPS-Aufträge."_s);
+            QVERIFY(model->reload()->isLoading());
+            QCOMPARE(model->notices()->statusText(), u"Bereit zum Laden der CUPS-Aufträge."_s);
         }
         QVERIFY(!reloads[0].isFinished() && !reloads[1].isFinished() && !reloads[2].isFinished());
-        QTRY_COMPARE(stuckDetails.jobCount(), 2);
+        QTRY_COMPARE(stuckDetails.selection()->jobCount(), 2);
         // A second reload is refused at once instead of queueing behind the hang.
-        QVERIFY(plain.refresh().isFinished());
+        QVERIFY(plain.reload()->refresh().isFinished());
 
         QElapsedTimer clock;
         clock.start();
@@ -249,13 +249,13 @@ private Q_SLOTS:
 
         // Killed, the listing has failed: the model says so and is idle.
         for (const PrintJobsViewModel *model : {&plain, &withChild}) {
-            QVERIFY(!model->isLoading());
-            QVERIFY(!model->isMoving());
-            QVERIFY(model->notice());
-            QCOMPARE(model->notice()->title, u"CUPS nicht verfügbar"_s);
-            QVERIFY2(model->notice()->message.startsWith(u"lpstat -o ist mit Status "_s),
-                     qPrintable(model->notice()->message));
-            QCOMPARE(model->statusText(), u"CUPS-Daten konnten nicht geladen werden."_s);
+            QVERIFY(!model->reload()->isLoading());
+            QVERIFY(!model->work()->isMoving());
+            QVERIFY(model->notices()->notice());
+            QCOMPARE(model->notices()->notice()->title, u"CUPS nicht verfügbar"_s);
+            QVERIFY2(model->notices()->notice()->message.startsWith(u"lpstat -o ist mit Status "_s),
+                     qPrintable(model->notices()->notice()->message));
+            QCOMPARE(model->notices()->statusText(), u"CUPS-Daten konnten nicht geladen werden."_s);
         }
     }
 };

@@ -55,36 +55,36 @@ private Q_SLOTS:
         const QStringList submitted = *held;
 
         PrintJobsViewModel model;
-        QVERIFY(finishes(model.refresh()));
-        QVERIFY2(!model.notice(), qPrintable(model.noticeShown().message));
+        QVERIFY(finishes(model.reload()->refresh()));
+        QVERIFY2(!model.notices()->notice(), qPrintable(model.notices()->shown().message));
         for (const QString &id : std::as_const(submitted))
-            QVERIFY(identifiers(model.jobs()).contains(id));
+            QVERIFY(identifiers(model.selection()->jobs()).contains(id));
         choose(model, submitted, u"Farbe"_s);
-        QVERIFY(model.canRequestMove());
+        QVERIFY(model.move()->canRequest());
 
         QString statusAtMoveEnd;
         ModelSignals::onEveryChange(model, this, [&] {
-            if (statusAtMoveEnd.isEmpty() && model.notice())
+            if (statusAtMoveEnd.isEmpty() && model.notices()->notice())
                 statusAtMoveEnd = u"pending"_s;
             else if (statusAtMoveEnd == u"pending"_s)
-                statusAtMoveEnd = model.statusText();
+                statusAtMoveEnd = model.notices()->statusText();
         });
-        QVERIFY(finishes(model.moveSelectedJobs()));
+        QVERIFY(finishes(model.move()->moveSelectedJobs()));
 
-        QCOMPARE(model.notice()->title, u"3 Aufträge verschoben"_s);
-        QCOMPARE(model.notice()->message,
+        QCOMPARE(model.notices()->notice()->title, u"3 Aufträge verschoben"_s);
+        QCOMPARE(model.notices()->notice()->message,
                  u"Alle ausgewählten Aufträge wurden an Farbe übergeben. Die Listen werden aktualisiert."_s);
         QCOMPARE(statusAtMoveEnd, u"3 Auftrag bzw. Aufträge wurden an CUPS übergeben."_s);
 
-        const QStringList listed = identifiers(model.jobs());
+        const QStringList listed = identifiers(model.selection()->jobs());
         for (const QString &id : std::as_const(submitted)) {
             QVERIFY2(!listed.contains(id), qPrintable(id));
             QVERIFY2(listed.contains(u"Farbe-"_s + number(id)), qPrintable(id));
         }
-        QVERIFY(model.selectedJobIDs().isEmpty());
-        QCOMPARE(model.selectedDestinationID(), u"Farbe"_s);
-        QVERIFY(!model.isMoving());
-        QVERIFY(!model.isLoading());
+        QVERIFY(model.selection()->selectedJobIDs().isEmpty());
+        QCOMPARE(model.selection()->selectedDestinationID(), u"Farbe"_s);
+        QVERIFY(!model.work()->isMoving());
+        QVERIFY(!model.reload()->isLoading());
     }
 
     void cancelledJobFailsWhileTheOthersMove()
@@ -94,14 +94,14 @@ private Q_SLOTS:
         const QStringList submitted = *held;
 
         PrintJobsViewModel model;
-        QVERIFY(finishes(model.refresh()));
+        QVERIFY(finishes(model.reload()->refresh()));
         choose(model, submitted, u"Farbe"_s);
         const QString cancelled = submitted[1];
         QVERIFY2(m_server.cancelJob(cancelled), qPrintable(m_server.lastError()));
 
-        QVERIFY(finishes(model.moveSelectedJobs()));
-        QCOMPARE(model.notice()->title, u"Nicht alle Aufträge konnten verschoben werden"_s);
-        const QStringList lines = model.notice()->message.split(u'\n');
+        QVERIFY(finishes(model.move()->moveSelectedJobs()));
+        QCOMPARE(model.notices()->notice()->title, u"Nicht alle Aufträge konnten verschoben werden"_s);
+        const QStringList lines = model.notices()->notice()->message.split(u'\n');
         QCOMPARE(lines.first(), u"2 Auftrag bzw. Aufträge wurden übergeben."_s);
         QCOMPARE(lines.size(), 6);
         QCOMPARE(lines[2], u"Nicht verschoben:"_s);
@@ -111,7 +111,7 @@ private Q_SLOTS:
                  qPrintable(lines[3]));
         QCOMPARE(lines.last(), u"Die Listen werden aktualisiert."_s);
 
-        const QStringList listed = identifiers(model.jobs());
+        const QStringList listed = identifiers(model.selection()->jobs());
         QVERIFY(listed.contains(u"Farbe-"_s + number(submitted[0])));
         QVERIFY(listed.contains(u"Farbe-"_s + number(submitted[2])));
         QVERIFY(!listed.contains(cancelled));
@@ -122,32 +122,32 @@ private Q_SLOTS:
         const std::optional<QString> id = m_server.submitHeldJob(u"Laser"_s);
         QVERIFY2(id, qPrintable(m_server.lastError()));
         PrintJobsViewModel model;
-        QVERIFY(finishes(model.refresh()));
+        QVERIFY(finishes(model.reload()->refresh()));
         choose(model, {*id}, u"Farbe"_s);
-        const std::optional<QString> lpmovePath = model.lpmovePath();
+        const std::optional<QString> lpmovePath = model.reload()->lpmovePath();
         QVERIFY(lpmovePath);
 
         m_server.stop();
-        QVERIFY(finishes(model.refresh()));
+        QVERIFY(finishes(model.reload()->refresh()));
         QVERIFY2(m_server.start(), qPrintable(m_server.lastError()));
 
-        QCOMPARE(model.notice()->title, u"CUPS nicht verfügbar"_s);
-        QVERIFY2(model.notice()->message.startsWith(
+        QCOMPARE(model.notices()->notice()->title, u"CUPS nicht verfügbar"_s);
+        QVERIFY2(model.notices()->notice()->message.startsWith(
                      u"lpstat -o ist mit Status 1 fehlgeschlagen. lpstat: Scheduler is not running.\n\n"_s),
-                 qPrintable(model.notice()->message));
-        QCOMPARE(model.statusText(), u"CUPS-Daten konnten nicht geladen werden."_s);
-        QVERIFY(model.jobs().isEmpty());
-        QVERIFY(model.printers().isEmpty());
-        QVERIFY(model.selectedJobIDs().isEmpty());
-        QVERIFY(!model.selectedDestinationID());
-        QCOMPARE(model.lpmovePath(), lpmovePath);
+                 qPrintable(model.notices()->notice()->message));
+        QCOMPARE(model.notices()->statusText(), u"CUPS-Daten konnten nicht geladen werden."_s);
+        QVERIFY(model.selection()->jobs().isEmpty());
+        QVERIFY(model.selection()->printers().isEmpty());
+        QVERIFY(model.selection()->selectedJobIDs().isEmpty());
+        QVERIFY(!model.selection()->selectedDestinationID());
+        QCOMPARE(model.reload()->lpmovePath(), lpmovePath);
 
-        model.dismissNotice();
-        QVERIFY(finishes(model.refresh()));
-        QVERIFY2(!model.notice(), qPrintable(model.noticeShown().message));
-        QVERIFY(identifiers(model.jobs()).contains(*id));
-        QCOMPARE(model.printers().size(), 3);
-        QVERIFY(model.statusText().endsWith(u" Auftrag bzw. Aufträge und 3 Drucker geladen."_s));
+        model.notices()->dismiss();
+        QVERIFY(finishes(model.reload()->refresh()));
+        QVERIFY2(!model.notices()->notice(), qPrintable(model.notices()->shown().message));
+        QVERIFY(identifiers(model.selection()->jobs()).contains(*id));
+        QCOMPARE(model.selection()->printers().size(), 3);
+        QVERIFY(model.notices()->statusText().endsWith(u" Auftrag bzw. Aufträge und 3 Drucker geladen."_s));
     }
 
     // Two jobs move to Farbe and are taken back. "Alt" stands for a queue of
@@ -207,11 +207,11 @@ private Q_SLOTS:
         note.replace(u"%1"_s, u"Farbe-"_s + number(held->at(0)));
 
         PrintJobsViewModel model;
-        QVERIFY(finishes(model.refresh()));
+        QVERIFY(finishes(model.reload()->refresh()));
         choose(model, *held, u"Farbe"_s);
-        QVERIFY(finishes(model.moveSelectedJobs()));
-        QVERIFY(model.notice()->offersUndo);
-        QVERIFY(model.canUndoMove());
+        QVERIFY(finishes(model.move()->moveSelectedJobs()));
+        QVERIFY(model.notices()->notice()->offersUndo);
+        QVERIFY(model.undo()->canUndo());
         QStringList moved;
         for (const QString &id : std::as_const(*held))
             moved.append(u"Farbe-"_s + number(id));
@@ -228,12 +228,12 @@ private Q_SLOTS:
             clashing = m_server.submitHeldJob(queue);
             QVERIFY2(clashing, qPrintable(m_server.lastError()));
         }
-        QVERIFY(finishes(model.refresh()));
+        QVERIFY(finishes(model.reload()->refresh()));
 
-        model.requestUndoConfirmation();
-        QVERIFY(!model.notice());
-        QVERIFY(model.isShowingUndoConfirmation());
-        const UndoConfirmation confirmation = model.undoConfirmation();
+        model.undo()->requestConfirmation();
+        QVERIFY(!model.notices()->notice());
+        QVERIFY(model.undo()->question()->isOpen());
+        const UndoConfirmation confirmation = model.undo()->confirmation();
         const bool leftOut = meanwhile == u"cancel"_s;
         QCOMPARE(confirmation.lines.size(), leftOut ? 1 : 2);
         QCOMPARE(confirmation.lines.last(), u"• "_s + moved.last() + u" → "_s + sources.last());
@@ -241,13 +241,13 @@ private Q_SLOTS:
         if (meanwhile == u"move on"_s)
             QVERIFY2(m_server.moveJob(moved[0], u"Etage-2"_s), qPrintable(m_server.lastError()));
 
-        QVERIFY(finishes(model.undoLastMove()));
-        QVERIFY(!model.canUndoMove());
-        QVERIFY(!model.notice()->offersUndo);
-        QCOMPARE(model.notice()->title, title);
-        QCOMPARE(model.notice()->message.contains(u"ausgelassen: "_s + moved[0]), leftOut || meanwhile == u"move on"_s);
+        QVERIFY(finishes(model.undo()->undoLastMove()));
+        QVERIFY(!model.undo()->canUndo());
+        QVERIFY(!model.notices()->notice()->offersUndo);
+        QCOMPARE(model.notices()->notice()->title, title);
+        QCOMPARE(model.notices()->notice()->message.contains(u"ausgelassen: "_s + moved[0]), leftOut || meanwhile == u"move on"_s);
         if (meanwhile == u"remove"_s || clashing) {
-            const QStringList lines = model.notice()->message.split(u'\n');
+            const QStringList lines = model.notices()->notice()->message.split(u'\n');
             QCOMPARE(lines[0], u"1 Auftrag bzw. Aufträge wurden zurückverschoben."_s);
             // The scheduler's own words after lpmove's; the clash refused before lpmove runs.
             QVERIFY2(lines[3].startsWith(u"• "_s + moved[0] + u": "_s)
@@ -255,10 +255,10 @@ private Q_SLOTS:
                      qPrintable(lines[3]));
         }
         if (clashing)
-            QVERIFY(identifiers(model.jobs()).contains(*clashing));
+            QVERIFY(identifiers(model.selection()->jobs()).contains(*clashing));
         for (qsizetype i = 0; i < held->size(); ++i) {
             const QString expected = backIn[i].isEmpty() ? QString() : backIn[i] + u'-' + number(held->at(i));
-            const QStringList listed = identifiers(model.jobs());
+            const QStringList listed = identifiers(model.selection()->jobs());
             QVERIFY2(expected.isEmpty() ? !listed.contains(moved[i]) && !listed.contains(held->at(i))
                                         : listed.contains(expected),
                      qPrintable(held->at(i)));
@@ -314,14 +314,14 @@ private Q_SLOTS:
             submitted.append(*id);
         }
         PrintJobsViewModel model;
-        QVERIFY(finishes(model.refresh()));
+        QVERIFY(finishes(model.reload()->refresh()));
         choose(model, submitted, u"Farbe"_s);
-        QVERIFY(action != JobAction::Hold || model.canHoldJobs());
-        QVERIFY(action != JobAction::Release || model.canReleaseJobs());
-        QVERIFY(model.canCancelJobs());
+        QVERIFY(action != JobAction::Hold || model.actions()->canHold());
+        QVERIFY(action != JobAction::Release || model.actions()->canRelease());
+        QVERIFY(model.actions()->canCancel());
         if (action == JobAction::Cancel) {
-            model.requestCancelConfirmation();
-            QVERIFY(model.isShowingCancelConfirmation());
+            model.actions()->requestCancelConfirmation();
+            QVERIFY(model.actions()->cancelQuestion()->isOpen());
         }
         if (meanwhile == u"cancelled"_s)
             QVERIFY2(m_server.cancelJob(submitted[0]), qPrintable(m_server.lastError()));
@@ -331,18 +331,18 @@ private Q_SLOTS:
         }
         QStringList progressTexts;
         ModelSignals::onEveryChange(model, this, [&] {
-            if (!model.moveProgress().text.isEmpty() && !progressTexts.contains(model.moveProgress().text))
-                progressTexts.append(model.moveProgress().text);
+            if (!model.work()->progress().text.isEmpty() && !progressTexts.contains(model.work()->progress().text))
+                progressTexts.append(model.work()->progress().text);
         });
 
-        const QFuture<void> acted = action == JobAction::Hold ? model.holdSelectedJobs()
-            : action == JobAction::Release                    ? model.releaseSelectedJobs()
-                                                              : model.cancelSelectedJobs();
+        const QFuture<void> acted = action == JobAction::Hold ? model.actions()->holdSelectedJobs()
+            : action == JobAction::Release                    ? model.actions()->releaseSelectedJobs()
+                                                              : model.actions()->cancelSelectedJobs();
         QVERIFY(finishes(acted));
         QVERIFY(progressTexts.contains(progress));
-        QVERIFY(model.notice());
-        QCOMPARE(model.notice()->title, title);
-        const QStringList lines = model.notice()->message.split(u'\n');
+        QVERIFY(model.notices()->notice());
+        QCOMPARE(model.notices()->notice()->title, title);
+        const QStringList lines = model.notices()->notice()->message.split(u'\n');
         if (oneGone) {
             QCOMPARE(lines.size(), 6);
             QCOMPARE(lines[0].section(u' ', 0, 0), u"1"_s);
@@ -356,9 +356,9 @@ private Q_SLOTS:
         QVERIFY(lines.last().endsWith(u"Die Listen werden aktualisiert."_s));
 
         // The lists shown are those the report was checked against.
-        QVERIFY(!model.isActing());
+        QVERIFY(!model.work()->isActing());
         for (qsizetype i = oneGone ? 1 : 0; i < submitted.size(); ++i) {
-            const QList<PrintJob> jobs = model.jobs();
+            const QList<PrintJob> jobs = model.selection()->jobs();
             const auto listed = std::find_if(jobs.cbegin(), jobs.cend(),
                                              [&](const PrintJob &job) { return job.identifier == submitted[i]; });
             if (action == JobAction::Cancel) {

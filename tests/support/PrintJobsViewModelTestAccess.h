@@ -2,39 +2,96 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Reaches the private steps of PrintJobsViewModel (a friend of it), for tests
-// and benchmarks that drive the selection rules without running any tool.
-// Header only: include it from targets that link parvento_model.
+// Stores lists and selections in PrintJobsViewModel (a friend of it) without
+// running any tool, for tests and benchmarks that drive the selection rules;
+// and holds counted work open through its public start(), as a move or an
+// action does while its jobs are handed over. Header only: include it from
+// targets that link parvento_model.
 
+#include <ModelTexts.h>
 #include <PrintJobsViewModel.h>
+
+#include <QHash>
+#include <QObject>
+#include <QPromise>
+
+#include <memory>
 
 struct PrintJobsViewModelTestAccess
 {
     // What a successful reload stores before it trims the selection.
     static void load(PrintJobsViewModel &model, const QList<PrintJob> &jobs, const QList<Printer> &printers)
     {
-        model.setLists(jobs, printers);
+        model.m_state.setLists(jobs, printers);
     }
     static void setSelectedJobIDs(PrintJobsViewModel &model, const QSet<QString> &identifiers)
     {
-        model.setSelectedJobIDs(identifiers);
+        model.m_state.selection.setSelectedKeys(identifiers);
+        model.m_state.written();
     }
-    static void retainValidSelections(PrintJobsViewModel &model) { model.retainValidSelections(); }
-    static void present(PrintJobsViewModel &model, const WorkflowError &error, const QString &title)
+    static void retainValidSelections(PrintJobsViewModel &model)
     {
-        model.present(error, title);
+        model.m_state.selection.retainListed([&model] { model.m_state.written(); });
     }
-    static void setLoading(PrintJobsViewModel &model, bool loading) { model.write(model.m_isLoading, loading); }
-    static void setMoving(PrintJobsViewModel &model, bool moving) { model.write(model.m_isMoving, moving); }
-    // As a hold, release or cancel does while it runs.
-    static void setActing(PrintJobsViewModel &model, JobAction action, qsizetype done, qsizetype total)
+    // As a reload does while its tools run.
+    static void setLoading(PrintJobsViewModel &model, bool loading)
     {
-        model.m_actions.start(action);
-        setMoveProgress(model, done, total);
+        model.m_state.write(model.m_state.loading, loading);
     }
-    static void setMoveProgress(PrintJobsViewModel &model, qsizetype done, qsizetype total)
+
+    // Starts counted work of `total` jobs that hands nothing over until
+    // endHeldWork() (or until the model goes).
+    static void startHeldWork(PrintJobsViewModel &model, qsizetype total,
+                              WorkTask::Kind kind = WorkTask::Kind::Moving)
     {
-        model.write(model.m_moveTotalCount, total);
-        model.write(model.m_moveDoneCount, done);
+        auto held = std::make_shared<Held>();
+        held->handedOver.start();
+        const WorkVerdicts verdicts {{AppNotice::make(QStringLiteral("Erledigt"), QStringLiteral("Erledigt")), QStringLiteral("Erledigt")}, {},
+                                     [](const ReloadOutcome &) {
+                                         return WorkReport {AppNotice::make(QStringLiteral("Erledigt"), QStringLiteral("Erledigt")),
+                                                            QStringLiteral("Erledigt")};
+                                     }};
+        model.work()->start(WorkTask {
+            .kind = kind,
+            .jobCount = total,
+            .progressText = [](qsizetype done, qsizetype all) { return ModelTexts::moveProgress(done, all); },
+            .handOver =
+                [held](JobByJob::Progress progress, const QList<Printer> &) {
+                    held->progress = progress;
+                    return held->handedOver.future();
+                },
+            .failedUnexpectedly = [verdicts] { return verdicts; },
+            .checksStates = false,
+        });
+        held->verdicts = verdicts;
+        heldWork().insert(&model, held);
+        QObject::connect(&model, &QObject::destroyed, [&model] { endHeldWork(model); });
+    }
+    // Counts `done` jobs of the held work as handed over.
+    static void countOff(PrintJobsViewModel &model, qsizetype done)
+    {
+        if (const std::shared_ptr<Held> held = heldWork().value(&model); held && held->progress)
+            held->progress(done);
+    }
+    // Ends the held work: its closing reload and its report follow.
+    static void endHeldWork(PrintJobsViewModel &model)
+    {
+        if (const std::shared_ptr<Held> held = heldWork().take(&model)) {
+            held->handedOver.addResult(held->verdicts);
+            held->handedOver.finish();
+        }
+    }
+
+private:
+    struct Held
+    {
+        QPromise<WorkVerdicts> handedOver;
+        JobByJob::Progress progress;
+        WorkVerdicts verdicts;
+    };
+    static QHash<const PrintJobsViewModel *, std::shared_ptr<Held>> &heldWork()
+    {
+        static QHash<const PrintJobsViewModel *, std::shared_ptr<Held>> held;
+        return held;
     }
 };

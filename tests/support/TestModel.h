@@ -14,11 +14,11 @@ namespace TestModel {
 // Selects exactly these jobs (by identifier) and the destination, as clicks would.
 inline void choose(PrintJobsViewModel &model, const QStringList &jobs, const QString &destination)
 {
-    for (const PrintJob &job : model.jobs()) {
-        if (jobs.contains(job.identifier) != model.selectedJobIDs().contains(job.identifier))
-            model.toggleJobSelection(job);
+    for (const PrintJob &job : model.selection()->jobs()) {
+        if (jobs.contains(job.identifier) != model.selection()->selectedJobIDs().contains(job.identifier))
+            model.selection()->toggleJobSelection(job);
     }
-    model.setSelectedDestinationID(destination);
+    model.selection()->setSelectedDestinationID(destination);
 }
 
 } // namespace TestModel

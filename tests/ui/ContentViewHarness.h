@@ -89,7 +89,7 @@ public:
         timer.start();
         // The scheduler's details follow the lists: the rows are complete
         // once they are in too.
-        while (m_model->isLoading() || m_model->isMoving() || m_model->isAwaitingDetails()) {
+        while (m_model->reload()->isLoading() || m_model->work()->isMoving() || m_model->reload()->isAwaitingDetails()) {
             if (timer.elapsed() > timeout)
                 return false;
             QTest::qWait(5);

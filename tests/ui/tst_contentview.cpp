@@ -48,7 +48,7 @@ private Q_SLOTS:
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
 
-        QCOMPARE(ui.model().jobCount(), 4);
+        QCOMPARE(ui.model().selection()->jobCount(), 4);
         // The scheduler names lp's default title and the held state; the small
         // print ends with when the job came and how large it is.
         const QString owner = u"Von "_s + PrivateCupsServer::userName();
@@ -111,7 +111,7 @@ private Q_SLOTS:
         QVERIFY2(own, qPrintable(m_server.lastError()));
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
-        QCOMPARE(ui.model().jobCount(), 6);
+        QCOMPARE(ui.model().selection()->jobCount(), 6);
 
         const QString shownQueue = u"\u2068\uFFFD\u05D3\u05E4\u05D5\u05E1\u2069"_s;
         const QString shownJob = shownQueue + u'-' + submitted->section(u'-', -1);
@@ -127,7 +127,7 @@ private Q_SLOTS:
 
         const QString shownOwn = shownQueue + u'-' + own->section(u'-', -1);
         ui.click(ui.jobRow(5));
-        for (int destination = 0; destination < ui.model().destinationCount(); ++destination) {
+        for (int destination = 0; destination < ui.model().selection()->destinationCount(); ++destination) {
             if (ui.printerRow(destination)->property("name").toString() == u"Laser"_s)
                 ui.click(ui.printerRow(destination));
         }
@@ -139,8 +139,8 @@ private Q_SLOTS:
         QCOMPARE(dialog->property("notes").toStringList().first(), u"Nach: Laser"_s);
         ui.click(dialog->property("confirmButton").value<QQuickItem *>());
         QVERIFY(ui.waitUntilIdle());
-        QVERIFY2(ui.model().notice() && ui.model().notice()->title == u"Auftrag verschoben"_s,
-                 qPrintable(ui.model().noticeShown().message));
+        QVERIFY2(ui.model().notices()->notice() && ui.model().notices()->notice()->title == u"Auftrag verschoben"_s,
+                 qPrintable(ui.model().notices()->shown().message));
         const std::optional<QStringList> listed = m_server.jobIdentifiers();
         QVERIFY(listed);
         QVERIFY2(listed->contains(u"Laser-"_s + own->section(u'-', -1)), qPrintable(listed->join(u' ')));
@@ -165,12 +165,12 @@ private Q_SLOTS:
 
         ui.click(row, local);
         QVERIFY(row->property("isSelected").toBool());
-        QCOMPARE(ui.model().selectedJobIDs(), QSet<QString> {m_jobs.at(1)});
+        QCOMPARE(ui.model().selection()->selectedJobIDs(), QSet<QString> {m_jobs.at(1)});
         QVERIFY(ContentViewHarness::showsText(pane, u"1 ausgewählt"_s));
 
         ui.click(row, local);
         QVERIFY(!row->property("isSelected").toBool());
-        QVERIFY(ui.model().selectedJobIDs().isEmpty());
+        QVERIFY(ui.model().selection()->selectedJobIDs().isEmpty());
         const QStringList texts = ContentViewHarness::visibleTexts(pane);
         QVERIFY(!texts.contains(u"1 ausgewählt"_s));
         QVERIFY(!texts.contains(u"0 ausgewählt"_s));
@@ -187,7 +187,7 @@ private Q_SLOTS:
         QVERIFY(ui.waitUntilIdle());
         QQuickItem *pane = ui.item("jobPane");
         QQuickItem *chooser = Harness::childItem(pane, "queueChooser");
-        QCOMPARE(ui.model().sourceQueueChoices(),
+        QCOMPARE(ui.model().selection()->sourceQueueChoices(),
                  (QStringList {u"Alle Warteschlangen"_s, u"B\u00fcro (1)"_s, u"Farbe (1)"_s, u"Laser (2)"_s}));
 
         ui.click(ui.jobRow(2)); // waits in Farbe
@@ -202,7 +202,7 @@ private Q_SLOTS:
         QCOMPARE(chooser->property("currentText").toString(), u"Laser (2)"_s);
         QVERIFY(Harness::pressAccessibly(Harness::childItem(pane, "selectShownButton")));
 
-        QCOMPARE(ui.model().selectedJobIDs(), (QSet<QString> {m_jobs.at(0), m_jobs.at(1), m_jobs.at(2)}));
+        QCOMPARE(ui.model().selection()->selectedJobIDs(), (QSet<QString> {m_jobs.at(0), m_jobs.at(1), m_jobs.at(2)}));
         QVERIFY(Harness::showsText(pane, u"3 ausgewählt, 1 davon ausgeblendet"_s));
         const QStringList names = Harness::accessibleNames(&ui.window());
         for (const QString &name :
@@ -213,7 +213,7 @@ private Q_SLOTS:
         // The jobs are held: release and cancel apply, hold does not, and a
         // press on it does nothing.
         QVERIFY(Harness::pressAccessibly(Harness::childItem(pane, "holdButton")));
-        QVERIFY(!ui.model().isActing());
+        QVERIFY(!ui.model().work()->isActing());
         QVERIFY(Harness::childItem(pane, "releaseButton")->isEnabled());
         QVERIFY(QAccessible::queryAccessibleInterface(Harness::childItem(pane, "releaseButton"))
                     ->actionInterface()
@@ -225,7 +225,7 @@ private Q_SLOTS:
         QCOMPARE(cancelDialog->property("message").toString().count(u'\n'), 2);
         QVERIFY(Harness::pressAccessibly(cancelDialog->property("keepButton").value<QQuickItem *>()));
         QTRY_VERIFY(!cancelDialog->property("opened").toBool());
-        QCOMPARE(ui.model().jobCount(), 4);
+        QCOMPARE(ui.model().selection()->jobCount(), 4);
 
         ui.click(ui.printerRow(0)); // Archiv
         // Everything but the pane's badge counts every job.
@@ -237,7 +237,7 @@ private Q_SLOTS:
         ui.click(dialog->property("confirmButton").value<QQuickItem *>());
         QVERIFY(ui.waitUntilIdle());
         QStringList sources;
-        for (const PrintJob &job : ui.model().jobs())
+        for (const PrintJob &job : ui.model().selection()->jobs())
             sources.append(job.sourcePrinterName);
         sources.sort();
         QCOMPARE(sources, (QStringList {u"Archiv"_s, u"Archiv"_s, u"Archiv"_s, u"B\u00fcro"_s}));
@@ -252,18 +252,18 @@ private Q_SLOTS:
         QCOMPARE(farbe->property("name").toString(), u"Farbe"_s);
 
         ui.click(farbe);
-        QCOMPARE(ui.model().selectedDestinationID().value_or(QString()), u"Farbe"_s);
+        QCOMPARE(ui.model().selection()->selectedDestinationID().value_or(QString()), u"Farbe"_s);
         QVERIFY(farbe->property("isSelected").toBool());
         // Its small print counts the jobs that already wait in it.
         QCOMPARE(ContentViewHarness::visibleTexts(farbe),
                  (QStringList {u"Farbe"_s, u"1 wartend"_s, u"Als Ziel ausgewählt"_s}));
 
         ui.click(farbe);
-        QCOMPARE(ui.model().selectedDestinationID().value_or(QString()), u"Farbe"_s);
+        QCOMPARE(ui.model().selection()->selectedDestinationID().value_or(QString()), u"Farbe"_s);
         QVERIFY(farbe->property("isSelected").toBool());
 
         ui.click(archiv);
-        QCOMPARE(ui.model().selectedDestinationID().value_or(QString()), u"Archiv"_s);
+        QCOMPARE(ui.model().selection()->selectedDestinationID().value_or(QString()), u"Archiv"_s);
         QVERIFY(!farbe->property("isSelected").toBool());
     }
 
@@ -272,11 +272,11 @@ private Q_SLOTS:
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         ui.click(ui.printerRow(3)); // Laser
-        QCOMPARE(ui.model().selectedDestinationID().value_or(QString()), u"Laser"_s);
+        QCOMPARE(ui.model().selection()->selectedDestinationID().value_or(QString()), u"Laser"_s);
 
         ui.click(ui.jobRow(0)); // waits in Laser
-        QVERIFY(!ui.model().hasSelectedDestination());
-        QCOMPARE(ui.model().destinationCount(), 3);
+        QVERIFY(!ui.model().selection()->hasSelectedDestination());
+        QCOMPARE(ui.model().selection()->destinationCount(), 3);
         QCOMPARE(ContentViewHarness::visibleTexts(ui.item("destinationPane")).count(u"Als Ziel ausgewählt"_s), 0);
     }
 
@@ -310,7 +310,7 @@ private Q_SLOTS:
         for (int row : jobRows)
             ui.click(ui.jobRow(row));
         if (!destination.isEmpty()) {
-            for (int row = 0; row < ui.model().destinationCount(); ++row) {
+            for (int row = 0; row < ui.model().selection()->destinationCount(); ++row) {
                 if (ui.printerRow(row)->property("name").toString() == destination)
                     ui.click(ui.printerRow(row));
             }
@@ -360,8 +360,8 @@ private Q_SLOTS:
         if (busy == u"loading"_s)
             PrintJobsViewModelTestAccess::setLoading(ui.model(), true);
         if (busy == u"moving"_s) {
-            PrintJobsViewModelTestAccess::setMoving(ui.model(), true);
-            PrintJobsViewModelTestAccess::setMoveProgress(ui.model(), 37, 120);
+            PrintJobsViewModelTestAccess::startHeldWork(ui.model(), 120);
+            PrintJobsViewModelTestAccess::countOff(ui.model(), 37);
         }
 
         QQuickItem *actionBar = ui.item("actionBar");
@@ -389,13 +389,13 @@ private Q_SLOTS:
             QCOMPARE(row->opacity(), rowsTakeClicks ? 1.0 : 0.5);
         }
         if (!rowsTakeClicks) {
-            const QSet<QString> before = ui.model().selectedJobIDs();
+            const QSet<QString> before = ui.model().selection()->selectedJobIDs();
             ui.click(ui.jobRow(2));
             ui.click(ui.printerRow(1));
-            QCOMPARE(ui.model().selectedJobIDs(), before);
-            QCOMPARE(ui.model().selectedDestinationID().value_or(QString()), u"Archiv"_s);
+            QCOMPARE(ui.model().selection()->selectedJobIDs(), before);
+            QCOMPARE(ui.model().selection()->selectedDestinationID().value_or(QString()), u"Archiv"_s);
             PrintJobsViewModelTestAccess::setLoading(ui.model(), false);
-            PrintJobsViewModelTestAccess::setMoving(ui.model(), false);
+            PrintJobsViewModelTestAccess::endHeldWork(ui.model());
         }
     }
 
@@ -410,7 +410,7 @@ private Q_SLOTS:
         QQuickItem *statusBar = ui.item("statusBar");
         QQuickItem *header = ui.item("headerRegion");
         // The first reload runs: clock, loading note, no lpmove yet.
-        QTRY_VERIFY(ui.model().isLoading());
+        QTRY_VERIFY(ui.model().reload()->isLoading());
         QVERIFY(ContentViewHarness::showsText(header, u"Lade CUPS \u2026"_s));
         QCOMPARE(ContentViewHarness::visibleSymbols(statusBar), QStringList {u"clock"_s});
         for (const QString &text : ContentViewHarness::visibleTexts(statusBar))
@@ -422,7 +422,7 @@ private Q_SLOTS:
         QVERIFY(ui.waitUntilIdle());
         QVERIFY(!ContentViewHarness::showsText(header, u"Lade CUPS \u2026"_s));
         QCOMPARE(ContentViewHarness::visibleSymbols(statusBar), QStringList {u"checkmark.circle"_s});
-        QVERIFY(ContentViewHarness::showsText(statusBar, ui.model().statusText()));
+        QVERIFY(ContentViewHarness::showsText(statusBar, ui.model().notices()->statusText()));
         QVERIFY(ContentViewHarness::showsText(statusBar, u"lpmove: "_s + tools.lpmovePath()));
     }
 
@@ -556,7 +556,7 @@ private Q_SLOTS:
         // All waiting jobs, and the queues left once a Laser job is selected.
         QCOMPARE(countBadges(), (QStringList {u"4 Aufträge"_s, u"3 Zieldrucker"_s}));
         QCOMPARE(arrows.size(), 1);
-        ui.model().setJobFilterText(u"B\u00fcro"_s);
+        ui.model().selection()->setJobFilterText(u"B\u00fcro"_s);
         QTRY_COMPARE(countBadges(), (QStringList {u"1 Auftrag"_s, u"3 Zieldrucker"_s}));
     }
 
@@ -627,8 +627,8 @@ private Q_SLOTS:
             ui.click(ui.jobRow(1));
             ui.click(ui.printerRow(0));
         }
-        const QString status = ui.model().statusText();
-        const QString lpmove = ui.model().lpmovePathText();
+        const QString status = ui.model().notices()->statusText();
+        const QString lpmove = ui.model().reload()->lpmovePathText();
         if (state == u"confirmation"_s) {
             ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
             QTRY_VERIFY(ui.part("confirmationDialog")->property("opened").toBool());
@@ -636,8 +636,8 @@ private Q_SLOTS:
         if (state == u"loading"_s)
             PrintJobsViewModelTestAccess::setLoading(ui.model(), true);
         if (state == u"moving"_s) {
-            PrintJobsViewModelTestAccess::setMoving(ui.model(), true);
-            PrintJobsViewModelTestAccess::setMoveProgress(ui.model(), 37, 120);
+            PrintJobsViewModelTestAccess::startHeldWork(ui.model(), 120);
+            PrintJobsViewModelTestAccess::countOff(ui.model(), 37);
         }
         ContentViewHarness::settle();
 
@@ -652,7 +652,7 @@ private Q_SLOTS:
         }
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u" | "_s)));
         PrintJobsViewModelTestAccess::setLoading(ui.model(), false);
-        PrintJobsViewModelTestAccess::setMoving(ui.model(), false);
+        PrintJobsViewModelTestAccess::endHeldWork(ui.model());
         if (state == u"confirmation"_s)
             ui.press(Qt::Key_Escape);
     }
@@ -673,16 +673,16 @@ private Q_SLOTS:
         QVERIFY(Harness::pressAccessibly(ui.jobRow(0)));
         QVERIFY(Harness::pressAccessibly(ui.jobRow(1)));
         QVERIFY(Harness::pressAccessibly(ui.jobRow(1)));
-        QCOMPARE(ui.model().selectedJobIDs(), QSet<QString> {m_jobs.at(0)});
+        QCOMPARE(ui.model().selection()->selectedJobIDs(), QSet<QString> {m_jobs.at(0)});
         QVERIFY(Harness::pressAccessibly(ui.printerRow(0)));
-        QCOMPARE(ui.model().selectedDestinationID().value_or(QString()), u"Archiv"_s);
+        QCOMPARE(ui.model().selection()->selectedDestinationID().value_or(QString()), u"Archiv"_s);
 
         QVERIFY(Harness::pressAccessibly(moveButton));
         QTRY_VERIFY(dialog->property("opened").toBool());
         QVERIFY(Harness::pressAccessibly(dialog->property("cancelButton").value<QObject *>()));
         QTRY_VERIFY(!dialog->property("opened").toBool());
-        QVERIFY(!ui.model().isShowingMoveConfirmation());
-        QCOMPARE(ui.model().jobs().at(0).sourcePrinterName, u"Laser"_s);
+        QVERIFY(!ui.model().move()->question()->isOpen());
+        QCOMPARE(ui.model().selection()->jobs().at(0).sourcePrinterName, u"Laser"_s);
 
         QVERIFY(Harness::pressAccessibly(moveButton));
         QTRY_VERIFY(dialog->property("opened").toBool());
@@ -691,9 +691,9 @@ private Q_SLOTS:
         QTRY_VERIFY(alert->property("opened").toBool());
         const QStringList names = Harness::accessibleNames(&ui.window());
         QVERIFY2(names.contains(u"Auftrag verschoben"_s), qPrintable(names.join(u'|')));
-        QVERIFY(names.contains(ui.model().noticeShown().message));
+        QVERIFY(names.contains(ui.model().notices()->shown().message));
         QVERIFY(names.contains(u"Rückgängig machen"_s));
-        QCOMPARE(ui.model().jobs().at(0).sourcePrinterName, u"Archiv"_s);
+        QCOMPARE(ui.model().selection()->jobs().at(0).sourcePrinterName, u"Archiv"_s);
 
         // The report's offer to take the move back, "Abbrechen" in the
         // question, then asked again and "Zurück verschieben".
@@ -703,8 +703,8 @@ private Q_SLOTS:
         QVERIFY(!alert->property("opened").toBool());
         QVERIFY(Harness::pressAccessibly(undoDialog->property("keepButton").value<QObject *>()));
         QTRY_VERIFY(!undoDialog->property("opened").toBool());
-        QVERIFY(ui.model().canUndoMove());
-        ui.model().requestUndoConfirmation();
+        QVERIFY(ui.model().undo()->canUndo());
+        ui.model().undo()->requestConfirmation();
         QTRY_VERIFY(undoDialog->property("opened").toBool());
         QVERIFY(Harness::pressAccessibly(undoDialog->property("confirmButton").value<QObject *>()));
         QVERIFY(ui.waitUntilIdle());
@@ -712,15 +712,15 @@ private Q_SLOTS:
         QVERIFY(Harness::accessibleNames(&ui.window()).contains(u"Auftrag zurückverschoben"_s));
         QVERIFY(Harness::pressAccessibly(alert->property("okButton").value<QObject *>()));
         QTRY_VERIFY(!alert->property("opened").toBool());
-        QVERIFY(!ui.model().notice());
-        QCOMPARE(ui.model().jobs().at(0).sourcePrinterName, u"Laser"_s);
+        QVERIFY(!ui.model().notices()->notice());
+        QCOMPARE(ui.model().selection()->jobs().at(0).sourcePrinterName, u"Laser"_s);
 
         // A disabled control ignores the press, as it ignores a click.
         QVERIFY(!moveButton->isEnabled());
         QVERIFY(Harness::pressAccessibly(moveButton));
         QVERIFY(!dialog->property("opened").toBool());
 
-        const StateWitness reloaded(ui.model(), [&ui] { return ui.model().isLoading(); });
+        const StateWitness reloaded(ui.model(), [&ui] { return ui.model().reload()->isLoading(); });
         QVERIFY(Harness::pressAccessibly(ui.item("refreshButton")));
         QVERIFY(reloaded.seen());
         QVERIFY(ui.waitUntilIdle());
@@ -744,8 +744,8 @@ private Q_SLOTS:
         QVERIFY(ui.waitUntilIdle());
         for (int row = 0; row < 6; ++row)
             ui.click(ui.jobRow(row));
-        ui.click(ui.printerRow(ui.model().destinationCount() - 1));
-        QCOMPARE(ui.model().selectedDestinationName(), u"Ziel"_s);
+        ui.click(ui.printerRow(ui.model().selection()->destinationCount() - 1));
+        QCOMPARE(ui.model().selection()->selectedDestinationName(), u"Ziel"_s);
 
         QQuickItem *summary = ui.item("transferSummary");
         QQuickItem *sources = nullptr;

@@ -59,12 +59,12 @@ private Q_SLOTS:
         QVERIFY(ui.waitUntilIdle());
         askToMoveTwoLaserJobsToArchiv(ui);
         QObject *dialog = ui.part("confirmationDialog");
-        QVERIFY(ui.model().isShowingMoveConfirmation());
+        QVERIFY(ui.model().move()->question()->isOpen());
         const QString message
             = u"2 Druckaufträge werden verschoben:\n\n• %1  (Laser)\n• %2  (Laser)\n\n"
               u"Nach: Archiv\n\nPapierformat und Treiberoptionen können am Zieldrucker abweichen."_s.arg(m_jobs.at(0),
                                                                                                          m_jobs.at(1));
-        QCOMPARE(ui.model().confirmation().text(), message);
+        QCOMPARE(ui.model().move()->confirmation().text(), message);
         QQuickItem *popupItem = dialog->property("contentItem").value<QQuickItem *>()->parentItem();
         const QStringList texts = ContentViewHarness::visibleTexts(popupItem);
         QVERIFY2(texts.contains(u"Ausgewählte Aufträge verschieben?"_s), qPrintable(texts.join(u'|')));
@@ -97,7 +97,7 @@ private Q_SLOTS:
         ContentViewHarness ui(CUPSService::systemLpstatURL);
         QVERIFY(ui.waitUntilIdle());
         chooseTwoLaserJobsForArchiv(ui);
-        const QSet<QString> jobs = ui.model().selectedJobIDs();
+        const QSet<QString> jobs = ui.model().selection()->selectedJobIDs();
         const qsizetype movesBefore = m_server.answeredRequests(u"CUPS-Move-Job"_s);
         requestMove(ui);
         QObject *dialog = ui.part("confirmationDialog");
@@ -110,13 +110,13 @@ private Q_SLOTS:
             QTest::mouseClick(&ui.window(), Qt::LeftButton, {}, QPoint(12, ui.window().height() / 2));
 
         QTRY_VERIFY(!isOpen(dialog));
-        QVERIFY(!ui.model().isShowingMoveConfirmation());
-        QCOMPARE(ui.model().selectedJobIDs(), jobs);
-        QCOMPARE(ui.model().selectedDestinationID().value_or(QString()), u"Archiv"_s);
-        QCOMPARE(ui.model().jobCount(), 3);
+        QVERIFY(!ui.model().move()->question()->isOpen());
+        QCOMPARE(ui.model().selection()->selectedJobIDs(), jobs);
+        QCOMPARE(ui.model().selection()->selectedDestinationID().value_or(QString()), u"Archiv"_s);
+        QCOMPARE(ui.model().selection()->jobCount(), 3);
         ContentViewHarness::settle();
         QCOMPARE(m_server.answeredRequests(u"CUPS-Move-Job"_s), movesBefore);
-        QVERIFY(!ui.model().notice());
+        QVERIFY(!ui.model().notices()->notice());
     }
 
     void deleteAsksToCancelAndOnlyConfirmingCancels_data()
@@ -148,8 +148,8 @@ private Q_SLOTS:
         ui.press(Qt::Key_Delete);
         if (answer.isEmpty()) {
             QVERIFY(!isOpen(dialog));
-            QVERIFY(!ui.model().isShowingCancelConfirmation());
-            QCOMPARE(ui.model().selectedJobCount(), 2);
+            QVERIFY(!ui.model().actions()->cancelQuestion()->isOpen());
+            QCOMPARE(ui.model().selection()->selectedJobCount(), 2);
             return;
         }
         QTRY_VERIFY(isOpen(dialog));
@@ -173,19 +173,19 @@ private Q_SLOTS:
         else
             ui.click(answer == u"keep"_s ? keep : confirm);
         QTRY_VERIFY(!isOpen(dialog));
-        QVERIFY(!ui.model().isShowingCancelConfirmation());
+        QVERIFY(!ui.model().actions()->cancelQuestion()->isOpen());
         if (answer == u"confirm"_s) {
             QVERIFY(ui.waitUntilIdle());
-            QTRY_VERIFY(ui.model().notice());
-            QCOMPARE(ui.model().notice()->title, u"2 Aufträge abgebrochen"_s);
-            QCOMPARE(TestRecords::identifiers(ui.model().jobs()), QStringList {m_jobs.at(2)});
+            QTRY_VERIFY(ui.model().notices()->notice());
+            QCOMPARE(ui.model().notices()->notice()->title, u"2 Aufträge abgebrochen"_s);
+            QCOMPARE(TestRecords::identifiers(ui.model().selection()->jobs()), QStringList {m_jobs.at(2)});
             return;
         }
-        QCOMPARE(ui.model().selectedJobCount(), 2);
-        QCOMPARE(ui.model().jobCount(), 3);
+        QCOMPARE(ui.model().selection()->selectedJobCount(), 2);
+        QCOMPARE(ui.model().selection()->jobCount(), 3);
         ContentViewHarness::settle();
         QCOMPARE(m_server.answeredRequests(u"Cancel-Job"_s), cancelsBefore);
-        QVERIFY(!ui.model().notice());
+        QVERIFY(!ui.model().notices()->notice());
     }
 
     void confirmingMovesOnceAndReportsInAnAlert_data()
@@ -211,14 +211,14 @@ private Q_SLOTS:
 
         ui.click(button(dialog, "confirmButton"));
         QTRY_VERIFY(!isOpen(dialog));
-        QVERIFY(!ui.model().isShowingMoveConfirmation());
+        QVERIFY(!ui.model().move()->question()->isOpen());
         QVERIFY(ui.waitUntilIdle());
 
         // Both jobs moved, once each, and the closing reload lists them in Archiv.
         QTRY_COMPARE(m_server.answeredRequests(u"CUPS-Move-Job"_s), movesBefore + 2);
         const auto queuesNow = [&ui] {
             QStringList queues;
-            for (const PrintJob &job : ui.model().jobs())
+            for (const PrintJob &job : ui.model().selection()->jobs())
                 queues.append(job.sourcePrinterName);
             return queues;
         };
@@ -236,8 +236,8 @@ private Q_SLOTS:
         if (answer == u"ok"_s) {
             ui.click(button(alert, "okButton"));
             QTRY_VERIFY(!isOpen(alert));
-            QVERIFY(!ui.model().notice());
-            QVERIFY(ui.model().canUndoMove());
+            QVERIFY(!ui.model().notices()->notice());
+            QVERIFY(ui.model().undo()->canUndo());
             // Only the last move can be taken back: cancelling a job ends the offer.
             ui.click(ui.jobRow(2));
             ui.press(Qt::Key_Delete);
@@ -245,7 +245,7 @@ private Q_SLOTS:
             ui.click(button(ui.part("cancelConfirmationDialog"), "confirmButton"));
             QVERIFY(ui.waitUntilIdle());
             QTRY_VERIFY(isOpen(alert));
-            QVERIFY(!ui.model().canUndoMove());
+            QVERIFY(!ui.model().undo()->canUndo());
             QVERIFY(!button(alert, "undoButton")->isVisible());
             return;
         }
@@ -256,7 +256,7 @@ private Q_SLOTS:
             QTest::keyClick(&ui.window(), Qt::Key_Z, Qt::ControlModifier);
         QTRY_VERIFY(isOpen(undoDialog));
         QTRY_VERIFY(!isOpen(alert));
-        QVERIFY(!ui.model().notice());
+        QVERIFY(!ui.model().notices()->notice());
         if (answer == u"undo"_s) {
             QQuickItem *undoItem = undoDialog->property("contentItem").value<QQuickItem *>()->parentItem();
             const QStringList undoTexts = ContentViewHarness::visibleTexts(undoItem);
@@ -269,7 +269,7 @@ private Q_SLOTS:
             QTRY_COMPARE(ui.window().activeFocusItem(), button(undoDialog, "keepButton"));
             ui.press(Qt::Key_Escape);
             QTRY_VERIFY(!isOpen(undoDialog));
-            QVERIFY(ui.model().canUndoMove());
+            QVERIFY(ui.model().undo()->canUndo());
             ContentViewHarness::settle();
             QCOMPARE(m_server.answeredRequests(u"CUPS-Move-Job"_s), movesBefore + 2);
             QTest::keyClick(&ui.window(), Qt::Key_Z, Qt::ControlModifier);
@@ -278,10 +278,10 @@ private Q_SLOTS:
         ui.click(button(undoDialog, "confirmButton"));
         QTRY_VERIFY(!isOpen(undoDialog));
         QVERIFY(ui.waitUntilIdle());
-        QTRY_VERIFY(ui.model().notice());
-        QCOMPARE(ui.model().notice()->title, u"2 Aufträge zurückverschoben"_s);
+        QTRY_VERIFY(ui.model().notices()->notice());
+        QCOMPARE(ui.model().notices()->notice()->title, u"2 Aufträge zurückverschoben"_s);
         QCOMPARE(queuesNow(), (QStringList {u"Laser"_s, u"Laser"_s, u"Farbe"_s}));
-        QVERIFY(!ui.model().canUndoMove());
+        QVERIFY(!ui.model().undo()->canUndo());
         QTRY_VERIFY(isOpen(alert));
         QVERIFY(!button(alert, "undoButton")->isVisible());
     }
@@ -295,15 +295,15 @@ private Q_SLOTS:
         QObject *dialog = ui.part("confirmationDialog");
 
         m_tools->delayListing(u"-a"_s, 0.5);
-        ui.model().refresh();
-        QVERIFY(ui.model().isLoading());
-        const StateWitness moved(ui.model(), [&ui] { return ui.model().isMoving(); });
+        ui.model().reload()->refresh();
+        QVERIFY(ui.model().reload()->isLoading());
+        const StateWitness moved(ui.model(), [&ui] { return ui.model().work()->isMoving(); });
         ui.click(button(dialog, "confirmButton"));
         QTRY_VERIFY(!isOpen(dialog));
         QTRY_VERIFY(moved.seen());
-        QTRY_VERIFY_WITH_TIMEOUT(!ui.model().isBusy(), 20'000);
+        QTRY_VERIFY_WITH_TIMEOUT(!ui.model().reload()->isBusy(), 20'000);
         QCOMPARE(m_tools->calls(u"lpmove"_s).size(), 2);
-        QVERIFY(ui.model().notice().has_value());
+        QVERIFY(ui.model().notices()->notice().has_value());
         QTRY_VERIFY(isOpen(ui.part("noticeAlert")));
     }
 
@@ -316,40 +316,40 @@ private Q_SLOTS:
         QObject *alert = ui.part("noticeAlert");
         QTRY_VERIFY(isOpen(alert));
         QSignalSpy opened(alert, SIGNAL(opened()));
-        const QString firstID = ui.model().noticeShown().idText();
+        const QString firstID = ui.model().notices()->shown().idText();
         QCOMPARE(alert->property("title").toString(), u"CUPS nicht verfügbar"_s);
-        QCOMPARE(alert->property("message").toString(), ui.model().noticeShown().message);
+        QCOMPARE(alert->property("message").toString(), ui.model().notices()->shown().message);
 
         // The same failure straight again only updates the status line; after
         // a success in between it is presented anew, the alert still up.
-        ui.model().refresh();
+        ui.model().reload()->refresh();
         QVERIFY(ui.waitUntilIdle());
-        QCOMPARE(ui.model().noticeShown().idText(), firstID);
+        QCOMPARE(ui.model().notices()->shown().idText(), firstID);
         // A reload that succeeds, then the failure again.
         const auto succeedThenFail = [this, &ui] {
             m_tools->setLpstatExecutable(true);
-            ui.model().refresh();
+            ui.model().reload()->refresh();
             QVERIFY(ui.waitUntilIdle());
             m_tools->setLpstatExecutable(false);
-            ui.model().refresh();
+            ui.model().reload()->refresh();
             QVERIFY(ui.waitUntilIdle());
         };
         succeedThenFail();
-        QVERIFY(ui.model().noticeShown().idText() != firstID);
+        QVERIFY(ui.model().notices()->shown().idText() != firstID);
         QTRY_COMPARE(opened.size(), 1);
         QVERIFY(isOpen(alert));
 
         // One "OK" dismisses the notice on screen.
         ui.click(button(alert, "okButton"));
         QTRY_VERIFY(!isOpen(alert));
-        QVERIFY(!ui.model().notice());
+        QVERIFY(!ui.model().notices()->notice());
 
         // And once dismissed, the next equal notice comes up again.
         succeedThenFail();
         QTRY_COMPARE(opened.size(), 2);
         ui.press(Qt::Key_Escape);
         QTRY_VERIFY(!isOpen(alert));
-        QVERIFY(!ui.model().notice());
+        QVERIFY(!ui.model().notices()->notice());
     }
 
     void refreshButtonIsDisabledWhileBusy_data()
@@ -371,11 +371,11 @@ private Q_SLOTS:
             m_tools->delayMoves(0.4);
             askToMoveTwoLaserJobsToArchiv(ui);
             ui.click(button(ui.part("confirmationDialog"), "confirmButton"));
-            QTRY_VERIFY(ui.model().isMoving());
+            QTRY_VERIFY(ui.model().work()->isMoving());
         } else {
             m_tools->delayListing(u"-o"_s, 0.4);
             const qsizetype before = m_tools->calls(u"lpstat"_s, {u"-o"_s}).size();
-            const StateWitness reloading(ui.model(), [&ui] { return ui.model().isLoading(); });
+            const StateWitness reloading(ui.model(), [&ui] { return ui.model().reload()->isLoading(); });
             ui.click(refresh);
             // The press starts the reload and returns before it ends.
             QVERIFY(reloading.seen());
@@ -466,7 +466,7 @@ private Q_SLOTS:
         ContentViewHarness ui(m_tools->lpstatPath(), ContentViewHarness::quietInterval, QSize(980, 650));
         QVERIFY(ui.waitUntilIdle());
         for (int row = 0; row < jobs; ++row)
-            ui.model().toggleJobSelectionAt(row);
+            ui.model().selection()->toggleJobSelectionAt(row);
         ui.click(ui.printerRow(0));
         requestMove(ui);
         QObject *popup = ui.part("confirmationDialog");
@@ -542,8 +542,8 @@ private:
         ui.click(ui.jobRow(0));
         ui.click(ui.jobRow(1));
         ui.click(ui.printerRow(0));
-        QCOMPARE(ui.model().selectedDestinationID().value_or(QString()), u"Archiv"_s);
-        QVERIFY(ui.model().canRequestMove());
+        QCOMPARE(ui.model().selection()->selectedDestinationID().value_or(QString()), u"Archiv"_s);
+        QVERIFY(ui.model().move()->canRequest());
     }
 
     // Clicks "Auswahl verschieben": the confirmation comes up.

@@ -169,7 +169,7 @@ private Q_SLOTS:
         ui.click(ui.jobRow(0));
         ui.click(ui.jobRow(2));
         ui.click(ui.printerRow(1));
-        QVERIFY(ui.model().canRequestMove());
+        QVERIFY(ui.model().move()->canRequest());
         ui.item("flickable")->setProperty("contentY", 0);
         ui.window().contentItem()->setFocus(false);
         ContentViewHarness::settle();
@@ -219,23 +219,23 @@ private Q_SLOTS:
 
         ContentViewHarness ui(tools.lpstatPath());
         if (state == u"first-reload"_s) {
-            QTRY_VERIFY(ui.model().isLoading());
+            QTRY_VERIFY(ui.model().reload()->isLoading());
         } else {
             QVERIFY(ui.waitUntilIdle());
         }
         const bool choose = state == u"ready"_s || state == u"confirmation"_s || state == u"move-result"_s
             || state == u"move-failures"_s || state == u"cancel-confirmation"_s || state == u"undo-confirmation"_s;
         if (allJobs) {
-            for (int row = 0; row < ui.model().jobCount(); ++row)
-                ui.model().toggleJobSelectionAt(row);
+            for (int row = 0; row < ui.model().selection()->jobCount(); ++row)
+                ui.model().selection()->toggleJobSelectionAt(row);
             ui.click(ui.printerRow(0));
-            QVERIFY(ui.model().canRequestMove());
+            QVERIFY(ui.model().move()->canRequest());
         }
         if (choose) {
             ui.click(ui.jobRow(0));
             ui.click(ui.jobRow(2));
             ui.click(ui.printerRow(0));
-            QVERIFY(ui.model().canRequestMove());
+            QVERIFY(ui.model().move()->canRequest());
         }
         if (state == u"no-destination"_s)
             ui.click(ui.jobRow(0));
@@ -252,8 +252,8 @@ private Q_SLOTS:
             // A job of Büro-Farbe selected, then only Laser-1's jobs shown and
             // all of them selected: the Büro-Farbe job stays selected, hidden.
             ui.click(ui.jobRow(2));
-            ui.model().setJobFilterText(u"laser"_s);
-            ui.model().selectShownJobs();
+            ui.model().selection()->setJobFilterText(u"laser"_s);
+            ui.model().selection()->selectShownJobs();
             ui.click(ui.printerRow(0));
             ui.item("flickable")->setProperty("contentY", 0);
         }
@@ -272,7 +272,7 @@ private Q_SLOTS:
             ui.click(ui.part("confirmationDialog")->property("confirmButton").value<QQuickItem *>());
         if (state == u"move-progress"_s) {
             // Half way through, with the action bar in view.
-            QTRY_VERIFY_WITH_TIMEOUT(ui.model().moveProgress().done >= 2, 10'000);
+            QTRY_VERIFY_WITH_TIMEOUT(ui.model().work()->progress().done >= 2, 10'000);
             ui.scrollIntoView(ui.item("actionBar"));
         } else if (confirm) {
             QVERIFY(ui.waitUntilIdle());
@@ -321,8 +321,8 @@ private Q_SLOTS:
         auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
         QVERIFY(QTest::qWaitForWindowExposed(window));
         auto *model = window->findChild<PrintJobsViewModel *>();
-        QTRY_COMPARE(model->jobCount(), 1);
-        QTRY_VERIFY(!model->isLoading());
+        QTRY_COMPARE(model->selection()->jobCount(), 1);
+        QTRY_VERIFY(!model->reload()->isLoading());
 
         const QList<std::pair<const char *, QString>> popups {
             {"applicationMenu", u"window-menu.png"_s},

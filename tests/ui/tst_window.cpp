@@ -98,7 +98,7 @@ private Q_SLOTS:
         // The content made its own model and loaded from the scheduler.
         auto *model = window->findChild<PrintJobsViewModel *>();
         QVERIFY(model);
-        QTRY_COMPARE(model->jobCount(), 1);
+        QTRY_COMPARE(model->selection()->jobCount(), 1);
 
         // The application menu: "Über Parvento", directly followed by the
         // inert entry.

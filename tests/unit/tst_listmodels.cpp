@@ -289,27 +289,27 @@ private Q_SLOTS:
     void selectionTouchesOnlyTheRowsItChanges()
     {
         PrintJobsViewModel model;
-        QAbstractItemModelTester jobTester(model.jobModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
-        QAbstractItemModelTester printerTester(model.destinationModel(),
+        QAbstractItemModelTester jobTester(model.selection()->jobModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+        QAbstractItemModelTester printerTester(model.selection()->destinationModel(),
                                                QAbstractItemModelTester::FailureReportingMode::Fatal);
         PrintJobsViewModelTestAccess::load(model, TestRecords::jobs({u"A-1"_s, u"B-2"_s, u"C-3"_s}),
                                            TestRecords::printers({u"A"_s, u"B"_s, u"C"_s, u"D"_s}));
 
-        const ChangeLog jobs(model.jobModel());
-        const ChangeLog printers(model.destinationModel());
-        model.toggleJobSelectionAt(1);
+        const ChangeLog jobs(model.selection()->jobModel());
+        const ChangeLog printers(model.selection()->destinationModel());
+        model.selection()->toggleJobSelectionAt(1);
         QCOMPARE(jobs.entries, QStringList {u"~1-1"_s});
         QCOMPARE(printers.entries, QStringList {u"-1-1"_s}); // B is no destination now
-        QVERIFY(model.jobModel()->index(1).data(JobListModel::IsSelectedRole).toBool());
+        QVERIFY(model.selection()->jobModel()->index(1).data(JobListModel::IsSelectedRole).toBool());
 
-        model.chooseDestinationAt(2); // A, C, D: D
-        QCOMPARE(model.selectedDestinationID(), u"D"_s);
+        model.selection()->chooseDestinationAt(2); // A, C, D: D
+        QCOMPARE(model.selection()->selectedDestinationID(), u"D"_s);
         QCOMPARE(printers.entries, (QStringList {u"-1-1"_s, u"~2-2"_s}));
         QCOMPARE(jobs.entries, QStringList {u"~1-1"_s});
 
-        model.toggleJobSelectionAt(1);
+        model.selection()->toggleJobSelectionAt(1);
         QCOMPARE(printers.entries, (QStringList {u"-1-1"_s, u"~2-2"_s, u"+1-1"_s}));
-        QCOMPARE(model.destinationModel()->index(3).data(PrinterListModel::IsSelectedRole).toBool(), true);
+        QCOMPARE(model.selection()->destinationModel()->index(3).data(PrinterListModel::IsSelectedRole).toBool(), true);
     }
 
     void reloadOfTheSameListingKeepsEveryRow()
@@ -318,18 +318,18 @@ private Q_SLOTS:
         tools.setJobLines({u"A-1 anna 1"_s, u"A-2 anna 1"_s, u"B-3 bert 1"_s});
         tools.setPrinterNames({u"A"_s, u"B"_s, u"C"_s});
         PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
-        QAbstractItemModelTester jobTester(model.jobModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
-        QAbstractItemModelTester printerTester(model.destinationModel(),
+        QAbstractItemModelTester jobTester(model.selection()->jobModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+        QAbstractItemModelTester printerTester(model.selection()->destinationModel(),
                                                QAbstractItemModelTester::FailureReportingMode::Fatal);
         const auto reload = [&model] {
-            const QFuture<void> done = model.refresh();
+            const QFuture<void> done = model.reload()->refresh();
             return QTest::qWaitFor([&done] { return done.isFinished(); }, 20'000);
         };
         QVERIFY(reload());
-        model.toggleJobSelectionAt(0);
+        model.selection()->toggleJobSelectionAt(0);
 
-        const ChangeLog jobs(model.jobModel());
-        const ChangeLog printers(model.destinationModel());
+        const ChangeLog jobs(model.selection()->jobModel());
+        const ChangeLog printers(model.selection()->destinationModel());
         QVERIFY(reload());
         QVERIFY(jobs.entries.isEmpty());
         QVERIFY(printers.entries.isEmpty());
@@ -337,7 +337,7 @@ private Q_SLOTS:
         tools.setJobLines({u"A-1 anna 1"_s, u"B-3 bert 1"_s});
         QVERIFY(reload());
         QCOMPARE(jobs.entries, QStringList {u"-1-1"_s});
-        QVERIFY(model.jobModel()->index(0).data(JobListModel::IsSelectedRole).toBool());
+        QVERIFY(model.selection()->jobModel()->index(0).data(JobListModel::IsSelectedRole).toBool());
     }
 
     void rolesReachQml()
@@ -355,7 +355,7 @@ private Q_SLOTS:
                 property list<string> jobs
                 property list<string> printers
                 property Instantiator jobRows: Instantiator {
-                    model: viewModel.jobModel
+                    model: viewModel.selection.jobModel
                     delegate: QtObject {
                         required property string identifier
                         required property string displayTitle
@@ -369,7 +369,7 @@ private Q_SLOTS:
                     }
                 }
                 property Instantiator printerRows: Instantiator {
-                    model: viewModel.destinationModel
+                    model: viewModel.selection.destinationModel
                     delegate: QtObject {
                         required property string name
                         required property bool isSelected
@@ -388,8 +388,8 @@ private Q_SLOTS:
                                            {PrintJob {u"A-1"_s, u"A"_s, u"anna"_s, u"Bericht"_s},
                                             PrintJob {u"B-2"_s, u"B"_s, std::nullopt, std::nullopt}},
                                            TestRecords::printers({u"A"_s, u"C"_s}));
-        model->toggleJobSelectionAt(1);
-        model->chooseDestinationAt(1);
+        model->selection()->toggleJobSelectionAt(1);
+        model->selection()->chooseDestinationAt(1);
         root->setProperty("jobs", QStringList());
         root->setProperty("printers", QStringList());
         // Rebuild the delegates so they read the current rows.

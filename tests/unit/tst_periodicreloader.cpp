@@ -8,6 +8,7 @@
 #include <PeriodicReloader.h>
 #include <PrintJobsViewModel.h>
 #include <PrintJobsViewModelTestAccess.h>
+#include <TestRecords.h>
 #include <TestTables.h>
 
 #include <QDateTime>
@@ -78,7 +79,7 @@ private Q_SLOTS:
 
         const double started = now();
         reloader.start();
-        QVERIFY(model.isLoading());
+        QVERIFY(model.reload()->isLoading());
         QVERIFY(QTest::qWaitFor([&] { return reloads(tools).size() >= 3 && reloads(tools)[2].end > 0; }, 20'000));
         reloader.stop();
 
@@ -117,7 +118,7 @@ private Q_SLOTS:
         if (whileReloading)
             QVERIFY(QTest::qWaitFor([&] { return !tools.calls(u"lpstat"_s).isEmpty(); }, 20'000));
         else
-            QVERIFY(QTest::qWaitFor([&] { return !model.isLoading(); }, 20'000));
+            QVERIFY(QTest::qWaitFor([&] { return !model.reload()->isLoading(); }, 20'000));
 
         if (destroy)
             reloader.reset();
@@ -126,7 +127,7 @@ private Q_SLOTS:
 
         // The reload under way ends; none follows.
         QTest::qWait(4 * period);
-        QVERIFY(!model.isLoading());
+        QVERIFY(!model.reload()->isLoading());
         QCOMPARE(reloads(tools).size(), 1);
         QVERIFY(reloads(tools)[0].end > 0);
     }
@@ -143,11 +144,19 @@ private Q_SLOTS:
         FakeCupsTools tools;
         listSomething(tools);
         PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
+        using Access = PrintJobsViewModelTestAccess;
+        Access::load(model, TestRecords::jobs({u"A-1"_s}), TestRecords::printers({u"A"_s, u"B"_s}));
+        model.selection()->toggleJobSelection(TestRecords::jobs({u"A-1"_s}).first());
+        model.selection()->setSelectedDestinationID(u"B"_s);
         const auto hold = [&](bool held) {
-            if (confirmation)
-                model.setShowingMoveConfirmation(held);
+            if (confirmation && held)
+                model.move()->requestConfirmation();
+            else if (confirmation)
+                model.move()->question()->dismiss();
+            else if (held)
+                Access::startHeldWork(model, 1);
             else
-                PrintJobsViewModelTestAccess::setMoving(model, held);
+                Access::endHeldWork(model);
         };
         hold(true);
         PeriodicReloader reloader;

@@ -52,8 +52,8 @@ QStringList arguments(const QList<FakeCupsTools::Call> &calls)
 void apply(PrintJobsViewModel &model, const QStringList &steps)
 {
     SelectionSteps::apply(
-        model.jobs(), steps, [&model](const PrintJob &job) { model.toggleJobSelection(job); },
-        [&model](const QString &name) { model.setSelectedDestinationID(name); });
+        model.selection()->jobs(), steps, [&model](const PrintJob &job) { model.selection()->toggleJobSelection(job); },
+        [&model](const QString &name) { model.selection()->setSelectedDestinationID(name); });
 }
 
 QString lpmoveFailure(const QString &identifier)
@@ -92,18 +92,18 @@ private Q_SLOTS:
     void startsEmptyAndReady()
     {
         const PrintJobsViewModel model;
-        QVERIFY(model.jobs().isEmpty());
-        QVERIFY(model.printers().isEmpty());
-        QVERIFY(model.selectedJobIDs().isEmpty());
-        QVERIFY(!model.selectedDestinationID());
-        QVERIFY(!model.isLoading());
-        QVERIFY(!model.isMoving());
-        QVERIFY(!model.isShowingMoveConfirmation());
-        QVERIFY(!model.notice());
-        QVERIFY(!model.lpmovePath());
-        QCOMPARE(model.statusText(), u"Bereit zum Laden der CUPS-Aufträge."_s);
-        QVERIFY(!model.canRequestMove());
-        QCOMPARE(model.confirmation().text(), QString());
+        QVERIFY(model.selection()->jobs().isEmpty());
+        QVERIFY(model.selection()->printers().isEmpty());
+        QVERIFY(model.selection()->selectedJobIDs().isEmpty());
+        QVERIFY(!model.selection()->selectedDestinationID());
+        QVERIFY(!model.reload()->isLoading());
+        QVERIFY(!model.work()->isMoving());
+        QVERIFY(!model.move()->question()->isOpen());
+        QVERIFY(!model.notices()->notice());
+        QVERIFY(!model.reload()->lpmovePath());
+        QCOMPARE(model.notices()->statusText(), u"Bereit zum Laden der CUPS-Aufträge."_s);
+        QVERIFY(!model.move()->canRequest());
+        QCOMPARE(model.move()->confirmation().text(), QString());
     }
 
     void onlyAMoveBlocksInput_data()
@@ -124,19 +124,20 @@ private Q_SLOTS:
         PrintJobsViewModel model;
         PrintJobsViewModelTestAccess::load(model, jobs(baseJobs), printers(basePrinters));
         apply(model, {u"toggle A-1"_s, u"dest C"_s});
-        QVERIFY(model.canRequestMove());
+        QVERIFY(model.move()->canRequest());
         PrintJobsViewModelTestAccess::setLoading(model, loading);
-        PrintJobsViewModelTestAccess::setMoving(model, moving);
-        QCOMPARE(model.canRequestMove(), !blocked);
-        model.requestMoveConfirmation();
-        QCOMPARE(model.isShowingMoveConfirmation(), !blocked);
-        model.setShowingMoveConfirmation(false);
+        if (moving)
+            PrintJobsViewModelTestAccess::startHeldWork(model, 1);
+        QCOMPARE(model.move()->canRequest(), !blocked);
+        model.move()->requestConfirmation();
+        QCOMPARE(model.move()->question()->isOpen(), !blocked);
+        model.move()->question()->dismiss();
         // Rows are disabled during a move; a late click changes nothing either.
-        model.toggleJobSelectionAt(2);
-        const QString firstDestination = model.destinationModel()->printerAt(0).name;
-        model.chooseDestinationAt(0);
-        QCOMPARE(sorted(model.selectedJobIDs()), (blocked ? QStringList {u"A-1"_s} : QStringList {u"A-1"_s, u"B-3"_s}));
-        QCOMPARE(model.selectedDestinationID(), blocked ? u"C"_s : firstDestination);
+        model.selection()->toggleJobSelectionAt(2);
+        const QString firstDestination = model.selection()->destinationModel()->printerAt(0).name;
+        model.selection()->chooseDestinationAt(0);
+        QCOMPARE(sorted(model.selection()->selectedJobIDs()), (blocked ? QStringList {u"A-1"_s} : QStringList {u"A-1"_s, u"B-3"_s}));
+        QCOMPARE(model.selection()->selectedDestinationID(), blocked ? u"C"_s : firstDestination);
     }
 
     void actionsFollowTheSelectedJobsStates_data()
@@ -181,31 +182,32 @@ private Q_SLOTS:
         using Access = PrintJobsViewModelTestAccess;
         Access::load(model, listed, printers(basePrinters));
         apply(model, SelectionSteps::toggleThenChoose(selection, u"D"_s));
-        model.setJobFilterText(filter);
+        model.selection()->setJobFilterText(filter);
         Access::setLoading(model, running == u"loading"_s);
-        Access::setMoving(model, running == u"moving"_s);
+        if (running == u"moving"_s)
+            Access::startHeldWork(model, 1);
         if (running == u"acting"_s)
-            Access::setActing(model, JobAction::Release, 0, 1);
+            Access::startHeldWork(model, 1, WorkTask::Kind::Acting);
 
-        QCOMPARE(model.canHoldJobs(), hold);
-        QCOMPARE(model.canReleaseJobs(), release);
-        QCOMPARE(model.canCancelJobs(), cancel);
+        QCOMPARE(model.actions()->canHold(), hold);
+        QCOMPARE(model.actions()->canRelease(), release);
+        QCOMPARE(model.actions()->canCancel(), cancel);
         // Refused where it cannot act; a late click starts nothing either.
         if (!hold)
-            QVERIFY(model.holdSelectedJobs().isFinished());
+            QVERIFY(model.actions()->holdSelectedJobs().isFinished());
         if (!release)
-            QVERIFY(model.releaseSelectedJobs().isFinished());
-        QCOMPARE(model.isActing(), running == u"acting"_s);
-        model.requestCancelConfirmation();
-        QCOMPARE(model.isShowingCancelConfirmation(), cancel);
+            QVERIFY(model.actions()->releaseSelectedJobs().isFinished());
+        QCOMPARE(model.work()->isActing(), running == u"acting"_s);
+        model.actions()->requestCancelConfirmation();
+        QCOMPARE(model.actions()->cancelQuestion()->isOpen(), cancel);
         // Every selected job, hidden ones included, with its queue.
         QStringList lines;
         for (const QString &identifier : std::as_const(selection))
             lines.append(u"• "_s + identifier + u"  ("_s + identifier.section(u'-', 0, 0) + u')');
-        QCOMPARE(model.cancelConfirmation().lines, cancel ? lines : QStringList());
+        QCOMPARE(model.actions()->cancelConfirmation().lines, cancel ? lines : QStringList());
         // While it runs, the action bar counts it as a move.
         if (running == u"acting"_s)
-            QCOMPARE(model.moveProgress().text, u"Gebe 0 von 1 frei …"_s);
+            QCOMPARE(model.work()->progress().text, u"Gebe 0 von 1 frei …"_s);
     }
 
     void actionIsVerifiedByTheClosingReload_data()
@@ -317,79 +319,82 @@ private Q_SLOTS:
              }},
             {u"toggle"_s,
              [&] {
-                 model.toggleJobSelection(job(u"A-1"_s));
+                 model.selection()->toggleJobSelection(job(u"A-1"_s));
              }},
             {u"destination"_s,
              [&] {
-                 model.setSelectedDestinationID(u"C"_s);
+                 model.selection()->setSelectedDestinationID(u"C"_s);
              }},
             {u"toggle dropping it"_s,
              [&] {
-                 model.toggleJobSelection(job(u"C-4"_s));
+                 model.selection()->toggleJobSelection(job(u"C-4"_s));
              }},
             {u"destination again"_s,
              [&] {
-                 model.chooseDestinationAt(0);
+                 model.selection()->chooseDestinationAt(0);
              }},
             {u"filter"_s,
              [&] {
-                 model.setJobFilterText(u"A"_s);
+                 model.selection()->setJobFilterText(u"A"_s);
              }},
             {u"source queue"_s,
              [&] {
-                 model.chooseSourceQueueAt(1);
+                 model.selection()->chooseSourceQueueAt(1);
              }},
             {u"select shown"_s,
              [&] {
-                 model.selectShownJobs();
+                 model.selection()->selectShownJobs();
              }},
             {u"confirmation"_s,
              [&] {
-                 model.requestMoveConfirmation();
+                 model.move()->requestConfirmation();
              }},
             {u"cancel confirmation over it, refused"_s,
              [&] {
-                 model.requestCancelConfirmation();
+                 model.actions()->requestCancelConfirmation();
              }},
             {u"confirmation closed"_s,
              [&] {
-                 model.setShowingMoveConfirmation(false);
+                 model.move()->question()->dismiss();
              }},
             {u"cancel confirmation"_s,
              [&] {
-                 model.requestCancelConfirmation();
+                 model.actions()->requestCancelConfirmation();
              }},
             {u"cancel confirmation closed"_s,
              [&] {
-                 model.setShowingCancelConfirmation(false);
+                 model.actions()->cancelQuestion()->dismiss();
              }},
             {u"acting"_s,
              [&] {
-                 Access::setActing(model, JobAction::Hold, 1, 2);
+                 Access::startHeldWork(model, 2, WorkTask::Kind::Acting);
+                 Access::countOff(model, 1);
              }},
             {u"loading"_s,
              [&] {
                  Access::setLoading(model, true);
              }},
+            {u"acted"_s,
+             [&] {
+                 // Its closing reload follows the one under way and reports.
+                 Access::endHeldWork(model);
+                 QTRY_VERIFY(!model.work()->isWorking());
+             }},
             {u"moving"_s,
              [&] {
-                 Access::setMoving(model, true);
+                 Access::startHeldWork(model, 3);
              }},
             {u"progress"_s,
              [&] {
-                 Access::setMoveProgress(model, 1, 3);
-             }},
-            {u"moved"_s,
-             [&] {
-                 Access::setMoving(model, false);
+                 Access::countOff(model, 1);
              }},
             {u"notice"_s,
              [&] {
-                 Access::present(model, WorkflowError::unexpected(), u"T"_s);
+                 model.notices()->present(WorkflowError::unexpected(), u"T"_s);
              }},
             {u"dismissed"_s,
              [&] {
-                 model.dismissNotice();
+                 model.notices()->dismiss();
              }},
             {u"fewer lists"_s,
              [&] {
@@ -397,31 +402,22 @@ private Q_SLOTS:
              }},
             {u"cleared"_s,
              [&] {
-                 model.clearJobSelection();
+                 model.selection()->clearJobSelection();
              }},
         };
-        const QMetaObject *meta = model.metaObject();
-        const auto values = [&] {
-            QVariantList read;
-            for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i)
-                read.append(meta->property(i).read(&model));
-            return read;
-        };
         for (const auto &[name, write] : writes) {
-            const QVariantList before = values();
+            const std::map<QString, QVariant> before = ModelSignals::values(model);
             const ModelSignals::AnySpy spies(model);
             write();
-            const QVariantList after = values();
-            QSet<int> changed;
-            for (int i = 0; i < before.size(); ++i) {
-                if (before.at(i) != after.at(i))
-                    changed.insert(meta->property(meta->propertyOffset() + i).notifySignalIndex());
+            const std::map<QString, QVariant> after = ModelSignals::values(model);
+            QSet<QString> changed;
+            for (const ModelSignals::Watched &property : ModelSignals::watched(model)) {
+                if (before.at(property.property) != after.at(property.property))
+                    changed.insert(property.signal);
             }
-            const QSet<int> emitted = spies.emittedSignals();
-            QSet<int> needless = emitted - changed;
-            needless.remove(meta->indexOfSignal("confirmationChanged()"));
-            QVERIFY2((changed - emitted).isEmpty(), qPrintable(name));
-            QVERIFY2(needless.isEmpty(), qPrintable(name));
+            const QSet<QString> emitted = spies.emittedSignals();
+            QVERIFY2((changed - emitted).isEmpty(), qPrintable(name + u": "_s + QStringList((changed - emitted).values()).join(u' ')));
+            QVERIFY2((emitted - changed).isEmpty(), qPrintable(name + u": "_s + QStringList((emitted - changed).values()).join(u' ')));
         }
     }
 
@@ -432,26 +428,26 @@ private Q_SLOTS:
         apply(model, {u"dest C"_s});
 
         QStringList seen;
-        connect(&model, &PrintJobsViewModel::selectedDestinationChanged, this,
-                [&] { seen.append(model.selectedDestinationID().value_or(u"-"_s)); });
-        QSignalSpy selectedCounts(&model, &PrintJobsViewModel::selectedJobCountChanged);
+        connect(model.selection(), &SelectionControl::selectedDestinationChanged, this,
+                [&] { seen.append(model.selection()->selectedDestinationID().value_or(u"-"_s)); });
+        QSignalSpy selectedCounts(model.selection(), &SelectionControl::selectedJobCountChanged);
         ModelSignals::AnySpy any(model);
         // Equal values announce nothing.
-        model.setSelectedDestinationID(u"C"_s);
-        model.setShowingMoveConfirmation(false);
-        model.dismissNotice(); // none already
+        model.selection()->setSelectedDestinationID(u"C"_s);
+        model.move()->question()->dismiss();
+        model.notices()->dismiss(); // none already
         QCOMPARE(any.count(), 0);
-        model.toggleJobSelection(job(u"A-1"_s));
-        model.toggleJobSelection(job(u"C-4"_s)); // drops the destination: two writes
-        model.setSelectedDestinationID(u"D"_s);
+        model.selection()->toggleJobSelection(job(u"A-1"_s));
+        model.selection()->toggleJobSelection(job(u"C-4"_s)); // drops the destination: two writes
+        model.selection()->setSelectedDestinationID(u"D"_s);
         QCOMPARE(seen, (QStringList {u"-"_s, u"D"_s}));
         QCOMPARE(selectedCounts.count(), 2);
 
         // Refused operations write nothing.
-        model.setSelectedDestinationID(u"Z"_s);
+        model.selection()->setSelectedDestinationID(u"Z"_s);
         any.clear();
-        model.requestMoveConfirmation();
-        QVERIFY(model.moveSelectedJobs().isFinished());
+        model.move()->requestConfirmation();
+        QVERIFY(model.move()->moveSelectedJobs().isFinished());
         QCOMPARE(any.count(), 0);
     }
 
@@ -493,17 +489,17 @@ private Q_SLOTS:
         QCOMPARE(model.schedulerText().isEmpty(), !server.startsWith("druck01"));
         PrintJobsViewModelTestAccess::load(model, jobs(baseJobs), printers(basePrinters));
         apply(model, steps);
-        QCOMPARE(model.confirmation().text(), message);
+        QCOMPARE(model.move()->confirmation().text(), message);
         // The parts a dialog lays out itself add up to the same text.
         const QString parts = message.isEmpty() ? QString()
-                                                : model.confirmation().headline + u"\n\n"_s
-                + model.confirmation().lines.join(u'\n') + u"\n\n"_s + model.confirmation().destinationText + u"\n\n"_s
+                                                : model.move()->confirmation().headline + u"\n\n"_s
+                + model.move()->confirmation().lines.join(u'\n') + u"\n\n"_s + model.move()->confirmation().destinationText + u"\n\n"_s
                 + (model.schedulerText().isEmpty() ? QString() : model.schedulerText() + u"\n\n"_s)
-                + model.confirmation().warning;
-        QCOMPARE(model.confirmation().schedulerText, model.schedulerText());
+                + model.move()->confirmation().warning;
+        QCOMPARE(model.move()->confirmation().schedulerText, model.schedulerText());
         QCOMPARE(parts, message);
-        QCOMPARE(model.confirmation().headline.isEmpty(), message.isEmpty());
-        QCOMPARE(model.confirmation().warning.isEmpty(), message.isEmpty());
+        QCOMPARE(model.move()->confirmation().headline.isEmpty(), message.isEmpty());
+        QCOMPARE(model.move()->confirmation().warning.isEmpty(), message.isEmpty());
     }
 
     // Texts from other users or a remote scheduler, each used as a queue
@@ -677,16 +673,16 @@ private Q_SLOTS:
         PrintJobsViewModelTestAccess::load(model, {detailed}, {Printer {u"A"_s}, destination});
         apply(model, {u"toggle A-1"_s, u"dest C"_s});
 
-        const QModelIndex jobRow = model.jobModel()->index(0);
+        const QModelIndex jobRow = model.selection()->jobModel()->index(0);
         // The destination is the last queue offered.
-        const QModelIndex destinationRow = model.destinationModel()->index(model.destinationModel()->count() - 1);
+        const QModelIndex destinationRow = model.selection()->destinationModel()->index(model.selection()->destinationModel()->count() - 1);
         QCOMPARE(jobRow.data(JobListModel::StateTextRole).toString(), jobText);
         QVERIFY(jobRow.data(JobListModel::AccessibleDescriptionRole).toString().endsWith(u" · "_s + accessibleTail));
         QCOMPARE(destinationRow.data(PrinterListModel::StateTextRole).toString(), queueText);
-        QCOMPARE(model.confirmation().stateWarnings, warnings);
+        QCOMPARE(model.move()->confirmation().stateWarnings, warnings);
         // Below the usual confirmation, never in place of it.
-        QVERIFY(model.confirmation().text().startsWith(ModelTexts::confirmation({detailed}, u"C"_s)));
-        QVERIFY(model.confirmation().text().endsWith(warnings.isEmpty() ? ModelTexts::confirmationWarning()
+        QVERIFY(model.move()->confirmation().text().startsWith(ModelTexts::confirmation({detailed}, u"C"_s)));
+        QVERIFY(model.move()->confirmation().text().endsWith(warnings.isEmpty() ? ModelTexts::confirmationWarning()
                                                                         : warnings.last()));
     }
 
@@ -714,9 +710,9 @@ private Q_SLOTS:
         PrintJobsViewModel model;
         PrintJobsViewModelTestAccess::load(model, jobs({u"A-1"_s, u"C-4"_s}), {Printer {u"A"_s}, destination});
         apply(model, {u"toggle A-1"_s, u"dest C"_s});
-        const QModelIndex row = model.destinationModel()->index(model.destinationModel()->count() - 1);
+        const QModelIndex row = model.selection()->destinationModel()->index(model.selection()->destinationModel()->count() - 1);
         QTEST(row.data(PrinterListModel::FactsRole).toString(), "facts");
-        QTEST(model.confirmation().destinationText, "destination");
+        QTEST(model.move()->confirmation().destinationText, "destination");
     }
 
     void noticeFromError_data()
@@ -739,17 +735,17 @@ private Q_SLOTS:
         QFETCH(WorkflowError, error);
         QFETCH(QString, message);
         PrintJobsViewModel model;
-        PrintJobsViewModelTestAccess::present(model, error, u"Titel"_s);
-        QVERIFY(model.notice());
-        const AppNotice first = *model.notice();
+        PrintJobsViewModelTestmodel.notices()->present(error, u"Titel"_s);
+        QVERIFY(model.notices()->notice());
+        const AppNotice first = *model.notices()->notice();
         QCOMPARE(first.title, u"Titel"_s);
         QCOMPARE(first.message, message);
-        QCOMPARE(model.statusText(), u"Bereit zum Laden der CUPS-Aufträge."_s);
+        QCOMPARE(model.notices()->statusText(), u"Bereit zum Laden der CUPS-Aufträge."_s);
 
-        PrintJobsViewModelTestAccess::present(model, error, u"Titel"_s);
+        PrintJobsViewModelTestmodel.notices()->present(error, u"Titel"_s);
         QVERIFY(!first.id.isNull());
-        QVERIFY(model.notice()->id != first.id);
-        QCOMPARE(model.noticeShown().idText(), model.notice()->id.toString(QUuid::WithoutBraces));
+        QVERIFY(model.notices()->notice()->id != first.id);
+        QCOMPARE(model.notices()->shown().idText(), model.notices()->notice()->id.toString(QUuid::WithoutBraces));
     }
 
     void reloadStoresListsAndStatus_data()
@@ -775,23 +771,23 @@ private Q_SLOTS:
         listOnFakes(tools, jobs, printers);
         tools.setDetailedJobListing(u"A-1 anna 1024 Mon 01 Jan 2024\n\tTitle: Bericht.pdf\n"_s);
         PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
-        QAbstractItemModelTester jobRows(model.jobModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
-        QAbstractItemModelTester printerRows(model.destinationModel(),
+        QAbstractItemModelTester jobRows(model.selection()->jobModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+        QAbstractItemModelTester printerRows(model.selection()->destinationModel(),
                                              QAbstractItemModelTester::FailureReportingMode::Fatal);
 
-        const QFuture<void> reload = model.refresh();
-        QVERIFY(model.isLoading());
+        const QFuture<void> reload = model.reload()->refresh();
+        QVERIFY(model.reload()->isLoading());
         QVERIFY(finishes(reload));
-        QVERIFY(!model.isLoading());
-        QCOMPARE(identifiers(model.jobs()), jobs);
-        QCOMPARE(names(model.printers()), printers);
-        QCOMPARE(model.lpmovePath(), tools.lpmovePath());
-        QCOMPARE(model.statusText(), status);
-        QVERIFY(!model.notice());
+        QVERIFY(!model.reload()->isLoading());
+        QCOMPARE(identifiers(model.selection()->jobs()), jobs);
+        QCOMPARE(names(model.selection()->printers()), printers);
+        QCOMPARE(model.reload()->lpmovePath(), tools.lpmovePath());
+        QCOMPARE(model.notices()->statusText(), status);
+        QVERIFY(!model.notices()->notice());
         if (!jobs.isEmpty())
-            QCOMPARE(model.jobs().first().title, u"Bericht.pdf"_s);
-        QCOMPARE(model.jobModel()->rowCount(), jobs.size());
-        QCOMPARE(model.destinationModel()->rowCount(), printers.size());
+            QCOMPARE(model.selection()->jobs().first().title, u"Bericht.pdf"_s);
+        QCOMPARE(model.selection()->jobModel()->rowCount(), jobs.size());
+        QCOMPARE(model.selection()->destinationModel()->rowCount(), printers.size());
     }
 
     void failedReloadEmptiesTheWindow_data()
@@ -823,8 +819,8 @@ private Q_SLOTS:
 
         BaseWindow window;
         auto &[tools, model] = window;
-        QAbstractItemModelTester jobRows(model.jobModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
-        QVERIFY(finishes(model.refresh()));
+        QAbstractItemModelTester jobRows(model.selection()->jobModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+        QVERIFY(finishes(model.reload()->refresh()));
         apply(model, {u"toggle A-1"_s, u"dest C"_s});
         const qsizetype callsBefore = tools.calls().size();
 
@@ -842,19 +838,19 @@ private Q_SLOTS:
             tools.delayListing(failure == u"-o"_s ? u"-a"_s : u"-o"_s, 0.4);
         }
 
-        QVERIFY(finishes(model.refresh()));
-        QVERIFY(model.jobs().isEmpty());
-        QVERIFY(model.printers().isEmpty());
-        QVERIFY(model.selectedJobIDs().isEmpty());
-        QVERIFY(!model.selectedDestinationID());
-        QVERIFY(!model.isLoading());
-        QCOMPARE(model.jobModel()->rowCount(), 0);
-        QCOMPARE(model.destinationModel()->rowCount(), 0);
-        QCOMPARE(model.statusText(), u"CUPS-Daten konnten nicht geladen werden."_s);
-        QVERIFY(model.notice());
-        QCOMPARE(model.notice()->title, u"CUPS nicht verfügbar"_s);
-        QCOMPARE(model.notice()->message, message);
-        QCOMPARE(model.lpmovePath(), tools.lpmovePath()); // kept from the last good reload
+        QVERIFY(finishes(model.reload()->refresh()));
+        QVERIFY(model.selection()->jobs().isEmpty());
+        QVERIFY(model.selection()->printers().isEmpty());
+        QVERIFY(model.selection()->selectedJobIDs().isEmpty());
+        QVERIFY(!model.selection()->selectedDestinationID());
+        QVERIFY(!model.reload()->isLoading());
+        QCOMPARE(model.selection()->jobModel()->rowCount(), 0);
+        QCOMPARE(model.selection()->destinationModel()->rowCount(), 0);
+        QCOMPARE(model.notices()->statusText(), u"CUPS-Daten konnten nicht geladen werden."_s);
+        QVERIFY(model.notices()->notice());
+        QCOMPARE(model.notices()->notice()->title, u"CUPS nicht verfügbar"_s);
+        QCOMPARE(model.notices()->notice()->message, message);
+        QCOMPARE(model.reload()->lpmovePath(), tools.lpmovePath()); // kept from the last good reload
 
         const QList<FakeCupsTools::Call> calls = tools.calls().mid(callsBefore);
         QStringList run = arguments(calls);
@@ -865,19 +861,19 @@ private Q_SLOTS:
             QVERIFY2(call.end > 0, "the reload ended before one of its listings");
 
         // While CUPS stays away, its alert comes once; the status line stays.
-        model.dismissNotice();
-        QVERIFY(finishes(model.refresh()));
-        QVERIFY(!model.notice());
-        QCOMPARE(model.statusText(), u"CUPS-Daten konnten nicht geladen werden."_s);
+        model.notices()->dismiss();
+        QVERIFY(finishes(model.reload()->refresh()));
+        QVERIFY(!model.notices()->notice());
+        QCOMPARE(model.notices()->statusText(), u"CUPS-Daten konnten nicht geladen werden."_s);
         if (failure != u"lpstat"_s) {
             // Back once, then away again: the alert comes again.
             tools.failListing(u"-o"_s, 0, QString());
             tools.failListing(u"-a"_s, 0, QString());
-            QVERIFY(finishes(model.refresh()));
-            QVERIFY(!model.notice());
+            QVERIFY(finishes(model.reload()->refresh()));
+            QVERIFY(!model.notices()->notice());
             tools.failListing(u"-o"_s, 1, u"lpstat: kaputt\n"_s);
-            QVERIFY(finishes(model.refresh()));
-            QVERIFY(model.notice());
+            QVERIFY(finishes(model.reload()->refresh()));
+            QVERIFY(model.notices()->notice());
         }
     }
 
@@ -885,28 +881,28 @@ private Q_SLOTS:
     {
         BaseWindow window;
         auto &[tools, model] = window;
-        QVERIFY(finishes(model.refresh()));
+        QVERIFY(finishes(model.reload()->refresh()));
         apply(model, {u"toggle A-1"_s, u"dest C"_s});
-        model.requestMoveConfirmation();
-        QVERIFY(model.isShowingMoveConfirmation());
+        model.move()->requestConfirmation();
+        QVERIFY(model.move()->question()->isOpen());
 
         tools.delayListing(u"-o"_s, 0.3);
-        const QFuture<void> reload = model.refresh();
+        const QFuture<void> reload = model.reload()->refresh();
         ModelSignals::AnySpy changes(model);
-        QVERIFY(model.refresh().isFinished());
+        QVERIFY(model.reload()->refresh().isFinished());
         QCOMPARE(changes.count(), 0);
-        QVERIFY(model.isShowingMoveConfirmation());
+        QVERIFY(model.move()->question()->isOpen());
         QVERIFY(finishes(reload));
         QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 2);
         tools.delayListing(u"-o"_s, 0);
 
         tools.delayMoves(0.3);
-        const QFuture<void> move = model.moveSelectedJobs();
-        QVERIFY(!model.isShowingMoveConfirmation());
-        QVERIFY(model.isMoving());
+        const QFuture<void> move = model.move()->moveSelectedJobs();
+        QVERIFY(!model.move()->question()->isOpen());
+        QVERIFY(model.work()->isMoving());
         changes.clear();
-        QVERIFY(model.refresh().isFinished());
-        QVERIFY(model.moveSelectedJobs().isFinished());
+        QVERIFY(model.reload()->refresh().isFinished());
+        QVERIFY(model.move()->moveSelectedJobs().isFinished());
         QCOMPARE(changes.count(), 0);
         QVERIFY(finishes(move));
         QCOMPARE(tools.calls(u"lpmove"_s).size(), 1);
@@ -921,19 +917,19 @@ private Q_SLOTS:
         tools.setDetailedJobListing(u"A-1\n\tTitle: Bericht.pdf\n"_s);
         tools.delayListing(u"-l -o"_s, 0.5);
         PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
-        const QFuture<void> reload = model.refresh();
-        QTRY_VERIFY(model.jobCount() == baseJobs.size() && !model.isLoading());
+        const QFuture<void> reload = model.reload()->refresh();
+        QTRY_VERIFY(model.selection()->jobCount() == baseJobs.size() && !model.reload()->isLoading());
         QVERIFY(!reload.isFinished());
-        QVERIFY(!model.jobs().constFirst().title);
+        QVERIFY(!model.selection()->jobs().constFirst().title);
         apply(model, {u"toggle A-1"_s, u"dest C"_s});
-        model.requestMoveConfirmation();
+        model.move()->requestConfirmation();
 
         QVERIFY(finishes(reload));
-        QVERIFY(!model.jobs().constFirst().title);
-        model.setShowingMoveConfirmation(false);
-        QCOMPARE(model.jobs().constFirst().title, u"Bericht.pdf"_s);
-        QCOMPARE(model.selectedJobIDs(), QSet {u"A-1"_s});
-        QCOMPARE(model.jobModel()->rowCount(), baseJobs.size());
+        QVERIFY(!model.selection()->jobs().constFirst().title);
+        model.move()->question()->dismiss();
+        QCOMPARE(model.selection()->jobs().constFirst().title, u"Bericht.pdf"_s);
+        QCOMPARE(model.selection()->selectedJobIDs(), QSet {u"A-1"_s});
+        QCOMPARE(model.selection()->jobModel()->rowCount(), baseJobs.size());
     }
 
     // A reload leaves the window to the user: clicks count at once and survive
@@ -971,7 +967,7 @@ private Q_SLOTS:
 
         BaseWindow window;
         auto &[tools, model] = window;
-        QVERIFY(finishes(model.refresh()));
+        QVERIFY(finishes(model.reload()->refresh()));
         QList<QFuture<void>> running;
         for (const QString &step : std::as_const(steps)) {
             const QString argument = step.section(u' ', 1);
@@ -979,21 +975,21 @@ private Q_SLOTS:
                 listOnFakes(tools, argument.split(u' '), basePrinters);
             } else if (step == u"slow reload"_s) {
                 tools.delayListing(u"-o"_s, 0.3);
-                running.append(model.refresh());
-                QVERIFY(model.isLoading());
+                running.append(model.reload()->refresh());
+                QVERIFY(model.reload()->isLoading());
             } else if (step.startsWith(u"toggle "_s) || step.startsWith(u"dest "_s)) {
                 apply(model, {step});
             } else if (step == u"confirm"_s) {
-                model.requestMoveConfirmation();
-                QVERIFY(model.isShowingMoveConfirmation());
+                model.move()->requestConfirmation();
+                QVERIFY(model.move()->question()->isOpen());
             } else if (step == u"close"_s) {
-                model.setShowingMoveConfirmation(false);
+                model.move()->question()->dismiss();
             } else if (step == u"move"_s) {
-                running.append(model.moveSelectedJobs());
-                QVERIFY(model.isMoving());
-                QVERIFY(!model.isShowingMoveConfirmation());
+                running.append(model.move()->moveSelectedJobs());
+                QVERIFY(model.work()->isMoving());
+                QVERIFY(!model.move()->question()->isOpen());
             } else if (step.startsWith(u"expect "_s)) {
-                QCOMPARE(sorted(model.selectedJobIDs()), argument.split(u' '));
+                QCOMPARE(sorted(model.selection()->selectedJobIDs()), argument.split(u' '));
             } else if (step == u"wait"_s) {
                 for (const QFuture<void> &future : std::as_const(running))
                     QVERIFY(finishes(future));
@@ -1001,8 +997,8 @@ private Q_SLOTS:
                 QFAIL(qPrintable(u"unknown step "_s + step));
             }
         }
-        QVERIFY(!model.isBusy());
-        QCOMPARE(sorted(model.selectedJobIDs()), selected);
+        QVERIFY(!model.reload()->isBusy());
+        QCOMPARE(sorted(model.selection()->selectedJobIDs()), selected);
         const QList<FakeCupsTools::Call> moves = tools.calls(u"lpmove"_s);
         QCOMPARE(arguments(moves), moved);
         // A move never overlaps a listing of jobs.
@@ -1020,7 +1016,7 @@ private Q_SLOTS:
         tools.delayListing(u"-o"_s, 0.5);
         tools.delayListing(u"-a"_s, 0.5);
         PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
-        QVERIFY(finishes(model.refresh()));
+        QVERIFY(finishes(model.reload()->refresh()));
 
         const QList<FakeCupsTools::Call> jobs = tools.calls(u"lpstat"_s, {u"-o"_s});
         const QList<FakeCupsTools::Call> printers = tools.calls(u"lpstat"_s, {u"-a"_s});
@@ -1074,58 +1070,58 @@ private Q_SLOTS:
         for (const QString &identifier : failing)
             tools.failMove(identifier, lpmoveFailure(identifier));
         PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
-        QVERIFY(finishes(model.refresh()));
+        QVERIFY(finishes(model.reload()->refresh()));
         apply(model, SelectionSteps::toggleThenChoose(selection, u"D"_s));
-        QVERIFY(model.canRequestMove());
+        QVERIFY(model.move()->canRequest());
 
         // The closing reload first, then the report (notice, then status), then isMoving off.
         QStringList order;
-        QString lastStatus = model.statusText();
+        QString lastStatus = model.notices()->statusText();
         QString statusAtMoveEnd;
         bool wasMoving = false;
         ModelSignals::onEveryChange(model, this, [&] {
-            if (model.notice() && !order.contains(u"notice"_s))
+            if (model.notices()->notice() && !order.contains(u"notice"_s))
                 order.append(u"notice"_s);
-            if (model.statusText() != lastStatus && !order.contains(u"status"_s))
+            if (model.notices()->statusText() != lastStatus && !order.contains(u"status"_s))
                 order.append(u"status"_s);
-            lastStatus = model.statusText();
-            if (wasMoving && !model.isMoving()) {
+            lastStatus = model.notices()->statusText();
+            if (wasMoving && !model.work()->isMoving()) {
                 order.append(u"moving off"_s);
-                statusAtMoveEnd = model.statusText();
+                statusAtMoveEnd = model.notices()->statusText();
             }
-            wasMoving = model.isMoving();
-            if (model.isLoading() && !order.contains(u"loading"_s))
+            wasMoving = model.work()->isMoving();
+            if (model.reload()->isLoading() && !order.contains(u"loading"_s))
                 order.append(u"loading"_s);
         });
 
         // One more job handled at each step, out of all of them.
         QStringList progress;
-        connect(&model, &PrintJobsViewModel::moveProgressChanged, this, [&] {
-            if (!model.moveProgress().text.isEmpty() && !progress.contains(model.moveProgress().text))
-                progress.append(model.moveProgress().text);
+        connect(model.work(), &CountedWork::progressChanged, this, [&] {
+            if (!model.work()->progress().text.isEmpty() && !progress.contains(model.work()->progress().text))
+                progress.append(model.work()->progress().text);
         });
 
-        const QFuture<void> move = model.moveSelectedJobs();
-        QVERIFY(model.isMoving());
-        QCOMPARE(model.moveProgress().total, selection.size());
+        const QFuture<void> move = model.move()->moveSelectedJobs();
+        QVERIFY(model.work()->isMoving());
+        QCOMPARE(model.work()->progress().total, selection.size());
         QVERIFY(finishes(move));
-        QVERIFY(!model.isMoving());
+        QVERIFY(!model.work()->isMoving());
         QStringList expectedProgress;
         for (qsizetype done = 0; done <= selection.size(); ++done)
             expectedProgress.append(u"Verschiebe %1 von %2 …"_s.arg(done).arg(selection.size()));
         QCOMPARE(progress, expectedProgress);
-        QCOMPARE(model.moveProgress().total, 0);
-        QCOMPARE(model.moveProgress().done, 0);
-        QCOMPARE(model.moveProgress().text, QString());
-        QVERIFY(!model.isLoading());
+        QCOMPARE(model.work()->progress().total, 0);
+        QCOMPARE(model.work()->progress().done, 0);
+        QCOMPARE(model.work()->progress().text, QString());
+        QVERIFY(!model.reload()->isLoading());
         QCOMPARE(order, (QStringList {u"loading"_s, u"notice"_s, u"status"_s, u"moving off"_s}));
-        QCOMPARE(model.notice()->title, title);
-        QCOMPARE(model.notice()->message, message);
+        QCOMPARE(model.notices()->notice()->title, title);
+        QCOMPARE(model.notices()->notice()->message, message);
         QCOMPARE(statusAtMoveEnd, status);
         // The closing reload has run; the report's status line stands after it.
         QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 2);
-        QCOMPARE(model.jobs().size(), baseJobs.size());
-        QCOMPARE(model.statusText(), status);
+        QCOMPARE(model.selection()->jobs().size(), baseJobs.size());
+        QCOMPARE(model.notices()->statusText(), status);
 
         // Exactly identifier and destination, in listing order, one after the other.
         const QList<FakeCupsTools::Call> moves = tools.calls(u"lpmove"_s);
@@ -1214,7 +1210,7 @@ private Q_SLOTS:
                                                  : FakeCupsTools::MoveDelay::AfterMoving);
         PrintJobsViewModel model {
             CUPSService(tools.lpstatPath(), CUPSService::defaultListingTimeLimit, std::chrono::milliseconds(300))};
-        QVERIFY(finishes(model.refresh()));
+        QVERIFY(finishes(model.reload()->refresh()));
         apply(model, SelectionSteps::toggleThenChoose(selection, u"D"_s));
         QStringList printersAfter = basePrinters;
         if (closing == u"no D"_s)
@@ -1223,54 +1219,54 @@ private Q_SLOTS:
         if (closing == u"fails"_s)
             tools.failListing(u"-o"_s, 1, u"lpstat: Scheduler nicht erreichbar"_s);
 
-        QVERIFY(finishes(model.moveSelectedJobs()));
-        QVERIFY(model.notice());
-        QCOMPARE(model.notice()->title, title);
-        QCOMPARE(model.notice()->message, message);
-        QCOMPARE(model.statusText(), status);
+        QVERIFY(finishes(model.move()->moveSelectedJobs()));
+        QVERIFY(model.notices()->notice());
+        QCOMPARE(model.notices()->notice()->title, title);
+        QCOMPARE(model.notices()->notice()->message, message);
+        QCOMPARE(model.notices()->statusText(), status);
         QCOMPARE(tools.calls(u"lpstat"_s, {u"-o"_s}).size(), 2);
         // Taking the move back is offered once the closing reload bore out a moved job.
-        QCOMPARE(model.notice()->offersUndo, closing != u"fails"_s && !status.startsWith(u"0 "_s));
-        QCOMPARE(model.canUndoMove(), model.notice()->offersUndo);
-        model.dismissNotice();
-        QCOMPARE(model.notice() ? model.notice()->title : QString(), nextTitle);
-        if (!model.canUndoMove())
+        QCOMPARE(model.notices()->notice()->offersUndo, closing != u"fails"_s && !status.startsWith(u"0 "_s));
+        QCOMPARE(model.undo()->canUndo(), model.notices()->notice()->offersUndo);
+        model.notices()->dismiss();
+        QCOMPARE(model.notices()->notice() ? model.notices()->notice()->title : QString(), nextTitle);
+        if (!model.undo()->canUndo())
             return;
         // Emptied by a failed reload, the lists tell nothing: the offer waits
         // for lists that load, and says so.
         tools.failListing(u"-o"_s, 1, u"lpstat: Scheduler nicht erreichbar"_s);
-        QVERIFY(finishes(model.refresh()));
-        model.dismissNotice();
-        model.requestUndoConfirmation();
-        QVERIFY(!model.isShowingUndoConfirmation());
-        QVERIFY(model.canUndoMove() && model.undoWaitsForLists());
-        QVERIFY(!model.notice());
-        QCOMPARE(model.statusText(), u"Rückgängig machen ist wieder möglich, sobald die Listen geladen sind."_s);
-        QVERIFY(model.undoLastMove().isFinished());
+        QVERIFY(finishes(model.reload()->refresh()));
+        model.notices()->dismiss();
+        model.undo()->requestConfirmation();
+        QVERIFY(!model.undo()->question()->isOpen());
+        QVERIFY(model.undo()->canUndo() && model.undo()->waitsForLists());
+        QVERIFY(!model.notices()->notice());
+        QCOMPARE(model.notices()->statusText(), u"Rückgängig machen ist wieder möglich, sobald die Listen geladen sind."_s);
+        QVERIFY(model.undo()->undoLastMove().isFinished());
         tools.failListing(u"-o"_s, 0, QString());
         // With every job gone from the destination, there is nothing to ask about.
         tools.setJobLines({});
-        QVERIFY(finishes(model.refresh()));
-        model.requestUndoConfirmation();
-        QVERIFY(!model.isShowingUndoConfirmation());
-        QVERIFY(!model.canUndoMove());
-        QCOMPARE(model.notice()->title, u"Nichts zurückzuverschieben"_s);
-        QVERIFY2(model.notice()->message.startsWith(u"Keiner der verschobenen Aufträge steht noch in „D“ (D-"_s),
-                 qPrintable(model.notice()->message));
+        QVERIFY(finishes(model.reload()->refresh()));
+        model.undo()->requestConfirmation();
+        QVERIFY(!model.undo()->question()->isOpen());
+        QVERIFY(!model.undo()->canUndo());
+        QCOMPARE(model.notices()->notice()->title, u"Nichts zurückzuverschieben"_s);
+        QVERIFY2(model.notices()->notice()->message.startsWith(u"Keiner der verschobenen Aufträge steht noch in „D“ (D-"_s),
+                 qPrintable(model.notices()->notice()->message));
     }
 
     void jobInDestinationFailsWithoutToolRun()
     {
         BaseWindow window;
         auto &[tools, model] = window;
-        QVERIFY(finishes(model.refresh()));
+        QVERIFY(finishes(model.reload()->refresh()));
         // The pane never offers C once C-4 is selected, but a direct write can.
         apply(model, {u"toggle A-1"_s, u"toggle C-4"_s, u"toggle B-3"_s, u"dest C"_s});
-        QVERIFY(!model.canRequestMove());
+        QVERIFY(!model.move()->canRequest());
 
-        QVERIFY(finishes(model.moveSelectedJobs()));
+        QVERIFY(finishes(model.move()->moveSelectedJobs()));
         QCOMPARE(arguments(tools.calls(u"lpmove"_s)), (QStringList {u"A-1 C"_s, u"B-3 C"_s}));
-        QCOMPARE(model.notice()->message,
+        QCOMPARE(model.notices()->notice()->message,
                  u"2 Auftrag bzw. Aufträge wurden übergeben.\n\nNicht verschoben:\n• C-4: "_s
                      + CUPSServiceError::invalidDestination().errorDescription()
                      + u"\n\nDie Listen werden aktualisiert."_s);
@@ -1293,21 +1289,21 @@ private Q_SLOTS:
         tools.setDetailedJobListing(u"A-1 anna 1024\n\tTitle: Bericht\n"_s);
         tools.failMove(u"B-3"_s, lpmoveFailure(u"B-3"_s));
         PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
-        QVERIFY(finishes(model.refresh()));
-        QCOMPARE(model.jobs().size(), baseJobs.size());
+        QVERIFY(finishes(model.reload()->refresh()));
+        QCOMPARE(model.selection()->jobs().size(), baseJobs.size());
 
         apply(model, {u"toggle A-1"_s, u"toggle A-2"_s, u"toggle B-3"_s, u"dest D"_s});
-        QVERIFY(finishes(model.moveSelectedJobs()));
-        QCOMPARE(model.notice()->title, u"Nicht alle Aufträge konnten verschoben werden"_s);
+        QVERIFY(finishes(model.move()->moveSelectedJobs()));
+        QCOMPARE(model.notices()->notice()->title, u"Nicht alle Aufträge konnten verschoben werden"_s);
         QCOMPARE(tools.calls(u"lpmove"_s).size(), 3);
 
         // A failure to load waits until the move's report has been read.
         tools.failListing(u"-o"_s, 1, u"lpstat: kaputt\n"_s);
-        QVERIFY(finishes(model.refresh()));
-        QCOMPARE(model.notice()->title, u"Nicht alle Aufträge konnten verschoben werden"_s);
-        model.dismissNotice();
-        QCOMPARE(model.notice()->title, u"CUPS nicht verfügbar"_s);
-        QVERIFY(!model.isLoading());
+        QVERIFY(finishes(model.reload()->refresh()));
+        QCOMPARE(model.notices()->notice()->title, u"Nicht alle Aufträge konnten verschoben werden"_s);
+        model.notices()->dismiss();
+        QCOMPARE(model.notices()->notice()->title, u"CUPS nicht verfügbar"_s);
+        QVERIFY(!model.reload()->isLoading());
     }
 
     void reloadOutlivesItsModel()
@@ -1316,7 +1312,7 @@ private Q_SLOTS:
         listOnFakes(tools, baseJobs, basePrinters);
         tools.delayListing(u"-o"_s, 0.3);
         auto model = std::make_unique<PrintJobsViewModel>(CUPSService(tools.lpstatPath()));
-        const QFuture<void> reload = model->refresh();
+        const QFuture<void> reload = model->reload()->refresh();
         QVERIFY(QTest::qWaitFor([&] { return !tools.calls(u"lpstat"_s).isEmpty(); }));
         model.reset();
 
@@ -1332,16 +1328,16 @@ private Q_SLOTS:
         FakeCupsTools tools;
         listOnFakes(tools, baseJobs, basePrinters);
         auto model = std::make_unique<PrintJobsViewModel>(CUPSService(tools.lpstatPath()));
-        QVERIFY(finishes(model->refresh()));
+        QVERIFY(finishes(model->reload()->refresh()));
         apply(*model, {u"toggle A-1"_s, u"toggle A-2"_s, u"toggle B-3"_s, u"dest D"_s});
 
         tools.delayMoves(0.2);
-        const QFuture<void> move = model->moveSelectedJobs();
+        const QFuture<void> move = model->move()->moveSelectedJobs();
         QVERIFY(QTest::qWaitFor([&] { return !tools.calls(u"lpmove"_s).isEmpty(); }));
         model.reset();
 
         // What the application waits for before it quits.
-        const QFuture<void> all = ExitPolicy::whenMovesFinished();
+        const QFuture<void> all = ExitPolicy::whenWorkFinished();
         QVERIFY(!all.isFinished());
         QVERIFY(finishes(all));
         QVERIFY(move.isFinished());
@@ -1356,12 +1352,12 @@ private Q_SLOTS:
         // could hold up for a listing's whole limit.
         listOnFakes(tools, baseJobs, basePrinters);
         PrintJobsViewModel open {CUPSService(tools.lpstatPath())};
-        QVERIFY(finishes(open.refresh()));
-        QVERIFY(open.jobCount() > 0);
+        QVERIFY(finishes(open.reload()->refresh()));
+        QVERIFY(open.selection()->jobCount() > 0);
         apply(open, {u"toggle A-1"_s, u"dest D"_s});
         tools.delayListing(u"-o"_s, 3);
-        const QFuture<void> second = open.moveSelectedJobs();
-        QVERIFY(finishes(ExitPolicy::whenMovesFinished()));
+        const QFuture<void> second = open.move()->moveSelectedJobs();
+        QVERIFY(finishes(ExitPolicy::whenWorkFinished()));
         QVERIFY(!second.isFinished());
         QVERIFY(finishes(second));
     }

@@ -87,7 +87,7 @@ bool JobActions::allows(JobAction action) const
     return false;
 }
 
-QList<PrintJob> JobActions::takeCancelledJobs()
+QList<PrintJob> JobActions::closeCancelConfirmation()
 {
     return std::exchange(m_cancelConfirmation, CancelConfirmation()).jobs;
 }

@@ -9,32 +9,32 @@
 
 namespace {
 
-QList<QFuture<void>> &runningMoves()
+QList<QFuture<void>> &runningWork()
 {
-    static QList<QFuture<void>> moves;
-    moves.removeIf([](const QFuture<void> &move) { return move.isFinished(); });
-    return moves;
+    static QList<QFuture<void>> work;
+    work.removeIf([](const QFuture<void> &piece) { return piece.isFinished(); });
+    return work;
 }
 
 } // namespace
 
-void ExitPolicy::trackMove(const QFuture<void> &move)
+void ExitPolicy::trackWork(const QFuture<void> &work)
 {
-    runningMoves().append(move);
+    runningWork().append(work);
 }
 
-QFuture<void> ExitPolicy::whenMovesFinished()
+QFuture<void> ExitPolicy::whenWorkFinished()
 {
-    QList<QFuture<void>> moves = runningMoves();
-    if (moves.isEmpty())
+    QList<QFuture<void>> work = runningWork();
+    if (work.isEmpty())
         return QtFuture::makeReadyFuture();
-    return QtFuture::whenAll(moves.begin(), moves.end()).then([](const QList<QFuture<void>> &) {});
+    return QtFuture::whenAll(work.begin(), work.end()).then([](const QList<QFuture<void>> &) {});
 }
 
 void ExitPolicy::lastWindowClosed()
 {
     QCoreApplication *app = QCoreApplication::instance();
-    whenMovesFinished().then(app, [] { QCoreApplication::quit(); });
+    whenWorkFinished().then(app, [] { QCoreApplication::quit(); });
 }
 
 void ExitPolicy::eventLoopEnded()

@@ -10,12 +10,10 @@
 
 #include <QList>
 
-#include <optional>
 
-// Holding, releasing and cancelling the selected jobs, as the window model
-// keeps it: what the selection allows, the one action that runs and how far
-// it is, and the cancel that waits for the user's confirmation. A plain value;
-// the model announces what changes.
+// Holding, releasing and cancelling the selected jobs: which jobs each
+// applies to, what the selection allows, and the cancel that waits for the
+// user's confirmation. A plain value; JobActionControl announces what changes.
 class JobActions
 {
 public:
@@ -37,20 +35,16 @@ public:
     // changed it; a write that leaves the jobs and their marks costs nothing.
     void update(const JobSelection &selection, JobSelection::Changes changes);
     // Whether some selected job, hidden ones included, is one `action`
-    // applies to. Whether anything runs is the model's business.
+    // applies to. Whether anything runs is CountedWork's business.
     bool allows(JobAction action) const;
-
-    // The model counts its jobs as it counts a move's.
-    const std::optional<JobAction> &running() const { return m_running; }
-    void start(JobAction action) { m_running = action; }
-    void finish() { m_running.reset(); }
 
     // The cancel confirmation while it is open, else a blank one.
     const CancelConfirmation &cancelConfirmation() const { return m_cancelConfirmation; }
     bool isAskingToCancel() const { return !m_cancelConfirmation.jobs.isEmpty(); }
     void askToCancel(const CancelConfirmation &confirmation) { m_cancelConfirmation = confirmation; }
-    // Closes the confirmation and hands back the jobs it listed.
-    QList<PrintJob> takeCancelledJobs();
+    // Closes the confirmation, however it was answered, and hands back the
+    // jobs it listed.
+    QList<PrintJob> closeCancelConfirmation();
 
 private:
     // The jobs `action` does not apply to that are, or are not, being printed.
@@ -59,6 +53,5 @@ private:
     bool m_canHold = false;
     bool m_canRelease = false;
     bool m_canCancel = false;
-    std::optional<JobAction> m_running;
     CancelConfirmation m_cancelConfirmation;
 };

@@ -2,21 +2,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QObject>
 #include <QString>
 #include <QStringList>
 
 // The parts of a question that lists jobs before something is done to them
-// (cancelled, moved back), for a dialog that scrolls the job lines alone and
-// keeps the rest in view; all empty while nothing is asked about.
+// (moved, cancelled, moved back), as a Question shows them; all empty while
+// nothing is asked about.
 struct ListedConfirmation
 {
-    Q_GADGET
-    Q_PROPERTY(QString headline MEMBER headline FINAL)
-    Q_PROPERTY(QStringList lines MEMBER lines FINAL)
-    Q_PROPERTY(QStringList notes MEMBER notes FINAL)
-
-public:
     // The count: "2 Druckaufträge werden abgebrochen:"
     QString headline;
     // One bullet per job.

@@ -84,10 +84,11 @@ void PeriodicReloader::reload()
     }
     // The confirmation lists what will be moved, so the reload waits until it
     // closes; a move confirmed there takes its turn first.
-    if (m_model->isShowingMoveConfirmation()) {
+    const Question *question = m_model->move()->question();
+    if (question->isOpen()) {
         if (!m_confirmationWait)
-            m_confirmationWait = connect(m_model, &PrintJobsViewModel::isShowingMoveConfirmationChanged, this, [this] {
-                if (m_model && m_model->isShowingMoveConfirmation())
+            m_confirmationWait = connect(question, &Question::isOpenChanged, this, [this, question] {
+                if (question->isOpen())
                     return;
                 disconnect(m_confirmationWait);
                 QMetaObject::invokeMethod(this, &PeriodicReloader::reload, Qt::QueuedConnection);
@@ -96,7 +97,7 @@ void PeriodicReloader::reload()
     }
     // A reload refused because another workflow runs counts as done: the next
     // one follows a full period later.
-    whenFinished(m_model->refresh(), [self = QPointer<PeriodicReloader>(this), loop = m_loop] {
+    whenFinished(m_model->reload()->refresh(), [self = QPointer<PeriodicReloader>(this), loop = m_loop] {
         if (self && self->m_looping && self->m_loop == loop)
             self->m_timer.start(self->m_interval);
     });

@@ -8,16 +8,11 @@
 
 #include <QList>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
 
 // What the user confirms before jobs are cancelled: a line per job with its
 // queue and its title when known, then what cancelling means.
 struct CancelConfirmation : ListedConfirmation
 {
-    Q_GADGET
-    QML_VALUE_TYPE(cancelConfirmation)
-
-public:
     // Exactly the jobs listed, which a confirmed cancel acts on.
     QList<PrintJob> jobs;
 

@@ -8,17 +8,12 @@
 #include <Printer.h>
 
 #include <QList>
-#include <QtQml/qqmlregistration.h>
 
 // What the user confirms before a move is taken back: "• Ziel-7 → Farbe" per
 // job, as it stands now and where it goes; then the jobs left out and what
 // the queues' and jobs' states mean for the return, as for a move.
 struct UndoConfirmation : ListedConfirmation
 {
-    Q_GADGET
-    QML_VALUE_TYPE(undoConfirmation)
-
-public:
     // Exactly what a confirmed undo does.
     UndoPlan plan;
 
