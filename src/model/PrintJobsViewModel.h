@@ -66,11 +66,11 @@ public:
     NoticeControl *notices() { return &m_notices; }
     const NoticeControl *notices() const { return &m_notices; }
     const QString &schedulerText() const { return m_state.schedulerText; }
+    // What the capabilities share, for one that attaches from outside, as
+    // PeriodicReloader does, without a change here.
+    WindowState &state() { return m_state; }
 
 private:
-    // Lets tests and benchmarks store lists and selections without running any tool.
-    friend struct PrintJobsViewModelTestAccess;
-
     // Built in this order, each on those before it; destroyed the other way
     // round, so that work waiting for a reload is handed over while the state
     // is still there.

@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Stores lists and selections in PrintJobsViewModel (a friend of it) without
-// running any tool, for tests and benchmarks that drive the selection rules;
+// Stores lists and selections in a window's state without running any tool, for tests and benchmarks that drive the selection rules;
 // and holds counted work open through its public start(), as a move or an
 // action does while its jobs are handed over. Header only: include it from
 // targets that link parvento_model.
@@ -22,21 +21,21 @@ struct PrintJobsViewModelTestAccess
     // What a successful reload stores before it trims the selection.
     static void load(PrintJobsViewModel &model, const QList<PrintJob> &jobs, const QList<Printer> &printers)
     {
-        model.m_state.setLists(jobs, printers);
+        model.state().setLists(jobs, printers);
     }
     static void setSelectedJobIDs(PrintJobsViewModel &model, const QSet<QString> &identifiers)
     {
-        model.m_state.selection.setSelectedKeys(identifiers);
-        model.m_state.written();
+        model.state().selection.setSelectedKeys(identifiers);
+        model.state().written();
     }
     static void retainValidSelections(PrintJobsViewModel &model)
     {
-        model.m_state.selection.retainListed([&model] { model.m_state.written(); });
+        model.state().selection.retainListed([&model] { model.state().written(); });
     }
     // As a reload does while its tools run.
     static void setLoading(PrintJobsViewModel &model, bool loading)
     {
-        model.m_state.write(model.m_state.loading, loading);
+        model.state().write(model.state().loading, loading);
     }
 
     // Starts counted work of `total` jobs that hands nothing over until
