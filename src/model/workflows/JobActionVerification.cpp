@@ -3,6 +3,7 @@
 #include "JobActionVerification.h"
 
 #include "ModelTexts.h"
+#include "VerifiedOrder.h"
 
 #include <QHash>
 
@@ -66,12 +67,7 @@ JobActionOutcome verified(const JobActionOutcome &outcome, const QList<PrintJob>
     }
 
     JobActionOutcome result {outcome.action, outcome.selectedCount, {}, {}, outcome.beingPrinted, outcome.alreadyDone};
-    for (const PrintJob &job : handedOver) {
-        if (const auto failure = failures.constFind(job); failure != failures.cend())
-            result.failures.append({job, *failure});
-        else
-            result.done.append(job);
-    }
+    VerifiedOrder::sort(handedOver, failures, result.done, result.failures);
     return result;
 }
 

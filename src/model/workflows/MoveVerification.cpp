@@ -3,6 +3,7 @@
 #include "MoveVerification.h"
 
 #include "ModelTexts.h"
+#include "VerifiedOrder.h"
 
 #include <QueueName.h>
 
@@ -47,12 +48,7 @@ MoveOutcome verified(const MoveOutcome &outcome, const QList<PrintJob> &handedOv
     }
 
     MoveOutcome result {outcome.destination, outcome.selectedCount, {}, {}};
-    for (const PrintJob &job : handedOver) {
-        if (const auto failure = failures.constFind(job); failure != failures.cend())
-            result.failures.append({job, *failure});
-        else
-            result.moved.append(job);
-    }
+    VerifiedOrder::sort(handedOver, failures, result.moved, result.failures);
     return result;
 }
 
