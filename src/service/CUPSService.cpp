@@ -2,72 +2,28 @@
 // SPDX-License-Identifier: MIT
 #include "CUPSService.h"
 
-#include "BackgroundWork.h"
 #include "DetachedRequest.h"
 #include "DetailsLookup.h"
 #include "JobActionRequest.h"
 #include "LpstatOutput.h"
 #include "ServiceTexts.h"
 #include "TextRules.h"
+#include "ToolRunner.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSet>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <array>
-#include <atomic>
-#include <cerrno>
-#include <csignal>
-#include <cstring>
-
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-std::atomic_bool runsAbandoned = false;
-
-// strerror_r in either of its two flavours (GNU returns the text, POSIX fills
-// the buffer).
-[[maybe_unused]] const char *errorTextFrom(const char *text, const char *)
-{
-    return text;
-}
-[[maybe_unused]] const char *errorTextFrom(int, const char *buffer)
-{
-    return buffer;
-}
-const char *systemErrorText(int error, char *buffer, size_t size)
-{
-    return errorTextFrom(strerror_r(error, buffer, size), buffer);
-}
-
-// How often a waiting run looks whether the program is ending.
-constexpr int abandonCheckMilliseconds = 100;
-
 template<typename T> QFuture<CUPSResult<T>> readyFailure(const CUPSServiceError &error)
 {
     return QtFuture::makeReadyFuture(CUPSResult<T>(std::unexpected(error)));
-}
-
-// Why a program did not start, in the user's language. Qt's own text is
-// English ("execvp: No such file or directory"), so ask the C library, which
-// speaks the user's locale, about the usual causes.
-QString launchFailureReason(const QString &executableURL, const QProcess &process)
-{
-    const QByteArray path = QFile::encodeName(executableURL);
-    errno = 0;
-    if (::access(path.constData(), X_OK) != 0 || QFileInfo(executableURL).isDir()) {
-        const int cause = errno != 0 ? errno : EACCES;
-        char buffer[256] = {};
-        return QString::fromLocal8Bit(systemErrorText(cause, buffer, sizeof buffer));
-    }
-    return process.errorString();
 }
 
 // A listing, then what `addDetails` adds to it once it has succeeded.
@@ -95,85 +51,18 @@ bool isExecutableFile(const QString &path)
 CUPSService::CUPSService(const QString &lpstatURL, std::chrono::milliseconds listingTimeLimit,
                          std::chrono::milliseconds moveTimeLimit)
     : m_lpstatURL(lpstatURL)
-    , m_listingTimeLimit(listingTimeLimit)
-    , m_moveTimeLimit(moveTimeLimit)
+    , m_listings(listingTimeLimit)
+    , m_moves(moveTimeLimit)
 { }
-
-CUPSResult<CommandResult> CUPSService::runBlocking(const QString &executableURL, const QStringList &arguments,
-                                                   std::chrono::milliseconds timeLimit)
-{
-    QProcess process;
-    process.setProgram(executableURL);
-    process.setArguments(arguments);
-    process.setProcessChannelMode(QProcess::SeparateChannels);
-    // No tool may ever ask for a password. libcups prompts on /dev/tty, the
-    // controlling terminal, when the scheduler wants one: with echo off, unseen
-    // in the window, and whatever is typed goes to the scheduler. A new session
-    // has no controlling terminal, so that prompt fails at once and the tool
-    // reports the refusal; standard input reads nothing either.
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setChildProcessModifier([] { ::setsid(); });
-    if (runsAbandoned)
-        return std::unexpected(CUPSServiceError::launchFailed(executableURL, ServiceTexts::programEnding()));
-    process.start(QIODevice::ReadOnly);
-    if (!process.waitForStarted(-1))
-        return std::unexpected(
-            CUPSServiceError::launchFailed(executableURL, launchFailureReason(executableURL, process)));
-
-    // waitForFinished keeps reading both pipes while it waits, so a child that
-    // writes more than a pipe holds never stalls. The wait wakes up now and
-    // then to see whether the program is ending or the time is up.
-    const QDeadlineTimer deadline(timeLimit);
-    bool timedOut = false;
-    while (!process.waitForFinished(abandonCheckMilliseconds) && process.state() != QProcess::NotRunning) {
-        timedOut = deadline.hasExpired();
-        if (runsAbandoned || timedOut) {
-            // The child leads its own process group: whatever it started goes
-            // too. Its number stays taken until the wait below reaps it.
-            if (const qint64 pid = process.processId(); pid > 0)
-                ::kill(-static_cast<pid_t>(pid), SIGKILL);
-            process.kill();
-            process.waitForFinished(-1);
-            break;
-        }
-    }
-
-    const QByteArray output = process.readAllStandardOutput();
-    const QByteArray error = process.readAllStandardError();
-    CommandResult result;
-    result.standardOutput = LpstatOutput::decodeToolOutput(output);
-    result.standardError = LpstatOutput::decodeToolOutput(error);
-    result.standardOutputDropped = result.standardOutput.isEmpty() && !output.isEmpty();
-    result.standardErrorDropped = result.standardError.isEmpty() && !error.isEmpty();
-    result.terminationStatus = process.exitCode();
-    // A child ended by a signal reports the signal number; never let it pass as success.
-    if (process.exitStatus() == QProcess::CrashExit && result.terminationStatus == 0)
-        result.terminationStatus = -1;
-    if (timedOut)
-        result.timedOutAfter = timeLimit;
-    return result;
-}
 
 void CUPSService::abandonPendingRuns()
 {
-    runsAbandoned = true;
+    ToolRunner::abandonPendingRuns();
 }
 
 QThreadPool *CUPSService::threadPool()
 {
-    // Not the global pool: Qt's raster painting splits large fills across
-    // that one and waits for them, so a tool run that hangs there would keep
-    // the window from painting.
-    static QThreadPool pool;
-    return &pool;
-}
-
-QFuture<CUPSResult<CommandResult>> CUPSService::run(const QString &executableURL, const QStringList &arguments,
-                                                    std::chrono::milliseconds timeLimit)
-{
-    return QtConcurrent::run(threadPool(), [executableURL, arguments, timeLimit, counted = BackgroundWork::begin()] {
-        return runBlocking(executableURL, arguments, timeLimit);
-    });
+    return ToolRunner::threadPool();
 }
 
 CUPSResult<void> CUPSService::validate(const CommandResult &result, const QString &command)
@@ -203,11 +92,10 @@ auto CUPSService::listing(const QString &option, Parse parse) const -> QFuture<C
 {
     using Result = CUPSResult<decltype(parse(QString()))>;
     const QString command = u"lpstat "_s + option;
-    return run(m_lpstatURL, {option}, m_listingTimeLimit)
-        .then([command, parse](const CUPSResult<CommandResult> &finished) {
-            const CUPSResult<QString> output = listingOutput(finished, command);
-            return output ? Result(parse(*output)) : Result(std::unexpected(output.error()));
-        });
+    return m_listings.run(m_lpstatURL, {option}).then([command, parse](const CUPSResult<CommandResult> &finished) {
+        const CUPSResult<QString> output = listingOutput(finished, command);
+        return output ? Result(parse(*output)) : Result(std::unexpected(output.error()));
+    });
 }
 
 QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobsAsListed() const
@@ -217,7 +105,7 @@ QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobsAsListed() const
 
 QFuture<QList<PrintJob>> CUPSService::addJobDetails(const QList<PrintJob> &jobs) const
 {
-    return DetailsLookup(m_lpstatURL, m_listingTimeLimit, runsAbandoned).addTo(jobs);
+    return DetailsLookup(m_lpstatURL, m_listings).addTo(jobs);
 }
 
 QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobs() const
@@ -236,7 +124,7 @@ QFuture<CUPSResult<QList<Printer>>> CUPSService::listPrintersAsListed() const
 
 QFuture<QList<Printer>> CUPSService::addQueueDetails(const QList<Printer> &printers) const
 {
-    return DetailsLookup(m_lpstatURL, m_listingTimeLimit, runsAbandoned).addTo(printers);
+    return DetailsLookup(m_lpstatURL, m_listings).addTo(printers);
 }
 
 QFuture<CUPSResult<QList<Printer>>> CUPSService::listPrinters() const
@@ -270,7 +158,7 @@ CUPSResult<QString> CUPSService::resolveLPMoveURL() const
 
 QFuture<CUPSResult<CUPSAvailability>> CUPSService::preflight() const
 {
-    return QtConcurrent::run(threadPool(), [service = *this]() -> CUPSResult<CUPSAvailability> {
+    return QtConcurrent::run(ToolRunner::threadPool(), [service = *this]() -> CUPSResult<CUPSAvailability> {
         if (!isExecutableFile(service.m_lpstatURL))
             return std::unexpected(CUPSServiceError::lpstatUnavailable(service.m_lpstatURL));
         const CUPSResult<QString> lpmove = service.resolveLPMoveURL();
@@ -306,11 +194,14 @@ QFuture<CUPSResult<void>> CUPSService::actOnJob(const PrintJob &job, JobAction a
     if (!JobActionRequest::jobNumber(job))
         return readyFailure<void>(CUPSServiceError::jobWithoutNumber(job.identifier)
                                       .aboutJob(job.identifier, job.jobIdentifier().listedQueue().size()));
-    const std::chrono::milliseconds limit = m_moveTimeLimit;
+    const std::chrono::milliseconds limit = m_moves.timeLimit();
+    const std::atomic_bool &runsAbandoned = ToolRunner::abandoned();
     return DetachedRequest<CUPSResult<void>>::run(
-               [job, action, limit] { return JobActionRequest(limit, runsAbandoned).perform(job, action); }, limit,
-               runsAbandoned)
-        .then([job, action, limit](const std::optional<CUPSResult<void>> &done) -> CUPSResult<void> {
+               [job, action, limit, &runsAbandoned] {
+                   return JobActionRequest(limit, runsAbandoned).perform(job, action);
+               },
+               limit, runsAbandoned)
+        .then([job, action, limit, &runsAbandoned](const std::optional<CUPSResult<void>> &done) -> CUPSResult<void> {
             if (done)
                 return *done;
             // The request did not come back in time and may still be stuck.
@@ -329,10 +220,10 @@ QFuture<CUPSResult<void>> CUPSService::moveJob(const PrintJob &job, const Printe
         return readyFailure<void>(*refusal);
     const QStringList arguments {job.identifier, destination.name};
     return preflight()
-        .then([arguments, limit = m_moveTimeLimit](const CUPSResult<CUPSAvailability> &availability) {
+        .then([arguments, runner = m_moves](const CUPSResult<CUPSAvailability> &availability) {
             if (!availability)
                 return readyFailure<CommandResult>(availability.error());
-            return run(availability->lpmoveURL, arguments, limit);
+            return runner.run(availability->lpmoveURL, arguments);
         })
         .unwrap()
         .then([](const CUPSResult<CommandResult> &result) -> CUPSResult<void> {

@@ -8,6 +8,7 @@
 #include "JobAction.h"
 #include "PrintJob.h"
 #include "Printer.h"
+#include "ToolRunner.h"
 
 #include <QFuture>
 #include <QList>
@@ -17,8 +18,6 @@
 #include <chrono>
 #include <expected>
 #include <optional>
-
-template<typename T> using CUPSResult = std::expected<T, CUPSServiceError>;
 
 // The way into CUPS: lpstat says which jobs and queues exist and lpmove moves
 // them, run as child processes of the user without a shell; the scheduler,
@@ -84,21 +83,11 @@ public:
     static QThreadPool *threadPool();
 
 private:
-    // Lets tests reach the runner and the tool search directly.
+    // Lets tests reach the verdict on a run and the tool search directly.
     friend struct CUPSServiceTestAccess;
-    // Falls back to a detailed listing when the scheduler says nothing.
-    friend class DetailsLookup;
 
     CUPSResult<QString> resolveLPMoveURL() const;
 
-    // Starts the program directly with exactly these arguments and collects both
-    // output streams and the exit status; kills it once it has run for
-    // `timeLimit`. Fails only when the program cannot start.
-    static QFuture<CUPSResult<CommandResult>> run(const QString &executableURL, const QStringList &arguments,
-                                                  std::chrono::milliseconds timeLimit);
-    // The blocking part of run(); executes on the calling thread.
-    static CUPSResult<CommandResult> runBlocking(const QString &executableURL, const QStringList &arguments,
-                                                 std::chrono::milliseconds timeLimit);
     // A run whose status is not 0 becomes commandFailed labelled with `command`,
     // one that was stopped at its time limit timedOut.
     static CUPSResult<void> validate(const CommandResult &result, const QString &command);
@@ -114,6 +103,6 @@ private:
                                                          const QList<Printer> &knownQueues);
 
     QString m_lpstatURL;
-    std::chrono::milliseconds m_listingTimeLimit;
-    std::chrono::milliseconds m_moveTimeLimit;
+    ToolRunner m_listings;
+    ToolRunner m_moves;
 };

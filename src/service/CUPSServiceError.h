@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <chrono>
+#include <expected>
 
 // The one error type of CUPS access. A plain value: copied freely and passed
 // between threads. Every case has a German description and a suggestion
@@ -110,3 +111,5 @@ private:
     QString m_job;
     qsizetype m_jobQueueLength = 0;
 };
+
+template<typename T> using CUPSResult = std::expected<T, CUPSServiceError>;

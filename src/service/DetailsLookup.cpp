@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "DetailsLookup.h"
 
-#include "CUPSService.h"
 #include "DetachedRequest.h"
 #include "JobDetails.h"
 #include "LpstatOutput.h"
@@ -27,48 +26,46 @@ template<typename T> QFuture<T> ready(T value)
 
 } // namespace
 
-DetailsLookup::DetailsLookup(const QString &lpstatURL, std::chrono::milliseconds timeLimit,
-                             const std::atomic_bool &abandoned)
+DetailsLookup::DetailsLookup(const QString &lpstatURL, const ToolRunner &listings)
     : m_lpstatURL(lpstatURL)
-    , m_timeLimit(timeLimit)
-    , m_abandoned(abandoned)
+    , m_listings(listings)
 { }
 
 QFuture<QList<PrintJob>> DetailsLookup::addTo(const QList<PrintJob> &jobs) const
 {
-    if (jobs.isEmpty() || m_abandoned)
+    const std::atomic_bool &abandoned = ToolRunner::abandoned();
+    if (jobs.isEmpty() || abandoned)
         return ready(jobs);
     const QString lpstat = m_lpstatURL;
-    const std::chrono::milliseconds limit = m_timeLimit;
-    const std::atomic_bool &abandoned = m_abandoned;
+    const ToolRunner listings = m_listings;
+    const std::chrono::milliseconds limit = listings.timeLimit();
     // The scheduler's own answer replaces the detailed listing, which prints
     // no titles with today's CUPS; the listing stays the fallback, a tool run
     // with its own time limit.
     return DetachedRequest<JobDetails::Table>::run(
                [limit, &abandoned] { return SchedulerDetails(limit, abandoned).jobs(); }, limit, abandoned)
-        .then([jobs, lpstat, limit, &abandoned](const std::optional<JobDetails::Table> &details) {
+        .then([jobs, lpstat, listings, &abandoned](const std::optional<JobDetails::Table> &details) {
             if (details)
                 return ready(JobDetails::addTo(jobs, *details));
             if (abandoned)
                 return ready(jobs);
-            return CUPSService::run(lpstat, {u"-l"_s, u"-o"_s}, limit)
-                .then([jobs](const CUPSResult<CommandResult> &detailed) {
-                    if (!detailed || detailed->timedOutAfter || detailed->terminationStatus != 0)
-                        return jobs;
-                    return JobDetails::addTo(jobs, LpstatOutput::parseJobDetails(detailed->standardOutput));
-                });
+            return listings.run(lpstat, {u"-l"_s, u"-o"_s}).then([jobs](const CUPSResult<CommandResult> &detailed) {
+                if (!detailed || detailed->timedOutAfter || detailed->terminationStatus != 0)
+                    return jobs;
+                return JobDetails::addTo(jobs, LpstatOutput::parseJobDetails(detailed->standardOutput));
+            });
         })
         .unwrap();
 }
 
 QFuture<QList<Printer>> DetailsLookup::addTo(const QList<Printer> &queues) const
 {
-    if (queues.isEmpty() || m_abandoned)
+    const std::atomic_bool &abandoned = ToolRunner::abandoned();
+    if (queues.isEmpty() || abandoned)
         return ready(queues);
     // The listing says which queues exist; the scheduler only adds their
     // state, and without its answer the queues stand as listed.
-    const std::chrono::milliseconds limit = m_timeLimit;
-    const std::atomic_bool &abandoned = m_abandoned;
+    const std::chrono::milliseconds limit = m_listings.timeLimit();
     return DetachedRequest<QHash<QueueName, Printer>>::run(
                [limit, &abandoned] { return SchedulerDetails(limit, abandoned).queues(); }, limit, abandoned)
         .then([queues](const std::optional<QHash<QueueName, Printer>> &details) {

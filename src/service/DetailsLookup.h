@@ -4,13 +4,11 @@
 
 #include "PrintJob.h"
 #include "Printer.h"
+#include "ToolRunner.h"
 
 #include <QFuture>
 #include <QList>
 #include <QString>
-
-#include <atomic>
-#include <chrono>
 
 // Adds to listed records what the scheduler says about them: asks it over IPP,
 // and for jobs falls back to `lpstat -l -o` when it says nothing. Never fails
@@ -19,14 +17,14 @@
 class DetailsLookup
 {
 public:
-    // `abandoned` turns true when the program ends; from then on nothing is asked.
-    DetailsLookup(const QString &lpstatURL, std::chrono::milliseconds timeLimit, const std::atomic_bool &abandoned);
+    // Every request and the fallback listing keep to the time limit of
+    // `listings`; once the program is ending nothing is asked.
+    DetailsLookup(const QString &lpstatURL, const ToolRunner &listings);
 
     QFuture<QList<PrintJob>> addTo(const QList<PrintJob> &jobs) const;
     QFuture<QList<Printer>> addTo(const QList<Printer> &queues) const;
 
 private:
     QString m_lpstatURL;
-    std::chrono::milliseconds m_timeLimit;
-    const std::atomic_bool &m_abandoned;
+    ToolRunner m_listings;
 };

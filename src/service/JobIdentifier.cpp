@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "JobIdentifier.h"
 
+#include "AsciiText.h"
 #include "QueueName.h"
 #include "TextRules.h"
 
@@ -13,11 +14,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-bool isAscii(QStringView text)
-{
-    return std::ranges::all_of(text, [](QChar c) { return c.unicode() < 0x80; });
-}
 
 // "\n" and the number, the part of a job's key after its queue's.
 QString numberSuffix(qint64 number)
@@ -48,7 +44,7 @@ qsizetype listedSplit(QStringView token)
     if (dash <= 0 || dash == token.size() - 1)
         return -1;
 
-    if (isAscii(token)) {
+    if (AsciiText::isAscii(token)) {
         for (qsizetype i = dash + 1; i < token.size(); ++i) {
             if (!TextRules::isNumeric(token[i].unicode()))
                 return -1;
@@ -160,7 +156,8 @@ QString JobIdentifier::listingKey() const
     if (!m_number)
         return QueueName::keyOf(m_listed);
     const QStringView queue = listedQueue();
-    return isAscii(queue) ? asciiKey(queue, *m_number) : QueueName::keyOf(queue.toString()) + numberSuffix(*m_number);
+    return AsciiText::isAscii(queue) ? asciiKey(queue, *m_number)
+                                     : QueueName::keyOf(queue.toString()) + numberSuffix(*m_number);
 }
 
 std::optional<QString> JobIdentifier::jobKeyOfListed(QStringView token)
@@ -173,7 +170,7 @@ std::optional<QString> JobIdentifier::jobKeyOfListed(QStringView token)
     // thousands of these.
     const QStringView queue = token.first(split);
     const std::optional<qint64> number = decimalNumber(token.sliced(split + 1));
-    if (number && isAscii(queue) && !queue.contains(u'%'))
+    if (number && AsciiText::isAscii(queue) && !queue.contains(u'%'))
         return asciiKey(queue, *number);
     return JobIdentifier(token.toString(), split).jobKey();
 }
@@ -190,6 +187,13 @@ QString JobIdentifier::jobKey() const
 QString JobIdentifier::jobKey(const QueueName &queue, qint64 number)
 {
     return queue.key() + u'\n' + QString::number(number);
+}
+
+QString JobIdentifier::numberKey() const
+{
+    if (m_number)
+        return QString::number(*m_number);
+    return u'\n' + numberText().toString();
 }
 
 bool operator==(const JobIdentifier &lhs, const JobIdentifier &rhs)

@@ -74,6 +74,10 @@ public:
     // number in another queue.
     QString jobKey() const;
     static QString jobKey(const QueueName &queue, qint64 number);
+    // Which job CUPS takes the identifier for across listings: its number,
+    // whatever queue the job stands in now (CUPS keeps a job's number when it
+    // moves the job). An identifier without a number is its own job.
+    QString numberKey() const;
 
     friend bool operator==(const JobIdentifier &lhs, const JobIdentifier &rhs);
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "TextRules.h"
 
+#include "AsciiText.h"
+
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -13,15 +15,6 @@
 namespace TextRules {
 
 namespace {
-
-bool isAscii(QStringView text)
-{
-    for (QChar c : text) {
-        if (c.unicode() >= 0x80)
-            return false;
-    }
-    return true;
-}
 
 // Below U+0300 no character takes part in canonical composition or
 // decomposition, so such text is already in NFC.
@@ -122,7 +115,7 @@ QList<QStringView> splitLines(QStringView text, bool keepEmptyLines)
 
 Clusters::Clusters(QStringView line)
     : m_text(line)
-    , m_everyUnitIsCluster(isAscii(line))
+    , m_everyUnitIsCluster(AsciiText::isAscii(line))
 {
     if (m_everyUnitIsCluster)
         return;
@@ -166,7 +159,7 @@ QList<QStringView> leadingTokens(QStringView line, qsizetype limit)
     QList<QStringView> result;
     if (limit <= 0)
         return result;
-    if (isAscii(line)) {
+    if (AsciiText::isAscii(line)) {
         qsizetype i = 0;
         const qsizetype size = line.size();
         while (i < size) {

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Reaches the runner and the tool search of CUPSService (a friend of it), for
-// tests that run a tool directly or look where lpmove is found.
+// Reaches the runner, the verdict on a run and the tool search of CUPSService
+// (a friend of it), for tests that run a tool directly or look where lpmove is
+// found.
 // Header only: include it from targets that link parvento_service.
 
 #include <CUPSService.h>
@@ -14,13 +15,13 @@ struct CUPSServiceTestAccess
                                                   std::chrono::milliseconds timeLimit
                                                   = CUPSService::defaultListingTimeLimit)
     {
-        return CUPSService::run(executableURL, arguments, timeLimit);
+        return ToolRunner(timeLimit).run(executableURL, arguments);
     }
     static CUPSResult<CommandResult> runBlocking(const QString &executableURL, const QStringList &arguments,
                                                  std::chrono::milliseconds timeLimit
                                                  = CUPSService::defaultListingTimeLimit)
     {
-        return CUPSService::runBlocking(executableURL, arguments, timeLimit);
+        return ToolRunner(timeLimit).runBlocking(executableURL, arguments);
     }
     static CUPSResult<void> validate(const CommandResult &result, const QString &command)
     {

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "JobActions.h"
 
-#include "MoveVerification.h"
-
 #include <QSet>
 
 #include <utility>
@@ -27,8 +25,8 @@ QList<PrintJob> JobActions::applicable(JobAction action, const QList<PrintJob> &
     QList<PrintJob> applicable;
     QSet<QString> numbers;
     for (const PrintJob &job : jobs) {
-        if (appliesTo(action, job) && !numbers.contains(MoveVerification::numberKey(job))) {
-            numbers.insert(MoveVerification::numberKey(job));
+        if (appliesTo(action, job) && !numbers.contains(job.jobIdentifier().numberKey())) {
+            numbers.insert(job.jobIdentifier().numberKey());
             applicable.append(job);
         }
     }

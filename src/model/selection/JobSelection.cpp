@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "JobSelection.h"
 
+#include "ListingEntries.h"
 #include "ModelTexts.h"
 
 #include <algorithm>
@@ -20,29 +21,15 @@ void notify(const JobSelection::Written &written)
 
 void JobSelection::setLists(const QList<PrintJob> &jobs, const QList<Printer> &printers)
 {
-    m_printers.clear();
-    m_printers.reserve(printers.size());
-    for (const Printer &printer : printers)
-        m_printers.append(PrinterEntry {printer, printer.queueName().canonical()});
+    m_printers = ListingEntries::printers(printers);
     // The chosen name may now name another place, or none.
     setDestinationID(destinationID());
 
-    m_jobs.clear();
-    m_jobs.reserve(jobs.size());
-    for (const PrintJob &job : jobs) {
-        QString key = job.jobIdentifier().canonical();
-        const bool selected = m_selectedKeys.contains(key);
-        m_jobs.append(
-            JobEntry {job, std::move(key), job.sourceQueue().canonical(), selected, JobFilter::searchText(job)});
-    }
+    m_jobs = ListingEntries::jobs(jobs, m_selectedKeys);
     m_changes |= Listing | Destinations;
     m_sourceQueues = SourceQueue::collect(m_jobs);
     // Each destination row tells how many jobs already wait there.
-    QHash<QString, qsizetype> waiting;
-    for (const SourceQueue &queue : std::as_const(m_sourceQueues))
-        waiting.insert(queue.key, queue.jobCount);
-    for (PrinterEntry &entry : m_printers)
-        entry.waitingJobs = waiting.value(entry.key);
+    ListingEntries::countWaiting(m_printers, m_sourceQueues);
     // A queue that has no job left to show falls back to all of them.
     const std::optional<QString> &shownQueue = m_filter.queueKey();
     if (shownQueue && filterQueueIndex() < 0)
@@ -165,20 +152,12 @@ void JobSelection::retainListed(const Written &written)
 
 QList<PrintJob> JobSelection::jobs() const
 {
-    QList<PrintJob> jobs;
-    jobs.reserve(m_jobs.size());
-    for (const JobEntry &entry : m_jobs)
-        jobs.append(entry.job());
-    return jobs;
+    return ListingEntries::jobsOf(m_jobs);
 }
 
 QList<Printer> JobSelection::printers() const
 {
-    QList<Printer> printers;
-    printers.reserve(m_printers.size());
-    for (const PrinterEntry &entry : m_printers)
-        printers.append(entry.printer);
-    return printers;
+    return ListingEntries::printersOf(m_printers);
 }
 
 // Derived values.
@@ -229,20 +208,12 @@ QString JobSelection::sourceNamesText() const
 
 QList<Printer> JobSelection::destinations() const
 {
-    QList<Printer> destinations;
-    destinations.reserve(m_destination.offeredRows().size());
-    for (const qsizetype row : m_destination.offeredRows())
-        destinations.append(m_printers.at(row).printer);
-    return destinations;
+    return ListingEntries::printersAt(m_printers, m_destination.offeredRows());
 }
 
 QList<PrinterEntry> JobSelection::destinationEntries() const
 {
-    QList<PrinterEntry> entries;
-    entries.reserve(m_destination.offeredRows().size());
-    for (const qsizetype row : m_destination.offeredRows())
-        entries.append(m_printers.at(row));
-    return entries;
+    return ListingEntries::pick(m_printers, m_destination.offeredRows());
 }
 
 std::optional<Printer> JobSelection::destination() const
@@ -259,15 +230,7 @@ bool JobSelection::canMove() const
 
 QList<JobEntry> JobSelection::shownEntries() const
 {
-    if (m_shownCount == m_jobs.size())
-        return m_jobs;
-    QList<JobEntry> shown;
-    shown.reserve(m_shownCount);
-    for (const JobEntry &entry : m_jobs) {
-        if (entry.shown)
-            shown.append(entry);
-    }
-    return shown;
+    return ListingEntries::shown(m_jobs, m_shownCount);
 }
 
 qsizetype JobSelection::filterQueueIndex() const

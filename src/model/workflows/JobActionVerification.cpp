@@ -3,7 +3,7 @@
 #include "JobActionVerification.h"
 
 #include "ModelTexts.h"
-#include "MoveVerification.h"
+#include "VerifiedOrder.h"
 
 #include <QHash>
 
@@ -45,11 +45,11 @@ JobActionOutcome verified(const JobActionOutcome &outcome, const QList<PrintJob>
 {
     QHash<QString, const PrintJob *> listed;
     for (const PrintJob &job : listedAfter)
-        listed.insert(MoveVerification::numberKey(job), &job);
+        listed.insert(job.jobIdentifier().numberKey(), &job);
 
     QHash<PrintJob, WorkflowError> failures;
     for (const auto &[job, error] : outcome.failures) {
-        const QString key = MoveVerification::numberKey(job);
+        const QString key = job.jobIdentifier().numberKey();
         const std::optional<std::optional<QString>> found = finding(outcome.action, listed.value(key));
         // Only a request that got no answer may have done its work unseen: the
         // listing decides. What the scheduler refused stays refused, also when
@@ -61,18 +61,13 @@ JobActionOutcome verified(const JobActionOutcome &outcome, const QList<PrintJob>
     }
     for (const PrintJob &job : outcome.done) {
         const std::optional<std::optional<QString>> found
-            = finding(outcome.action, listed.value(MoveVerification::numberKey(job)));
+            = finding(outcome.action, listed.value(job.jobIdentifier().numberKey()));
         if (found && found->has_value())
             failures.insert(job, WorkflowError::unconfirmed(**found));
     }
 
     JobActionOutcome result {outcome.action, outcome.selectedCount, {}, {}, outcome.beingPrinted, outcome.alreadyDone};
-    for (const PrintJob &job : handedOver) {
-        if (const auto failure = failures.constFind(job); failure != failures.cend())
-            result.failures.append({job, *failure});
-        else
-            result.done.append(job);
-    }
+    VerifiedOrder::sort(handedOver, failures, result.done, result.failures);
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include "MoveVerification.h"
 
 #include "ModelTexts.h"
+#include "VerifiedOrder.h"
 
 #include <QueueName.h>
 
@@ -13,22 +14,14 @@
 
 namespace MoveVerification {
 
-QString numberKey(const PrintJob &job)
-{
-    const JobIdentifier identifier = job.jobIdentifier();
-    if (const std::optional<qint64> number = identifier.number())
-        return QString::number(*number);
-    return u'\n' + identifier.numberText().toString();
-}
-
 MoveOutcome verified(const MoveOutcome &outcome, const QList<PrintJob> &handedOver, const QList<PrintJob> &listedAfter,
                      const QList<Printer> &queuesAfter)
 {
     QHash<QString, QString> queueOfNumber;
     for (const PrintJob &job : listedAfter)
-        queueOfNumber.insert(numberKey(job), job.sourcePrinterName);
+        queueOfNumber.insert(job.jobIdentifier().numberKey(), job.sourcePrinterName);
     const auto queueNow = [&queueOfNumber](const PrintJob &job) -> std::optional<QString> {
-        const auto found = queueOfNumber.constFind(numberKey(job));
+        const auto found = queueOfNumber.constFind(job.jobIdentifier().numberKey());
         return found == queueOfNumber.cend() ? std::nullopt : std::optional<QString>(*found);
     };
     const QString &destination = outcome.destination.name;
@@ -55,12 +48,7 @@ MoveOutcome verified(const MoveOutcome &outcome, const QList<PrintJob> &handedOv
     }
 
     MoveOutcome result {outcome.destination, outcome.selectedCount, {}, {}};
-    for (const PrintJob &job : handedOver) {
-        if (const auto failure = failures.constFind(job); failure != failures.cend())
-            result.failures.append({job, *failure});
-        else
-            result.moved.append(job);
-    }
+    VerifiedOrder::sort(handedOver, failures, result.moved, result.failures);
     return result;
 }
 

@@ -16,10 +16,6 @@
 // stopped at its time limit may have moved the job all the same.
 namespace MoveVerification {
 
-// Which job CUPS takes the identifier for: its number, whatever queue the
-// job stands in now. An identifier without a number is its own job.
-QString numberKey(const PrintJob &job);
-
 // `outcome` as the listing `listedAfter` bears it out, failures in the order
 // of `handedOver` (the jobs of the move):
 // - a job reported moved that is still listed in its source queue, or listed

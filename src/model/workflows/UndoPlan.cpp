@@ -3,7 +3,6 @@
 #include "UndoPlan.h"
 
 #include "ModelTexts.h"
-#include "MoveVerification.h"
 
 #include <QueueName.h>
 
@@ -16,11 +15,11 @@ UndoPlan UndoPlan::stillListed(const QList<PrintJob> &listed) const
     QHash<QString, const PrintJob *> byNumber;
     byNumber.reserve(listed.size());
     for (const PrintJob &job : listed)
-        byNumber.insert(MoveVerification::numberKey(job), &job);
+        byNumber.insert(job.jobIdentifier().numberKey(), &job);
 
     UndoPlan narrowed {destination, {}, leftOut};
     for (const Return &back : returns) {
-        const PrintJob *now = byNumber.value(MoveVerification::numberKey(back.job));
+        const PrintJob *now = byNumber.value(back.job.jobIdentifier().numberKey());
         if (now && now->sourceQueue() == QueueName(destination))
             narrowed.returns.append({*now, back.sourceQueue});
         else
