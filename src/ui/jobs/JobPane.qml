@@ -31,7 +31,7 @@ StepPane {
     }
 
     tint: Theme.orange
-    outlineOpacity: 0.26
+    outlineOpacity: Theme.jobPaneOutlineOpacity
     step: "1"
     title: WindowTexts.jobPaneTitle
     subtitle: WindowTexts.jobPaneSubtitle
@@ -61,7 +61,7 @@ StepPane {
     tools: [
         RowLayout {
             Layout.fillWidth: true
-            spacing: 8
+            spacing: Theme.controlSpacing
 
             TextField {
                 id: filterField
@@ -95,7 +95,7 @@ StepPane {
                     id: searchIcon
 
                     anchors.left: parent.left
-                    anchors.leftMargin: 8
+                    anchors.leftMargin: Theme.fieldInset
                     anchors.verticalCenter: parent.verticalCenter
                     name: "magnifyingglass"
                     textStyle: Theme.callout
@@ -112,7 +112,7 @@ StepPane {
                 currentIndex: jobPane.viewModel.filter.queueIndex
                 font: Theme.callout
                 leftPadding: 12
-                rightPadding: 8
+                rightPadding: Theme.fieldInset
                 topPadding: Theme.buttonVerticalPadding
                 bottomPadding: Theme.buttonVerticalPadding
                 onActivated: index => jobPane.viewModel.chooseSourceQueueAt(index)
@@ -131,7 +131,7 @@ StepPane {
                 }
 
                 indicator: Symbol {
-                    x: queueChooser.width - width - 8
+                    x: queueChooser.width - width - Theme.fieldInset
                     y: (queueChooser.height - height) / 2
                     name: "chevron.down"
                     textStyle: queueChooser.font
@@ -141,7 +141,7 @@ StepPane {
                 popup.background: Rectangle {
                     radius: Theme.buttonRadius
                     color: Theme.window
-                    border.width: 1
+                    border.width: Theme.hairline
                     border.color: Theme.divider
                 }
 
@@ -165,7 +165,7 @@ StepPane {
 
                     background: Rectangle {
                         radius: Theme.buttonRadius - 2
-                        color: choice.highlighted ? Theme.tint(Theme.accent, 0.22) : "transparent"
+                        color: choice.highlighted ? Theme.highlightedChoiceFill : "transparent"
                     }
 
                     contentItem: StyledText {
@@ -183,7 +183,7 @@ StepPane {
         },
         RowLayout {
             Layout.fillWidth: true
-            spacing: 8
+            spacing: Theme.controlSpacing
 
             PushButton {
                 id: selectShownButton
@@ -210,7 +210,7 @@ StepPane {
         // beside the selection buttons they would widen the pane.
         RowLayout {
             Layout.fillWidth: true
-            spacing: 8
+            spacing: Theme.controlSpacing
 
             PushButton {
                 id: holdButton
