@@ -103,82 +103,14 @@ StepPane {
                 }
             }
 
-            ComboBox {
+            StyledComboBox {
                 id: queueChooser
 
                 Layout.preferredWidth: 190
                 model: jobPane.viewModel.filter.queueChoices
-                textRole: "display"
                 currentIndex: jobPane.viewModel.filter.queueIndex
-                font: Theme.callout
-                leftPadding: 12
-                rightPadding: Theme.fieldInset
-                topPadding: Theme.buttonVerticalPadding
-                bottomPadding: Theme.buttonVerticalPadding
                 onActivated: index => jobPane.viewModel.chooseSourceQueueAt(index)
                 Accessible.name: WindowTexts.sourceQueueChooserName
-
-                background: FieldBackground {
-                    control: queueChooser
-                }
-
-                contentItem: StyledText {
-                    text: queueChooser.displayText
-                    font: queueChooser.font
-                    verticalAlignment: Text.AlignVCenter
-                    // The chooser itself is named and valued by it.
-                    Accessible.ignored: true
-                }
-
-                indicator: Symbol {
-                    x: queueChooser.width - width - Theme.fieldInset
-                    y: (queueChooser.height - height) / 2
-                    name: "chevron.down"
-                    textStyle: queueChooser.font
-                    color: Theme.secondaryText
-                }
-
-                popup.background: Rectangle {
-                    radius: Theme.buttonRadius
-                    color: Theme.window
-                    border.width: Theme.hairline
-                    border.color: Theme.divider
-                }
-
-                AssistivePress {
-                    item: queueChooser
-                }
-
-                delegate: ItemDelegate {
-                    id: choice
-
-                    required property int index
-                    // The row's roles; "display" is its text (a button's own
-                    // `display` is taken).
-                    required property var model
-
-                    width: ListView.view ? ListView.view.width : implicitWidth
-                    text: model.display
-                    font: queueChooser.font
-                    highlighted: queueChooser.highlightedIndex === index
-                    Accessible.name: text
-
-                    background: Rectangle {
-                        radius: Theme.buttonRadius - 2
-                        color: choice.highlighted ? Theme.highlightedChoiceFill : "transparent"
-                    }
-
-                    contentItem: StyledText {
-                        text: choice.text
-                        font: choice.font
-                        verticalAlignment: Text.AlignVCenter
-                        Accessible.ignored: true
-                    }
-
-                    AssistivePress {
-                        item: choice
-                    }
-                }
             }
         },
         RowLayout {
