@@ -8,6 +8,8 @@
 #include "ContentViewHarness.h"
 #include "UiTestCase.h"
 
+#include <PeriodicReloader.h>
+
 #include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
@@ -99,6 +101,10 @@ private Q_SLOTS:
         auto *model = window->findChild<PrintJobsViewModel *>();
         QVERIFY(model);
         QTRY_COMPARE(model->jobCount(), 1);
+        // It reloads at the program's one pace, not at one of the window's own.
+        auto *reloader = window->findChild<PeriodicReloader *>();
+        QVERIFY(reloader);
+        QCOMPARE(reloader->interval(), PeriodicReloader::defaultInterval);
 
         // The application menu: "Über Parvento", directly followed by the
         // inert entry.
