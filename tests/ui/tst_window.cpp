@@ -140,14 +140,30 @@ private Q_SLOTS:
         QTest::keyClick(window, Qt::Key_Escape);
         QTRY_VERIFY(!aboutDialog->property("opened").toBool());
 
-        // Pressed by assistive technology, the entries do what a click does.
+        // Assistive technology sees every entry as a menu item named by its
+        // text, and pressing one does what a click does.
         QMetaObject::invokeMethod(menu, "open");
         QTRY_VERIFY(menu->property("opened").toBool());
+        QQuickItem *quit = menuItem(menu, 3);
+        QCOMPARE(quit->property("text").toString(), u"Beenden"_s);
+        for (QQuickItem *entry : {about, inert, quit}) {
+            QAccessibleInterface *node = QAccessible::queryAccessibleInterface(entry);
+            QVERIFY(node);
+            QCOMPARE(node->role(), QAccessible::MenuItem);
+            QCOMPARE(node->text(QAccessible::Name), entry->property("text").toString());
+        }
         QVERIFY(ContentViewHarness::pressAccessibly(inert));
         QVERIFY(!aboutDialog->property("opened").toBool());
         QVERIFY(ContentViewHarness::pressAccessibly(about));
         QTRY_VERIFY(aboutDialog->property("opened").toBool());
         QTRY_VERIFY(!menu->property("opened").toBool());
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_VERIFY(!aboutDialog->property("opened").toBool());
+
+        QMetaObject::invokeMethod(menu, "open");
+        QTRY_VERIFY(menu->property("opened").toBool());
+        QVERIFY(ContentViewHarness::pressAccessibly(quit));
+        QTRY_VERIFY(!window->isVisible());
     }
 
 private:
