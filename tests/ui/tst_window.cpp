@@ -142,6 +142,7 @@ private Q_SLOTS:
 
         // Assistive technology sees every entry as a menu item named by its
         // text, and pressing one does what a click does.
+        const ScreenReaderRunning screenReader;
         QMetaObject::invokeMethod(menu, "open");
         QTRY_VERIFY(menu->property("opened").toBool());
         QQuickItem *quit = menuItem(menu, 3);
