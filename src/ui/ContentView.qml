@@ -15,8 +15,9 @@ Page {
     id: contentView
 
     property PrintJobsViewModel viewModel: PrintJobsViewModel {}
-    // The pause after each finished reload before the next one starts.
-    property int reloadInterval: 15000
+    // The pause after each finished reload before the next one starts; the
+    // reloader's own unless the view is handed another.
+    property alias reloadInterval: reloader.interval
 
     readonly property alias flickable: flickable
     readonly property alias headerRegion: headerRegion
@@ -213,7 +214,6 @@ Page {
         id: reloader
 
         viewModel: contentView.viewModel
-        interval: contentView.reloadInterval
         running: contentView.visible
     }
 }

@@ -20,11 +20,11 @@ RowLayout {
         gradient: Gradient {
             GradientStop {
                 position: 0
-                color: Qt.lighter(Theme.accent, 1.25)
+                color: Theme.emblemTop
             }
             GradientStop {
                 position: 1
-                color: Qt.darker(Theme.accent, 1.2)
+                color: Theme.emblemBottom
             }
         }
 

@@ -39,6 +39,8 @@ ApplicationWindow {
 
                 text: WindowTexts.aboutMenuItem
                 onTriggered: about.open()
+                // Qt 6.4's menu items leave their name to the item.
+                Accessible.name: text
 
                 AssistivePress {
                     item: aboutItem
@@ -51,6 +53,7 @@ ApplicationWindow {
 
                 text: WindowTexts.purposeMenuItem
                 enabled: false
+                Accessible.name: text
 
                 // Pressed, it does as little as when clicked.
                 AssistivePress {
@@ -64,6 +67,7 @@ ApplicationWindow {
                 id: quitItem
 
                 action: quitAction
+                Accessible.name: text
 
                 AssistivePress {
                     item: quitItem

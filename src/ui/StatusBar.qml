@@ -21,7 +21,7 @@ Item {
         anchors.rightMargin: Theme.windowMargin
         anchors.topMargin: 10
         anchors.bottomMargin: 10
-        spacing: 8
+        spacing: Theme.controlSpacing
 
         Symbol {
             name: statusBar.viewModel.isBusy ? "clock" : "checkmark.circle"

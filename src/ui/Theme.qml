@@ -41,6 +41,50 @@ QtObject {
     readonly property color selectedDetailText: tint(white, 0.84)
     readonly property color destructive: isDark ? "#ff6961" : "#c62828"
 
+    // Fills, one per role, over the window colour. The wash of the text colour
+    // keeps a surface neutral in both palettes; the accent marks what is
+    // ready or highlighted.
+    readonly property color cardFill: tint(text, 0.045)
+    readonly property color readyCardFill: tint(accent, 0.10)
+    readonly property color rowFill: tint(text, 0.035)
+    readonly property color countBadgeFill: tint(text, 0.07)
+    readonly property color fieldFill: tint(text, 0.06)
+    readonly property color disabledFieldFill: tint(text, 0.03)
+    readonly property color buttonFill: tint(text, 0.09)
+    readonly property color hoveredButtonFill: tint(text, 0.13)
+    readonly property color pressedButtonFill: tint(text, 0.18)
+    readonly property color disabledButtonFill: tint(text, 0.06)
+    readonly property color pressedPrimaryButtonFill: Qt.darker(accent, 1.15)
+    // The choice under the pointer or the arrow keys in a chooser's list.
+    readonly property color highlightedChoiceFill: tint(accent, 0.22)
+    // A job's state on a selected row, whose fill is the pane's colour.
+    readonly property color selectedStateBadgeFill: tint(white, 0.2)
+    // Of the state's own colour on a row that is not selected.
+    readonly property real stateBadgeOpacity: 0.1
+    // The symbol tile of a row that is not selected, of the pane's colour.
+    readonly property real rowTileOpacity: 0.14
+    // The symbol tiles of the transfer summary: the jobs' and the
+    // destination's, and the one that says nothing is chosen yet.
+    readonly property real endpointTileOpacity: 0.16
+    readonly property color idleTransferTileFill: tint(accent, 0.12)
+    // The check circle of a row that is not selected.
+    readonly property color uncheckedMark: faded(secondaryText, 0.55)
+    // A pane's outline, of its colour: cyan needs more to show as much as
+    // orange does.
+    readonly property real jobPaneOutlineOpacity: 0.26
+    readonly property real destinationPaneOutlineOpacity: 0.34
+    // One of the rings that together draw a pane's soft shadow.
+    readonly property color shadowRing: tint(black, 0.035 / 4)
+    // The program's emblem in the header: the accent as a top-lit gradient.
+    readonly property color emblemTop: Qt.lighter(accent, 1.25)
+    readonly property color emblemBottom: Qt.darker(accent, 1.2)
+    // A dialog is raised a little above the window in the dark palette, where
+    // a shadow would not show, and dims the window behind it.
+    readonly property color dialogSurface: isDark ? Qt.lighter(window, 1.35) : window
+    readonly property color dialogScrim: tint(black, isDark ? 0.5 : 0.3)
+    // What a control that is out of use keeps of its strength.
+    readonly property real disabledOpacity: 0.5
+
     // `base` at the given opacity.
     function tint(base: color, opacity: real): color {
         return Qt.rgba(base.r, base.g, base.b, opacity)
@@ -74,6 +118,21 @@ QtObject {
     // Inside a button, and inside a field the user types into or chooses from.
     readonly property real buttonHorizontalPadding: 18
     readonly property real buttonVerticalPadding: 11
+    // A button's or a field's height when its text is small.
+    readonly property real controlHeight: 28
+    // Between the controls of a row or a column of controls.
+    readonly property real controlSpacing: 8
+    // Between a control's symbol and its label.
+    readonly property real symbolSpacing: 6
+    // From a field's edge to a symbol drawn inside it.
+    readonly property real fieldInset: 8
+    // Inside a dialog, around its title, message and buttons.
+    readonly property real dialogPadding: 20
+    // Between the lines of a row of a pane's list.
+    readonly property real rowLineSpacing: 3
+    // A thin frame, and the ring that shows the keyboard focus.
+    readonly property real hairline: 1
+    readonly property real focusRingWidth: 2
 
     // Text styles, as ratios over the 13-point body of the reference layout.
     readonly property font baseFont: SystemFonts.defaultFont

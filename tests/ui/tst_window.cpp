@@ -8,6 +8,8 @@
 #include "ContentViewHarness.h"
 #include "UiTestCase.h"
 
+#include <PeriodicReloader.h>
+
 #include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
@@ -99,6 +101,10 @@ private Q_SLOTS:
         auto *model = window->findChild<PrintJobsViewModel *>();
         QVERIFY(model);
         QTRY_COMPARE(model->selection()->jobCount(), 1);
+        // It reloads at the program's one pace, not at one of the window's own.
+        auto *reloader = window->findChild<PeriodicReloader *>();
+        QVERIFY(reloader);
+        QCOMPARE(reloader->interval(), PeriodicReloader::defaultInterval);
 
         // The application menu: "Über Parvento", directly followed by the
         // inert entry.
@@ -134,14 +140,31 @@ private Q_SLOTS:
         QTest::keyClick(window, Qt::Key_Escape);
         QTRY_VERIFY(!aboutDialog->property("opened").toBool());
 
-        // Pressed by assistive technology, the entries do what a click does.
+        // Assistive technology sees every entry as a menu item named by its
+        // text, and pressing one does what a click does.
+        const ScreenReaderRunning screenReader;
         QMetaObject::invokeMethod(menu, "open");
         QTRY_VERIFY(menu->property("opened").toBool());
+        QQuickItem *quit = menuItem(menu, 3);
+        QCOMPARE(quit->property("text").toString(), u"Beenden"_s);
+        for (QQuickItem *entry : {about, inert, quit}) {
+            QAccessibleInterface *node = QAccessible::queryAccessibleInterface(entry);
+            QVERIFY(node);
+            QCOMPARE(node->role(), QAccessible::MenuItem);
+            QCOMPARE(node->text(QAccessible::Name), entry->property("text").toString());
+        }
         QVERIFY(ContentViewHarness::pressAccessibly(inert));
         QVERIFY(!aboutDialog->property("opened").toBool());
         QVERIFY(ContentViewHarness::pressAccessibly(about));
         QTRY_VERIFY(aboutDialog->property("opened").toBool());
         QTRY_VERIFY(!menu->property("opened").toBool());
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_VERIFY(!aboutDialog->property("opened").toBool());
+
+        QMetaObject::invokeMethod(menu, "open");
+        QTRY_VERIFY(menu->property("opened").toBool());
+        QVERIFY(ContentViewHarness::pressAccessibly(quit));
+        QTRY_VERIFY(!window->isVisible());
     }
 
 private:

@@ -28,7 +28,7 @@ Dialog {
     height: parent ? Math.min(implicitHeight, parent.height - 2 * 24) : implicitHeight
     modal: true
     focus: true
-    padding: 20
+    padding: Theme.dialogPadding
     topPadding: 8
     bottomPadding: 16
 
@@ -38,23 +38,21 @@ Dialog {
         palette: dialog.palette
     }
 
-    // Raised a little above the window in the dark palette, where a shadow
-    // would not show.
     background: Rectangle {
         radius: Theme.cardRadius
-        color: Theme.isDark ? Qt.lighter(Theme.window, 1.35) : Theme.window
-        border.width: 1
+        color: Theme.dialogSurface
+        border.width: Theme.hairline
         border.color: Theme.divider
     }
 
     Overlay.modal: Rectangle {
-        color: Theme.tint(Theme.black, Theme.isDark ? 0.5 : 0.3)
+        color: Theme.dialogScrim
     }
 
     header: StyledText {
-        topPadding: 20
-        leftPadding: 20
-        rightPadding: 20
+        topPadding: Theme.dialogPadding
+        leftPadding: Theme.dialogPadding
+        rightPadding: Theme.dialogPadding
         text: dialog.title
         font: Theme.headline
         wrapMode: Text.Wrap
@@ -118,15 +116,15 @@ Dialog {
     }
 
     footer: Item {
-        implicitHeight: buttonRow.implicitHeight + 20
+        implicitHeight: buttonRow.implicitHeight + Theme.dialogPadding
 
         RowLayout {
             id: buttonRow
 
             anchors.right: parent.right
-            anchors.rightMargin: 20
+            anchors.rightMargin: Theme.dialogPadding
             anchors.top: parent.top
-            spacing: 8
+            spacing: Theme.controlSpacing
         }
     }
 }

@@ -14,7 +14,7 @@ Rectangle {
 
     implicitHeight: contentHeight + 2 * Theme.cardPadding
     radius: Theme.cardRadius
-    color: Theme.tint(Theme.text, 0.045)
+    color: Theme.cardFill
 
     Item {
         id: frame

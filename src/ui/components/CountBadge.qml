@@ -14,7 +14,7 @@ Rectangle {
     implicitWidth: label.implicitWidth + 16
     implicitHeight: label.implicitHeight + 8
     radius: height / 2
-    color: Theme.tint(Theme.text, 0.07)
+    color: Theme.countBadgeFill
 
     Accessible.role: Accessible.StaticText
     Accessible.name: spokenCount

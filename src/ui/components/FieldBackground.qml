@@ -9,9 +9,9 @@ import Parvento.UI
 Rectangle {
     required property Item control
 
-    implicitHeight: 28
+    implicitHeight: Theme.controlHeight
     radius: Theme.buttonRadius
-    color: Theme.tint(Theme.text, control.enabled ? 0.06 : 0.03)
-    border.width: control.activeFocus ? 2 : 1
+    color: control.enabled ? Theme.fieldFill : Theme.disabledFieldFill
+    border.width: control.activeFocus ? Theme.focusRingWidth : Theme.hairline
     border.color: control.activeFocus ? Theme.accent : Theme.divider
 }

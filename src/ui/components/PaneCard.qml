@@ -36,7 +36,7 @@ Item {
             width: card.width + 2 * ring.spread
             height: card.height + 2 * ring.spread
             radius: card.radius + ring.spread
-            color: Theme.tint(Theme.black, 0.035 / 4)
+            color: Theme.shadowRing
         }
     }
 
@@ -44,7 +44,7 @@ Item {
         anchors.fill: parent
         radius: card.radius
         color: Theme.window
-        border.width: 1
+        border.width: Theme.hairline
         border.color: Theme.tint(card.tint, card.outlineOpacity)
     }
 

@@ -30,21 +30,21 @@ Button {
     bottomPadding: Theme.buttonVerticalPadding
 
     background: Rectangle {
-        implicitHeight: 28
+        implicitHeight: Theme.controlHeight
         radius: Theme.buttonRadius
         color: {
             if (!control.enabled)
-                return Theme.tint(Theme.text, 0.06);
+                return Theme.disabledButtonFill;
             if (control.primary)
-                return control.down ? Qt.darker(Theme.accent, 1.15) : Theme.accent;
-            return Theme.tint(Theme.text, control.down ? 0.18 : control.hovered ? 0.13 : 0.09);
+                return control.down ? Theme.pressedPrimaryButtonFill : Theme.accent;
+            return control.down ? Theme.pressedButtonFill : control.hovered ? Theme.hoveredButtonFill : Theme.buttonFill;
         }
-        border.width: control.visualFocus ? 2 : 0
+        border.width: control.visualFocus ? Theme.focusRingWidth : 0
         border.color: control.primary ? Theme.text : Theme.accent
     }
 
     contentItem: RowLayout {
-        spacing: 6
+        spacing: Theme.symbolSpacing
 
         Symbol {
             visible: control.symbol.length > 0

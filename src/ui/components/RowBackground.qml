@@ -12,7 +12,7 @@ Rectangle {
     required property color tint
 
     radius: Theme.rowRadius
-    color: isSelected ? tint : Theme.tint(Theme.text, 0.035)
-    border.width: row.visualFocus ? 2 : 0
+    color: isSelected ? tint : Theme.rowFill
+    border.width: row.visualFocus ? Theme.focusRingWidth : 0
     border.color: isSelected ? Theme.text : Theme.accent
 }

@@ -15,7 +15,6 @@ RowLayout {
     property string symbol
     property real tileSize
     property real tileRadius
-    property real tileOpacity
     // How tile, texts and mark sit in the row when they differ in height.
     property int alignment: Qt.AlignVCenter
     property alias textSpacing: texts.spacing
@@ -27,7 +26,7 @@ RowLayout {
         Layout.alignment: face.alignment
         size: face.tileSize
         radius: face.tileRadius
-        color: face.isSelected ? face.tint : Theme.tint(face.tint, face.tileOpacity)
+        color: face.isSelected ? face.tint : Theme.tint(face.tint, Theme.rowTileOpacity)
         symbol: face.symbol
         textStyle: Theme.title3
         symbolColor: face.isSelected ? Theme.white : face.tint
@@ -47,6 +46,6 @@ RowLayout {
         Layout.leftMargin: 4 + face.spacing
         name: face.isSelected ? "checkmark.circle.fill" : "circle"
         textStyle: Theme.title3
-        color: face.isSelected ? Theme.white : Theme.faded(Theme.secondaryText, 0.55)
+        color: face.isSelected ? Theme.white : Theme.uncheckedMark
     }
 }

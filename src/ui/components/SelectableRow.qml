@@ -29,7 +29,7 @@ T.ItemDelegate {
     implicitHeight: topPadding + bottomPadding + face.implicitHeight
     // Tab reaches the row through its list, which knows the rows' order.
     focusPolicy: Qt.ClickFocus
-    opacity: enabled ? 1 : 0.5
+    opacity: enabled ? 1 : Theme.disabledOpacity
 
     // The control's own checked state is what assistive technology reads,
     // also when it starts after the row was made.

@@ -84,7 +84,7 @@ PaneCard {
 
         Layout.fillWidth: true
         visible: children.length > 0
-        spacing: 8
+        spacing: Theme.controlSpacing
     }
 
     StyledText {

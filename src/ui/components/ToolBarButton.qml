@@ -24,8 +24,8 @@ ToolButton {
     }
 
     contentItem: RowLayout {
-        spacing: 6
-        opacity: toolButton.enabled ? 1 : 0.45
+        spacing: Theme.symbolSpacing
+        opacity: toolButton.enabled ? 1 : Theme.disabledOpacity
 
         Symbol {
             name: toolButton.symbol

@@ -14,7 +14,7 @@ StepPane {
     required property PrintJobsViewModel viewModel
 
     tint: Theme.cyan
-    outlineOpacity: 0.34
+    outlineOpacity: Theme.destinationPaneOutlineOpacity
     step: "2"
     title: WindowTexts.destinationPaneTitle
     subtitle: WindowTexts.destinationPaneSubtitle

@@ -20,8 +20,7 @@ ChoiceRow {
     face.symbol: "printer"
     face.tileSize: 43
     face.tileRadius: 11
-    face.tileOpacity: 0.14
-    face.textSpacing: 3
+    face.textSpacing: Theme.rowLineSpacing
 
     Accessible.name: accessibleName
     Accessible.description: isSelected ? WindowTexts.chosenDestination : WindowTexts.chooseDestinationDescription

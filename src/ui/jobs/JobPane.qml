@@ -31,7 +31,7 @@ StepPane {
     }
 
     tint: Theme.orange
-    outlineOpacity: 0.26
+    outlineOpacity: Theme.jobPaneOutlineOpacity
     step: "1"
     title: WindowTexts.jobPaneTitle
     subtitle: WindowTexts.jobPaneSubtitle
@@ -61,7 +61,7 @@ StepPane {
     tools: [
         RowLayout {
             Layout.fillWidth: true
-            spacing: 8
+            spacing: Theme.controlSpacing
 
             TextField {
                 id: filterField
@@ -95,7 +95,7 @@ StepPane {
                     id: searchIcon
 
                     anchors.left: parent.left
-                    anchors.leftMargin: 8
+                    anchors.leftMargin: Theme.fieldInset
                     anchors.verticalCenter: parent.verticalCenter
                     name: "magnifyingglass"
                     textStyle: Theme.callout
@@ -103,87 +103,19 @@ StepPane {
                 }
             }
 
-            ComboBox {
+            StyledComboBox {
                 id: queueChooser
 
                 Layout.preferredWidth: 190
                 model: jobPane.viewModel.filter.queueChoices
-                textRole: "display"
                 currentIndex: jobPane.viewModel.filter.queueIndex
-                font: Theme.callout
-                leftPadding: 12
-                rightPadding: 8
-                topPadding: Theme.buttonVerticalPadding
-                bottomPadding: Theme.buttonVerticalPadding
                 onActivated: index => jobPane.viewModel.chooseSourceQueueAt(index)
                 Accessible.name: WindowTexts.sourceQueueChooserName
-
-                background: FieldBackground {
-                    control: queueChooser
-                }
-
-                contentItem: StyledText {
-                    text: queueChooser.displayText
-                    font: queueChooser.font
-                    verticalAlignment: Text.AlignVCenter
-                    // The chooser itself is named and valued by it.
-                    Accessible.ignored: true
-                }
-
-                indicator: Symbol {
-                    x: queueChooser.width - width - 8
-                    y: (queueChooser.height - height) / 2
-                    name: "chevron.down"
-                    textStyle: queueChooser.font
-                    color: Theme.secondaryText
-                }
-
-                popup.background: Rectangle {
-                    radius: Theme.buttonRadius
-                    color: Theme.window
-                    border.width: 1
-                    border.color: Theme.divider
-                }
-
-                AssistivePress {
-                    item: queueChooser
-                }
-
-                delegate: ItemDelegate {
-                    id: choice
-
-                    required property int index
-                    // The row's roles; "display" is its text (a button's own
-                    // `display` is taken).
-                    required property var model
-
-                    width: ListView.view ? ListView.view.width : implicitWidth
-                    text: model.display
-                    font: queueChooser.font
-                    highlighted: queueChooser.highlightedIndex === index
-                    Accessible.name: text
-
-                    background: Rectangle {
-                        radius: Theme.buttonRadius - 2
-                        color: choice.highlighted ? Theme.tint(Theme.accent, 0.22) : "transparent"
-                    }
-
-                    contentItem: StyledText {
-                        text: choice.text
-                        font: choice.font
-                        verticalAlignment: Text.AlignVCenter
-                        Accessible.ignored: true
-                    }
-
-                    AssistivePress {
-                        item: choice
-                    }
-                }
             }
         },
         RowLayout {
             Layout.fillWidth: true
-            spacing: 8
+            spacing: Theme.controlSpacing
 
             PushButton {
                 id: selectShownButton
@@ -210,7 +142,7 @@ StepPane {
         // beside the selection buttons they would widen the pane.
         RowLayout {
             Layout.fillWidth: true
-            spacing: 8
+            spacing: Theme.controlSpacing
 
             PushButton {
                 id: holdButton

@@ -25,9 +25,8 @@ SelectableRow {
     face.symbol: "doc.text"
     face.tileSize: 38
     face.tileRadius: 10
-    face.tileOpacity: 0.13
     face.alignment: Qt.AlignTop
-    face.textSpacing: 3
+    face.textSpacing: Theme.rowLineSpacing
 
     Accessible.selectable: true
     Accessible.selected: isSelected
@@ -64,8 +63,8 @@ SelectableRow {
             implicitWidth: stateLine.implicitWidth + 12
             implicitHeight: stateLine.implicitHeight + 2
             radius: height / 2
-            color: row.isSelected ? Theme.tint(Theme.white, 0.2)
-                                  : Theme.tint(row.isBeingPrinted ? Theme.cyan : Theme.text, 0.1)
+            color: row.isSelected ? Theme.selectedStateBadgeFill
+                                  : Theme.tint(row.isBeingPrinted ? Theme.cyan : Theme.text, Theme.stateBadgeOpacity)
 
             StyledText {
                 id: stateLine

@@ -18,7 +18,7 @@ RowLayout {
 
     SymbolTile {
         size: 30
-        color: Theme.tint(endpoint.tint, 0.16)
+        color: Theme.tint(endpoint.tint, Theme.endpointTileOpacity)
         symbol: endpoint.symbol
         textStyle: Theme.title3
         symbolColor: endpoint.tint

@@ -14,7 +14,7 @@ Card {
     readonly property bool ready: viewModel.selectedJobCount > 0 && viewModel.hasSelectedDestination
 
     contentHeight: ready ? readyRow.implicitHeight : idleRow.implicitHeight
-    color: ready ? Theme.tint(Theme.accent, 0.10) : Theme.tint(Theme.text, 0.045)
+    color: ready ? Theme.readyCardFill : Theme.cardFill
 
     RowLayout {
         id: readyRow
@@ -84,7 +84,7 @@ Card {
 
         SymbolTile {
             size: 38
-            color: Theme.tint(Theme.accent, 0.12)
+            color: Theme.idleTransferTileFill
             symbol: "arrow.left.arrow.right"
             textStyle: Theme.title2
             symbolColor: Theme.accent
