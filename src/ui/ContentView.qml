@@ -78,8 +78,8 @@ Page {
 
                 text: WindowTexts.reload
                 symbol: "arrow.clockwise"
-                enabled: !contentView.viewModel.isBusy
-                onClicked: contentView.viewModel.refresh()
+                enabled: !contentView.viewModel.reload.isBusy
+                onClicked: contentView.viewModel.reload.refresh()
             }
         }
     }
@@ -114,14 +114,15 @@ Page {
                     id: headerRegion
 
                     Layout.fillWidth: true
-                    viewModel: contentView.viewModel
+                    reload: contentView.viewModel.reload
+                    schedulerText: contentView.viewModel.schedulerText
                 }
 
                 TransferSummary {
                     id: transferSummary
 
                     Layout.fillWidth: true
-                    viewModel: contentView.viewModel
+                    selection: contentView.viewModel.selection
                 }
 
                 RowLayout {
@@ -136,7 +137,10 @@ Page {
                         Layout.alignment: Qt.AlignTop
                         Layout.fillWidth: true
                         Layout.preferredWidth: 100
-                        viewModel: contentView.viewModel
+                        selection: contentView.viewModel.selection
+                        reload: contentView.viewModel.reload
+                        work: contentView.viewModel.work
+                        actions: contentView.viewModel.actions
                         flickable: flickable
                         obscuredBottom: contentView.dockedBarHeight
                     }
@@ -147,7 +151,9 @@ Page {
                         Layout.alignment: Qt.AlignTop
                         Layout.fillWidth: true
                         Layout.preferredWidth: 100
-                        viewModel: contentView.viewModel
+                        selection: contentView.viewModel.selection
+                        reload: contentView.viewModel.reload
+                        work: contentView.viewModel.work
                         flickable: flickable
                         shift: contentView.destinationShift
                         obscuredBottom: contentView.dockedBarHeight
@@ -158,7 +164,9 @@ Page {
                     id: actionBar
 
                     Layout.fillWidth: true
-                    viewModel: contentView.viewModel
+                    selection: contentView.viewModel.selection
+                    move: contentView.viewModel.move
+                    work: contentView.viewModel.work
                     shift: contentView.actionBarShift
                 }
             }
@@ -172,40 +180,52 @@ Page {
             id: statusBar
 
             Layout.fillWidth: true
-            viewModel: contentView.viewModel
+            reload: contentView.viewModel.reload
+            notices: contentView.viewModel.notices
         }
     }
 
-    MoveConfirmationDialog {
+    QuestionDialog {
         id: confirmationDialog
 
-        viewModel: contentView.viewModel
+        question: contentView.viewModel.move.question
+        title: WindowTexts.confirmationTitle
+        confirmText: WindowTexts.confirmMove
+        keepText: WindowTexts.cancelButton
     }
 
-    CancelConfirmationDialog {
+    // Keeping the jobs is the default here.
+    QuestionDialog {
         id: cancelConfirmationDialog
 
-        viewModel: contentView.viewModel
+        question: contentView.viewModel.actions.cancelQuestion
+        title: WindowTexts.cancelConfirmationTitle
+        confirmText: WindowTexts.confirmCancel
+        keepText: WindowTexts.keepJobs
     }
 
-    UndoConfirmationDialog {
+    QuestionDialog {
         id: undoConfirmationDialog
 
-        viewModel: contentView.viewModel
+        question: contentView.viewModel.undo.question
+        title: WindowTexts.undoConfirmationTitle
+        confirmText: WindowTexts.confirmUndo
+        keepText: WindowTexts.cancelButton
     }
 
     NoticeAlert {
         id: noticeAlert
 
-        viewModel: contentView.viewModel
+        notices: contentView.viewModel.notices
+        undo: contentView.viewModel.undo
     }
 
     // Ctrl+Z takes back the last move while that is offered, as the report's
     // button does; not while the filter field takes the key for its text.
     Shortcut {
         sequence: "Ctrl+Z"
-        enabled: contentView.viewModel.canUndoMove && !contentView.jobPane.filterField.activeFocus
-        onActivated: contentView.viewModel.requestUndoConfirmation()
+        enabled: contentView.viewModel.undo.canUndo && !contentView.jobPane.filterField.activeFocus
+        onActivated: contentView.viewModel.undo.requestConfirmation()
     }
 
     // The first reload at once, then one after every pause, for as long as

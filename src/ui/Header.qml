@@ -9,7 +9,8 @@ import Parvento.Model
 RowLayout {
     id: header
 
-    required property PrintJobsViewModel viewModel
+    required property ReloadControl reload
+    required property string schedulerText
 
     spacing: 16
 
@@ -59,7 +60,7 @@ RowLayout {
             objectName: "schedulerText"
             Layout.fillWidth: true
             visible: text.length > 0
-            text: header.viewModel.schedulerText
+            text: header.schedulerText
             font: Theme.subheadlineMedium
             color: Theme.accent
         }
@@ -67,7 +68,7 @@ RowLayout {
 
     // Present only while a reload runs, not merely hidden.
     Loader {
-        active: header.viewModel.isLoading
+        active: header.reload.isLoading
         visible: active
         sourceComponent: RowLayout {
             spacing: 16

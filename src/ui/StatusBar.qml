@@ -9,7 +9,8 @@ import Parvento.Model
 Item {
     id: statusBar
 
-    required property PrintJobsViewModel viewModel
+    required property ReloadControl reload
+    required property NoticeControl notices
 
     implicitHeight: row.implicitHeight + 2 * 10
 
@@ -24,14 +25,14 @@ Item {
         spacing: Theme.controlSpacing
 
         Symbol {
-            name: statusBar.viewModel.isBusy ? "clock" : "checkmark.circle"
+            name: statusBar.reload.isBusy ? "clock" : "checkmark.circle"
             textStyle: Theme.callout
-            color: statusBar.viewModel.isBusy ? Theme.accent : Theme.secondaryText
+            color: statusBar.reload.isBusy ? Theme.accent : Theme.secondaryText
         }
 
         StyledText {
             Layout.fillWidth: true
-            text: statusBar.viewModel.statusText
+            text: statusBar.notices.statusText
             font: Theme.caption
             color: Theme.secondaryText
             maximumLineCount: 1
@@ -39,8 +40,8 @@ Item {
 
         StyledText {
             Layout.maximumWidth: row.width / 2
-            visible: statusBar.viewModel.lpmovePath.length > 0
-            text: WindowTexts.lpmoveLocation(statusBar.viewModel.lpmovePath)
+            visible: statusBar.reload.lpmovePath.length > 0
+            text: WindowTexts.lpmoveLocation(statusBar.reload.lpmovePath)
             font: Theme.caption2Mono
             color: Theme.tertiaryText
             elide: Text.ElideMiddle

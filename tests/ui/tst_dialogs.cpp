@@ -75,7 +75,7 @@ private Q_SLOTS:
             QVERIFY2(texts.contains(part), qPrintable(part));
         // The confirming action comes first, the cancelling one after it.
         QQuickItem *confirm = button(dialog, "confirmButton");
-        QQuickItem *cancel = button(dialog, "cancelButton");
+        QQuickItem *cancel = button(dialog, "keepButton");
         QCOMPARE(confirm->property("text").toString(), u"Verschieben"_s);
         QCOMPARE(cancel->property("text").toString(), u"Abbrechen"_s);
         QVERIFY(confirm->mapToScene({}).x() < cancel->mapToScene({}).x());
@@ -103,7 +103,7 @@ private Q_SLOTS:
         QObject *dialog = ui.part("confirmationDialog");
 
         if (how == u"cancel"_s)
-            ui.click(button(dialog, "cancelButton"));
+            ui.click(button(dialog, "keepButton"));
         else if (how == u"escape"_s)
             ui.press(Qt::Key_Escape);
         else
@@ -472,7 +472,7 @@ private Q_SLOTS:
         QObject *popup = ui.part("confirmationDialog");
         QStringList shown {u"Ausgewählte Aufträge verschieben?"_s, u"%1 Druckaufträge werden verschoben:"_s.arg(jobs),
                            u"Nach: Archiv"_s, u"Papierformat und Treiberoptionen können am Zieldrucker abweichen."_s};
-        QStringList buttons {u"confirmButton"_s, u"cancelButton"_s};
+        QStringList buttons {u"confirmButton"_s, u"keepButton"_s};
         if (failing) {
             ui.click(button(popup, "confirmButton"));
             QVERIFY(ui.waitUntilIdle());

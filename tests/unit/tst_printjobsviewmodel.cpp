@@ -735,14 +735,14 @@ private Q_SLOTS:
         QFETCH(WorkflowError, error);
         QFETCH(QString, message);
         PrintJobsViewModel model;
-        PrintJobsViewModelTestmodel.notices()->present(error, u"Titel"_s);
+        model.notices()->present(error, u"Titel"_s);
         QVERIFY(model.notices()->notice());
         const AppNotice first = *model.notices()->notice();
         QCOMPARE(first.title, u"Titel"_s);
         QCOMPARE(first.message, message);
         QCOMPARE(model.notices()->statusText(), u"Bereit zum Laden der CUPS-Aufträge."_s);
 
-        PrintJobsViewModelTestmodel.notices()->present(error, u"Titel"_s);
+        model.notices()->present(error, u"Titel"_s);
         QVERIFY(!first.id.isNull());
         QVERIFY(model.notices()->notice()->id != first.id);
         QCOMPARE(model.notices()->shown().idText(), model.notices()->notice()->id.toString(QUuid::WithoutBraces));

@@ -15,6 +15,8 @@ Dialog {
     id: dialog
 
     property string message
+    // The message line by line; a question hands its lines over as they are.
+    property var lines: message.length > 0 ? message.split("\n") : []
     property string lead
     property var notes: []
     default property alias buttons: buttonRow.data
@@ -96,7 +98,7 @@ Dialog {
                 id: message
 
                 width: scroller.width - (scroller.scrolls ? scrollBar.width + 6 : 0)
-                text: dialog.message
+                lines: dialog.lines
             }
         }
 

@@ -13,8 +13,7 @@ import Parvento.UI
 Column {
     id: body
 
-    required property string text
-    readonly property var lines: text.length > 0 ? text.split("\n") : []
+    required property var lines
     // For each line, the line that opens its bullet, or -1.
     readonly property var bulletOf: {
         const result = [];
@@ -31,7 +30,7 @@ Column {
     readonly property real indent: bulletMetrics.advanceWidth
 
     Accessible.role: Accessible.StaticText
-    Accessible.name: text
+    Accessible.name: lines.join("\n")
 
     TextMetrics {
         id: bulletMetrics

@@ -11,27 +11,29 @@ import Parvento.UI
 StepPane {
     id: destinationPane
 
-    required property PrintJobsViewModel viewModel
+    required property SelectionControl selection
+    required property ReloadControl reload
+    required property CountedWork work
 
     tint: Theme.cyan
     outlineOpacity: Theme.destinationPaneOutlineOpacity
     step: "2"
     title: WindowTexts.destinationPaneTitle
     subtitle: WindowTexts.destinationPaneSubtitle
-    count: viewModel.destinationCount
+    count: selection.destinationCount
     spokenCount: WindowTexts.destinationCount(count)
     emptySymbol: "printer"
     emptyTitle: WindowTexts.noDestinationsTitle
-    emptySubtitle: viewModel.selectedJobCount === 0 ? WindowTexts.noDestinationsWithoutJobsHint : WindowTexts.onlySourceQueuesHint
-    loading: viewModel.isLoading
-    model: viewModel.destinationModel
+    emptySubtitle: selection.selectedJobCount === 0 ? WindowTexts.noDestinationsWithoutJobsHint : WindowTexts.onlySourceQueuesHint
+    loading: reload.isLoading
+    model: selection.destinationModel
     rowNameRole: "accessibleName"
     rowsAreChoices: true
     delegate: PrinterRow {
         list: destinationPane.list
         // A reload leaves the rows to the user; a move or an action on the
         // jobs holds them.
-        enabled: !destinationPane.viewModel.holdsRows
-        onClicked: destinationPane.viewModel.chooseDestinationAt(index)
+        enabled: !destinationPane.work.isWorking
+        onClicked: destinationPane.selection.chooseDestinationAt(index)
     }
 }

@@ -12,16 +12,17 @@ import Parvento.UI
 AlertDialog {
     id: alert
 
-    required property PrintJobsViewModel viewModel
-    readonly property string noticeKey: viewModel.notice.id
+    required property NoticeControl notices
+    required property UndoControl undo
+    readonly property string noticeKey: notices.notice.id
     // The id of the notice on screen, so that closing an alert that a newer
     // notice replaced does not dismiss the newer one.
     property string shownKey
     readonly property alias okButton: okButton
     readonly property alias undoButton: undoButton
 
-    title: viewModel.notice.title
-    message: viewModel.notice.message
+    title: notices.notice.title
+    message: notices.notice.message
     closePolicy: Popup.CloseOnEscape
 
     onNoticeKeyChanged: {
@@ -33,7 +34,7 @@ AlertDialog {
     onOpened: okButton.forceActiveFocus(Qt.OtherFocusReason)
     onClosed: {
         if (shownKey.length > 0 && shownKey === noticeKey)
-            viewModel.dismissNotice();
+            notices.dismiss();
     }
 
     // Ctrl+Z as in the window, which the open alert keeps from its shortcuts.
@@ -47,11 +48,11 @@ AlertDialog {
     PushButton {
         id: undoButton
 
-        visible: alert.viewModel.notice.offersUndo && alert.viewModel.canUndoMove
+        visible: alert.notices.notice.offersUndo && alert.undo.canUndo
         // Ctrl+Z still reaches it and says in the status line why it waits.
-        enabled: !alert.viewModel.undoWaitsForLists
+        enabled: !alert.undo.waitsForLists
         text: WindowTexts.undoMove
-        onClicked: alert.viewModel.requestUndoConfirmation()
+        onClicked: alert.undo.requestConfirmation()
     }
 
     PushButton {

@@ -14,7 +14,10 @@ import Parvento.UI
 StepPane {
     id: jobPane
 
-    required property PrintJobsViewModel viewModel
+    required property SelectionControl selection
+    required property ReloadControl reload
+    required property CountedWork work
+    required property JobActionControl actions
     readonly property alias filterField: filterField
     readonly property alias queueChooser: queueChooser
     readonly property alias selectShownButton: selectShownButton
@@ -35,24 +38,24 @@ StepPane {
     step: "1"
     title: WindowTexts.jobPaneTitle
     subtitle: WindowTexts.jobPaneSubtitle
-    count: viewModel.filter.shownCount
+    count: selection.filter.shownCount
     spokenCount: WindowTexts.jobCount(count)
-    note: viewModel.selectionNote
+    note: selection.selectionNote
     emptySymbol: "doc.text"
     rowNameRole: "accessibleDescription"
-    emptyTitle: viewModel.jobCount > 0 ? WindowTexts.noMatchingJobsTitle : WindowTexts.noWaitingJobsTitle
-    emptySubtitle: viewModel.jobCount > 0 ? WindowTexts.noMatchingJobsHint : WindowTexts.noWaitingJobsHint
-    loading: viewModel.isLoading
-    model: viewModel.jobModel
+    emptyTitle: selection.jobCount > 0 ? WindowTexts.noMatchingJobsTitle : WindowTexts.noWaitingJobsTitle
+    emptySubtitle: selection.jobCount > 0 ? WindowTexts.noMatchingJobsHint : WindowTexts.noWaitingJobsHint
+    loading: reload.isLoading
+    model: selection.jobModel
     delegate: JobRow {
         list: jobPane.list
         // A reload leaves the rows to the user; a move, a hold, a release or
         // a cancel holds them.
-        enabled: !jobPane.viewModel.holdsRows
-        onClicked: jobPane.viewModel.toggleJobSelectionAt(index)
+        enabled: !jobPane.work.isWorking
+        onClicked: jobPane.selection.toggleJobSelectionAt(index)
         Keys.onPressed: event => {
             if (event.matches(StandardKey.SelectAll)) {
-                jobPane.viewModel.selectShownJobs();
+                jobPane.selection.selectShownJobs();
                 event.accepted = true;
             }
         }
@@ -67,7 +70,7 @@ StepPane {
                 id: filterField
 
                 Layout.fillWidth: true
-                text: jobPane.viewModel.jobFilterText
+                text: jobPane.selection.jobFilterText
                 placeholderText: WindowTexts.jobFilterName
                 font: Theme.callout
                 color: Theme.text
@@ -82,11 +85,11 @@ StepPane {
                 background: FieldBackground {
                     control: filterField
                 }
-                onTextEdited: jobPane.viewModel.jobFilterText = text
+                onTextEdited: jobPane.selection.jobFilterText = text
                 Accessible.name: WindowTexts.jobFilterName
                 Keys.onEscapePressed: event => {
                     if (text.length > 0)
-                        jobPane.viewModel.jobFilterText = "";
+                        jobPane.selection.jobFilterText = "";
                     else
                         event.accepted = false;
                 }
@@ -107,9 +110,9 @@ StepPane {
                 id: queueChooser
 
                 Layout.preferredWidth: 190
-                model: jobPane.viewModel.filter.queueChoices
-                currentIndex: jobPane.viewModel.filter.queueIndex
-                onActivated: index => jobPane.viewModel.chooseSourceQueueAt(index)
+                model: jobPane.selection.filter.queueChoices
+                currentIndex: jobPane.selection.filter.queueIndex
+                onActivated: index => jobPane.selection.chooseSourceQueueAt(index)
                 Accessible.name: WindowTexts.sourceQueueChooserName
             }
         },
@@ -121,16 +124,16 @@ StepPane {
                 id: selectShownButton
 
                 text: WindowTexts.selectShownJobs
-                enabled: jobPane.viewModel.canSelectShownJobs
-                onClicked: jobPane.viewModel.selectShownJobs()
+                enabled: jobPane.selection.canSelectShownJobs
+                onClicked: jobPane.selection.selectShownJobs()
             }
 
             PushButton {
                 id: clearSelectionButton
 
                 text: WindowTexts.clearSelection
-                enabled: jobPane.viewModel.canClearJobSelection
-                onClicked: jobPane.viewModel.clearJobSelection()
+                enabled: jobPane.selection.canClearJobSelection
+                onClicked: jobPane.selection.clearJobSelection()
             }
 
             Item {
@@ -148,16 +151,16 @@ StepPane {
                 id: holdButton
 
                 text: WindowTexts.holdJobs
-                enabled: jobPane.viewModel.canHoldJobs
-                onClicked: jobPane.viewModel.holdSelectedJobs()
+                enabled: jobPane.actions.canHold
+                onClicked: jobPane.actions.holdSelectedJobs()
             }
 
             PushButton {
                 id: releaseButton
 
                 text: WindowTexts.releaseJobs
-                enabled: jobPane.viewModel.canReleaseJobs
-                onClicked: jobPane.viewModel.releaseSelectedJobs()
+                enabled: jobPane.actions.canRelease
+                onClicked: jobPane.actions.releaseSelectedJobs()
             }
 
             PushButton {
@@ -165,8 +168,8 @@ StepPane {
 
                 text: WindowTexts.cancelJobs
                 destructive: true
-                enabled: jobPane.viewModel.canCancelJobs
-                onClicked: jobPane.viewModel.requestCancelConfirmation()
+                enabled: jobPane.actions.canCancel
+                onClicked: jobPane.actions.requestCancelConfirmation()
             }
 
             Item {
@@ -182,7 +185,7 @@ StepPane {
 
         function onSelectionExtended(row: Item) {
             if (!row.isSelected)
-                jobPane.viewModel.toggleJobSelectionAt(row.index);
+                jobPane.selection.toggleJobSelectionAt(row.index);
         }
     }
 
@@ -197,7 +200,7 @@ StepPane {
     // are no way to ask for something that cannot be taken back.
     Shortcut {
         sequence: "Delete"
-        enabled: jobPane.viewModel.canCancelJobs && !filterField.activeFocus
-        onActivated: jobPane.viewModel.requestCancelConfirmation()
+        enabled: jobPane.actions.canCancel && !filterField.activeFocus
+        onActivated: jobPane.actions.requestCancelConfirmation()
     }
 }

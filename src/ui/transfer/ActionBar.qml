@@ -11,11 +11,13 @@ import Parvento.UI
 Card {
     id: actionBar
 
-    required property PrintJobsViewModel viewModel
+    required property SelectionControl selection
+    required property MoveControl move
+    required property CountedWork work
     readonly property alias moveButton: moveButton
     readonly property alias progressBar: progressBar
     // A move, or a hold, release or cancel, runs and reports its progress.
-    readonly property bool moving: viewModel.holdsRows && viewModel.moveProgress.total > 0
+    readonly property bool moving: work.isWorking && work.progress.total > 0
     // How far the bar is drawn above its place in the column, docked at the
     // bottom edge of the visible part while that place lies below it.
     property real shift: 0
@@ -58,7 +60,7 @@ Card {
 
             StyledText {
                 Layout.fillWidth: true
-                text: actionBar.moving ? actionBar.viewModel.moveProgress.text : actionBar.viewModel.canRequestMove ? WindowTexts.readyToMove : WindowTexts.selectionIncomplete
+                text: actionBar.moving ? actionBar.work.progress.text : actionBar.move.canRequest ? WindowTexts.readyToMove : WindowTexts.selectionIncomplete
                 font: Theme.headline
             }
 
@@ -71,15 +73,15 @@ Card {
                 Layout.topMargin: 6
                 visible: actionBar.moving
                 from: 0
-                to: Math.max(1, actionBar.viewModel.moveProgress.total)
-                value: actionBar.viewModel.moveProgress.done
-                Accessible.name: actionBar.viewModel.moveProgress.text
+                to: Math.max(1, actionBar.work.progress.total)
+                value: actionBar.work.progress.done
+                Accessible.name: actionBar.work.progress.text
             }
 
             StyledText {
                 Layout.fillWidth: true
                 visible: !actionBar.moving
-                text: actionBar.viewModel.canRequestMove ? WindowTexts.moveHint(actionBar.viewModel.selectedJobCount) : WindowTexts.moveRequirement
+                text: actionBar.move.canRequest ? WindowTexts.moveHint(actionBar.selection.selectedJobCount) : WindowTexts.moveRequirement
                 font: Theme.subheadline
                 color: Theme.secondaryText
                 wrapMode: Text.Wrap
@@ -89,12 +91,12 @@ Card {
         PushButton {
             id: moveButton
 
-            text: actionBar.viewModel.isMoving ? WindowTexts.movingButton : WindowTexts.moveButton
+            text: actionBar.work.isMoving ? WindowTexts.movingButton : WindowTexts.moveButton
             symbol: "arrow.right.circle.fill"
             primary: true
-            enabled: actionBar.viewModel.canRequestMove
+            enabled: actionBar.move.canRequest
             font: Theme.headline
-            onClicked: actionBar.viewModel.requestMoveConfirmation()
+            onClicked: actionBar.move.requestConfirmation()
         }
     }
 }

@@ -10,8 +10,8 @@ import Parvento.UI
 Card {
     id: summary
 
-    required property PrintJobsViewModel viewModel
-    readonly property bool ready: viewModel.selectedJobCount > 0 && viewModel.hasSelectedDestination
+    required property SelectionControl selection
+    readonly property bool ready: selection.selectedJobCount > 0 && selection.hasSelectedDestination
 
     contentHeight: ready ? readyRow.implicitHeight : idleRow.implicitHeight
     color: ready ? Theme.readyCardFill : Theme.cardFill
@@ -29,7 +29,7 @@ Card {
             Layout.maximumWidth: implicitWidth
             symbol: "printer"
             title: WindowTexts.sourceQueuesCaption
-            name: summary.viewModel.sourcePrinterNamesText
+            name: summary.selection.sourcePrinterNamesText
             tint: Theme.orange
         }
 
@@ -48,7 +48,7 @@ Card {
             Layout.maximumWidth: implicitWidth
             symbol: "printer"
             title: WindowTexts.destinationCaption
-            name: summary.viewModel.selectedDestinationName
+            name: summary.selection.selectedDestinationName
             tint: Theme.cyan
         }
 
@@ -62,14 +62,14 @@ Card {
 
             StyledText {
                 Layout.alignment: Qt.AlignRight
-                text: WindowTexts.selectedJobsCaption(summary.viewModel.selectedJobCount)
+                text: WindowTexts.selectedJobsCaption(summary.selection.selectedJobCount)
                 font: Theme.caption2Bold
                 color: Theme.secondaryText
             }
 
             StyledText {
                 Layout.alignment: Qt.AlignRight
-                text: summary.viewModel.selectedJobCount === 1 ? summary.viewModel.singleSelectedJobIdentifier : WindowTexts.selectedJobsCount(summary.viewModel.selectedJobCount)
+                text: summary.selection.selectedJobCount === 1 ? summary.selection.singleSelectedJobIdentifier : WindowTexts.selectedJobsCount(summary.selection.selectedJobCount)
                 font: Theme.calloutMonoSemibold
             }
         }
