@@ -3,13 +3,15 @@
 // What a reload costs the service with the real lpstat on a private scheduler
 // holding 1,000 and then 10,000 held jobs in 20 queues: listJobs() and
 // listPrinters() started together, as the reload starts them, until both have
-// ended. Each iteration also times the floor on the same scheduler, the bare
-// `lpstat -o` followed by `lpstat -l -o`, so the ratio compares like with like
-// even when the machine is busy.
+// ended; and the same driven through the window model, whose refresh also
+// shows the lists and then their details. Each iteration also times the floor
+// on the same scheduler, the bare `lpstat -o` followed by `lpstat -l -o`, so
+// the ratio compares like with like even when the machine is busy.
 
 #include "BenchSupport.h"
 
 #include <CUPSService.h>
+#include <PrintJobsViewModel.h>
 #include <PrivateCupsServer.h>
 #include <SchedulerDetails.h>
 
@@ -48,19 +50,25 @@ double runSeconds(const QString &program, const QStringList &arguments)
 QString benchDocument;
 int submittedJobs = 0;
 
-void reload(benchmark::State &state)
+// Jobs are only ever added, so each size is measured on a scheduler that
+// holds exactly that many.
+bool holdJobs(benchmark::State &state)
 {
-    // Jobs are only ever added, so each size is measured on a scheduler that
-    // holds exactly that many.
     if (submittedJobs < state.range(0)) {
         if (!BenchSupport::submitHeldJobs(submittedJobs, int(state.range(0)) - submittedJobs, benchDocument,
                                           queueName)) {
             state.SkipWithError(cupsLastErrorString());
-            return;
+            return false;
         }
         submittedJobs = int(state.range(0));
     }
-    const CUPSService service;
+    return true;
+}
+
+// Times `reloadOnce` against the floor, both in every iteration. It returns
+// whether it listed every job with its title.
+template<typename Reload> void timeAgainstFloor(benchmark::State &state, Reload reloadOnce)
+{
     double floorSeconds = 0;
     double reloadSeconds = 0;
     for (auto _ : state) {
@@ -69,12 +77,9 @@ void reload(benchmark::State &state)
 
         QElapsedTimer timer;
         timer.start();
-        QFuture<CUPSResult<QList<PrintJob>>> jobs = service.listJobs();
-        QFuture<CUPSResult<QList<Printer>>> printers = service.listPrinters();
-        jobs.waitForFinished();
-        printers.waitForFinished();
+        const bool complete = reloadOnce();
         const double elapsed = timer.nsecsElapsed() / 1e9;
-        if (!jobs.result() || jobs.result()->size() != state.range(0) || !jobs.result()->constFirst().title) {
+        if (!complete) {
             state.SkipWithError("the reload did not list every job with its title");
             break;
         }
@@ -84,6 +89,36 @@ void reload(benchmark::State &state)
     }
     state.counters["floor_ms"] = benchmark::Counter(floorSeconds * 1000, benchmark::Counter::kAvgIterations);
     state.counters["ratio"] = floorSeconds > 0 ? reloadSeconds / floorSeconds : 0;
+}
+
+void reload(benchmark::State &state)
+{
+    if (!holdJobs(state))
+        return;
+    const CUPSService service;
+    timeAgainstFloor(state, [&service, &state] {
+        QFuture<CUPSResult<QList<PrintJob>>> jobs = service.listJobs();
+        QFuture<CUPSResult<QList<Printer>>> printers = service.listPrinters();
+        jobs.waitForFinished();
+        printers.waitForFinished();
+        return jobs.result() && jobs.result()->size() == state.range(0) && jobs.result()->constFirst().title;
+    });
+}
+
+// The window model's refresh, from the click to the lists with their details;
+// its steps come back to this thread, which runs the event loop meanwhile.
+void modelRefresh(benchmark::State &state)
+{
+    if (!holdJobs(state))
+        return;
+    PrintJobsViewModel model;
+    timeAgainstFloor(state, [&model, &state] {
+        const QFuture<void> refreshed = model.refresh();
+        while (!refreshed.isFinished())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const QList<PrintJob> jobs = model.jobs();
+        return jobs.size() == state.range(0) && jobs.constFirst().title;
+    });
 }
 
 // The parts, to see where a reload's time goes.
@@ -119,16 +154,16 @@ int main(int argc, char **argv)
     if (!scheduler)
         return 1;
     benchDocument = scheduler->document;
-    benchmark::RegisterBenchmark("reload/list_jobs_and_printers", reload)
-        ->Arg(1'000)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(20);
-    benchmark::RegisterBenchmark("reload/list_jobs_and_printers", reload)
-        ->Arg(10'000)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(5);
+    // Both ways at one size before the scheduler is filled up to the next.
+    for (const int jobs : {1'000, 10'000}) {
+        for (const auto &[name, function] :
+             {std::pair {"reload/list_jobs_and_printers", &reload}, std::pair {"reload/model_refresh", &modelRefresh}})
+            benchmark::RegisterBenchmark(name, function)
+                ->Arg(jobs)
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(jobs < 10'000 ? 20 : 5);
+    }
     for (const auto &[name, function] : {std::pair {"reload/parts/list_jobs", &jobListingAlone},
                                          std::pair {"reload/parts/details_request", &detailsRequestAlone},
                                          std::pair {"reload/parts/lpstat_l_o", &detailedListingAlone}})

@@ -108,10 +108,23 @@ QFuture<QList<PrintJob>> CUPSService::addJobDetails(const QList<PrintJob> &jobs)
     return DetailsLookup(m_lpstatURL, m_listings).addTo(jobs);
 }
 
+QFuture<QList<PrintJob>> CUPSService::addJobDetails(const QList<PrintJob> &jobs,
+                                                    const DetailsLookup::AskedJobs &asked) const
+{
+    return DetailsLookup(m_lpstatURL, m_listings).addTo(jobs, asked);
+}
+
+DetailsLookup::AskedJobs CUPSService::askJobDetails() const
+{
+    return DetailsLookup(m_lpstatURL, m_listings).askJobs();
+}
+
 QFuture<CUPSResult<QList<PrintJob>>> CUPSService::listJobs() const
 {
-    return withDetails(listJobsAsListed(),
-                       [service = *this](const QList<PrintJob> &jobs) { return service.addJobDetails(jobs); });
+    // The scheduler answers while the listing runs and is read.
+    return withDetails(listJobsAsListed(), [service = *this, asked = askJobDetails()](const QList<PrintJob> &jobs) {
+        return service.addJobDetails(jobs, asked);
+    });
 }
 
 QFuture<CUPSResult<QList<Printer>>> CUPSService::listPrintersAsListed() const
@@ -127,10 +140,23 @@ QFuture<QList<Printer>> CUPSService::addQueueDetails(const QList<Printer> &print
     return DetailsLookup(m_lpstatURL, m_listings).addTo(printers);
 }
 
+QFuture<QList<Printer>> CUPSService::addQueueDetails(const QList<Printer> &printers,
+                                                     const DetailsLookup::AskedQueues &asked) const
+{
+    return DetailsLookup(m_lpstatURL, m_listings).addTo(printers, asked);
+}
+
+DetailsLookup::AskedQueues CUPSService::askQueueDetails() const
+{
+    return DetailsLookup(m_lpstatURL, m_listings).askQueues();
+}
+
 QFuture<CUPSResult<QList<Printer>>> CUPSService::listPrinters() const
 {
     return withDetails(listPrintersAsListed(),
-                       [service = *this](const QList<Printer> &printers) { return service.addQueueDetails(printers); });
+                       [service = *this, asked = askQueueDetails()](const QList<Printer> &printers) {
+                           return service.addQueueDetails(printers, asked);
+                       });
 }
 
 CUPSResult<QString> CUPSService::resolveLPMoveURL() const

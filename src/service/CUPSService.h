@@ -5,6 +5,7 @@
 #include "CUPSAvailability.h"
 #include "CUPSServiceError.h"
 #include "CommandResult.h"
+#include "DetailsLookup.h"
 #include "JobAction.h"
 #include "PrintJob.h"
 #include "Printer.h"
@@ -58,6 +59,13 @@ public:
     // than the listing's time limit: without an answer the records stay as given.
     QFuture<QList<PrintJob>> addJobDetails(const QList<PrintJob> &jobs) const;
     QFuture<QList<Printer>> addQueueDetails(const QList<Printer> &printers) const;
+    // The scheduler asked at once, and its answer added later: a reload asks
+    // while its listings run, so that the two overlap.
+    DetailsLookup::AskedJobs askJobDetails() const;
+    DetailsLookup::AskedQueues askQueueDetails() const;
+    QFuture<QList<PrintJob>> addJobDetails(const QList<PrintJob> &jobs, const DetailsLookup::AskedJobs &asked) const;
+    QFuture<QList<Printer>> addQueueDetails(const QList<Printer> &printers,
+                                            const DetailsLookup::AskedQueues &asked) const;
     // lpstat must be executable and lpmove must be found on PATH or a fallback.
     QFuture<CUPSResult<CUPSAvailability>> preflight() const;
 

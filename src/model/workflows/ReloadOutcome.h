@@ -4,6 +4,7 @@
 
 #include "WorkflowError.h"
 
+#include <DetailsLookup.h>
 #include <PrintJob.h>
 #include <Printer.h>
 
@@ -20,6 +21,10 @@ struct ReloadOutcome
     QList<PrintJob> jobs;
     QList<Printer> printers;
     QString lpmovePath;
+    // The scheduler's details, asked for while the lists were read; not
+    // valid futures where nobody asked yet.
+    DetailsLookup::AskedJobs jobDetails;
+    DetailsLookup::AskedQueues queueDetails;
 
-    static ReloadOutcome failed(const WorkflowError &error) { return ReloadOutcome {error, {}, {}, {}}; }
+    static ReloadOutcome failed(const WorkflowError &error) { return ReloadOutcome {error, {}, {}, {}, {}, {}}; }
 };

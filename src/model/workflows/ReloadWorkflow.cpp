@@ -32,10 +32,16 @@ template<typename T> WorkflowError errorOf(const std::optional<CUPSResult<T>> &r
 
 void list(const std::shared_ptr<Run> &run, const QString &lpmovePath)
 {
-    // Both listings run at once; the jobs are awaited first.
+    // Both listings run at once; the jobs are awaited first. The scheduler is
+    // asked for its details now too: it answers while the listings are read
+    // and shown, where asking after them would add its time to theirs.
     const QFuture<CUPSResult<QList<PrintJob>>> jobs = run->service.listJobsAsListed();
     const QFuture<CUPSResult<QList<Printer>>> printers = run->service.listPrintersAsListed();
-    whenFinished(jobs, [run, printers, lpmovePath](const std::optional<CUPSResult<QList<PrintJob>>> &jobResult) {
+    ReloadOutcome asked;
+    asked.jobDetails = run->service.askJobDetails();
+    asked.queueDetails = run->service.askQueueDetails();
+    asked.lpmovePath = lpmovePath;
+    whenFinished(jobs, [run, printers, asked](const std::optional<CUPSResult<QList<PrintJob>>> &jobResult) {
         if (!jobResult || !*jobResult) {
             // The printer listing is already under way: let it end, then drop it.
             whenFinished(printers, [run, error = errorOf(jobResult)](const auto &) { run->fail(error); });
@@ -43,10 +49,13 @@ void list(const std::shared_ptr<Run> &run, const QString &lpmovePath)
         }
         whenFinished(
             printers,
-            [run, lpmovePath, jobList = **jobResult](const std::optional<CUPSResult<QList<Printer>>> &printerResult) {
+            [run, asked, jobList = **jobResult](const std::optional<CUPSResult<QList<Printer>>> &printerResult) {
                 if (!printerResult || !*printerResult)
                     return run->fail(errorOf(printerResult));
-                run->finish(ReloadOutcome {std::nullopt, jobList, **printerResult, lpmovePath});
+                ReloadOutcome listed = asked;
+                listed.jobs = jobList;
+                listed.printers = **printerResult;
+                run->finish(std::move(listed));
             });
     });
 }
@@ -78,18 +87,26 @@ QFuture<ReloadOutcome> ReloadWorkflow::addDetails(const CUPSService &service, co
         promise->finish();
         return detailed;
     }
-    const QFuture<QList<Printer>> printers = service.addQueueDetails(listed.printers);
-    whenFinished(service.addJobDetails(listed.jobs),
-                 [promise, printers, listed](const std::optional<QList<PrintJob>> &jobs) {
-                     whenFinished(printers, [promise, listed, jobs](const std::optional<QList<Printer>> &queues) {
-                         ReloadOutcome outcome = listed;
-                         if (jobs)
-                             outcome.jobs = *jobs;
-                         if (queues)
-                             outcome.printers = *queues;
-                         promise->addResult(std::move(outcome));
-                         promise->finish();
-                     });
-                 });
+    // An outcome made elsewhere has asked nothing yet.
+    const QFuture<QList<Printer>> printers = listed.queueDetails.isValid()
+        ? service.addQueueDetails(listed.printers, listed.queueDetails)
+        : service.addQueueDetails(listed.printers);
+    const QFuture<QList<PrintJob>> jobs = listed.jobDetails.isValid()
+        ? service.addJobDetails(listed.jobs, listed.jobDetails)
+        : service.addJobDetails(listed.jobs);
+    whenFinished(jobs, [promise, printers, listed](const std::optional<QList<PrintJob>> &jobs) {
+        whenFinished(printers, [promise, listed, jobs](const std::optional<QList<Printer>> &queues) {
+            ReloadOutcome outcome = listed;
+            // Spent: the answers need not live on with the lists.
+            outcome.jobDetails = {};
+            outcome.queueDetails = {};
+            if (jobs)
+                outcome.jobs = *jobs;
+            if (queues)
+                outcome.printers = *queues;
+            promise->addResult(std::move(outcome));
+            promise->finish();
+        });
+    });
     return detailed;
 }
