@@ -10,13 +10,13 @@
 #include <UiEnvironment.h>
 
 #include <QAccessible>
-#include <QElapsedTimer>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQmlProperty>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
+#include <QtQuickTest/quicktest.h>
 
 #include <memory>
 
@@ -85,15 +85,13 @@ public:
 
     bool waitUntilIdle(int timeout = 10'000)
     {
-        QElapsedTimer timer;
-        timer.start();
         // The scheduler's details follow the lists: the rows are complete
         // once they are in too.
-        while (m_model->reload()->isLoading() || m_model->work()->isMoving() || m_model->reload()->isAwaitingDetails()) {
-            if (timer.elapsed() > timeout)
-                return false;
-            QTest::qWait(5);
-        }
+        const auto busy = [this] {
+            return m_model->reload()->isLoading() || m_model->work()->isMoving() || m_model->work()->isActing() || m_model->reload()->isAwaitingDetails();
+        };
+        if (!QTest::qWaitFor([&busy] { return !busy(); }, timeout))
+            return false;
         settle();
         return true;
     }
@@ -126,9 +124,30 @@ public:
         settle();
     }
 
-    // Lets the window lay out and render what the last input changed: a list
-    // drops a removed row only at its next polish.
-    static void settle() { QTest::qWait(40); }
+    // Lets the windows catch up with the last input: what it posted runs (a
+    // list enters its rows through a queued call), and every shown window
+    // polishes, where a list lays out, creates and drops its rows. Either can
+    // ask for the other, so until neither has anything left. Waits for no
+    // fixed time: a quiet machine goes on at once, a busy one as late as it must.
+    static void settle()
+    {
+        for (int round = 0; round < 16; ++round) {
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            bool polished = true;
+            const QWindowList windows = QGuiApplication::topLevelWindows();
+            for (QWindow *window : windows) {
+                auto *quickWindow = qobject_cast<QQuickWindow *>(window);
+                if (!quickWindow || !quickWindow->isExposed() || !QQuickTest::qIsPolishScheduled(quickWindow))
+                    continue;
+                polished = false;
+                if (!QQuickTest::qWaitForPolish(quickWindow, 10'000))
+                    qWarning("A window still had items to polish after 10 s");
+            }
+            if (polished)
+                return;
+        }
+    }
 
     void press(Qt::Key key)
     {

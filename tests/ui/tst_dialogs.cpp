@@ -114,7 +114,8 @@ private Q_SLOTS:
         QCOMPARE(ui.model().selection()->selectedJobIDs(), jobs);
         QCOMPARE(ui.model().selection()->selectedDestinationID().value_or(QString()), u"Archiv"_s);
         QCOMPARE(ui.model().selection()->jobCount(), 3);
-        ContentViewHarness::settle();
+        // A move wrongly started would have reached the scheduler once idle.
+        QVERIFY(ui.waitUntilIdle());
         QCOMPARE(m_server.answeredRequests(u"CUPS-Move-Job"_s), movesBefore);
         QVERIFY(!ui.model().notices()->notice());
     }
@@ -183,7 +184,7 @@ private Q_SLOTS:
         }
         QCOMPARE(ui.model().selection()->selectedJobCount(), 2);
         QCOMPARE(ui.model().selection()->jobCount(), 3);
-        ContentViewHarness::settle();
+        QVERIFY(ui.waitUntilIdle());
         QCOMPARE(m_server.answeredRequests(u"Cancel-Job"_s), cancelsBefore);
         QVERIFY(!ui.model().notices()->notice());
     }
@@ -270,7 +271,7 @@ private Q_SLOTS:
             ui.press(Qt::Key_Escape);
             QTRY_VERIFY(!isOpen(undoDialog));
             QVERIFY(ui.model().undo()->canUndo());
-            ContentViewHarness::settle();
+            QVERIFY(ui.waitUntilIdle());
             QCOMPARE(m_server.answeredRequests(u"CUPS-Move-Job"_s), movesBefore + 2);
             QTest::keyClick(&ui.window(), Qt::Key_Z, Qt::ControlModifier);
             QTRY_VERIFY(isOpen(undoDialog));
@@ -405,6 +406,7 @@ private Q_SLOTS:
             // Closed during the pause: no further reload.
             calls = m_tools->calls(u"lpstat"_s);
         }
+        // Only a pause can show that nothing starts any more.
         QTest::qWait(2 * interval);
         QCOMPARE(m_tools->calls(u"lpstat"_s).size(), calls.size());
 

@@ -5,6 +5,7 @@
 #include <FakeToolDirectory.h>
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -18,9 +19,10 @@ private Q_SLOTS:
     void hangingToolDoesNotOutliveTheProgram()
     {
         FakeToolDirectory tools;
-        const QString hanging = tools.addScript(u"lpstat"_s, u"exec sleep 600"_s);
+        const QString hanging = tools.addScript(u"lpstat"_s, u"touch \"$(dirname \"$0\")/started\"\nexec sleep 600"_s);
         QFuture<CUPSResult<CommandResult>> pending = CUPSServiceTestAccess::run(hanging, {u"-o"_s});
-        QTest::qWait(300);
+        // Abandoned once it really runs, not while it is still being started.
+        QTRY_VERIFY(QFile::exists(tools.filePath(u"started"_s)));
         QVERIFY(!pending.isFinished());
 
         QElapsedTimer clock;
