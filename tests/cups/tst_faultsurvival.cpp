@@ -308,7 +308,8 @@ private Q_SLOTS:
             QVERIFY(model.notices()->notice());
             QCOMPARE(model.notices()->notice()->title, u"CUPS nicht verfügbar"_s);
             const QRegularExpression pattern(QRegularExpression::anchoredPattern(message));
-            QVERIFY2(pattern.match(model.notices()->notice()->message).hasMatch(), qPrintable(model.notices()->notice()->message));
+            QVERIFY2(pattern.match(model.notices()->notice()->message).hasMatch(),
+                     qPrintable(model.notices()->notice()->message));
             QCOMPARE(model.notices()->statusText(), u"CUPS-Daten konnten nicht geladen werden."_s);
             QVERIFY(model.selection()->jobs().isEmpty());
             QVERIFY(model.selection()->printers().isEmpty());
@@ -322,7 +323,8 @@ private Q_SLOTS:
         QVERIFY2(!model.notices()->notice(), qPrintable(model.notices()->shown().message));
         QCOMPARE(identifiers(model.selection()->jobs()), listedByScheduler());
         QCOMPARE(model.notices()->statusText(),
-                 u"%1 Auftrag bzw. Aufträge und %2 Drucker geladen."_s.arg(model.selection()->jobs().size()).arg(m_queues.size()));
+                 u"%1 Auftrag bzw. Aufträge und %2 Drucker geladen."_s.arg(model.selection()->jobs().size())
+                     .arg(m_queues.size()));
     }
 
     // The jobs handed over before the scheduler died stay moved; every later

@@ -220,7 +220,8 @@ private Q_SLOTS:
         const ScriptedEndpoint silent(ScriptedEndpoint::Script::Silent);
         const EnvironmentOverride server("CUPS_SERVER", silent.address().toLocal8Bit());
         PrintJobsViewModel stuckDetails {CUPSService(tools.addScript(u"lpstat-prompt"_s, promptLpstat))};
-        const QList<QFuture<void>> reloads {plain.reload()->refresh(), withChild.reload()->refresh(), stuckDetails.reload()->refresh()};
+        const QList<QFuture<void>> reloads {plain.reload()->refresh(), withChild.reload()->refresh(),
+                                            stuckDetails.reload()->refresh()};
 
         int ticks = 0;
         QTimer ticker;

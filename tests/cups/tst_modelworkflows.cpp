@@ -245,7 +245,8 @@ private Q_SLOTS:
         QVERIFY(!model.undo()->canUndo());
         QVERIFY(!model.notices()->notice()->offersUndo);
         QCOMPARE(model.notices()->notice()->title, title);
-        QCOMPARE(model.notices()->notice()->message.contains(u"ausgelassen: "_s + moved[0]), leftOut || meanwhile == u"move on"_s);
+        QCOMPARE(model.notices()->notice()->message.contains(u"ausgelassen: "_s + moved[0]),
+                 leftOut || meanwhile == u"move on"_s);
         if (meanwhile == u"remove"_s || clashing) {
             const QStringList lines = model.notices()->notice()->message.split(u'\n');
             QCOMPARE(lines[0], u"1 Auftrag bzw. Aufträge wurden zurückverschoben."_s);

@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Stores lists and selections in a window's state without running any tool, for tests and benchmarks that drive the selection rules;
-// and holds counted work open through its public start(), as a move or an
-// action does while its jobs are handed over. Header only: include it from
-// targets that link parvento_model.
+// Stores lists and selections in a window's state without running any tool, for tests and benchmarks that drive the
+// selection rules; and holds counted work open through its public start(), as a move or an action does while its jobs
+// are handed over. Header only: include it from targets that link parvento_model.
 
 #include <ModelTexts.h>
 #include <PrintJobsViewModel.h>
@@ -15,6 +14,7 @@
 #include <QPromise>
 
 #include <memory>
+#include <optional>
 
 struct PrintJobsViewModelTestAccess
 {
@@ -39,21 +39,26 @@ struct PrintJobsViewModelTestAccess
     }
 
     // Starts counted work of `total` jobs that hands nothing over until
-    // endHeldWork() (or until the model goes).
-    static void startHeldWork(PrintJobsViewModel &model, qsizetype total,
-                              WorkTask::Kind kind = WorkTask::Kind::Moving)
+    // endHeldWork() (or until the model goes): a move, or `action`.
+    static void startHeldWork(PrintJobsViewModel &model, qsizetype total, std::optional<JobAction> action = {})
     {
         auto held = std::make_shared<Held>();
         held->handedOver.start();
-        const WorkVerdicts verdicts {{AppNotice::make(QStringLiteral("Erledigt"), QStringLiteral("Erledigt")), QStringLiteral("Erledigt")}, {},
-                                     [](const ReloadOutcome &) {
-                                         return WorkReport {AppNotice::make(QStringLiteral("Erledigt"), QStringLiteral("Erledigt")),
-                                                            QStringLiteral("Erledigt")};
-                                     }};
+        const WorkVerdicts verdicts {
+            {AppNotice::make(QStringLiteral("Erledigt"), QStringLiteral("Erledigt")), QStringLiteral("Erledigt")},
+            {},
+            [](const ReloadOutcome &) {
+                return WorkReport {AppNotice::make(QStringLiteral("Erledigt"), QStringLiteral("Erledigt")),
+                                   QStringLiteral("Erledigt")};
+            }};
         model.work()->start(WorkTask {
-            .kind = kind,
+            .kind = action ? WorkTask::Kind::Acting : WorkTask::Kind::Moving,
             .jobCount = total,
-            .progressText = [](qsizetype done, qsizetype all) { return ModelTexts::moveProgress(done, all); },
+            .progressText =
+                [action](qsizetype done, qsizetype all) {
+                    return action ? ModelTexts::actionProgress(*action, done, all)
+                                  : ModelTexts::moveProgress(done, all);
+                },
             .handOver =
                 [held](JobByJob::Progress progress, const QList<Printer> &) {
                     held->progress = progress;

@@ -88,7 +88,8 @@ public:
         // The scheduler's details follow the lists: the rows are complete
         // once they are in too.
         const auto busy = [this] {
-            return m_model->reload()->isLoading() || m_model->work()->isMoving() || m_model->work()->isActing() || m_model->reload()->isAwaitingDetails();
+            return m_model->reload()->isLoading() || m_model->work()->isMoving() || m_model->work()->isActing()
+                || m_model->reload()->isAwaitingDetails();
         };
         if (!QTest::qWaitFor([&busy] { return !busy(); }, timeout))
             return false;

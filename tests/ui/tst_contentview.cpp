@@ -135,7 +135,8 @@ private Q_SLOTS:
         ui.click(ContentViewHarness::childItem(ui.part("actionBar"), "moveButton"));
         QObject *dialog = ui.part("confirmationDialog");
         QTRY_VERIFY(dialog->property("opened").toBool());
-        QCOMPARE(dialog->property("lines").toStringList().join(u'\n'), u"\u2022 "_s + shownOwn + u"  ("_s + shownQueue + u')');
+        QCOMPARE(dialog->property("lines").toStringList().join(u'\n'),
+                 u"\u2022 "_s + shownOwn + u"  ("_s + shownQueue + u')');
         QCOMPARE(dialog->property("notes").toStringList().first(), u"Nach: Laser"_s);
         ui.click(dialog->property("confirmButton").value<QQuickItem *>());
         QVERIFY(ui.waitUntilIdle());

@@ -289,7 +289,8 @@ private Q_SLOTS:
     void selectionTouchesOnlyTheRowsItChanges()
     {
         PrintJobsViewModel model;
-        QAbstractItemModelTester jobTester(model.selection()->jobModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+        QAbstractItemModelTester jobTester(model.selection()->jobModel(),
+                                           QAbstractItemModelTester::FailureReportingMode::Fatal);
         QAbstractItemModelTester printerTester(model.selection()->destinationModel(),
                                                QAbstractItemModelTester::FailureReportingMode::Fatal);
         PrintJobsViewModelTestAccess::load(model, TestRecords::jobs({u"A-1"_s, u"B-2"_s, u"C-3"_s}),
@@ -318,7 +319,8 @@ private Q_SLOTS:
         tools.setJobLines({u"A-1 anna 1"_s, u"A-2 anna 1"_s, u"B-3 bert 1"_s});
         tools.setPrinterNames({u"A"_s, u"B"_s, u"C"_s});
         PrintJobsViewModel model {CUPSService(tools.lpstatPath())};
-        QAbstractItemModelTester jobTester(model.selection()->jobModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+        QAbstractItemModelTester jobTester(model.selection()->jobModel(),
+                                           QAbstractItemModelTester::FailureReportingMode::Fatal);
         QAbstractItemModelTester printerTester(model.selection()->destinationModel(),
                                                QAbstractItemModelTester::FailureReportingMode::Fatal);
         const auto reload = [&model] {

@@ -127,7 +127,8 @@ private Q_SLOTS:
 
         // The reload under way ends; none follows. Only a pause can show that
         // nothing starts: several periods after the end.
-        QVERIFY(QTest::qWaitFor([&] { return !model.reload()->isLoading() && reloads(tools).value(0).end > 0; }, 20'000));
+        QVERIFY(
+            QTest::qWaitFor([&] { return !model.reload()->isLoading() && reloads(tools).value(0).end > 0; }, 20'000));
         QTest::qWait(4 * period);
         QVERIFY(!model.reload()->isLoading());
         QCOMPARE(reloads(tools).size(), 1);

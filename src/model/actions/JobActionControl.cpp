@@ -18,8 +18,7 @@ WorkReport reportOf(const JobActionOutcome &outcome)
 } // namespace
 
 JobActionControl::JobActionControl(WindowState &state, CountedWork &work, QObject *parent)
-    : QObject(parent)
-    , m_state(state)
+    : Capability(state, parent)
     , m_work(work)
     , m_cancelQuestion([this] { cancelSelectedJobs(); },
                        [this] {
@@ -28,13 +27,8 @@ JobActionControl::JobActionControl(WindowState &state, CountedWork &work, QObjec
                            m_state.written();
                        },
                        this)
-    , m_announcer(this, {})
 {
-    m_announcer.remember();
-    m_state.follow([this](JobSelection::Changes changes) {
-        m_actions.update(m_state.selection, changes);
-        m_announcer.announce(false);
-    });
+    watch([this](JobSelection::Changes changes) { m_actions.update(m_state.selection, changes); });
     m_state.addQuestion(&m_cancelQuestion);
 }
 
@@ -97,14 +91,15 @@ QFuture<void> JobActionControl::act(JobAction action, const QList<PrintJob> &sel
     return m_work.start(WorkTask {
         .kind = WorkTask::Kind::Acting,
         .jobCount = jobs.size(),
-        .progressText = [action](qsizetype done,
-                                 qsizetype total) { return ModelTexts::actionProgress(action, done, total); },
-        .handOver = [service, jobs, action,
-                     verdictsOf](JobByJob::Progress progress, const QList<Printer> &) {
-            return JobActionWorkflow::run(service, jobs, action, progress).then(verdictsOf);
-        },
-        .failedUnexpectedly = [verdictsOf, action,
-                               jobs] { return verdictsOf(JobActionOutcome::allFailed(action, jobs, WorkflowError::unexpected())); },
+        .progressText
+        = [action](qsizetype done, qsizetype total) { return ModelTexts::actionProgress(action, done, total); },
+        .handOver =
+            [service, jobs, action, verdictsOf](JobByJob::Progress progress, const QList<Printer> &) {
+                return JobActionWorkflow::run(service, jobs, action, progress).then(verdictsOf);
+            },
+        .failedUnexpectedly
+        = [verdictsOf, action,
+           jobs] { return verdictsOf(JobActionOutcome::allFailed(action, jobs, WorkflowError::unexpected())); },
         .checksStates = true,
     });
 }

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Capability.h"
 #include "JobActions.h"
-#include "PropertyAnnouncer.h"
 #include "Question.h"
 
 #include <JobAction.h>
@@ -13,13 +13,12 @@
 #include <QtQml/qqmlregistration.h>
 
 class CountedWork;
-struct WindowState;
 
 // Holding, releasing and cancelling the selected jobs (hidden ones included),
 // by their numbers through the scheduler. Hold and release act at once; a
 // cancel asks first. Each is checked against the states its closing reload's
 // details tell, and its report names the selected jobs it left alone.
-class JobActionControl : public QObject
+class JobActionControl : public Capability
 {
     Q_OBJECT
     QML_ELEMENT
@@ -62,9 +61,7 @@ private:
     // `selected` as far as `action` applies to them, after a running reload.
     QFuture<void> act(JobAction action, const QList<PrintJob> &selected);
 
-    WindowState &m_state;
     CountedWork &m_work;
     JobActions m_actions;
     Question m_cancelQuestion;
-    PropertyAnnouncer m_announcer;
 };

@@ -10,7 +10,6 @@
 
 #include <QList>
 
-
 // Holding, releasing and cancelling the selected jobs: which jobs each
 // applies to, what the selection allows, and the cancel that waits for the
 // user's confirmation. A plain value; JobActionControl announces what changes.

@@ -14,20 +14,14 @@
 
 MoveControl::MoveControl(WindowState &state, ReloadControl &reload, CountedWork &work, UndoControl &undo,
                          QObject *parent)
-    : QObject(parent)
-    , m_state(state)
+    : Capability(state, parent)
     , m_reload(reload)
     , m_work(work)
     , m_undo(undo)
     , m_confirmation(state.schedulerText)
     , m_question([this] { moveSelectedJobs(); }, [this] { closeQuestion(); }, this)
-    , m_announcer(this, {})
 {
-    m_announcer.remember();
-    m_state.follow([this](JobSelection::Changes changes) {
-        m_confirmation.update(m_state.selection, changes);
-        m_announcer.announce(false);
-    });
+    watch([this](JobSelection::Changes changes) { m_confirmation.update(m_state.selection, changes); });
     m_state.addQuestion(&m_question);
 }
 
@@ -72,8 +66,8 @@ QFuture<void> MoveControl::moveSelectedJobs()
         return WorkVerdicts {{ModelTexts::moveNotice(outcome), ModelTexts::moveStatus(outcome)},
                              ModelTexts::moveNotChecked(),
                              [undo, outcome, jobs](const ReloadOutcome &closing) {
-                                 const MoveOutcome verified =
-                                     MoveVerification::verified(outcome, jobs, closing.jobs, closing.printers);
+                                 const MoveOutcome verified
+                                     = MoveVerification::verified(outcome, jobs, closing.jobs, closing.printers);
                                  WorkReport report {ModelTexts::moveNotice(verified), ModelTexts::moveStatus(verified)};
                                  if (undo) {
                                      undo->offer(verified);
@@ -87,8 +81,8 @@ QFuture<void> MoveControl::moveSelectedJobs()
         .jobCount = jobs.size(),
         .progressText = &ModelTexts::moveProgress,
         .handOver =
-            [service, jobs, destination = *destination, knownQueues,
-             verdictsOf](JobByJob::Progress progress, const QList<Printer> &listedSince) {
+            [service, jobs, destination = *destination, knownQueues, verdictsOf](JobByJob::Progress progress,
+                                                                                 const QList<Printer> &listedSince) {
                 return MoveWorkflow::run(service, jobs, destination, knownQueues + listedSince, progress)
                     .then(verdictsOf);
             },

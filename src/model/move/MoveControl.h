@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Capability.h"
 #include "ConfirmationCache.h"
-#include "PropertyAnnouncer.h"
 #include "Question.h"
 
 #include <QFuture>
@@ -13,13 +13,12 @@
 class CountedWork;
 class ReloadControl;
 class UndoControl;
-struct WindowState;
 
 // Moving the selected jobs to the chosen destination: whether it can be
 // asked for, the question that lists exactly what will move (the lists wait
 // while it is open), and the move itself, checked against its closing
 // reload and offered to be taken back.
-class MoveControl : public QObject
+class MoveControl : public Capability
 {
     Q_OBJECT
     QML_ELEMENT
@@ -50,11 +49,9 @@ private:
     // Closes the question; what a reload found meanwhile is shown now.
     void closeQuestion();
 
-    WindowState &m_state;
     ReloadControl &m_reload;
     CountedWork &m_work;
     UndoControl &m_undo;
     ConfirmationCache m_confirmation;
     Question m_question;
-    PropertyAnnouncer m_announcer;
 };

@@ -5,12 +5,9 @@
 #include "WindowState.h"
 
 NoticeControl::NoticeControl(WindowState &state, QObject *parent)
-    : QObject(parent)
-    , m_state(state)
-    , m_announcer(this, {})
+    : Capability(state, parent)
 {
-    m_announcer.remember();
-    m_state.follow([this](JobSelection::Changes) { m_announcer.announce(false); });
+    watch();
 }
 
 const std::optional<AppNotice> &NoticeControl::notice() const

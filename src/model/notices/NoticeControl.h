@@ -3,7 +3,7 @@
 #pragma once
 
 #include "AppNotice.h"
-#include "PropertyAnnouncer.h"
+#include "Capability.h"
 
 #include <QObject>
 #include <QString>
@@ -11,11 +11,9 @@
 
 #include <optional>
 
-struct WindowState;
-
 // What the window tells the user: the notice on screen (a report, a failure)
 // and the status line. Every capability writes them; this is their face.
-class NoticeControl : public QObject
+class NoticeControl : public Capability
 {
     Q_OBJECT
     QML_ELEMENT
@@ -43,6 +41,4 @@ Q_SIGNALS:
     void statusTextChanged();
 
 private:
-    WindowState &m_state;
-    PropertyAnnouncer m_announcer;
 };

@@ -11,12 +11,9 @@
 #include <QPointer>
 
 ReloadControl::ReloadControl(WindowState &state, QObject *parent)
-    : QObject(parent)
-    , m_state(state)
-    , m_announcer(this, {})
+    : Capability(state, parent)
 {
-    m_announcer.remember();
-    m_state.follow([this](JobSelection::Changes) { m_announcer.announce(false); });
+    watch();
 }
 
 bool ReloadControl::isLoading() const
@@ -87,8 +84,8 @@ void ReloadControl::followWithDetails(const ReloadOutcome &listed, quint64 numbe
                          // The same jobs and queues as shown, so every row
                          // and the selection stay.
                          if (described) {
-                             if (const std::optional<ReloadOutcome> due = reload->m_ledger.detailsArrived(
-                                     *detailed, number, reload->m_state.listsHeld))
+                             if (const std::optional<ReloadOutcome> due
+                                 = reload->m_ledger.detailsArrived(*detailed, number, reload->m_state.listsHeld))
                                  reload->m_state.setLists(due->jobs, due->printers);
                          }
                          if (then)

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "PropertyAnnouncer.h"
+#include "Capability.h"
 #include "ReloadLedger.h"
 #include "ReloadOutcome.h"
 
@@ -16,13 +16,11 @@
 #include <memory>
 #include <optional>
 
-struct WindowState;
-
 // Loading the lists: the user's and the timer's reload, and the closing
 // reload that counted work checks its report against. The lists are shown as
 // soon as they are listed; the scheduler's details (titles, states) follow
 // apart, and neither input nor the next reload waits for them.
-class ReloadControl : public QObject
+class ReloadControl : public Capability
 {
     Q_OBJECT
     QML_ELEMENT
@@ -81,8 +79,6 @@ private:
     // move question holds them back.
     void reloaded(const ReloadOutcome &outcome, quint64 number);
 
-    WindowState &m_state;
     ReloadLedger m_ledger;
     std::optional<QString> m_lpmovePath;
-    PropertyAnnouncer m_announcer;
 };

@@ -7,12 +7,9 @@
 #include "WindowState.h"
 
 SelectionControl::SelectionControl(WindowState &state, QObject *parent)
-    : QObject(parent)
-    , m_state(state)
-    , m_announcer(this, {})
+    : Capability(state, parent)
 {
-    m_announcer.remember();
-    m_state.follow([this](JobSelection::Changes) { m_announcer.announce(false); });
+    watch();
 }
 
 QList<PrintJob> SelectionControl::jobs() const

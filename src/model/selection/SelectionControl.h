@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Capability.h"
 #include "JobFilterView.h"
 #include "JobListModel.h"
 #include "PrinterListModel.h"
-#include "PropertyAnnouncer.h"
 
 #include <PrintJob.h>
 #include <Printer.h>
@@ -18,13 +18,11 @@
 
 #include <optional>
 
-struct WindowState;
-
 // The jobs and queues of the last reload with what the user chose of them:
 // the selected jobs, the destination, the job pane's filter, and the verbs
 // that change them. While counted work runs, the rows are its and every verb
 // is refused, as a click on a row is. Every count counts all jobs.
-class SelectionControl : public QObject
+class SelectionControl : public Capability
 {
     Q_OBJECT
     QML_ELEMENT
@@ -103,6 +101,4 @@ Q_SIGNALS:
     void filterChanged();
 
 private:
-    WindowState &m_state;
-    PropertyAnnouncer m_announcer;
 };

@@ -26,8 +26,7 @@ WorkVerdicts verdictsOf(const UndoOutcome &outcome)
 } // namespace
 
 UndoControl::UndoControl(WindowState &state, ReloadControl &reload, CountedWork &work, QObject *parent)
-    : QObject(parent)
-    , m_state(state)
+    : Capability(state, parent)
     , m_work(work)
     , m_question([this] { undoLastMove(); },
                  [this] {
@@ -36,10 +35,8 @@ UndoControl::UndoControl(WindowState &state, ReloadControl &reload, CountedWork 
                      m_state.written();
                  },
                  this)
-    , m_announcer(this, {})
 {
-    m_announcer.remember();
-    m_state.follow([this](JobSelection::Changes) { m_announcer.announce(false); });
+    watch();
     m_state.addQuestion(&m_question);
     // Only the last move can be taken back, and only while nothing else came after it.
     connect(&work, &CountedWork::started, this, &UndoControl::withdraw);

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Capability.h"
 #include "MoveUndo.h"
-#include "PropertyAnnouncer.h"
 #include "Question.h"
 
 #include <QFuture>
@@ -12,13 +12,12 @@
 
 class CountedWork;
 class ReloadControl;
-struct WindowState;
 
 // Taking back the last move: offered from its report until other work
 // starts, and not while work runs. The jobs the move's closing reload bore
 // out as moved go back to the queues they came from, found by their numbers
 // in the destination as it is listed now, after a question that lists them.
-class UndoControl : public QObject
+class UndoControl : public Capability
 {
     Q_OBJECT
     QML_ELEMENT
@@ -58,9 +57,7 @@ Q_SIGNALS:
 private:
     void withdraw();
 
-    WindowState &m_state;
     CountedWork &m_work;
     MoveUndo m_undo;
     Question m_question;
-    PropertyAnnouncer m_announcer;
 };

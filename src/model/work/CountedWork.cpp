@@ -25,13 +25,10 @@ std::shared_ptr<QPromise<void>> startedPromise()
 } // namespace
 
 CountedWork::CountedWork(WindowState &state, ReloadControl &reload, QObject *parent)
-    : QObject(parent)
-    , m_state(state)
+    : Capability(state, parent)
     , m_reload(reload)
-    , m_announcer(this, {})
 {
-    m_announcer.remember();
-    m_state.follow([this](JobSelection::Changes) { m_announcer.announce(false); });
+    watch();
     connect(&m_reload, &ReloadControl::listsShown, this, [this] {
         if (m_waiting)
             run(*std::exchange(m_waiting, std::nullopt), m_state.selection.printers());
@@ -92,8 +89,8 @@ void CountedWork::close(const WorkVerdicts &verdicts, const Run &run)
     // The report waits for the closing reload, which shows where each job
     // is now.
     const bool checksStates = run.task.checksStates;
-    m_reload.start([work = QPointer(this), verdicts, checksStates, done = run.done](
-                       ReloadControl *reload, const ReloadOutcome &listed, quint64 number) {
+    m_reload.start([work = QPointer(this), verdicts, checksStates,
+                    done = run.done](ReloadControl *reload, const ReloadOutcome &listed, quint64 number) {
         if (!reload || !work)
             return done->finish();
         if (listed.error) {

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "PropertyAnnouncer.h"
+#include "Capability.h"
 #include "WorkProgress.h"
 #include "WorkTask.h"
 
@@ -15,14 +15,13 @@
 #include <optional>
 
 class ReloadControl;
-struct WindowState;
 
 // Runs counted work, one piece at a time: a move, taking one back, a hold,
 // release or cancel. Each waits for the reload under way, hands its jobs over
 // one by one while the rows are its, then runs the closing reload, reports
 // what that reload bears out, and hands the rows back. Once started, every job
 // is handed over also after the window has gone (ExitPolicy waits for it).
-class CountedWork : public QObject
+class CountedWork : public Capability
 {
     Q_OBJECT
     QML_ELEMENT
@@ -69,10 +68,8 @@ private:
     void close(const WorkVerdicts &verdicts, const Run &run);
     void report(const WorkReport &report, const QString &note = {});
 
-    WindowState &m_state;
     ReloadControl &m_reload;
     std::optional<WorkTask> m_running;
     qsizetype m_doneCount = 0;
     std::optional<Run> m_waiting;
-    PropertyAnnouncer m_announcer;
 };

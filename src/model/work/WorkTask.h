@@ -43,7 +43,8 @@ struct WorkTask
         // A hold, release or cancel.
         Acting,
     };
-    using HandOver = std::function<QFuture<WorkVerdicts>(JobByJob::Progress progress, const QList<Printer> &listedSince)>;
+    using HandOver
+        = std::function<QFuture<WorkVerdicts>(JobByJob::Progress progress, const QList<Printer> &listedSince)>;
 
     Kind kind = Kind::Moving;
     qsizetype jobCount = 0;

@@ -16,7 +16,7 @@ Dialog {
 
     property string message
     // The message line by line; a question hands its lines over as they are.
-    property var lines: message.length > 0 ? message.split("\n") : []
+    property var lines: dialog.message.length > 0 ? dialog.message.split("\n") : []
     property string lead
     property var notes: []
     default property alias buttons: buttonRow.data
