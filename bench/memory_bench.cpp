@@ -40,7 +40,7 @@ void reloadsKeepMemoryFlat(benchmark::State &state)
         int finished = 0;
         bool wasLoading = false;
         qint64 settled = 0;
-        QObject::connect(&ui.model(), &PrintJobsViewModel::isLoadingChanged, [&] {
+        QObject::connect(ui.model().reload(), &ReloadControl::isLoadingChanged, [&] {
             if (wasLoading && !ui.model().reload()->isLoading()) {
                 ++finished;
                 if (finished == settlingReloads)

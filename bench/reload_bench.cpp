@@ -113,10 +113,10 @@ void modelRefresh(benchmark::State &state)
         return;
     PrintJobsViewModel model;
     timeAgainstFloor(state, [&model, &state] {
-        const QFuture<void> refreshed = model.refresh();
+        const QFuture<void> refreshed = model.reload()->refresh();
         while (!refreshed.isFinished())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        const QList<PrintJob> jobs = model.jobs();
+        const QList<PrintJob> jobs = model.selection()->jobs();
         return jobs.size() == state.range(0) && jobs.constFirst().title;
     });
 }
