@@ -31,12 +31,12 @@ protected:
     // (when given) first refreshes what the object derives from `changes`.
     void watch(const std::function<void(JobSelection::Changes changes)> &derive = {})
     {
-        m_announcer.emplace(this, QList<QByteArray>());
+        m_announcer.emplace(this);
         m_announcer->remember();
         m_state.follow([this, derive](JobSelection::Changes changes) {
             if (derive)
                 derive(changes);
-            m_announcer->announce(false);
+            m_announcer->announce();
         });
     }
 

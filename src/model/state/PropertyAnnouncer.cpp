@@ -6,40 +6,35 @@
 #include <QObject>
 #include <QVarLengthArray>
 
-PropertyAnnouncer::PropertyAnnouncer(QObject *object, const QList<QByteArray> &composedOnDemand)
+PropertyAnnouncer::PropertyAnnouncer(QObject *object)
     : m_object(object)
 {
     const QMetaObject *meta = object->metaObject();
     for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
         const QMetaProperty property = meta->property(i);
         if (property.hasNotifySignal())
-            m_watched.push_back({property, composedOnDemand.contains(property.name()), {}});
+            m_watched.push_back({property, {}});
     }
 }
 
 void PropertyAnnouncer::remember()
 {
-    for (Watched &watched : m_watched) {
-        if (!watched.composedOnDemand)
-            watched.shown = watched.property.read(m_object);
-    }
+    for (Watched &watched : m_watched)
+        watched.shown = watched.property.read(m_object);
 }
 
-void PropertyAnnouncer::announce(bool composedChanged)
+void PropertyAnnouncer::announce()
 {
     // All values first, then the signals: a handler that writes again
     // compares against what this write showed. Properties that share a
     // signal announce once.
     QVarLengthArray<QMetaMethod, 32> due;
     for (Watched &watched : m_watched) {
-        bool changed = composedChanged;
-        if (!watched.composedOnDemand) {
-            QVariant now = watched.property.read(m_object);
-            changed = now != watched.shown;
-            if (changed)
-                watched.shown = std::move(now);
-        }
-        if (changed && !due.contains(watched.property.notifySignal()))
+        QVariant now = watched.property.read(m_object);
+        if (now == watched.shown)
+            continue;
+        watched.shown = std::move(now);
+        if (!due.contains(watched.property.notifySignal()))
             due.append(watched.property.notifySignal());
     }
     for (const QMetaMethod &signal : due)

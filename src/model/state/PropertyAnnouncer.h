@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QByteArray>
-#include <QList>
 #include <QMetaProperty>
 #include <QVariant>
 
@@ -20,18 +18,17 @@ class QObject;
 class PropertyAnnouncer
 {
 public:
-    PropertyAnnouncer(QObject *object, const QList<QByteArray> &composedOnDemand);
+    explicit PropertyAnnouncer(QObject *object);
 
     // Takes what the properties show now as announced; call once the object
     // is fully built.
     void remember();
-    void announce(bool composedChanged);
+    void announce();
 
 private:
     struct Watched
     {
         QMetaProperty property;
-        bool composedOnDemand;
         QVariant shown;
     };
 
